@@ -1,0 +1,39 @@
+// Test entry point: starts the toolkit (GTK needs an X display, Xvfb in CI)
+// so that every test can create windows, bitmaps and device contexts.
+#include <gtest/gtest.h>
+#include <wx/wx.h>
+#include <wx/image.h>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+class TestApp : public wxApp {
+public:
+    bool OnInit() override {
+        wxInitAllImageHandlers();
+        return true;
+    }
+};
+
+bool OnlyListing(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) return true;
+    return false;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    if (OnlyListing(argc, argv)) return RUN_ALL_TESTS();
+
+    wxApp::SetInstance(new TestApp);
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");
+        return 1;
+    }
+    wxTheApp->CallOnInit();
+    const int result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}
