@@ -1,0 +1,41 @@
+#include "wxTextUtil.h"
+
+#include <cstring>
+
+namespace {
+char ToLatin1(wxUniChar ch) {
+    const auto code = ch.GetValue();
+    return code <= 0xFF ? static_cast<char>(code) : '?';
+}
+}  // namespace
+
+wxString wxTextUtil::std2wx(const std::string& text) {
+    wxString result;
+    result.reserve(text.size());
+    for (const unsigned char byte : text) result += wxUniChar(static_cast<unsigned>(byte));
+    return result;
+}
+
+wxString wxTextUtil::chr2wx(const char* text) {
+    return text ? std2wx(std::string(text)) : wxString();
+}
+
+std::string wxTextUtil::wx2std(const wxString& text) {
+    std::string result;
+    result.reserve(text.length());
+    for (const wxUniChar ch : text) result += ToLatin1(ch);
+    return result;
+}
+
+char* wxTextUtil::wx2chr(const wxString& text) {
+    const std::string bytes = wx2std(text);
+    char* result = new char[(text.length() + 1) * 4];
+    std::memcpy(result, bytes.c_str(), bytes.size() + 1);
+    return result;
+}
+
+int wxTextUtil::GetSizeTextPrint(int a, int b, int c) {
+    if (c <= 0 || c > a) return b;
+    const int quotient = a / c;
+    return static_cast<int>(static_cast<double>(b) / quotient);
+}

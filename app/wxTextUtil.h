@@ -1,0 +1,21 @@
+#pragma once
+// Conversions between the toolkit's wide strings and the ISO-8859-1 byte
+// strings that every data file and the gazetteer use.
+#include <wx/string.h>
+#include <string>
+
+class wxTextUtil {
+public:
+    // Bytes read as ISO-8859-1: one wide character per byte.
+    static wxString std2wx(const std::string& text);
+    static wxString chr2wx(const char* text);  // null gives ""
+    // Each wide character to its ISO-8859-1 byte; characters outside
+    // ISO-8859-1 become '?'.
+    static std::string wx2std(const wxString& text);
+    // Same, in a new NUL-terminated array of (length + 1) * 4 bytes that the
+    // caller releases with delete[].
+    static char* wx2chr(const wxString& text);
+    // b divided by the integer quotient a / c, truncated toward zero; the size
+    // is returned unchanged when c is 0 or above a (the quotient would be 0).
+    static int GetSizeTextPrint(int a, int b, int c);
+};
