@@ -78,7 +78,7 @@ struct CursorFile {
 };
 
 const CursorFile kCursors[] = {
-    {"cursor/zoom_ventana.cur", 10, 10},  // crosshair centre
+    {"cursor/zoom_ventana.cur", 11, 11},  // crosshair centre
     {"cursor/pan.cur", 15, 16},           // middle of the palm
     {"cursor/pan_press.cur", 15, 16},
     {"cursor/info_capas.cur", 1, 1},      // arrow tip
