@@ -347,6 +347,12 @@ bool CShape::EsPuntoEnPoligono(const unsigned int* registro, CPunto const& p) co
 bool CShape::DentroDeCaja(CPunto const& p, const CRectangulo& caja, bool conTolerancia,
                           double tolerancia) const {
     if (conTolerancia && tipo == Punto) return caja.Dentro(p, tolerancia);
+    if (conTolerancia && tipo == Polilinea) {
+        // A line is hit up to the tolerance away from it, also beside its box
+        // (a level line has a box of no height).
+        const double t = CLineShp::ToleranciaEfectiva(static_cast<int>(tolerancia + 0.5));
+        return CRectangulo(caja.x1 - t, caja.y1 - t, caja.x2 + t, caja.y2 + t).Dentro(p);
+    }
     return caja.Dentro(p);
 }
 
