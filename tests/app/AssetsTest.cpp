@@ -78,7 +78,7 @@ struct CursorFile {
 };
 
 const CursorFile kCursors[] = {
-    {"cursor/zoom_ventana.cur", 10, 10},  // crosshair centre
+    {"cursor/zoom_ventana.cur", 11, 11},  // crosshair centre
     {"cursor/pan.cur", 15, 16},           // middle of the palm
     {"cursor/pan_press.cur", 15, 16},
     {"cursor/info_capas.cur", 1, 1},      // arrow tip
@@ -236,6 +236,7 @@ TEST(Cursors, EveryCursorLoadsAsCurWithItsHotSpot) {
                     opaqueNearHotSpot = true;
         EXPECT_TRUE(opaqueNearHotSpot) << c.file;
         EXPECT_TRUE(wxCursor(image).IsOk()) << c.file;
+        EXPECT_TRUE(wxCursor(AppFile(c.file), wxBITMAP_TYPE_CUR).IsOk()) << c.file;
     }
 }
 

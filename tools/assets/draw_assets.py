@@ -179,8 +179,8 @@ def cursor(draw):
 
 
 def zoom_window_cursor(c):
-    icons.crosshair(c, 10, 10)
-    with c.frame(13, 13, 19):
+    icons.crosshair(c, 11.5, 11.5)
+    with c.frame(14, 14, 18):
         def plus(c):
             c.line([(29, 40), (51, 40)], icons.GREEN, 9)
             c.line([(40, 29), (40, 51)], icons.GREEN, 9)
@@ -202,13 +202,13 @@ def info_cursor(c):
 
 
 def pencil_cursor(c):
-    with c.frame(1, 0, 31):
+    with c.frame(1.5, 0.5, 30):
         icons.pencil(c)
 
 
 # Cursor file, drawing, hot spot (pixel under the pointer's working point).
 CURSORS = [
-    ("zoom_ventana.cur", zoom_window_cursor, (10, 10)),
+    ("zoom_ventana.cur", zoom_window_cursor, (11, 11)),
     ("pan.cur", pan_cursor(False), (15, 16)),
     ("pan_press.cur", pan_cursor(True), (15, 16)),
     ("info_capas.cur", info_cursor, (1, 1)),

@@ -295,13 +295,14 @@ def sheet(c):
         c.line([(30, y), (72 if y != 80 else 56, y)], (120, 140, 170), 5)
 
 
-def crosshair(c, cx, cy):
-    for (x0, y0, x1, y1) in ((cx - 15, cy, cx - 3, cy), (cx + 3, cy, cx + 15, cy),
-                             (cx, cy - 15, cx, cy - 3), (cx, cy + 3, cx, cy + 15)):
-        c.line([(x0, y0), (x1, y1)], WHITE, 4, caps=False)
-    for (x0, y0, x1, y1) in ((cx - 14, cy, cx - 3, cy), (cx + 3, cy, cx + 14, cy),
-                             (cx, cy - 14, cx, cy - 3), (cx, cy + 3, cx, cy + 14)):
-        c.line([(x0, y0), (x1, y1)], (0, 0, 0), 1.6, caps=False)
+def crosshair(c, cx, cy, arm=10):
+    """Four black arms with a white halo around an open centre at (cx, cy)."""
+    for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1)):
+        c.line([(cx + 3 * dx, cy + 3 * dy), (cx + (arm + 1) * dx, cy + (arm + 1) * dy)],
+               WHITE, 4, caps=False)
+    for dx, dy in ((-1, 0), (1, 0), (0, -1), (0, 1)):
+        c.line([(cx + 3.5 * dx, cy + 3.5 * dy), (cx + arm * dx, cy + arm * dy)],
+               (0, 0, 0), 1.6, caps=False)
 
 
 def arrow_pointer(c):
