@@ -12,6 +12,7 @@
 #include "wxBitmapTracker.h"
 #include "wxMapEvent.h"
 #include "wxRectTracker.h"
+#include "res/brujula.xpm"
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -46,7 +47,7 @@ const wxColour kColorResaltado(255, 0, 0);
 constexpr int kAnchoMedicion = 3;
 constexpr int kAnchoResaltado = 10;
 constexpr double kFactorZoom = 1.5;
-constexpr double kMinimoZoomVentana = 20;  // pixels of width a zoom window must exceed
+constexpr int kMinimoZoomVentana = 20;  // pixels of width a zoom window must exceed
 const wxPoint kPosicionBrujula(667, 460);
 constexpr int kEscalimetroX0 = 30;
 constexpr int kEscalimetroY0 = 560;
@@ -311,7 +312,7 @@ double PanelMapa::DeterminarEscalaActual(wxDC* dc) {
         e.SetCoordenadasSupDer(m_extension.GetSegunda().x, m_extension.GetSegunda().y);
         return e;
     }();
-    const int ppi = dc ? dc->GetPPI().x : wxGetDisplayPPI().x;
+    const int ppi = dc ? dc->GetPPI().x : wxClientDC(this).GetPPI().x;
     m_escalaActual = CGestorVistaMapa::EscalaDeExtension(extension, GetClientSize().GetWidth(), ppi);
     return m_escalaActual;
 }
@@ -798,9 +799,4 @@ void PanelMapa::MostrarInformacion(const CCoordenadaMapa& /*punto*/, double /*to
 // The image menu is not part of the panel yet: nothing is shown.
 void PanelMapa::MostrarMenuImagen(const wxPoint& /*posicion*/) {}
 
-#if __has_include("res/brujula.xpm")
-#include "res/brujula.xpm"
 wxIcon PanelMapa::CrearBrujula() { return wxIcon(brujula_xpm); }
-#else
-wxIcon PanelMapa::CrearBrujula() { return wxIcon(); }
-#endif
