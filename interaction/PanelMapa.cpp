@@ -1,5 +1,7 @@
 #include "PanelMapa.h"
 
+#include "CCapa.h"
+#include "CGeneradorCapa.h"
 #include "CGestorVistaMapa.h"
 #include "CMediciones.h"
 #include "CMedicionesPanel.h"
@@ -20,7 +22,9 @@
 #include <wx/imagbmp.h>
 #include <wx/list.h>
 #include <wx/log.h>
+#include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/msgdlg.h>
 
 #include <algorithm>
 #include <cmath>
@@ -76,8 +80,11 @@ PanelMapa::PanelMapa(wxWindow* parent, int /*id*/, const wxPoint& pos, const wxS
 }
 
 PanelMapa::~PanelMapa() {
-    // Child windows (trackers, measurements) are destroyed by the toolkit.
-    if (m_bitmapTracker && m_bitmapTracker->HasCapture()) m_bitmapTracker->ReleaseMouse();
+    // The trackers go first, while the panel they report to is still whole.
+    DestruirBitmapTracker();
+    if (m_rectTracker) m_rectTracker->Destroy();
+    if (m_polyLineTracker) m_polyLineTracker->Destroy();
+    if (m_gestorVista == m_gestorPropio.get()) m_gestorVista = nullptr;
 }
 
 void PanelMapa::Inicializa() {
@@ -800,3 +807,46 @@ void PanelMapa::MostrarInformacion(const CCoordenadaMapa& /*punto*/, double /*to
 void PanelMapa::MostrarMenuImagen(const wxPoint& /*posicion*/) {}
 
 wxIcon PanelMapa::CrearBrujula() { return wxIcon(brujula_xpm); }
+
+// ---------------------------------------------------------------- one file
+
+wxString PanelMapa::GetNombreCapaDeRuta(const wxString& ruta) { return ruta.AfterLast('/'); }
+
+void PanelMapa::CargarCapa(wxWindow* parent, wxString& title) {
+    if (!m_gestorVista) {
+        m_gestorPropio = std::make_unique<CGestorVistaMapa>();
+        m_gestorVista = m_gestorPropio.get();
+    }
+    wxFileDialog dialogo(parent, title, wxEmptyString, wxEmptyString,
+                         wxString::FromUTF8("Todos los archivos (*.shp,*.jp2,*.tif,*.ecw,*.sid,*.ini)|"
+                                            "*.shp;*.jp2;*.tif;*.ecw;*.sid;*.ini|Archivos shape (*.shp)|*.shp|"
+                                            "Archivos JPEG 2000 (*.jp2)|*.jp2|Archivos ECW (*.ecw)|*.ecw|"
+                                            "Archivos MrSID (*.sid)|*.sid|Archivos TIF (*.tif)|*.tif|"
+                                            "Archivos de Referencia (*.ini)|*.ini"),
+                         wxFD_OPEN, wxDefaultPosition);
+    if (dialogo.ShowModal() != wxID_OK) return;
+    CargarArchivoCapa(dialogo.GetPath());
+}
+
+bool PanelMapa::CargarArchivoCapa(const wxString& ruta) {
+    if (!m_gestorVista) {
+        m_gestorPropio = std::make_unique<CGestorVistaMapa>();
+        m_gestorVista = m_gestorPropio.get();
+    }
+    std::unique_ptr<CCapa> capa = CGeneradorCapa().GenerarCapa(ruta.Lower());
+    if (capa) {
+        capa->SetRutaArchivo(ruta);
+        if (!capa->InicializarCapa()) capa.reset();
+    }
+    if (!capa) {
+        wxMessageBox(wxString::FromUTF8("No se ha podido abrir el archivo ") + ruta +
+                         wxString::FromUTF8(" como capa del mapa."),
+                     wxString::FromUTF8("Información Error"), wxOK | wxICON_INFORMATION, this);
+        return false;
+    }
+    capa->SetNombreCapa(GetNombreCapaDeRuta(ruta));
+    m_gestorVista->AddCapa(capa.release());
+    m_gestorVista->ReCalcularExtGlobal();
+    RefrescarEsquinas();
+    return true;
+}
