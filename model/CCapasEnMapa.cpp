@@ -1,0 +1,29 @@
+#include "CCapasEnMapa.h"
+
+#include "CRepresentacionTexto.h"
+
+CCapasEnMapa::CCapasEnMapa() = default;
+
+// The layer belongs to the view manager; only the classifications are ours.
+CCapasEnMapa::~CCapasEnMapa() = default;
+
+void CCapasEnMapa::SetTipoClasificacion(const wxString& tipo) {
+    tipoClasificacion.SetTipo(tipo);
+}
+
+void CCapasEnMapa::SetClasificacionCapa(CClasificacionPorValor* nueva) {
+    if (nueva) {
+        if (nueva != clasificacion.get()) clasificacion.reset(nueva);
+        return;
+    }
+    if (!clasificacion) clasificacion = std::make_unique<CClasificacionPorValor>();
+}
+
+void CCapasEnMapa::SetClasificacionCapa(CClasificacionPorTexto* nueva) {
+    if (!clasificacionTexto) clasificacionTexto = std::make_unique<CClasificacionPorTexto>();
+    if (!nueva) return;
+    clasificacionTexto->SetCampo(nueva->GetCampo());
+    clasificacionTexto->SetCampoDescripcion(nueva->GetCampoDescripcion());
+    clasificacionTexto->SetCampoRotacion(nueva->GetCampoRotacion());
+    // TODO adapt to the classification's list type
+}
