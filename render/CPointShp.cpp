@@ -1,0 +1,8 @@
+#include "CPointShp.h"
+#include "CLineShp.h"
+
+CPointShp::CPointShp() { SetGrosor(1); }
+
+bool CPointShp::PtInShape(const CCoordenadaMapa& punto, int tolerancia) const {
+    return m_punto.GetDistance(punto) < CLineShp::ToleranciaEfectiva(tolerancia);
+}
