@@ -1,0 +1,114 @@
+#pragma once
+// The object behind one map window: the ordered layer list of the map, the
+// part of the map shown (current extent), the size of the whole map (global
+// extent), the window area in pixels, the scale, and the paint loop.
+#include <wx/object.h>
+#include <wx/gdicmn.h>
+#include <memory>
+#include <vector>
+#include "CCoordenadaMapa.h"
+#include "CExtensionMapa.h"
+
+class CCapa;
+class CCapasEnMapa;
+class wxDC;
+class wxWindow;
+
+class CGestorVistaMapa : public wxObject {
+public:
+    // Layer holders, index 0 (the head) on top. The manager owns the holders
+    // and, through Limpiar, the layers they point to.
+    using ListaCapas = std::vector<std::unique_ptr<CCapasEnMapa>>;
+
+    // Centimetres per inch used to turn pixels into a physical size.
+    static constexpr double kCentimetrosPorPulgada = 2.546;
+
+    CGestorVistaMapa();
+    // Releases the layers and their holders, as Limpiar does.
+    ~CGestorVistaMapa() override;
+    CGestorVistaMapa(const CGestorVistaMapa&) = delete;
+    CGestorVistaMapa& operator=(const CGestorVistaMapa&) = delete;
+
+    // Extents and view area.
+    CExtensionMapa GetExtensionActual() const { return m_extensionActual; }
+    void SetExtensionActual(const CExtensionMapa& extension) { m_extensionActual = extension; }
+    CExtensionMapa GetExtensionGlobal() const { return m_extensionGlobal; }
+    CCoordenadaMapa GetCoordInfIzqExtensionActual() const;
+    CCoordenadaMapa GetCoordSupDerExtensionActual() const;
+    CCoordenadaMapa GetCoordInfIzqExtensionGlobal() const;
+    CCoordenadaMapa GetCoordSupDerExtensionGlobal() const;
+    void SetDimensionAreaVisualizacion(const wxRect& area) { m_areaVisualizacion = area; }
+    wxRect GetDimensionAreaVisualizacion() const { return m_areaVisualizacion; }
+    double GetEscalaActual() const { return m_escalaActual; }
+    void SetMantenerExtension(bool mantener) { m_mantenerExtension = mantener; }
+    bool GetMantenerExtension() const { return m_mantenerExtension; }
+
+    // Layer list; never null.
+    ListaCapas* GetListaCapas() { return &m_capas; }
+    const ListaCapas* GetListaCapas() const { return &m_capas; }
+    int GetNumCapas() const { return static_cast<int>(m_capas.size()); }
+    // The holder at position i (0 = top), null when out of range.
+    CCapasEnMapa* GetCapaEnMapa(int i) const;
+
+    // Inserts the holder at the head (on top) and takes ownership of it; a
+    // holder added to an empty map makes the next paint show the whole map.
+    void AddCapa(CCapasEnMapa* capaEnMapa);
+    // Wraps the layer in a new holder without classification and adds it;
+    // the manager takes ownership of the layer.
+    void AddCapa(CCapa* capa);
+    // Empties the map: deletes every layer (except database layers, which
+    // report "CBD" and belong to their database) and every holder. Extents,
+    // scale and keep-extent flag stay.
+    void Limpiar();
+
+    // Pixel to map conversions with the view area and the current extent.
+    CCoordenadaMapa PixelToMapa(const wxPoint& pixel) const;
+    CExtensionMapa PixelToMapa(const wxRect& pixeles) const;
+
+    // Navigation: each changes the current extent.
+    void Centrar(const CCoordenadaMapa& centro);
+    void Desplazar(const CCoordenadaMapa& desde, const CCoordenadaMapa& hasta);
+    // Zoom about the centre: f > 0 divides the size by f, f <= 0 multiplies
+    // it by |f|; then the aspect fit.
+    void Zoom(double factor);
+    void Zoom(const CExtensionMapa& extension);
+    void ZoomExtensionTotal();
+    // Shows the map at scale 1:escala about the current centre, sized after
+    // the window's client area and the screen's resolution.
+    void SetEscalaActual(wxWindow* ventana, double escala);
+    // The same for a drawing surface of `pixeles` at resolution `ppi` (used
+    // off-screen, where there is no window).
+    void SetEscalaActual(const wxSize& pixeles, const wxSize& ppi, double escala);
+
+    // The current extent fitted to the view area's aspect (not stored).
+    CExtensionMapa ReadaptarExtensionActual() const;
+    // Aspect fit of `extension`; see ReadaptarExtensionActual.
+    CExtensionMapa Centrar(const CExtensionMapa& extension, const wxRect& area) const;
+    // Global extent = union of the layers' extents; unless the keep-extent
+    // flag is set the current extent becomes the fitted global extent.
+    void ReCalcularExtGlobal();
+
+    // Paints the visible layers within scale, bottom layer first. `impresion`
+    // is true while drawing for the printer.
+    void Pintar(wxDC* dc, const wxRect& rect, bool impresion);
+
+    // Physical length in metres of `pixeles` at `ppi` pixels per inch.
+    static double MedidaFisicaMetros(int pixeles, int ppi);
+    // The denominator N of the scale 1:N at which `extension` fills a window
+    // `ancho` pixels wide at `ppi` pixels per inch. The corners are truncated
+    // to whole map units first; 0 when all four are negative or the window
+    // has no width. The map panel and the command-line render share it so
+    // that setting a scale and reading it back agree.
+    static double EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi);
+
+private:
+    void PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const wxRect& rect,
+                          const CExtensionMapa& vista, bool impresion);
+
+    ListaCapas m_capas;
+    CExtensionMapa m_extensionActual;
+    CExtensionMapa m_extensionGlobal;
+    wxRect m_areaVisualizacion;
+    double m_escalaActual = 0.0;
+    bool m_mantenerExtension = false;
+};
