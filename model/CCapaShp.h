@@ -12,9 +12,9 @@
 
 #include "CCapa.h"
 #include "CCoordenadas.h"
-#include "CPunto.h"
 
 class CShape;
+class CPunto;
 class CDbf;
 class CSimboloTexto;
 class CClasificacionPorValor;

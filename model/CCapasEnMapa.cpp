@@ -25,5 +25,9 @@ void CCapasEnMapa::SetClasificacionCapa(CClasificacionPorTexto* nueva) {
     clasificacionTexto->SetCampo(nueva->GetCampo());
     clasificacionTexto->SetCampoDescripcion(nueva->GetCampoDescripcion());
     clasificacionTexto->SetCampoRotacion(nueva->GetCampoRotacion());
-    // TODO adapt to the classification's list type
+    // The classes are shared with the argument, not copied; the
+    // classifications free them once no list holds them any more.
+    wxList* destino = clasificacionTexto->GetLista();
+    for (auto nodo = nueva->GetLista()->GetFirst(); nodo; nodo = nodo->GetNext())
+        if (nodo->GetData()) destino->Append(nodo->GetData());
 }
