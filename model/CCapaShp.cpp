@@ -1,5 +1,7 @@
 #include "CCapaShp.h"
 
+#include <exception>
+
 #include "CDbf.h"
 #include "CShape.h"
 #include "CTransformacionMapa.h"
@@ -39,8 +41,8 @@ bool CCapaShp::InicializarCapa() {
     } catch (const char* error) {
         errorInicializacion = wxTextUtil::chr2wx(error);
         return false;
-    } catch (const std::bad_alloc&) {
-        errorInicializacion = wxT("ErrorMemoria");
+    } catch (const std::exception& error) {
+        errorInicializacion = wxString::FromUTF8(error.what());
         return false;
     }
     dbf = shape->GetDBF();

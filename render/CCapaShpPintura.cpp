@@ -192,20 +192,18 @@ wxString TextoDeReal(double valor, int decimales) {
 
 }  // namespace
 
-unsigned int* CCapaShp::ElementoLegible(unsigned int indice) const {
-    try {
-        return shape->Elemento(indice);
-    } catch (const char*) {
-        return nullptr;
-    }
+// The reader checks the whole record (parts and points inside it) before it
+// hands it out, so every part of a record it gives is readable.
+const unsigned int* CCapaShp::ElementoLegible(unsigned int indice) const {
+    return shape->BuscaElemento(indice);
 }
 
-bool CCapaShp::IsInExtentElemento(unsigned int* elemento, const CExtensionMapa& ext) const {
+bool CCapaShp::IsInExtentElemento(const unsigned int* elemento, const CExtensionMapa& ext) const {
     if (!shape || !elemento) return false;
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->Puntos(elemento, parte, &numPuntos);
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (IsInExtent(puntos, static_cast<int>(numPuntos), ext)) return true;
     }
     return false;
@@ -218,7 +216,7 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     SeleccionarHerramientas(dc, simbolo);
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
-        unsigned int* elemento = ElementoLegible(i);
+        const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
         const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
         if (caracter || IsInExtentElemento(elemento, vista))
@@ -228,7 +226,7 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
 }
 
 void CCapaShp::PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                              unsigned int* elemento, const CSimboloObj& simboloElemento) {
+                              const unsigned int* elemento, const CSimboloObj& simboloElemento) {
     switch (shape->Tipo()) {
     case kPuntos:
         if (simboloElemento.GetEstilo() == kEstiloMarcadorCaracter)
@@ -267,7 +265,7 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
     const CSimboloObj* seleccionado = nullptr;  // tools are rebuilt only on change
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
-        unsigned int* elemento = ElementoLegible(i);
+        const unsigned int* elemento = ElementoLegible(i);
         if (!elemento || !IsInExtentElemento(elemento, vista)) continue;
         const int registro = static_cast<int>(i);
         const CSimboloObj* simboloElemento = nullptr;
@@ -304,7 +302,7 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
 }
 
 void CCapaShp::PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                           double, unsigned int* elemento) {
+                           double, const unsigned int* elemento) {
     if (!dc || !shape || !elemento) return;
     // Under a classification too the radius is the layer's own.
     const int radio = simbolo.GetSize();
@@ -313,7 +311,7 @@ void CCapaShp::PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& v
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->Puntos(elemento, parte, &numPuntos);
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
         for (unsigned int i = 0; i < numPuntos; ++i) {
             const wxPoint p = proyeccion.Pixel(puntos[i]);
@@ -323,7 +321,7 @@ void CCapaShp::PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& v
 }
 
 void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                                    double, double, unsigned int* elemento,
+                                    double, double, const unsigned int* elemento,
                                     const CSimboloObj* simboloElemento) {
     if (!dc || !shape || !elemento || !simboloElemento) return;
     const int codigo = simboloElemento->GetCharIndex();
@@ -342,7 +340,7 @@ void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensi
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->Puntos(elemento, parte, &numPuntos);
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
         for (unsigned int i = 0; i < numPuntos; ++i) {
             const wxPoint p = proyeccion.Pixel(puntos[i]);
@@ -353,13 +351,13 @@ void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensi
 
 void CCapaShp::PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                                const CCoordenadas& supDer, const CCoordenadas& infIzq,
-                               unsigned int* elemento) {
+                               const unsigned int* elemento) {
     if (!dc || !shape || !elemento) return;
     const Proyeccion proyeccion(rect, supDer, infIzq);
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->Puntos(elemento, parte, &numPuntos);
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (numPuntos < 2 || !IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
         wxPoint anterior = proyeccion.Pixel(puntos[0]);
         for (unsigned int i = 1; i < numPuntos; ++i) {
@@ -372,14 +370,14 @@ void CCapaShp::PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMap
 
 void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                               const CPunto& infIzq, const CPunto& supDer,
-                              unsigned int* elemento) {
+                              const unsigned int* elemento) {
     if (!dc || !shape || !elemento || rect.GetWidth() <= 0 || supDer.x == infIzq.x) return;
     const ProyeccionPoligono proyeccion(rect, infIzq, supDer);
     const unsigned int partes = shape->NumPartes(elemento);
     // Every ring, holes too, is filled on its own with the same brush.
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->Puntos(elemento, parte, &numPuntos);
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
         if (pixelesAnillo.size() < numPuntos) pixelesAnillo.resize(numPuntos);
         for (unsigned int i = 0; i < numPuntos; ++i)
@@ -417,7 +415,7 @@ void CCapaShp::SeleccionarFuenteTexto(wxDC* dc, int size, const CSimboloTexto& e
 }
 
 void CCapaShp::PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                                double, double, unsigned int* elemento,
+                                double, double, const unsigned int* elemento,
                                 const CSimboloTexto* estilo, const Toponimo& toponimo) {
     if (!dc || !shape || !elemento || !estilo || estilo->GetFontSize() < 1) return;
     SeleccionarFuenteTexto(dc, estilo->GetFontSize(), *estilo);
@@ -425,7 +423,7 @@ void CCapaShp::PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMa
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->Puntos(elemento, parte, &numPuntos);
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
         // The point is the text's top-left corner and its centre of rotation.
         for (unsigned int i = 0; i < numPuntos; ++i) {
@@ -437,7 +435,7 @@ void CCapaShp::PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMa
 
 void CCapaShp::PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                                     const CCoordenadas& supDer, const CCoordenadas& infIzq,
-                                    unsigned int* elemento, const CSimboloTexto* estilo,
+                                    const unsigned int* elemento, const CSimboloTexto* estilo,
                                     const Toponimo& toponimo) {
     if (!dc || !shape || !elemento || !estilo) return;
     int size = estilo->GetFontSize();
@@ -452,7 +450,7 @@ void CCapaShp::PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensi
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->Puntos(elemento, parte, &numPuntos);
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (numPuntos < 2 || !IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
         // One copy at every vertex but the last.
         for (unsigned int i = 0; i + 1 < numPuntos; ++i) {
@@ -489,7 +487,7 @@ void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
                                    : LeerEntero(dbf, registro, clase);
         const CSimboloTexto* estilo = clasificacion->BuscaSimboloTexto(valorClase);
         if (!estilo) continue;  // the default style is not used for labels
-        unsigned int* elemento = ElementoLegible(i);
+        const unsigned int* elemento = ElementoLegible(i);
         if (!elemento || !IsInExtentElemento(elemento, vista)) continue;
 
         AsignarTexto(toponimo.texto, LeerTexto(dbf, registro, texto));

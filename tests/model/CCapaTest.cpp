@@ -123,7 +123,7 @@ TEST(CGeneradorCapa, MakesShapefileLayersForShpPathsOnly) {
 
     EXPECT_NE(generador.GenerarCapa(wxT("copia.shp.bak")), nullptr);  // anywhere in the path
     EXPECT_EQ(generador.GenerarCapa(wxT("/datos/RIOS.SHP")), nullptr);  // case-sensitive
-    EXPECT_NE(generador.GenerarCapa(wxT("/datos/RIOS.SHP").Lower()), nullptr);
+    EXPECT_NE(generador.GenerarCapa(wxString(wxT("/datos/RIOS.SHP")).Lower()), nullptr);
     EXPECT_EQ(generador.GenerarCapa(wxT("/datos/rios.dbf")), nullptr);
     EXPECT_EQ(generador.GenerarCapa(wxString()), nullptr);
 }
