@@ -418,7 +418,8 @@ def write_all(atlas):
       [(s["geom"], {"NOMBRE": s["nombre"]}) for s in atlas.sea])
     w("Medio_fisico/Otras_regiones.shp", PG,
       [Field("NOMBRE", "C", 40), Field("TIPO", "C", 20)],
-      [(n["geom"], {"NOMBRE": n["nombre"], "TIPO": n["tipo"]}) for n in atlas.neighbours])
+      [(n["geom"], {"NOMBRE": n["nombre"], "TIPO": n["tipo"]})
+       for n in enclave_order(atlas.neighbours)])
     w("Medio_fisico/Rios.shp", LN, [Field("CLASE", "N", 2)],
       [(r["geom"], {"CLASE": r["clase"]}) for r in atlas.rivers])
     w("Medio_fisico/Rios_etiquetas.shp", LN,
@@ -446,6 +447,13 @@ def write_all(atlas):
                     "SIERRA": p["sierra"], "ETIQUETA": p["etiqueta"], "CLASE": p["clase"],
                     "ROTACION": p["rotacion"], "COD_MUN": p["cod_mun"]})
        for p in atlas.peaks])
+    # Labels start at their point: set them right of the triangle and level with it.
+    w("Medio_fisico/Picos_etiquetas.shp", PT,
+      [Field("CODIGO", "C", 6), Field("ETIQUETA", "C", 50), Field("CLASE", "N", 2),
+       Field("ROTACION", "N", 4), Field("COD_MUN", "C", 5)],
+      [(Point(p["geom"].x + 1800, p["geom"].y + 1000),
+        {"CODIGO": p["codigo"], "ETIQUETA": p["etiqueta"], "CLASE": p["clase"],
+         "ROTACION": p["rotacion"], "COD_MUN": p["cod_mun"]}) for p in atlas.peaks])
     w("Medio_fisico/Relieve.shp", PT,
       [Field("CODIGO", "C", 6), Field("NOMBRE", "C", 40), Field("CLASE", "N", 2),
        Field("ROTACION", "N", 4), Field("COD_MUN", "C", 5)],
@@ -466,14 +474,14 @@ def write_all(atlas):
        Field("SUPERF_KM2", "N", 6)],
       [(p["geom"], {"COD_PROV": p["cod"], "NOMBRE": p["nombre"], "CAPITAL": p["capital"],
                     "SUPERF_KM2": int(round(p["geom"].area / 1e6))})
-       for p in atlas.provinces])
+       for p in enclave_order(atlas.provinces)])
     w("Medio_humano/Municipios.shp", PG,
       [Field("COD_MUN", "C", 5), Field("NOMBRE", "C", 60), Field("PROVINCIA", "C", 20),
        Field("SUPERF_KM2", "N", 6, 0), Field("COLOR", "N", 2)],
       [(m["geom"], {"COD_MUN": m["cod"], "NOMBRE": m["nombre"],
                     "PROVINCIA": prov_name[m["prov"]],
                     "SUPERF_KM2": int(round(m["geom"].area / 1e6)), "COLOR": m["color"]})
-       for m in atlas.municipalities])
+       for m in enclave_order(atlas.municipalities)])
     w("Medio_humano/Andalucia.shp", PG, [Field("NOMBRE", "C", 20)],
       [(atlas.region, {"NOMBRE": "Andalucía"})])
     town_fields = [Field("CODIGO", "C", 10), Field("NOMBRE", "C", 60), Field("COD_MUN", "C", 5),
@@ -512,6 +520,19 @@ def write_all(atlas):
        for p in atlas.provinces])
     w("Referencia/Andalucia.shp", PG, [Field("NOMBRE", "C", 20)],
       [(clean_polygonal(atlas.region.simplify(800), 5e6), {"NOMBRE": "Andalucía"})])
+
+
+def enclave_order(items):
+    """Sorts features so that every enclave comes after the feature around it: the
+    viewer fills every ring, holes included, and draws features in file order."""
+    holes = []
+    for it in items:
+        for poly in polygons_of(it["geom"]):
+            holes.extend(Polygon(ring) for ring in poly.interiors)
+    def depth(it):
+        pt = it["geom"].representative_point()
+        return sum(1 for h in holes if h.contains(pt))
+    return sorted(items, key=lambda it: depth(it))
 
 
 def label_point(geom):

@@ -265,7 +265,7 @@ def physical_theme():
               symbol(fill=(120, 70, 20), size=6), (0, 1300000)),
         "CLASE", "NOMBRE", [(2, text_symbol((110, 60, 20), 9, italic=True))])
     peak_labels = text_classification(
-        layer("Toponimia picos", "Medio_fisico/Picos.shp", POINT,
+        layer("Toponimia picos", "Medio_fisico/Picos_etiquetas.shp", POINT,
               symbol(fill=(120, 70, 20), size=6), (0, 1600000)),
         "CLASE", "ETIQUETA", [(1, text_symbol((90, 40, 10), 9, bold=True)),
                               (2, text_symbol((90, 40, 10), 8)),
