@@ -153,7 +153,8 @@ void CPolyLineTracker::OnMouseLeftDown(wxMouseEvent& event) {
     GenerarEventoNuevoPunto(p);
     if (!(m_state & CAPTURADO)) {
         m_superposicion.Activar();
-        if (!HasCapture()) CaptureMouse();
+        // A window that is not on the screen cannot take the mouse.
+        if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
         m_state |= CAPTURADO;
     }
     RefrescarSegmento(bandaAntes[0], bandaAntes[1]);

@@ -106,7 +106,8 @@ void wxBitmapTracker::OnMouseLeftDown(wxMouseEvent& event) {
     m_yClick = p.y - m_yStart;
     if (!(m_state & CAPTURADO)) {
         m_superposicion.Activar();
-        if (!HasCapture()) CaptureMouse();
+        // A window that is not on the screen cannot take the mouse.
+        if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
         m_state |= CAPTURADO;
     }
 }

@@ -116,7 +116,8 @@ void wxRectTracker::OnMouseLeftDown(wxMouseEvent& event) {
     m_yClick = p.y;
     if (!(m_state & CAPTURADO)) {
         m_superposicion.Activar();
-        if (!HasCapture()) CaptureMouse();
+        // A window that is not on the screen cannot take the mouse.
+        if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
         m_state |= CAPTURADO;
     }
 }
