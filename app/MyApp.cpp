@@ -1,4 +1,89 @@
 #include "MyApp.h"
 
-bool MyApp::OnInit() { return false; }
+#include "CConfigApp.h"
+#include "CMensajes.h"
+
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <cstdio>
+
+namespace {
+wxString ErrorConfiguracion() {
+    return wxString::FromUTF8("ERROR. No ha sido posible obtener la configuración.");
+}
+
+void EscribirError(const wxString& texto) {
+    std::fputs(texto.utf8_str().data(), stderr);
+    std::fflush(stderr);
+}
+
+// Exit codes of a run without window.
+constexpr int kSalidaLineaComandosIncorrecta = 2;
+constexpr int kSalidaSinDatos = 1;
+}  // namespace
+
+bool MyApp::OnInit() {
+    wxInitAllImageHandlers();
+    wxString error;
+    if (!m_opciones.Analizar(argv.GetArguments(), error)) {
+        EscribirError("vaq: " + error + "\n" + COpcionesLineaComandos::GetUso());
+        TerminarSinVentana(kSalidaLineaComandosIncorrecta);
+        return true;
+    }
+    if (m_opciones.silencioso || m_opciones.EsRender()) SetModoSilencioso(true);
+    AplicarRutaLineaComandos();
+
+    if (m_opciones.EsRender()) {
+        TerminarSinVentana(EjecutarRender());
+        return true;
+    }
+
+    CConfigApp configuracion;
+    const wxString datos = configuracion.GetRutaArchivo();
+    if (datos.empty()) {
+        MostrarMensaje(ErrorConfiguracion());
+        return false;
+    }
+    // Stand-in for the main frame until it exists.
+    wxFrame* ventana = new wxFrame(nullptr, wxID_ANY, "VAQ Vistral");
+    SetTopWindow(ventana);
+    ventana->Show();
+    if (m_opciones.cerrarTrasMostrar) ventana->CallAfter([ventana]() { ventana->Close(); });
+    return true;
+}
+
+// --datos: used for this run when it holds the data; otherwise the refusal
+// message and the usual start-up (remembered directory or chooser).
+void MyApp::AplicarRutaLineaComandos() {
+    if (m_opciones.datos.empty()) return;
+    if (CConfigApp::ComprobarSiDatos(m_opciones.datos))
+        CConfigApp::SetRutaSesion(m_opciones.datos);
+    else
+        MostrarMensaje(wxString::FromUTF8("En la ruta especificada no se encuentran los datos."));
+}
+
+// Command-line render (--salida): no window opens and every message goes to
+// stderr. The data directory comes from --datos or the configuration.
+int MyApp::EjecutarRender() {
+    CConfigApp configuracion;
+    const wxString datos = configuracion.GetRutaArchivo();
+    if (datos.empty()) {
+        MostrarMensaje(ErrorConfiguracion());
+        return kSalidaSinDatos;
+    }
+    // The render itself is not built yet: report it instead of pretending.
+    MostrarMensaje(wxString::FromUTF8("La representación desde la línea de órdenes no está disponible."));
+    return 3;
+}
+
+void MyApp::TerminarSinVentana(int codigo) {
+    m_sinVentana = true;
+    m_codigoSalida = codigo;
+}
+
+int MyApp::OnRun() {
+    if (m_sinVentana) return m_codigoSalida;
+    return wxApp::OnRun();
+}
+
 int MyApp::OnExit() { return 0; }

@@ -1,4 +1,5 @@
 #include "CClasificacionPorValor.h"
+#include <wx/gdicmn.h>
 #include "CPropiedadRepresentaciones.h"
 #include "CRepresentacion.h"
 

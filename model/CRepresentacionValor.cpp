@@ -1,4 +1,5 @@
 #include "CRepresentacionValor.h"
+#include <wx/gdicmn.h>
 
 CRepresentacionValor::CRepresentacionValor() {
     m_simbologia.SetValores(0, 0, *wxBLACK, *wxBLACK, 0, " ", wxEmptyString, 0, 0);
