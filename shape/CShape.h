@@ -1,0 +1,147 @@
+#pragma once
+// Read-only access to one ESRI shapefile (.shp geometry, .shx index, .dbf
+// table). The .shp stays memory-mapped for the object's life and records,
+// parts and points are handed out as pointers into the mapping, never copied.
+//
+// Opening errors are thrown as constant character strings:
+//   "ErrorAbriendoShx", "ErrorAbriendoShp", "ErrorLeyendoShp/Shx",
+//   "ErrorEnNumeroSerieShp/Shx", "ErrorEnTamanosShp/Shx",
+//   "ErrorEnVersionShp/Shx", "ErrorEnTipoDeDato",
+//   "ErrorMapeandoShp" (the system refused to map the .shp).
+// Record and part access throws "ErrorOutOfLimits" for an index out of range
+// and for a damaged record; PoligonoAlQuePertenece throws
+// "Poligono no encontrado".
+//
+// Damaged files: every record is checked before a pointer into it is handed
+// out (offset, header, parts and points must lie inside the record, and the
+// record inside the .shp). The paint path uses the non-throwing forms, which
+// cost no allocation:
+//
+//   for (unsigned i = 0; i < shape.NumElementos(); ++i) {
+//       const unsigned int* registro = shape.BuscaElemento(i);
+//       if (!registro) continue;                     // damaged: skipped
+//       for (unsigned p = 0; p < shape.NumPartes(registro); ++p) {
+//           unsigned int n;
+//           const CPunto* puntos = shape.BuscaPuntos(registro, p, &n);
+//           if (!puntos) continue;
+//           ...  // n points
+//       }
+//   }
+//
+// Null shapes (record type 0, allowed in any file) are valid records of no
+// parts. A record whose type belongs to another family than the file's is
+// damaged.
+#include "CDbf.h"
+#include "CFichero.h"
+#include "CPunto.h"
+#include "CRectangulo.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CShape {
+public:
+    enum TipoShape { Punto = 1, Polilinea = 3, Poligono = 5, Multipunto = 8 };
+
+    // `ruta`: the shapefile's path without extension. Tries ".shx"/".SHX" and
+    // ".shp"/".SHP"; the table is always path + ".dbf" (empty when missing).
+    explicit CShape(char const* ruta);
+    ~CShape();
+    CShape(const CShape&) = delete;
+    CShape& operator=(const CShape&) = delete;
+
+    int Tipo() const { return tipo; }  // 1, 3, 5 or 8 (Z and M types reduced)
+    unsigned int NumElementos() const { return numElementos; }
+    CRectangulo Bnd() const { return bnd; }
+
+    // The record with that zero-based index; "ErrorOutOfLimits" when the index
+    // is not below NumElementos() or the record is damaged.
+    const unsigned int* Elemento(unsigned int indice) const;
+    // The same without exceptions: null when out of range or damaged.
+    const unsigned int* BuscaElemento(unsigned int indice) const noexcept;
+    // Record number stored in the record header, minus 1; -1 for a pointer
+    // that is not a record of this file.
+    int NumElemento(const unsigned int* registro) const noexcept;
+    // 1 for point and multipoint records, the number of parts of polyline and
+    // polygon records; 0 for null shapes and damaged records.
+    unsigned int NumPartes(const unsigned int* registro) const noexcept;
+    // Points of one part, in place in the mapping; the count goes to
+    // *numPuntos. "ErrorOutOfLimits" when the part is not below NumPartes or
+    // its point range does not lie inside the record.
+    const CPunto* Puntos(const unsigned int* registro, unsigned int parte,
+                         unsigned int* numPuntos) const;
+    // The same without exceptions: null (and a count of 0) on failure.
+    const CPunto* BuscaPuntos(const unsigned int* registro, unsigned int parte,
+                              unsigned int* numPuntos) const noexcept;
+    // Box of the record (the point itself for point files), normalised. A null
+    // shape gives a box of NaN that contains nothing; a damaged record throws
+    // "ErrorOutOfLimits".
+    CRectangulo Bnd(const unsigned int* registro) const;
+
+    // Whether a closed ring (last point repeats the first) turns
+    // counter-clockwise, that is, is a hole. False below 3 points.
+    static bool EsUnHueco(const CPunto* anillo, unsigned int numPuntos);
+    bool EsUnHueco(const unsigned int* registro, unsigned int parte) const;
+
+    // Ring containment by crossing parity (half-open rule yi <= py < yj).
+    static bool EsPuntoEnPoligono(const CPunto* anillo, unsigned int numPuntos,
+                                  CPunto const& punto);
+    // Ring containment by turning angle (the polygon test with tolerance; the
+    // tolerance is not used by it).
+    static bool EsPuntoEnPoligono(const CPunto* anillo, unsigned int numPuntos,
+                                  CPunto const& punto, double tolerancia);
+    // Record containment: outer rings containing the point must outnumber
+    // holes containing it. Point files never contain; damaged records neither.
+    bool EsPuntoEnPoligono(const unsigned int* registro, CPunto const& punto) const;
+    // Record hit within the tolerance (map units): points within the widened
+    // box, polylines within the rounded tolerance of a segment, polygons by
+    // any ring containing the point (no hole counting).
+    bool EsPuntoEnPoligono(const unsigned int* registro, CPunto const& punto,
+                           double tolerancia) const;
+    bool EsPuntoEnPoligono(unsigned int indice, CPunto const& punto) const;
+    bool EsPuntoEnPoligono(unsigned int indice, CPunto const& punto, double tolerancia) const;
+
+    // Index of the first record from `inicio` on (wrapping around) that
+    // contains the point; "Poligono no encontrado" when none does, when the
+    // file has no records or `inicio` is not below NumElementos().
+    int PoligonoAlQuePertenece(CPunto const& punto, unsigned int inicio) const;
+    int PoligonoAlQuePertenece(CPunto const& punto, unsigned int inicio, double tolerancia) const;
+
+    // The attribute table, owned by this object; null only if creating it failed.
+    CDbf* GetDBF() const { return tabla.get(); }
+    int NumCampos() const;
+    int InfoCampo(int campo, char* nombre, int& ancho, int& decimales) const;
+    // Low 16 bits of the field's largest value (CDbf::MaxValorCampo).
+    unsigned short MaxValorCampo(char const* nombre) const;
+    unsigned short MaxValorCampo(int campo) const;  // 1-based
+
+private:
+    // Where the geometry of a record lies in the mapping, once checked.
+    struct Geometria {
+        unsigned int numPartes;
+        unsigned int numPuntos;
+        const unsigned char* partes;  // little-endian first-point indices
+        const CPunto* puntos;
+    };
+
+    void Abre(const std::string& ruta);
+    void LeeIndice(CFichero& shx);
+    bool Analiza(const unsigned int* registro, Geometria& geometria) const noexcept;
+    bool RangoParte(const Geometria& geometria, unsigned int parte, unsigned int& primero,
+                    unsigned int& ultimo) const noexcept;
+    bool RegistroEntero(const unsigned int* registro) const noexcept;
+    bool ContieneConTolerancia(const unsigned int* registro, CPunto const& punto,
+                               double tolerancia) const;
+    bool DentroDeCaja(CPunto const& punto, const CRectangulo& caja, bool conTolerancia,
+                      double tolerancia) const;
+
+    int tipo;
+    CRectangulo bnd;
+    unsigned int numElementos;
+    CFichero shp;
+    std::vector<unsigned int> indice;  // (offset, length) per record, big-endian as stored
+    std::unique_ptr<CDbf> tabla;
+    const unsigned char* base;
+    std::uint64_t tamanoShp;
+};

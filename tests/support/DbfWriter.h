@@ -1,0 +1,68 @@
+#pragma once
+// Writes small dBASE III tables (.dbf) for tests, sound or deliberately
+// damaged. Values are ISO-8859-1 byte strings.
+//
+//   DbfWriter tabla;
+//   tabla.AddField("NOMBRE", 'C', 20);
+//   tabla.AddField("CODIGO", 'N', 4);
+//   tabla.AddRecord({"M\xE1laga", "12"});
+//   tabla.Write(ruta + ".dbf");
+//
+// Damage: SetRecordCount/SetHeaderLength/SetRecordLength make the header lie,
+// SetFieldWidthBytes stores any width bytes in a descriptor, Truncate cuts the
+// file. The overrides only change what is stored; records are laid out with
+// the true sizes.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class DbfWriter {
+public:
+    // Field of type letter C, N, F, D, L, ... Numeric widths must be 1..255.
+    void AddField(const std::string& nombre, char tipo, int ancho, int decimales = 0);
+    // One record; missing values are blank. Text fields are left-justified,
+    // numeric ones right-justified, both padded with spaces and cut to width.
+    // Returns the record's index.
+    std::size_t AddRecord(const std::vector<std::string>& valores, bool borrado = false);
+    // One record exactly as given after the deletion flag (padded or cut to
+    // the record length).
+    std::size_t AddRawRecord(const std::string& bytes, bool borrado = false);
+
+    // Names padded with spaces instead of NUL bytes.
+    void SetNamePaddingWithSpaces(bool espacios) { relleno = espacios ? ' ' : '\0'; }
+    void SetRecordCount(std::uint32_t numero);
+    void SetHeaderLength(std::uint16_t longitud);
+    void SetRecordLength(std::uint16_t longitud);
+    void SetFieldWidthBytes(std::size_t campo, unsigned char byte16, unsigned char byte17);
+    void Truncate(std::size_t bytes);
+
+    std::size_t NumRecords() const { return registros.size(); }
+    std::size_t RecordLength() const;  // true length, deletion flag included
+    std::size_t HeaderLength() const;  // true length: 32 + 32 per field + 1
+    std::vector<unsigned char> Bytes() const;
+    bool Write(const std::string& ruta) const;
+
+private:
+    struct Campo {
+        std::string nombre;
+        char tipo;
+        int ancho;
+        int decimales;
+        bool anchoForzado = false;
+        unsigned char byte16 = 0;
+        unsigned char byte17 = 0;
+    };
+
+    std::vector<Campo> campos;
+    std::vector<std::string> registros;  // full records, deletion flag first
+    char relleno = '\0';
+    bool hayNumero = false;
+    std::uint32_t numeroForzado = 0;
+    bool hayCabecera = false;
+    std::uint16_t cabeceraForzada = 0;
+    bool hayLongitud = false;
+    std::uint16_t longitudForzada = 0;
+    bool hayCorte = false;
+    std::size_t corte = 0;
+};
