@@ -49,9 +49,11 @@ cp "$work/node_modules/es-atlas/es/municipalities.json" "$work/es-atlas/"
   require("fs").writeFileSync("cities.json", JSON.stringify(keep));')
 
 echo "== Volcando ríos, lagos y países (GMT)"
-gmt coast -R$REGION -Df -Ia -M > "$work/rivers.txt"
-gmt coast -R$REGION -Df -A0/2/2 -W -M > "$work/lakes.txt"
-gmt coast -R$REGION -EPT,MA,DZ -M > "$work/countries.txt"
+# GMT leaves a gmt.history file in the current directory: run it in the work one.
+(cd "$work" &&
+  gmt coast -R$REGION -Df -Ia -M > rivers.txt &&
+  gmt coast -R$REGION -Df -A0/2/2 -W -M > lakes.txt &&
+  gmt coast -R$REGION -EPT,MA,DZ -M > countries.txt)
 
 echo "== Generando capas, temas, imágenes y nomenclátor"
 rm -rf "$out"

@@ -3,8 +3,11 @@
 import os
 import sys
 
+import build_gazetteer
 import build_geo
+import build_pictures
 import build_themes
+import sources
 
 
 def check_theme_files(out_dir):
@@ -25,6 +28,9 @@ def main():
               len(atlas.water_bodies), sum(1 for e in atlas.water_bodies if e["nombre"])))
     build_themes.write_all(out_dir)
     check_theme_files(out_dir)
+    contents = build_pictures.build(atlas, out_dir)
+    build_gazetteer.build(atlas, db_path, contents)
+    sources.write(out_dir)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,91 @@
+#pragma once
+// A layer: one thing drawn on the map. It carries the name shown to the user,
+// the path of its data, its extent, its own symbol, whether it is shown and
+// the range of scales at which it is painted. Concrete kinds (the shapefile
+// layer) read their data and paint themselves.
+#include <wx/colour.h>
+#include <wx/gdicmn.h>
+#include <wx/object.h>
+#include <wx/string.h>
+
+#include "CCoordenadaMapa.h"
+#include "CExtensionMapa.h"
+#include "CSimboloObj.h"
+
+class wxDC;
+class wxList;
+class CShapeObj;
+
+class CCapa : public wxObject {
+public:
+    // Visibility states: only a shown layer is painted.
+    static constexpr int ESTADO_SIN_DEFINIR = -1;
+    static constexpr int ESTADO_OCULTA = 0;
+    static constexpr int ESTADO_VISIBLE = 1;
+
+    CCapa();
+    ~CCapa() override;
+    CCapa(const CCapa&) = delete;
+    CCapa& operator=(const CCapa&) = delete;
+
+    virtual bool ObtenerDatosExtension() = 0;
+    virtual bool InicializarCapa() = 0;
+    virtual void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) = 0;
+    virtual wxString ObtenerTipoCapa() const = 0;
+    virtual int GetGeometria() const = 0;
+    virtual bool GuardarDatosAlfaNumericos(wxList* datos, int elemento, bool nuevo) = 0;
+    virtual bool GuardarDatosGraficos(int elemento, CShapeObj* forma, bool nuevo) = 0;
+    virtual bool EliminarElemento(int elemento) = 0;
+    virtual bool Identify(CCoordenadaMapa punto, double tolerancia) = 0;
+    virtual CSimboloObj* SetSimbolo(CSimboloObj simbolo) = 0;
+    virtual void SetEscalaMinima(double escala) = 0;
+    virtual void SetEscalaMaxima(double escala) = 0;
+
+    void SetNombreCapa(const wxString& nombre) { nombreCapa = nombre; }
+    wxString GetNombreCapa() const { return nombreCapa; }
+    void SetRutaArchivo(const wxString& ruta) { rutaArchivo = ruta; }
+    wxString GetRutaArchivo() const { return rutaArchivo; }
+
+    void SetExtensionCapa(const CExtensionMapa& ext) { extension = ext; }
+    CExtensionMapa GetExtensionCapa() const { return extension; }
+
+    CSimboloObj* GetSimbolo() { return &simbolo; }
+    const CSimboloObj* GetSimbolo() const { return &simbolo; }
+
+    // Values outside -1..2 are stored as -1 (not set).
+    void SetEstadoCapa(int estado);
+    int GetEstadoCapa() const { return estadoCapa; }
+
+    double GetEscalaMinima() const { return escalaMinima; }
+    double GetEscalaMaxima() const { return escalaMaxima; }
+
+    void SetRelleno(bool valor) { relleno = valor; }
+    // Writes the flag through the pointer (when given) and returns it.
+    bool* GetRelleno(bool* valor) const;
+
+    // Set by the view manager before each paint; true while printing. Labels
+    // along lines grow with the page width in print mode.
+    void SetPrinting(bool imprimiendo) { printing = imprimiendo; }
+    bool GetPrinting() const { return printing; }
+
+    // The whole symbol but its font file and transparency.
+    void SetPropiedadesSimbolo(int tipo, int estilo, wxColour colorRelleno, wxColour colorBorde,
+                               int size, wxString fuente, int fontSize, int charIndex);
+    // Null pointers are skipped.
+    void GetPropiedadesSimbolo(int* tipo, int* estilo, wxColour* colorRelleno,
+                               wxColour* colorBorde, int* size, wxString* fuente,
+                               int* fontSize, int* charIndex) const;
+
+protected:
+    wxString nombreCapa;
+    wxString rutaArchivo;
+    CExtensionMapa extension;
+    CSimboloObj simbolo;
+    int estadoCapa = ESTADO_SIN_DEFINIR;
+    double escalaMinima = 5000.0;
+    double escalaMaxima = 99999999.0;
+    bool relleno = false;
+    bool printing = false;
+
+    wxDECLARE_ABSTRACT_CLASS(CCapa);
+};

@@ -1,0 +1,122 @@
+#pragma once
+// A layer read from an ESRI shapefile. It owns the shapefile reader (which
+// owns the attribute table and keeps the .shp mapped) for its whole life and
+// paints itself straight from the mapping: with its own symbol, through a
+// classification by value, or as labels through a classification by text.
+#include <memory>
+#include <vector>
+
+#include <wx/font.h>
+#include <wx/gdicmn.h>
+#include <wx/string.h>
+
+#include "CCapa.h"
+#include "CCoordenadas.h"
+
+class CShape;
+class CPunto;
+class CDbf;
+class CSimboloTexto;
+class CClasificacionPorValor;
+class CClasificacionPorTexto;
+
+class CCapaShp : public CCapa {
+public:
+    // One label: its text and its angle in degrees, counter-clockwise.
+    struct Toponimo {
+        wxString texto;
+        double angulo = 0.0;
+    };
+
+    CCapaShp();
+    ~CCapaShp() override;
+
+    // Opens the shapefile named by the layer's path (".shp" at its end),
+    // takes its extent and shows the layer. A shapefile that cannot be
+    // opened leaves the layer without data and returns false; the reader's
+    // error name is then in GetErrorInicializacion().
+    bool InicializarCapa() override;
+    wxString GetErrorInicializacion() const { return errorInicializacion; }
+
+    // The extent becomes the shapefile's bounding box; false without data.
+    bool ObtenerDatosExtension() override;
+    wxString ObtenerTipoCapa() const override;  // "SHP"
+    // 1, 3, 5 or 8 (points, lines, polygons, multipoints); 0 without data.
+    int GetGeometria() const override;
+    int GetGeometriaShp() const;  // the reader's type unchanged; 0 without data
+    CShape* GetShape() const { return shape.get(); }
+    CDbf* GetDbf() const { return dbf; }
+
+    // Editing and identification are not supported by shapefile layers.
+    bool GuardarDatosAlfaNumericos(wxList* datos, int elemento, bool nuevo) override;
+    bool GuardarDatosGraficos(int elemento, CShapeObj* forma, bool nuevo) override;
+    bool EliminarElemento(int elemento) override;
+    bool Identify(CCoordenadaMapa punto, double tolerancia) override;
+    virtual void ExportarShape(wxString ruta, wxString nombre);
+
+    CSimboloObj* SetSimbolo(CSimboloObj nuevo) override;
+    void SetEscalaMinima(double escala) override { escalaMinima = escala; }
+    void SetEscalaMaxima(double escala) override { escalaMaxima = escala; }
+
+    // True when the bounding box of the points meets the extent (closed
+    // rectangles). No points never meet.
+    bool IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionMapa& ext) const;
+    // True when some part of the record meets the extent.
+    bool IsInExtentElemento(unsigned int* elemento, const CExtensionMapa& ext) const;
+    CCoordenadaMapa PixelToMapa(wxPoint pixel, wxRect rect, CExtensionMapa ext) const;
+
+    // Painting with the layer's own symbol.
+    void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) override;
+    // Painting with a symbol per feature chosen by value.
+    void PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa vista,
+                                    CClasificacionPorValor* clasificacion);
+    // Labels only (points and lines), style chosen by the class column.
+    void PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
+                             CClasificacionPorTexto* clasificacion);
+
+    // One feature each, with the pen and brush already selected. They draw
+    // nothing of a damaged record (they test it first).
+    void PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
+                     double, unsigned int* elemento);
+    void PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                              double, double, unsigned int* elemento,
+                              const CSimboloObj* simbolo);
+    void PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                         const CCoordenadas& supDer, const CCoordenadas& infIzq,
+                         unsigned int* elemento);
+    void PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                        const CPunto& infIzq, const CPunto& supDer, unsigned int* elemento);
+    void PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
+                          double, unsigned int* elemento, const CSimboloTexto* estilo,
+                          const Toponimo& toponimo);
+    void PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                              const CCoordenadas& supDer, const CCoordenadas& infIzq,
+                              unsigned int* elemento, const CSimboloTexto* estilo,
+                              const Toponimo& toponimo);
+
+private:
+    // The record at that index, or null when the reader reports it damaged.
+    unsigned int* ElementoLegible(unsigned int indice) const;
+    // One feature with a symbol whose tools are already selected.
+    void PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                        unsigned int* elemento, const CSimboloObj& simboloElemento);
+    // Selects the font, reusing the one made last time when it is the same.
+    void SeleccionarFuente(wxDC* dc, int size, const wxString& cara, wxFontStyle estilo,
+                           wxFontWeight peso);
+    void SeleccionarFuenteTexto(wxDC* dc, int size, const CSimboloTexto& estilo);
+
+    std::unique_ptr<CShape> shape;
+    CDbf* dbf = nullptr;  // owned by the reader
+    wxString errorInicializacion;
+    // Pixels of one polygon ring, kept between rings and paints so that
+    // painting does not allocate per record.
+    std::vector<wxPoint> pixelesAnillo;
+    // The last font made, kept because making a font is costly per feature.
+    wxFont fuente;
+    wxString caraFuente;
+    int sizeFuente = 0;
+    wxFontStyle estiloFuente = wxFONTSTYLE_NORMAL;
+    wxFontWeight pesoFuente = wxFONTWEIGHT_NORMAL;
+
+    wxDECLARE_DYNAMIC_CLASS_NO_COPY(CCapaShp);
+};
