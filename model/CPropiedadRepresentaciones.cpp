@@ -6,9 +6,11 @@
 
 namespace {
 
+// Never destroyed, so that a classification released during program exit
+// still finds it.
 std::vector<const wxList*>& ListasVivas() {
-    static std::vector<const wxList*> listas;
-    return listas;
+    static auto* listas = new std::vector<const wxList*>;
+    return *listas;
 }
 
 bool EstaEnOtraLista(const wxObject* elemento) {

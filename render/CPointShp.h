@@ -12,6 +12,7 @@ public:
     const CCoordenadaMapa& GetPoint() const { return m_punto; }
     void SetSize(double size) { m_size = size; }
     double GetSize() const { return m_size; }
+    // A flag carried with the point (true by default); no drawing reads it.
     void SetVisible(bool visible) { m_visible = visible; }
     bool GetVisible() const { return m_visible; }
     void SetColorPunto(const wxColour& color) { m_colorPunto = color; }

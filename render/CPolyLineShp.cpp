@@ -49,6 +49,9 @@ void CPolyLineShp::SetPunteroListaCoordenadas(wxList* lista) {
 
 void CPolyLineShp::BorrarListaCoordenadas() {
     if (!m_puntos) return;
+    // The points are deleted here, once: an adopted list that was set to
+    // delete its contents must not delete them again when cleared.
+    m_puntos->DeleteContents(false);
     for (auto nodo = m_puntos->GetFirst(); nodo; nodo = nodo->GetNext()) {
         delete static_cast<CCoordenadaMapa*>(nodo->GetData());
     }

@@ -1,5 +1,6 @@
 #include "CShape.h"
 
+#include "CLineShp.h"
 #include "IBig.h"
 
 #include <cmath>
@@ -53,25 +54,16 @@ double Modulo(double x, double y) {
     return std::sqrt(x * x + y * y);
 }
 
-// Segment hit within tol map units (a tolerance below 1 counts as 1).
-bool SegmentoCerca(CPunto const& a, CPunto const& b, CPunto const& p, int tol) {
-    const double longitud = Modulo(a.x - b.x, a.y - b.y);
-    if (longitud == 0.0) return false;
-    const double t = tol < 1 ? 1.0 : static_cast<double>(tol);
-    if (p.x < std::fmin(a.x, b.x) - t || p.x > std::fmax(a.x, b.x) + t) return false;
-    if (p.y < std::fmin(a.y, b.y) - t || p.y > std::fmax(a.y, b.y) + t) return false;
-    const double d = std::fabs(std::fabs(p.y - a.y) * std::fabs(p.x - b.x) -
-                               std::fabs(p.y - b.y) * std::fabs(p.x - a.x)) / longitud;
-    return d < t;
-}
-
 bool PolilineaCerca(const CPunto* puntos, unsigned int n, CPunto const& p, int tol) {
     for (unsigned int i = 1; i < n; ++i)
-        if (SegmentoCerca(puntos[i - 1], puntos[i], p, tol)) return true;
+        if (CLineShp::PtEnSegmento(puntos[i - 1].x, puntos[i - 1].y, puntos[i].x, puntos[i].y,
+                                   p.x, p.y, tol))
+            return true;
     return false;
 }
 
-// Inside test by the turning angle of the ring around the point.
+// Inside test by the turning angle of the ring around the point, as the
+// filled polygon geometry object answers it, without copying the ring.
 bool DentroPorAngulo(const CPunto* puntos, unsigned int n, CPunto const& p) {
     if (n == 0) return false;
     const double pi = 3.14159265358979323846;
@@ -355,6 +347,12 @@ bool CShape::EsPuntoEnPoligono(const unsigned int* registro, CPunto const& p) co
 bool CShape::DentroDeCaja(CPunto const& p, const CRectangulo& caja, bool conTolerancia,
                           double tolerancia) const {
     if (conTolerancia && tipo == Punto) return caja.Dentro(p, tolerancia);
+    if (conTolerancia && tipo == Polilinea) {
+        // A line is hit up to the tolerance away from it, also beside its box
+        // (a level line has a box of no height).
+        const double t = CLineShp::ToleranciaEfectiva(static_cast<int>(tolerancia + 0.5));
+        return CRectangulo(caja.x1 - t, caja.y1 - t, caja.x2 + t, caja.y2 + t).Dentro(p);
+    }
     return caja.Dentro(p);
 }
 

@@ -94,9 +94,10 @@ public:
     // Record containment: outer rings containing the point must outnumber
     // holes containing it. Point files never contain; damaged records neither.
     bool EsPuntoEnPoligono(const unsigned int* registro, CPunto const& punto) const;
-    // Record hit within the tolerance (map units): points within the widened
-    // box, polylines within the rounded tolerance of a segment, polygons by
-    // any ring containing the point (no hole counting).
+    // Record hit within the tolerance (map units): points within the open
+    // square widened by it, polylines within the tolerance rounded to whole
+    // units (at least 1) of a segment, also beside the record's box; polygons
+    // by any ring containing the point (no hole counting); multipoints never.
     bool EsPuntoEnPoligono(const unsigned int* registro, CPunto const& punto,
                            double tolerancia) const;
     bool EsPuntoEnPoligono(unsigned int indice, CPunto const& punto) const;

@@ -36,9 +36,10 @@ TEST(CClasificacionPorValorTest, BusquedaPorDouble) {
     CRepresentacionValor* dos = InsertarClase(c, "2");
     InsertarClase(c, "1");
     InsertarClase(c, "abc");
+    InsertarClase(c, "");
     EXPECT_EQ(c.BuscaSimboloValor(2.0), dos->GetSimbologia());
     EXPECT_EQ(c.BuscaSimboloValor(2.5), c.GetSimbologia());
-    // "abc" does not convert, so it never stands for 0.0.
+    // "abc" and "" do not convert, so they never stand for 0.0.
     EXPECT_EQ(c.BuscaSimboloValor(0.0), c.GetSimbologia());
 }
 

@@ -37,6 +37,7 @@ TEST(CPolyLineShpTest, BorrarYAdoptarListas) {
     EXPECT_TRUE(lista->IsEmpty());
 
     auto* nueva = new wxList;
+    nueva->DeleteContents(true);  // must not make the points be deleted twice
     nueva->Append(new CCoordenadaMapa(7, 8));
     linea.SetPunteroListaCoordenadas(nueva);
     EXPECT_EQ(linea.GetPunteroListaCoordenadas(), nueva);
