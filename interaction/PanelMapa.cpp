@@ -1,5 +1,7 @@
 #include "PanelMapa.h"
 
+#include "CCapa.h"
+#include "CGeneradorCapa.h"
 #include "CGestorVistaMapa.h"
 #include "CMediciones.h"
 #include "CMedicionesPanel.h"
@@ -12,6 +14,7 @@
 #include "wxBitmapTracker.h"
 #include "wxMapEvent.h"
 #include "wxRectTracker.h"
+#include "res/brujula.xpm"
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -19,7 +22,9 @@
 #include <wx/imagbmp.h>
 #include <wx/list.h>
 #include <wx/log.h>
+#include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/msgdlg.h>
 
 #include <algorithm>
 #include <cmath>
@@ -46,7 +51,7 @@ const wxColour kColorResaltado(255, 0, 0);
 constexpr int kAnchoMedicion = 3;
 constexpr int kAnchoResaltado = 10;
 constexpr double kFactorZoom = 1.5;
-constexpr double kMinimoZoomVentana = 20;  // pixels of width a zoom window must exceed
+constexpr int kMinimoZoomVentana = 20;  // pixels of width a zoom window must exceed
 const wxPoint kPosicionBrujula(667, 460);
 constexpr int kEscalimetroX0 = 30;
 constexpr int kEscalimetroY0 = 560;
@@ -75,8 +80,11 @@ PanelMapa::PanelMapa(wxWindow* parent, int /*id*/, const wxPoint& pos, const wxS
 }
 
 PanelMapa::~PanelMapa() {
-    // Child windows (trackers, measurements) are destroyed by the toolkit.
-    if (m_bitmapTracker && m_bitmapTracker->HasCapture()) m_bitmapTracker->ReleaseMouse();
+    // The trackers go first, while the panel they report to is still whole.
+    DestruirBitmapTracker();
+    if (m_rectTracker) m_rectTracker->Destroy();
+    if (m_polyLineTracker) m_polyLineTracker->Destroy();
+    if (m_gestorVista == m_gestorPropio.get()) m_gestorVista = nullptr;
 }
 
 void PanelMapa::Inicializa() {
@@ -311,7 +319,7 @@ double PanelMapa::DeterminarEscalaActual(wxDC* dc) {
         e.SetCoordenadasSupDer(m_extension.GetSegunda().x, m_extension.GetSegunda().y);
         return e;
     }();
-    const int ppi = dc ? dc->GetPPI().x : wxGetDisplayPPI().x;
+    const int ppi = dc ? dc->GetPPI().x : wxClientDC(this).GetPPI().x;
     m_escalaActual = CGestorVistaMapa::EscalaDeExtension(extension, GetClientSize().GetWidth(), ppi);
     return m_escalaActual;
 }
@@ -798,9 +806,47 @@ void PanelMapa::MostrarInformacion(const CCoordenadaMapa& /*punto*/, double /*to
 // The image menu is not part of the panel yet: nothing is shown.
 void PanelMapa::MostrarMenuImagen(const wxPoint& /*posicion*/) {}
 
-#if __has_include("res/brujula.xpm")
-#include "res/brujula.xpm"
 wxIcon PanelMapa::CrearBrujula() { return wxIcon(brujula_xpm); }
-#else
-wxIcon PanelMapa::CrearBrujula() { return wxIcon(); }
-#endif
+
+// ---------------------------------------------------------------- one file
+
+wxString PanelMapa::GetNombreCapaDeRuta(const wxString& ruta) { return ruta.AfterLast('/'); }
+
+void PanelMapa::CargarCapa(wxWindow* parent, wxString& title) {
+    if (!m_gestorVista) {
+        m_gestorPropio = std::make_unique<CGestorVistaMapa>();
+        m_gestorVista = m_gestorPropio.get();
+    }
+    wxFileDialog dialogo(parent, title, wxEmptyString, wxEmptyString,
+                         wxString::FromUTF8("Todos los archivos (*.shp,*.jp2,*.tif,*.ecw,*.sid,*.ini)|"
+                                            "*.shp;*.jp2;*.tif;*.ecw;*.sid;*.ini|Archivos shape (*.shp)|*.shp|"
+                                            "Archivos JPEG 2000 (*.jp2)|*.jp2|Archivos ECW (*.ecw)|*.ecw|"
+                                            "Archivos MrSID (*.sid)|*.sid|Archivos TIF (*.tif)|*.tif|"
+                                            "Archivos de Referencia (*.ini)|*.ini"),
+                         wxFD_OPEN, wxDefaultPosition);
+    if (dialogo.ShowModal() != wxID_OK) return;
+    CargarArchivoCapa(dialogo.GetPath());
+}
+
+bool PanelMapa::CargarArchivoCapa(const wxString& ruta) {
+    if (!m_gestorVista) {
+        m_gestorPropio = std::make_unique<CGestorVistaMapa>();
+        m_gestorVista = m_gestorPropio.get();
+    }
+    std::unique_ptr<CCapa> capa = CGeneradorCapa().GenerarCapa(ruta.Lower());
+    if (capa) {
+        capa->SetRutaArchivo(ruta);
+        if (!capa->InicializarCapa()) capa.reset();
+    }
+    if (!capa) {
+        wxMessageBox(wxString::FromUTF8("No se ha podido abrir el archivo ") + ruta +
+                         wxString::FromUTF8(" como capa del mapa."),
+                     wxString::FromUTF8("Información Error"), wxOK | wxICON_INFORMATION, this);
+        return false;
+    }
+    capa->SetNombreCapa(GetNombreCapaDeRuta(ruta));
+    m_gestorVista->AddCapa(capa.release());
+    m_gestorVista->ReCalcularExtGlobal();
+    RefrescarEsquinas();
+    return true;
+}

@@ -124,6 +124,15 @@ public:
     void GenerarEventoMedirDistancia(double longitud);
     void GenerarEventoMedirSuperficie(double superficie);
 
+    // Loads one shapefile chosen in a file dialog as a new top layer
+    // (outside any theme); creates a view manager when there is none.
+    void CargarCapa(wxWindow* parent, wxString& title);
+    // The same for a given path; false (after a message) when it cannot be
+    // opened as a layer.
+    bool CargarArchivoCapa(const wxString& ruta);
+    // The characters after the last "/" (the whole path without one).
+    static wxString GetNombreCapaDeRuta(const wxString& ruta);
+
     bool ProcessEvent(wxEvent& event) override;
 
     // Paints the panel (map image and overlays) onto dc as the paint handler
@@ -166,7 +175,8 @@ private:
     static wxIcon CrearBrujula();
 
     wxString m_tipoBusqueda;
-    CGestorVistaMapa* m_gestorVista = nullptr;  // not owned
+    CGestorVistaMapa* m_gestorVista = nullptr;  // not owned unless it is the one below
+    std::unique_ptr<CGestorVistaMapa> m_gestorPropio;  // made by CargarCapa
     CCoordenadaMapa m_esquinaRecuadro1;
     CCoordenadaMapa m_esquinaRecuadro2;
     int m_tipoGeometriaBusqueda = 0;
