@@ -28,7 +28,7 @@ namespace {
 // pixels or points, scales denominators, extents map units.
 constexpr long long kEnteroMinimo = INT_MIN;
 constexpr long long kEnteroMaximo = INT_MAX;
-constexpr long long kTamanoMaximo = 500;
+constexpr long long kTamanoSimboloMaximo = 500;
 constexpr long long kCaracterMaximo = 0x10FFFF;
 constexpr double kEscalaMaxima = 1e12;
 constexpr double kCoordenadaMaxima = 1e12;
@@ -183,7 +183,7 @@ bool CLectorProyectoVaq::LeerArchivo(const wxString& ruta, std::string& texto) {
         m_error = wxString::FromUTF8("No se puede leer el archivo ") + ruta + ".";
         return false;
     }
-    if (tamano > kTamanoMaximo) {
+    if (tamano > kTamanoArchivoMaximo) {
         m_error = wxString::FromUTF8("El archivo es demasiado grande para ser un proyecto.");
         return false;
     }
@@ -284,7 +284,7 @@ void CLectorProyectoVaq::LeerSimbolo(const TiXmlElement& elemento, ValoresSimbol
     LeerEntero(elemento, "grado_trans", kEnteroMinimo, kEnteroMaximo, valores.gradoTrans, datos);
     LeerColor(elemento, "color_borde", valores.colorBorde, datos);
     LeerColor(elemento, "color_relleno", valores.colorRelleno, datos);
-    LeerEntero(elemento, "tamanno", 0, kTamanoMaximo, valores.tamanno, datos);
+    LeerEntero(elemento, "tamanno", 0, kTamanoSimboloMaximo, valores.tamanno, datos);
 }
 
 void CLectorProyectoVaq::LeerSimboloTexto(const TiXmlElement& elemento, ValoresTexto& valores,
@@ -295,7 +295,7 @@ void CLectorProyectoVaq::LeerSimboloTexto(const TiXmlElement& elemento, ValoresT
     LeerEntero(elemento, "cursiva", kEnteroMinimo, kEnteroMaximo, valores.cursiva, datos);
     LeerTexto(elemento, "fuente", valores.fuente);
     LeerTexto(elemento, "fichero_libreria", valores.fichero);
-    LeerEntero(elemento, "tamanno", 0, kTamanoMaximo, valores.tamanno, datos);
+    LeerEntero(elemento, "tamanno", 0, kTamanoSimboloMaximo, valores.tamanno, datos);
 }
 
 void CLectorProyectoVaq::LeerClasificacion(const TiXmlElement& elemento, DatosCapa& datos) {

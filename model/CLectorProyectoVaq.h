@@ -28,7 +28,7 @@ public:
 
     // Largest theme file accepted, and deepest element nesting: a theme is a
     // few kilobytes four levels deep; anything far beyond is not one.
-    static constexpr long kTamanoMaximo = 16L * 1024 * 1024;
+    static constexpr long kTamanoArchivoMaximo = 16L * 1024 * 1024;
     static constexpr int kProfundidadMaxima = 64;
 
     CLectorProyectoVaq(CGestorVistaMapa& gestor, const wxString& rutaDatos);

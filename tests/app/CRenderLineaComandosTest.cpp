@@ -1,6 +1,7 @@
 // The command-line render: the viewer executable run end to end on a small
 // data directory, as a script would run it.
 #include <gtest/gtest.h>
+#include <wx/colour.h>
 #include <wx/image.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -16,6 +17,11 @@
 #include "ThemeWriter.h"
 
 namespace fs = std::filesystem;
+
+// Colours print as rgb(r, g, b) in failure messages.
+inline void PrintTo(const wxColour& color, std::ostream* os) {
+    *os << color.GetAsString(wxC2S_CSS_SYNTAX).utf8_str();
+}
 
 namespace {
 
@@ -109,7 +115,9 @@ TEST_F(RenderTest, TamanoPorDefectoEsElDelMapaPrincipal) {
     wxImage imagen;
     ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG));
     EXPECT_EQ(imagen.GetSize(), wxSize(790, 584));
-    EXPECT_EQ(Pixel(imagen, 395, 292), *wxRED);
+    // 200 map units over 790 pixels at 96 ppi is 1:955, inside the blue
+    // layer's range; over 200 pixels (above) it was 1:3771, outside it.
+    EXPECT_EQ(Pixel(imagen, 395, 292), *wxBLUE);
 }
 
 TEST_F(RenderTest, ExtensionYEscalaEligenLaVista) {

@@ -16,6 +16,7 @@
 #include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
 #include "CGestorVistaMapa.h"
+#include "CLectorProyectoVaq.h"
 #include "CProyectoVaq.h"
 #include "CRepresentacionTexto.h"
 #include "CRepresentacionValor.h"
@@ -258,11 +259,13 @@ TEST_F(ProyectoVaqTest, ClasificacionPorTextoLeeCamposEstiloYClasesInvertidas) {
     EXPECT_EQ(primera->GetValor(), 2);
     EXPECT_EQ(segunda->GetValor(), 1);
     EXPECT_EQ(segunda->GetSimbologia()->GetFontSize(), 12);
-    // Text symbols share one set of values: the second keeps size and colour.
+    // Text symbols share one set of values: the second keeps the size and
+    // colour of the first, whose negrita="0" also cleared the default's bold.
     EXPECT_EQ(primera->GetSimbologia()->GetFontSize(), 12);
     EXPECT_EQ(primera->GetSimbologia()->GetColorTexto(), wxColour(0, 255, 0));
     EXPECT_TRUE(primera->GetSimbologia()->GetCursiva());
-    EXPECT_TRUE(primera->GetSimbologia()->GetNegrita());
+    EXPECT_FALSE(primera->GetSimbologia()->GetNegrita());
+    EXPECT_EQ(primera->GetSimbologia()->GetFuente(), "Sans");
 }
 
 TEST_F(ProyectoVaqTest, SegundaClasificacionSustituyeALaPrimera) {
@@ -521,4 +524,20 @@ TEST(ProyectoVaqAtlas, CadaTemaDelAtlasCargaTodasSusCapas) {
         EXPECT_GT(proyecto.GetEscala(), 0.0) << relativa;
     }
     EXPECT_EQ(temas, 4);
+}
+
+TEST(LectorProyectoVaq, ProfundidadCuentaSoloElementosAbiertos) {
+    EXPECT_EQ(CLectorProyectoVaq::ProfundidadXml("<a><b/><c><d x=\"/>\"></d></c></a>"), 3);
+    EXPECT_EQ(CLectorProyectoVaq::ProfundidadXml("<?xml version=\"1.0\"?><!-- <a><a><a> --><a/>"), 0);
+    EXPECT_EQ(CLectorProyectoVaq::ProfundidadXml("<a><![CDATA[<b><c>]]></a>"), 1);
+    EXPECT_EQ(CLectorProyectoVaq::ProfundidadXml("<a><a><a>"), 3);  // unclosed still counts
+}
+
+TEST(LectorProyectoVaq, Utf8SoloSiSeDeclaraOHayMarcaDeOrden) {
+    EXPECT_TRUE(CLectorProyectoVaq::DeclaraUtf8("<?xml version=\"1.0\" encoding=\"UTF-8\"?><a/>"));
+    EXPECT_TRUE(CLectorProyectoVaq::DeclaraUtf8("<?xml version='1.0' encoding='utf-8'?><a/>"));
+    EXPECT_TRUE(CLectorProyectoVaq::DeclaraUtf8("\xEF\xBB\xBF<a/>"));
+    EXPECT_FALSE(CLectorProyectoVaq::DeclaraUtf8("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"));
+    EXPECT_FALSE(CLectorProyectoVaq::DeclaraUtf8("<?xml version=\"1.0\"?><a encoding=\"UTF-8\"/>"));
+    EXPECT_FALSE(CLectorProyectoVaq::DeclaraUtf8("<a/>"));
 }

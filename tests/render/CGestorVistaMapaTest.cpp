@@ -11,6 +11,11 @@
 #include "CCapasEnMapa.h"
 #include "CGestorVistaMapa.h"
 
+// Colours print as rgb(r, g, b) in failure messages.
+inline void PrintTo(const wxColour& color, std::ostream* os) {
+    *os << color.GetAsString(wxC2S_CSS_SYNTAX).utf8_str();
+}
+
 namespace {
 
 CExtensionMapa Extension(double x1, double y1, double x2, double y2) {
@@ -31,6 +36,7 @@ public:
         SetNombreCapa(nombre);
         SetExtensionCapa(ext);
         SetEstadoCapa(1);
+        escalaMinima = 0.0;  // painted before any scale is set
         GetSimbolo()->SetColorRelleno(color);
     }
     ~CapaDePrueba() override {
