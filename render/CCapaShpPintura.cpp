@@ -508,3 +508,37 @@ void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
     }
     if (tipo == kPuntos) SoltarHerramientas(dc);
 }
+
+int CCapaShp::BuscaElementoPorCodigo(const wxString& campoCodigo, const wxString& codigo) const {
+    if (!shape || campoCodigo.empty()) return -1;
+    CampoTabla campo = ResolverCampo(*shape, dbf, campoCodigo);
+    if (campo.tipo != kCampoTexto) return -1;
+    wxString valor;
+    const unsigned int total = shape->NumElementos();
+    for (unsigned int i = 0; i < total; ++i) {
+        AsignarTexto(valor, LeerTexto(dbf, static_cast<int>(i), campo));
+        if (valor == codigo) return ElementoLegible(i) ? static_cast<int>(i) : -1;
+    }
+    return -1;
+}
+
+std::vector<wxPoint> CCapaShp::PixelesParte(const unsigned int* elemento, unsigned int parte,
+                                            const wxRect& rect,
+                                            const CExtensionMapa& vista) const {
+    std::vector<wxPoint> pixeles;
+    if (!shape || !elemento || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return pixeles;
+    unsigned int numPuntos = 0;
+    const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+    if (!puntos) return pixeles;
+    pixeles.reserve(numPuntos);
+    if (shape->Tipo() == kPoligonos) {
+        const ProyeccionPoligono proyeccion(
+            rect, CPunto(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()),
+            CPunto(vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()));
+        for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
+    } else {
+        const Proyeccion proyeccion(rect, vista);
+        for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
+    }
+    return pixeles;
+}
