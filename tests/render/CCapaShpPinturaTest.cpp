@@ -10,6 +10,7 @@
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <ostream>
 
 // Colours in failure messages.
@@ -179,6 +180,17 @@ TEST(CCapaShpPintura, PointsAreCirclesOfTheSymbolsRadius) {
     EXPECT_EQ(En(imagen, 250, 258), kBlanco);
     EXPECT_EQ(En(imagen, 50, 50), kRojo);
     EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(100, 100, 100, 100)), 0);
+}
+
+TEST(CCapaShpPintura, HugeMarkerSizesAreHeldWithinReason) {
+    ShapefileWriter escritor(1);
+    escritor.AddPoint(500, 500);
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(escritor, "enorme");
+    Simbolo(capa, kRojo, kAzul, std::numeric_limits<int>::max(), kLapizTransparente);
+    const wxImage imagen = Pintar(capa);  // a circle far larger than the view
+    EXPECT_EQ(En(imagen, 0, 0), kRojo);
+    EXPECT_EQ(En(imagen, 499, 499), kRojo);
 }
 
 TEST(CCapaShpPintura, CharacterMarkersDrawTheGlyphInTheFillColour) {
