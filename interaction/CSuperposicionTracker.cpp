@@ -18,6 +18,8 @@ void CSuperposicionTracker::Desactivar() {
     if (!m_activa) return;
     m_activa = false;
     if (m_tracker->HasCapture()) m_tracker->ReleaseMouse();
+    // The keyboard goes back to the parent (it was ours for Escape).
+    if (wxWindow::FindFocus() == m_tracker && m_tracker->GetParent()) m_tracker->GetParent()->SetFocus();
     // Repaint the whole covered area: the parent shows again without feedback.
     m_tracker->Refresh(false);
     m_tracker->SetSize(m_geometria);

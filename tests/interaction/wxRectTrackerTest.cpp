@@ -227,3 +227,14 @@ TEST_F(RectTrackerArrastre, AClickWithoutDragLeavesNoRectangle) {
 }
 
 }  // namespace
+
+namespace {
+// Escape typed on the keyboard (through the X server) reaches the tracker.
+TEST_F(RectTrackerArrastre, EscapeFromTheKeyboard) {
+    Empezar(wxPoint(100, 100));
+    Mover(wxPoint(150, 150), tracker);
+    simulador.Char(WXK_ESCAPE);
+    EXPECT_TRUE(EsperarHasta([this] { return !tracker->EnGesto(); }));
+    EXPECT_EQ(panel->Contar(wxEVT_RIGHT_DOWN), 1);
+}
+}  // namespace

@@ -395,6 +395,13 @@ class Atlas:
         return lines, labels
 
 
+# Texts of the classified fields: the legend lists the values themselves.
+RIVER_KINDS = {1: "Río principal", 2: "Río secundario", 3: "Otros ríos"}
+TOWN_SIZES = {1: "Capital de provincia", 2: "Más de 50.000 hab.", 3: "De 20.000 a 50.000 hab.",
+              4: "De 10.000 a 20.000 hab.", 5: "De 5.000 a 10.000 hab.",
+              6: "Menos de 5.000 hab."}
+
+
 def town_class(pop):
     if pop >= 50000:
         return 2
@@ -420,8 +427,9 @@ def write_all(atlas):
       [Field("NOMBRE", "C", 40), Field("TIPO", "C", 20)],
       [(n["geom"], {"NOMBRE": n["nombre"], "TIPO": n["tipo"]})
        for n in enclave_order(atlas.neighbours)])
-    w("Medio_fisico/Rios.shp", LN, [Field("CLASE", "N", 2)],
-      [(r["geom"], {"CLASE": r["clase"]}) for r in atlas.rivers])
+    w("Medio_fisico/Rios.shp", LN, [Field("CLASE", "N", 2), Field("TIPO", "C", 20)],
+      [(r["geom"], {"CLASE": r["clase"], "TIPO": RIVER_KINDS[r["clase"]]})
+       for r in atlas.rivers])
     w("Medio_fisico/Rios_etiquetas.shp", LN,
       [Field("CODIGO", "C", 6), Field("NOMBRE", "C", 40), Field("CLASE", "N", 2),
        Field("ROTACION", "N", 4), Field("COD_MUN", "C", 5)],
@@ -486,12 +494,13 @@ def write_all(atlas):
       [(atlas.region, {"NOMBRE": "Andalucía"})])
     town_fields = [Field("CODIGO", "C", 10), Field("NOMBRE", "C", 60), Field("COD_MUN", "C", 5),
                    Field("MUNICIPIO", "C", 60), Field("POBLACION", "N", 9),
-                   Field("CLASE", "N", 2), Field("ROTACION", "N", 4)]
+                   Field("TAMANO", "C", 30), Field("CLASE", "N", 2), Field("ROTACION", "N", 4)]
 
     def town_rec(t):
         return (t["geom"], {"CODIGO": t["codigo"], "NOMBRE": t["nombre"],
                             "COD_MUN": t["cod_mun"], "MUNICIPIO": t["municipio"],
-                            "POBLACION": t["pob"], "CLASE": t["clase"], "ROTACION": 0})
+                            "POBLACION": t["pob"], "TAMANO": TOWN_SIZES[t["clase"]],
+                            "CLASE": t["clase"], "ROTACION": 0})
     w("Medio_humano/Capitales.shp", PT, town_fields,
       [town_rec(t) for t in atlas.towns if t["clase"] == 1])
     w("Medio_humano/Nucleos_principales.shp", PT, town_fields,
