@@ -12,9 +12,9 @@
 
 #include "CCapa.h"
 #include "CCoordenadas.h"
+#include "CPunto.h"
 
 class CShape;
-class CPunto;
 class CDbf;
 class CSimboloTexto;
 class CClasificacionPorValor;
@@ -62,7 +62,7 @@ public:
     // rectangles). No points never meet.
     bool IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionMapa& ext) const;
     // True when some part of the record meets the extent.
-    bool IsInExtentElemento(unsigned int* elemento, const CExtensionMapa& ext) const;
+    bool IsInExtentElemento(const unsigned int* elemento, const CExtensionMapa& ext) const;
     CCoordenadaMapa PixelToMapa(wxPoint pixel, wxRect rect, CExtensionMapa ext) const;
 
     // Painting with the layer's own symbol.
@@ -74,32 +74,32 @@ public:
     void PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
                              CClasificacionPorTexto* clasificacion);
 
-    // One feature each, with the pen and brush already selected. They draw
-    // nothing of a damaged record (they test it first).
+    // One feature each (a record from CShape::Elemento or BuscaElemento),
+    // with the pen and brush already selected.
     void PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                     double, unsigned int* elemento);
+                     double, const unsigned int* elemento);
     void PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                              double, double, unsigned int* elemento,
+                              double, double, const unsigned int* elemento,
                               const CSimboloObj* simbolo);
     void PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                          const CCoordenadas& supDer, const CCoordenadas& infIzq,
-                         unsigned int* elemento);
+                         const unsigned int* elemento);
     void PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                        const CPunto& infIzq, const CPunto& supDer, unsigned int* elemento);
+                        const CPunto& infIzq, const CPunto& supDer, const unsigned int* elemento);
     void PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                          double, unsigned int* elemento, const CSimboloTexto* estilo,
+                          double, const unsigned int* elemento, const CSimboloTexto* estilo,
                           const Toponimo& toponimo);
     void PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                               const CCoordenadas& supDer, const CCoordenadas& infIzq,
-                              unsigned int* elemento, const CSimboloTexto* estilo,
+                              const unsigned int* elemento, const CSimboloTexto* estilo,
                               const Toponimo& toponimo);
 
 private:
     // The record at that index, or null when the reader reports it damaged.
-    unsigned int* ElementoLegible(unsigned int indice) const;
+    const unsigned int* ElementoLegible(unsigned int indice) const;
     // One feature with a symbol whose tools are already selected.
     void PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                        unsigned int* elemento, const CSimboloObj& simboloElemento);
+                        const unsigned int* elemento, const CSimboloObj& simboloElemento);
     // Selects the font, reusing the one made last time when it is the same.
     void SeleccionarFuente(wxDC* dc, int size, const wxString& cara, wxFontStyle estilo,
                            wxFontWeight peso);

@@ -236,6 +236,7 @@ TEST(Cursors, EveryCursorLoadsAsCurWithItsHotSpot) {
                     opaqueNearHotSpot = true;
         EXPECT_TRUE(opaqueNearHotSpot) << c.file;
         EXPECT_TRUE(wxCursor(image).IsOk()) << c.file;
+        EXPECT_TRUE(wxCursor(AppFile(c.file), wxBITMAP_TYPE_CUR).IsOk()) << c.file;
     }
 }
 

@@ -6,12 +6,10 @@ reservoir points only pick the nearest river line or lake of the shoreline
 database; a name whose point has no line or lake near it is left out.
 """
 
-# (name, latitude, longitude, altitude in metres, range)
+# (name, latitude, longitude, altitude in metres, range[, label angle])
 PEAKS = [
     ("Mulhacén", 37.0533, -3.3113, 3479, "Sierra Nevada"),
-    ("Veleta", 37.0564, -3.3667, 3396, "Sierra Nevada"),
-    ("Alcazaba", 37.0619, -3.2961, 3371, "Sierra Nevada"),
-    ("Cerro del Caballo", 37.0097, -3.4461, 3005, "Sierra Nevada"),
+    ("Veleta", 37.0564, -3.3667, 3396, "Sierra Nevada", 40),
     ("Chullo", 37.0936, -3.0197, 2609, "Sierra Nevada"),
     ("La Sagra", 37.9550, -2.5667, 2382, "Sierra de la Sagra"),
     ("Calar de Santa Bárbara", 37.3825, -2.8567, 2269, "Sierra de Baza"),

@@ -104,6 +104,7 @@ def first_per_name(items):
 
 
 def build(atlas, db_path, province_contents):
+    """province_contents: pictures by province code and by municipality code."""
     os.makedirs(os.path.dirname(db_path), exist_ok=True)
     g = Gazetteer(db_path)
     capitals = [t for t in atlas.towns if t["clase"] == 1]
@@ -114,9 +115,11 @@ def build(atlas, db_path, province_contents):
     sid = g.search_layer(PHYSICAL, "Picos", "Medio_fisico/Picos.shp", "CODIGO")
     for p in atlas.peaks:
         g.place(sid, p["codigo"], p["nombre"])
-    sid = g.search_layer(PHYSICAL, "Toponimia relieve", "Medio_fisico/Relieve.shp", "CODIGO")
-    for r in atlas.ranges:
-        g.place(sid, r["codigo"], r["nombre"])
+    for layer_name, cls in (("Toponimia relieve", 1), ("Toponimia sierras", 2)):
+        sid = g.search_layer(PHYSICAL, layer_name, "Medio_fisico/Relieve.shp", "CODIGO")
+        for r in atlas.ranges:
+            if r["clase"] == cls:
+                g.place(sid, r["codigo"], r["nombre"])
     sid = g.search_layer(PHYSICAL, "Toponimia ríos", "Medio_fisico/Rios_etiquetas.shp",
                          "CODIGO")
     for r in first_per_name(atlas.river_labels):
@@ -158,6 +161,7 @@ def build(atlas, db_path, province_contents):
     # Pictures of each municipality's province, on both maps that show municipalities.
     for sid in (human_munis, locality_munis):
         for m in atlas.municipalities:
-            for rel, description in province_contents[m["prov"]]:
+            for rel, description in province_contents[m["cod"]] + \
+                    province_contents[m["prov"]]:
                 g.content(sid, int(m["cod"]), rel, description)
     g.close()

@@ -21,8 +21,11 @@ import atlas_names as names
 from atlas_common import (Field, lonlat_to_utm, ogr_to_utm_shapely, shapely_lonlat_to_utm,
                           angle_of, write_shapefile)
 
-# Map frame of the physical and human themes (UTM metres).
-FRAME = (60000.0, 3920000.0, 660000.0, 4320000.0)
+# Area covered by the sea, the neighbouring land and the grid (UTM metres): taller
+# than the themes' initial extent so that a 4:3 window is filled at full extent.
+FRAME = (60000.0, 3880000.0, 660000.0, 4360000.0)
+# Initial view of the themes: Andalucía with a margin.
+VIEW = (70000.0, 3960000.0, 650000.0, 4310000.0)
 ANDALUSIAN_PROVINCES = {code for code, _, _ in names.PROVINCES}
 ANDALUCIA_REGION_ID = "01"
 STRAIT_LON = -5.61  # Tarifa: the Atlantic lies west of it, the Mediterranean east
@@ -291,12 +294,13 @@ class Atlas:
         self.towns = towns
 
     def load_named_points(self):
-        for i, (name, lat, lon, alt, sierra) in enumerate(names.PEAKS, start=1):
+        for i, (name, lat, lon, alt, sierra, *angle) in enumerate(names.PEAKS, start=1):
             pt = Point(lonlat_to_utm(lon, lat))
             muni = self.municipality_at(pt)
             self.peaks.append({"codigo": "P%02d" % i, "nombre": name, "altitud": alt,
                                "sierra": sierra, "etiqueta": "%s (%d m)" % (name, alt),
                                "clase": 1 if alt >= 3000 else (2 if alt >= 2000 else 3),
+                               "rotacion": angle[0] if angle else 0,
                                "cod_mun": muni["cod"] if muni else "",
                                "prov": muni["prov"] if muni else "", "geom": pt})
         for i, (name, lat, lon, cls, rot) in enumerate(names.RANGES, start=1):
@@ -373,25 +377,21 @@ class Atlas:
 
     # ----------------------------------------------------------------- grid
     def grid(self):
+        """UTM grid lines every 50 km; coordinate labels at every 100 km crossing
+        (eastings upright along their line, northings along theirs)."""
         x0, y0, x1, y1 = FRAME
-        lines, labels = [], []
         step = 50000
-        x = math.ceil(x0 / step) * step
-        while x < x1:
-            lines.append({"eje": "X", "coord": int(x), "geom": LineString([(x, y0), (x, y1)])})
-            if int(x) % 100000 == 0:
-                for ly in (3950000, 4150000):
-                    labels.append({"texto": "%d" % x, "clase": 1, "rotacion": 90,
-                                   "geom": Point(x - 1200, ly + 3000)})
-            x += step
-        y = math.ceil(y0 / step) * step
-        while y < y1:
-            lines.append({"eje": "Y", "coord": int(y), "geom": LineString([(x0, y), (x1, y)])})
-            if int(y) % 100000 == 0:
-                for lx in (100000, 400000):
-                    labels.append({"texto": "%d" % y, "clase": 2, "rotacion": 0,
-                                   "geom": Point(lx + 3000, y + 4000)})
-            y += step
+        xs = range(int(math.ceil(x0 / step) * step), int(x1), step)
+        ys = range(int(math.ceil(y0 / step) * step), int(y1), step)
+        lines = [{"eje": "X", "coord": x, "geom": LineString([(x, y0), (x, y1)])} for x in xs]
+        lines += [{"eje": "Y", "coord": y, "geom": LineString([(x0, y), (x1, y)])} for y in ys]
+        labels = []
+        for x in (v for v in xs if v % 100000 == 0):
+            for y in (v for v in ys if v % 100000 == 0):
+                labels.append({"texto": "%d" % x, "clase": 1, "rotacion": 90,
+                               "geom": Point(x - 1500, y + 3000)})
+                labels.append({"texto": "%d" % y, "clase": 2, "rotacion": 0,
+                               "geom": Point(x + 3000, y + 2500)})
         return lines, labels
 
 
@@ -444,7 +444,8 @@ def write_all(atlas):
        Field("ROTACION", "N", 4), Field("COD_MUN", "C", 5)],
       [(p["geom"], {"CODIGO": p["codigo"], "NOMBRE": p["nombre"], "ALTITUD": p["altitud"],
                     "SIERRA": p["sierra"], "ETIQUETA": p["etiqueta"], "CLASE": p["clase"],
-                    "ROTACION": 0, "COD_MUN": p["cod_mun"]}) for p in atlas.peaks])
+                    "ROTACION": p["rotacion"], "COD_MUN": p["cod_mun"]})
+       for p in atlas.peaks])
     w("Medio_fisico/Relieve.shp", PT,
       [Field("CODIGO", "C", 6), Field("NOMBRE", "C", 40), Field("CLASE", "N", 2),
        Field("ROTACION", "N", 4), Field("COD_MUN", "C", 5)],

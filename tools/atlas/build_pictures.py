@@ -1,5 +1,6 @@
 """Draws the pictures that the gazetteer's contents name: for each province a locator
-map and a facts card (Contenidos/ under the data directory)."""
+map and a facts card, for each municipality a locator map within its province
+(Contenidos/ under the data directory)."""
 
 import os
 
@@ -120,8 +121,34 @@ def facts_card(atlas, province, towns, peaks, path):
     img.save(path, optimize=True)
 
 
+MUNI_W, MUNI_H = 420, 320
+
+
+def municipality_map(atlas, muni, province, path, cache):
+    """The municipality in red among the others of its province."""
+    img = Image.new("RGB", (MUNI_W, MUNI_H), SEA)
+    x0, y0, x1, y1 = province["geom"].bounds
+    canvas = Canvas(img, (x0 - 8000, y0 - 8000, x1 + 8000, y1 + 8000),
+                    (0, 34, MUNI_W, MUNI_H - 34))
+    for geom in cache["context"]:
+        canvas.polygon(geom, OTHER, (170, 170, 170))
+    for p in atlas.provinces:
+        if p["cod"] != province["cod"]:
+            canvas.polygon(p["geom"].simplify(200), LAND, (150, 130, 110))
+    colour = PROVINCE_COLOURS[province["cod"]][0]
+    for m in cache[province["cod"]]:
+        canvas.polygon(m["geom"], colour, (200, 180, 160))
+    canvas.polygon(muni["geom"], (200, 30, 30), (110, 0, 0))
+    d = canvas.draw
+    d.rectangle([0, 0, MUNI_W, 34], fill=(255, 255, 255))
+    d.text((10, 7), muni["nombre"], fill=(120, 30, 30), font=font(16, bold=True))
+    d.text((10, MUNI_H - 18), "Provincia de %s" % province["nombre"], fill=(60, 60, 60),
+           font=font(11))
+    img.quantize(colors=48).save(path, optimize=True)
+
+
 def build(atlas, out_dir):
-    """Returns {province code: [(relative picture path, description), ...]}."""
+    """Returns {province or municipality code: [(relative picture path, description)]}."""
     folder = os.path.join(out_dir, "Contenidos")
     os.makedirs(folder, exist_ok=True)
     contents = {}
@@ -139,4 +166,14 @@ def build(atlas, out_dir):
             (map_rel, "Situación de la provincia de %s" % province["nombre"]),
             (card_rel, "Datos de la provincia de %s" % province["nombre"]),
         ]
+    by_code = {p["cod"]: p for p in atlas.provinces}
+    cache = {"context": [n["geom"].simplify(300) for n in atlas.neighbours]}
+    for p in atlas.provinces:
+        cache[p["cod"]] = [m for m in atlas.municipalities if m["prov"] == p["cod"]]
+    muni_folder = os.path.join(folder, "Municipios")
+    os.makedirs(muni_folder, exist_ok=True)
+    for m in atlas.municipalities:
+        rel = "Contenidos/Municipios/%s.png" % m["cod"]
+        municipality_map(atlas, m, by_code[m["prov"]], os.path.join(out_dir, rel), cache)
+        contents[m["cod"]] = [(rel, "Situación del municipio de %s" % m["nombre"])]
     return contents

@@ -13,7 +13,7 @@ import os
 from xml.sax.saxutils import quoteattr
 
 from atlas_common import rgb
-from build_geo import FRAME
+from build_geo import VIEW
 
 FONT = "DejaVu Sans"
 FONT_FILE = "DejaVuSans.ttf"
@@ -255,11 +255,15 @@ def physical_theme():
         layer("Coordenadas", "Medio_fisico/Coordenadas.shp", POINT, symbol(size=1)),
         "CLASE", "TEXTO", [(1, text_symbol((90, 90, 90), 7)),
                            (2, text_symbol((90, 90, 90), 7))])
+    # Great units at every scale; single ranges only once zoomed in.
     relief = text_classification(
         layer("Toponimia relieve", "Medio_fisico/Relieve.shp", POINT,
               symbol(fill=(120, 70, 20), size=6)),
-        "CLASE", "NOMBRE", [(1, text_symbol((110, 60, 20), 12, bold=True, italic=True)),
-                            (2, text_symbol((110, 60, 20), 9, italic=True))])
+        "CLASE", "NOMBRE", [(1, text_symbol((110, 60, 20), 12, bold=True, italic=True))])
+    ranges = text_classification(
+        layer("Toponimia sierras", "Medio_fisico/Relieve.shp", POINT,
+              symbol(fill=(120, 70, 20), size=6), (0, 1300000)),
+        "CLASE", "NOMBRE", [(2, text_symbol((110, 60, 20), 9, italic=True))])
     peak_labels = text_classification(
         layer("Toponimia picos", "Medio_fisico/Picos.shp", POINT,
               symbol(fill=(120, 70, 20), size=6), (0, 1600000)),
@@ -274,10 +278,10 @@ def physical_theme():
                   symbol(fill=(120, 60, 20), outline=(120, 60, 20), size=11, char=TRIANGLE))
     grid = layer("Cuadricula", "Medio_fisico/Cuadricula.shp", LINE,
                  symbol(outline=(150, 150, 150), size=1, style=SHORT_DASH))
-    layers = [coords, relief, peak_labels, river_labels_layer(), lake_labels, peaks, grid,
+    layers = [coords, relief, ranges, peak_labels, river_labels_layer(), lake_labels, peaks, grid,
               water_bodies_layer(), rivers_layer(), region_fill_layer(),
               other_regions_layer(), sea_layer()]
-    return project("Medio físico de Andalucía", layers, FRAME, 2000000)
+    return project("Medio físico de Andalucía", layers, VIEW, 2000000)
 
 
 def human_theme():
@@ -290,7 +294,7 @@ def human_theme():
     layers = [cap_labels, major_labels, minor_labels, cap_markers, major_markers,
               minor_markers, region_outline_layer(), municipalities, provinces_layer(),
               other_regions_layer(), sea_layer()]
-    return project("Medio humano de Andalucía", layers, FRAME, 2000000)
+    return project("Medio humano de Andalucía", layers, VIEW, 2000000)
 
 
 def locality_theme():
@@ -317,7 +321,7 @@ def locality_theme():
               river_labels_layer(scale=(0, NO_MAX)), cap_markers, major_markers,
               minor_markers, water_bodies_layer(), rivers_layer(), region_outline_layer(),
               province_lines, municipalities, other_regions_layer(), sea_layer()]
-    return project("Mi localidad", layers, FRAME, 200000)
+    return project("Mi localidad", layers, VIEW, 200000)
 
 
 def reference_theme():

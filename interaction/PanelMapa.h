@@ -1,0 +1,211 @@
+#pragma once
+// The window in which a map is shown and worked on: keeps the painted map in
+// an off-screen image, runs the tools (zoom window, pan, information,
+// measuring), draws the overlays (measurements, search highlight, reference
+// rectangle, compass, scale bar) over a copy of that image, and reports
+// extent, scale, position and measurements to its parent with map events.
+#include "CCoordenadaMapa.h"
+#include "CEscalimetro.h"
+#include "CExt.h"
+#include "CExtensionMapa.h"
+
+#include <wx/bitmap.h>
+#include <wx/cursor.h>
+#include <wx/icon.h>
+#include <wx/panel.h>
+
+#include <map>
+#include <memory>
+
+class CGestorVistaMapa;
+class CMediciones;
+class CMedicionesPanel;
+class CPolyLineTracker;
+class wxBitmapTracker;
+class wxList;
+class wxRectTracker;
+
+class PanelMapa : public wxPanel {
+public:
+    // Tools (the action).
+    enum {
+        ACCION_NINGUNA = 0,
+        ACCION_ZOOM_VENTANA = 11,
+        ACCION_DESPLAZAR = 12,
+        ACCION_INFORMACION = 13,
+        ACCION_MEDIR_DISTANCIA = 30,
+        ACCION_MEDIR_SUPERFICIE = 31,
+        ACCION_RECUADRO_REFERENCIA = 40,
+        ACCION_RESALTAR_BUSQUEDA = 45
+    };
+    // The zoom-window tool and the zoom-in command work only at scales
+    // smaller than this; zooming out only at scales larger than the second.
+    static constexpr double kEscalaMinima = 69000.01;
+    static constexpr double kEscalaMaxima = 2000000.01;
+
+    // The id argument is not used: the panel gets a generated id.
+    PanelMapa(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size);
+    ~PanelMapa() override;
+
+    void Inicializa();
+
+    void SetGestorVista(CGestorVistaMapa* gestor) { m_gestorVista = gestor; }
+    CGestorVistaMapa* GetGestorVista() const { return m_gestorVista; }
+    void SetMapaActivo(int mapa) { m_mapaActivo = mapa; }
+    int GetMapaActivo() const { return m_mapaActivo; }
+    void SetPanelMediciones(CMedicionesPanel* panel) { m_panelMediciones = panel; }
+    void SetImpresionRapida(bool rapida) { m_impresionRapida = rapida; }
+    void SetPrinting(bool imprimiendo) { m_imprimiendo = imprimiendo; }
+    int GetAccion() const { return m_accion; }
+    double GetEscalaActual() const { return m_escalaActual; }
+    void SetUmbral(int umbral) { m_umbral = umbral; }
+    int GetUmbral() const { return m_umbral; }
+    void SetRedraw(bool redibujar);
+    // "TOPONIMO" while a place-name search is open.
+    void SetTipoBusqueda(const wxString& tipo) { m_tipoBusqueda = tipo; }
+    const wxString& GetTipoBusqueda() const { return m_tipoBusqueda; }
+    // Directory holding cursor/ and ico/ (the executable's by default).
+    void SetRutaAplicacion(const wxString& ruta);
+    const wxString& GetRutaAplicacion() const { return m_rutaAplicacion; }
+    // Pixel corners of the rectangle drawn in action 40 (reference map).
+    void SetEsquinasRecuadro(const CCoordenadaMapa& esquina1, const CCoordenadaMapa& esquina2);
+
+    CMediciones* GetMediciones() const { return m_mediciones; }
+    // The off-screen image of the map; null until the next paint after a change.
+    const wxBitmap* GetBitmapMapa() const { return m_bitmapMapa.get(); }
+    // Image made by DrawMap in quick-print mode, released by the printout.
+    wxBitmap* GetBitmapImpresion() const { return m_bitmapImpresion.get(); }
+    void EliminarBitmapImpresion() { m_bitmapImpresion.reset(); }
+
+    // Tools.
+    void SetAccion(int accion);
+    void ZoomVentana() { SetAccion(ACCION_ZOOM_VENTANA); }
+    void PrepararMedirDistancia() { SetAccion(ACCION_MEDIR_DISTANCIA); }
+    void PrepararMedirSuperficie() { SetAccion(ACCION_MEDIR_SUPERFICIE); }
+    void EliminarElementosGraficos();
+    void CargarCursor();
+    void SeleccionarCursor(const wxString& nombre);
+
+    // Navigation; each does nothing without a view manager.
+    void Acercar();
+    void Alejar();
+    void ExtensionTotal();
+    void CentrarXY(const CCoordenadaMapa& punto);
+    void SetEscalaActual(double escala);
+    void AplicarDesplazamiento(const CCoordenadaMapa& desde, const CCoordenadaMapa& hasta);
+    void AplicarZoomVentana(const wxRect& rect);
+    void ReadaptarExtension();
+    // Zoom in (acercar) or out by the buttons' factor keeping the map point
+    // under `pixel` in place, within the buttons' scale limits.
+    void ZoomEnPunto(const wxPoint& pixel, bool acercar);
+
+    // Scale denominator of what the panel shows (also stored).
+    double DeterminarEscalaActual(wxDC* dc);
+    wxString GetEscalaActualFormateada() const;
+    void DrawMap(wxDC* dc);
+    // With erase, the map image is discarded so the next paint draws the layers.
+    void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
+
+    // Overlays.
+    void DrawMediciones(wxDC& dc, wxList* puntos);
+    void DrawLinea(wxDC& dc, const CCoordenadaMapa* a, const CCoordenadaMapa* b);
+    void DrawElementoBusqueda(wxDC* dc);
+    double ConvertirUmbralPixelToMapa(const wxPoint& pixel, int umbral);
+
+    // Highlights a search result: geometry is the found feature in map units
+    // (its point, polyline or polygon by `tipoGeometria` 1, 3 or 5). The map
+    // is centred on it and the next paint outlines it in red.
+    void ResaltarElementoBusqueda(int tipoGeometria, std::unique_ptr<CMediciones> geometria);
+    const CMediciones* GetGeometriaBusqueda() const { return m_geometriaBusqueda.get(); }
+
+    // Sent to the parent.
+    void GenerarEventoCambioExtension();
+    void GenerarEventoNuevaEscala();
+    void GenerarEventoMedirDistancia(double longitud);
+    void GenerarEventoMedirSuperficie(double superficie);
+
+    // Loads one shapefile chosen in a file dialog as a new top layer
+    // (outside any theme); creates a view manager when there is none.
+    void CargarCapa(wxWindow* parent, wxString& title);
+    // The same for a given path; false (after a message) when it cannot be
+    // opened as a layer.
+    bool CargarArchivoCapa(const wxString& ruta);
+    // The characters after the last "/" (the whole path without one).
+    static wxString GetNombreCapaDeRuta(const wxString& ruta);
+
+    bool ProcessEvent(wxEvent& event) override;
+
+    // Paints the panel (map image and overlays) onto dc as the paint handler
+    // does; `zona` is the part of the panel to renew (empty: all of it).
+    void PintarPanel(wxDC& dc, const wxRect& zona);
+
+protected:
+    // Feature information at a click (action 13): the map position and the
+    // click tolerance in map units. The information window plugs in here.
+    virtual void MostrarInformacion(const CCoordenadaMapa& punto, double tolerancia);
+    // Right click without a tool over a painted map: the map image menu
+    // (copy, save, print) plugs in here.
+    virtual void MostrarMenuImagen(const wxPoint& posicion);
+
+    void OnPaint(wxPaintEvent& event);
+    void OnEraseBackground(wxEraseEvent& event);
+    void OnSetFocus(wxFocusEvent& event);
+    void OnKillFocus(wxFocusEvent& event);
+    void OnMouseLeftDown(wxMouseEvent& event);
+    void OnMouseLeftUp(wxMouseEvent& event);
+    void OnMouseRightDown(wxMouseEvent& event);
+    void OnMouseMove(wxMouseEvent& event);
+    void OnMouseLeftDoubleClick(wxMouseEvent& event);
+    void OnMouseWheel(wxMouseEvent& event);
+    void OnSize(wxSizeEvent& event);
+
+private:
+    bool TieneCapas() const;
+    void RefrescarEsquinas();
+    void ComprobarExtension(const CExtensionMapa& extension);
+    void TrasNavegar();
+    void GenerarEventoXY(const wxMouseEvent& event);
+    bool CrearBitmapRedraw();
+    void limpiarFondo(wxDC* dc);
+    void PintarOverlays(wxDC& dc);
+    void PintarRecuadroReferencia(wxDC& dc);
+    bool ProcesarEventoMapa(wxEvent& event);
+    wxCursor CursorDeArchivo(const wxString& nombre, wxStockCursor sustituto);
+    void DestruirBitmapTracker();
+    static wxIcon CrearBrujula();
+
+    wxString m_tipoBusqueda;
+    CGestorVistaMapa* m_gestorVista = nullptr;  // not owned unless it is the one below
+    std::unique_ptr<CGestorVistaMapa> m_gestorPropio;  // made by CargarCapa
+    CCoordenadaMapa m_esquinaRecuadro1;
+    CCoordenadaMapa m_esquinaRecuadro2;
+    int m_tipoGeometriaBusqueda = 0;
+    std::unique_ptr<CMediciones> m_geometriaBusqueda;
+    CMedicionesPanel* m_panelMediciones = nullptr;  // not owned
+    wxIcon m_iconoBrujula;
+    CEscalimetro m_escalimetro;
+    std::unique_ptr<wxBitmap> m_bitmapImpresion;
+    bool m_impresionRapida = false;
+    bool m_imprimiendo = false;
+    int m_accion = ACCION_NINGUNA;
+    double m_escalaActual = 0.0;
+    CExt m_extension;  // lower-left, upper-right of the current extent
+    bool m_redibujar = true;
+    wxString m_rutaAplicacion;
+    int m_mapaActivo = 0;
+    CMediciones* m_mediciones = nullptr;  // child window
+    int m_umbral = 7;
+    std::map<wxString, wxCursor> m_cursores;  // read from disk once per name
+    std::unique_ptr<wxBitmap> m_bitmapMapa;
+    CCoordenadaMapa m_inicioPaneo;
+    CCoordenadaMapa m_finPaneo;
+    wxRectTracker* m_rectTracker = nullptr;       // child window
+    CPolyLineTracker* m_polyLineTracker = nullptr;  // child window
+    bool m_tracking = false;
+    bool m_panning = false;
+    wxBitmapTracker* m_bitmapTracker = nullptr;  // child window, one per pan
+    wxColour m_colorFondo;
+    int m_ruedaAcumulada = 0;  // wheel rotation not yet turned into zoom steps
+
+    wxDECLARE_EVENT_TABLE();
+};

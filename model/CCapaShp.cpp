@@ -1,0 +1,103 @@
+#include "CCapaShp.h"
+
+#include <exception>
+
+#include "CDbf.h"
+#include "CShape.h"
+#include "CTransformacionMapa.h"
+#include "wxTextUtil.h"
+
+wxIMPLEMENT_DYNAMIC_CLASS(CCapaShp, CCapa);
+
+namespace {
+const wxString kExtensionShp = wxT(".shp");
+
+// The reader opens "<base>.shp", ".shx" and ".dbf" itself.
+bool RutaBase(const wxString& ruta, wxString* base) {
+    if (ruta.length() <= kExtensionShp.length()) return false;
+    const wxString extension = ruta.Right(kExtensionShp.length());
+    if (!extension.IsSameAs(kExtensionShp, false)) return false;
+    *base = ruta.Left(ruta.length() - kExtensionShp.length());
+    return true;
+}
+}  // namespace
+
+CCapaShp::CCapaShp() { relleno = true; }
+
+// The reader (and with it the table and the mapping) goes with the layer.
+CCapaShp::~CCapaShp() = default;
+
+bool CCapaShp::InicializarCapa() {
+    shape.reset();
+    dbf = nullptr;
+    errorInicializacion.clear();
+    wxString base;
+    if (!RutaBase(rutaArchivo, &base)) {
+        errorInicializacion = wxT("ErrorAbriendoShp");
+        return false;
+    }
+    try {
+        shape = std::make_unique<CShape>(wxTextUtil::wx2std(base).c_str());
+    } catch (const char* error) {
+        errorInicializacion = wxTextUtil::chr2wx(error);
+        return false;
+    } catch (const std::exception& error) {
+        errorInicializacion = wxString::FromUTF8(error.what());
+        return false;
+    }
+    dbf = shape->GetDBF();
+    ObtenerDatosExtension();
+    SetEstadoCapa(ESTADO_VISIBLE);
+    return true;
+}
+
+bool CCapaShp::ObtenerDatosExtension() {
+    if (!shape) return false;
+    const CRectangulo caja = shape->Bnd();
+    extension.SetCoordenadasInfIzq(caja.x1, caja.y1);
+    extension.SetCoordenadasSupDer(caja.x2, caja.y2);
+    return true;
+}
+
+wxString CCapaShp::ObtenerTipoCapa() const { return wxT("SHP"); }
+
+int CCapaShp::GetGeometria() const {
+    const int tipo = GetGeometriaShp();
+    return (tipo == 1 || tipo == 3 || tipo == 5 || tipo == 8) ? tipo : 0;
+}
+
+int CCapaShp::GetGeometriaShp() const { return shape ? shape->Tipo() : 0; }
+
+bool CCapaShp::GuardarDatosAlfaNumericos(wxList*, int, bool) { return false; }
+
+bool CCapaShp::GuardarDatosGraficos(int, CShapeObj*, bool) { return false; }
+
+bool CCapaShp::EliminarElemento(int) { return false; }
+
+bool CCapaShp::Identify(CCoordenadaMapa, double) { return false; }
+
+void CCapaShp::ExportarShape(wxString, wxString) {}
+
+CSimboloObj* CCapaShp::SetSimbolo(CSimboloObj nuevo) {
+    simbolo = nuevo;
+    return &simbolo;
+}
+
+bool CCapaShp::IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionMapa& ext) const {
+    if (!puntos || numPuntos < 1) return false;
+    double minX = puntos[0].x, maxX = puntos[0].x;
+    double minY = puntos[0].y, maxY = puntos[0].y;
+    for (int i = 1; i < numPuntos; ++i) {
+        const CPunto& p = puntos[i];
+        if (p.x < minX) minX = p.x;
+        if (p.x > maxX) maxX = p.x;
+        if (p.y < minY) minY = p.y;
+        if (p.y > maxY) maxY = p.y;
+    }
+    return ext.GetCoordenadaInfIzqX() <= maxX && minX <= ext.GetCoordenadaSupDerX() &&
+           ext.GetCoordenadaInfIzqY() <= maxY && minY <= ext.GetCoordenadaSupDerY();
+}
+
+CCoordenadaMapa CCapaShp::PixelToMapa(wxPoint pixel, wxRect rect, CExtensionMapa ext) const {
+    return CTransformacionMapa::PixelToMapa(pixel, rect, ext);
+}

@@ -1,0 +1,510 @@
+// The drawing side of the shapefile layer: features with the layer's symbol
+// or through a classification by value, and labels through a classification
+// by text. Geometry is read in place from the reader's mapping; nothing is
+// copied but the pixels of one polygon ring, into a buffer kept by the layer.
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include <wx/brush.h>
+#include <wx/dc.h>
+#include <wx/font.h>
+#include <wx/pen.h>
+
+#include "CCapaShp.h"
+#include "CClasificacionPorTexto.h"
+#include "CClasificacionPorValor.h"
+#include "CDbf.h"
+#include "CShape.h"
+#include "CSimboloTexto.h"
+#include "CTransformacionMapa.h"
+#include "wxTextUtil.h"
+
+namespace {
+
+enum TipoShape { kPuntos = 1, kLineas = 3, kPoligonos = 5 };
+enum TipoCampo { kCampoTexto = 0, kCampoEntero = 1, kCampoReal = 2, kCampoInvalido = 3 };
+constexpr int kEstiloMarcadorCaracter = 4;
+// Integer columns up to this width are read as integers by the table.
+constexpr int kAnchoEnteroCorto = 4;
+// The reference page width against which print labels grow.
+constexpr int kAnchoReferenciaImpresion = 1024;
+// Cairo keeps coordinates in 24.8 fixed point; far-off vertices are held
+// within it so that they cannot wrap around.
+constexpr int kLimitePixel = 1 << 22;
+
+int APixel(double valor) {
+    return std::clamp(CTransformacionMapa::TruncarPixel(valor), -kLimitePixel, kLimitePixel);
+}
+
+// The map-to-window rule for points, lines and labels, fixed for one call.
+class Proyeccion {
+public:
+    Proyeccion(const wxRect& rect, double supDerX, double supDerY, double infIzqX)
+        : ancho(rect.GetWidth()), supDerX(supDerX), supDerY(supDerY), infIzqX(infIzqX) {}
+    Proyeccion(const wxRect& rect, const CExtensionMapa& vista)
+        : Proyeccion(rect, vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY(),
+                     vista.GetCoordenadaInfIzqX()) {}
+    Proyeccion(const wxRect& rect, const CCoordenadas& supDer, const CCoordenadas& infIzq)
+        : Proyeccion(rect, supDer.x, supDer.y, infIzq.x) {}
+
+    wxPoint Pixel(const CPunto& p) const {
+        double px = 0.0, py = 0.0;
+        CTransformacionMapa::MapaToPixel(ancho, supDerX, supDerY, infIzqX, p.x, p.y, px, py);
+        return wxPoint(APixel(px), APixel(py));
+    }
+
+private:
+    double ancho, supDerX, supDerY, infIzqX;
+};
+
+// The polygon rule: half a pixel to the upper left of the one for lines and
+// points, the value before truncation held in single precision.
+class ProyeccionPoligono {
+public:
+    ProyeccionPoligono(const wxRect& rect, const CPunto& infIzq, const CPunto& supDer)
+        : infIzqX(infIzq.x), supDerY(supDer.y),
+          resolucion((supDer.x - infIzq.x) / rect.GetWidth()) {}
+
+    wxPoint Pixel(const CPunto& p) const {
+        const float px = static_cast<float>((p.x - infIzqX) / resolucion - 0.5);
+        const float py = static_cast<float>((supDerY - p.y) / resolucion - 0.5);
+        return wxPoint(APixel(px), APixel(py));
+    }
+
+private:
+    double infIzqX, supDerY, resolucion;
+};
+
+// Pen styles the toolkit draws from the style alone. Others (stipples, user
+// dashes) need data a symbol does not carry, and numbers that are no pen
+// style at all draw as the toolkit draws unknown styles: solid.
+wxPenStyle EstiloLapiz(int estilo) {
+    switch (estilo) {
+    case wxPENSTYLE_SOLID:
+    case wxPENSTYLE_DOT:
+    case wxPENSTYLE_LONG_DASH:
+    case wxPENSTYLE_SHORT_DASH:
+    case wxPENSTYLE_DOT_DASH:
+    case wxPENSTYLE_TRANSPARENT:
+    case wxPENSTYLE_BDIAGONAL_HATCH:
+    case wxPENSTYLE_CROSSDIAG_HATCH:
+    case wxPENSTYLE_FDIAGONAL_HATCH:
+    case wxPENSTYLE_CROSS_HATCH:
+    case wxPENSTYLE_HORIZONTAL_HATCH:
+    case wxPENSTYLE_VERTICAL_HATCH:
+        return static_cast<wxPenStyle>(estilo);
+    default:
+        return wxPENSTYLE_SOLID;
+    }
+}
+
+// The brush and pen a symbol draws with, selected into a device context.
+void SeleccionarHerramientas(wxDC* dc, const CSimboloObj& simbolo) {
+    if (simbolo.GetTransparente())
+        dc->SetBrush(*wxTRANSPARENT_BRUSH);
+    else
+        dc->SetBrush(wxBrush(simbolo.GetColorRelleno(), wxBRUSHSTYLE_SOLID));
+    dc->SetPen(wxPen(simbolo.GetColorBorde(), std::max(0, simbolo.GetSize()),
+                     EstiloLapiz(simbolo.GetEstilo())));
+}
+
+void SoltarHerramientas(wxDC* dc) {
+    dc->SetBrush(wxNullBrush);
+    dc->SetPen(wxNullPen);
+}
+
+int EnteroDesdeReal(double valor) {
+    if (std::isnan(valor)) return 0;
+    if (valor >= static_cast<double>(INT_MAX)) return INT_MAX;
+    if (valor <= static_cast<double>(INT_MIN)) return INT_MIN;
+    return static_cast<int>(valor);
+}
+
+// Base 10: leading blanks, an optional sign, digits up to the first other
+// character; 0 without digits.
+int EnteroDesdeTexto(const char* texto) {
+    const long valor = std::strtol(texto, nullptr, 10);
+    return static_cast<int>(std::clamp<long>(valor, INT_MIN, INT_MAX));
+}
+
+// A column of the layer's table resolved once per paint.
+struct CampoTabla {
+    int indice = -1;  // 0-based
+    int tipo = kCampoInvalido;
+    int ancho = 0;
+    int decimales = 0;
+    std::vector<char> buffer;  // a text value: width + 1 bytes
+
+    bool EsEnteroCorto() const { return tipo == kCampoEntero && ancho <= kAnchoEnteroCorto; }
+};
+
+CampoTabla ResolverCampo(const CShape& shape, CDbf* dbf, const wxString& nombre) {
+    CampoTabla campo;
+    if (!dbf || nombre.empty()) return campo;
+    std::string bytes = wxTextUtil::wx2std(nombre);
+    const int numero = dbf->NumCampo(&bytes[0]);
+    if (numero <= 0) return campo;
+    char nombreCampo[16] = {0};
+    int ancho = 0, decimales = 0;
+    const int tipo = shape.InfoCampo(numero - 1, nombreCampo, ancho, decimales);
+    if (tipo < kCampoTexto || tipo > kCampoInvalido || ancho < 0) return campo;
+    campo.indice = numero - 1;
+    campo.tipo = tipo;
+    campo.ancho = ancho;
+    campo.decimales = decimales;
+    if (tipo == kCampoTexto) campo.buffer.assign(static_cast<size_t>(ancho) + 1, '\0');
+    return campo;
+}
+
+// The raw text of a text column (width bytes as stored).
+const char* LeerTexto(CDbf* dbf, int registro, CampoTabla& campo) {
+    campo.buffer[0] = '\0';
+    dbf->ReadStringAttribute(registro, campo.indice, campo.buffer.data(),
+                             static_cast<int>(campo.buffer.size()));
+    campo.buffer.back() = '\0';
+    return campo.buffer.data();
+}
+
+// ISO-8859-1 bytes into `destino` without their trailing blanks, reusing the
+// string's storage from feature to feature.
+void AsignarTexto(wxString& destino, const char* bytes) {
+    size_t longitud = std::strlen(bytes);
+    while (longitud > 0 && bytes[longitud - 1] == ' ') --longitud;
+    destino.clear();
+    for (size_t i = 0; i < longitud; ++i)
+        destino += wxUniChar(static_cast<unsigned char>(bytes[i]));
+}
+
+// An integer column; the table delivers wide ones as doubles only.
+int LeerEntero(CDbf* dbf, int registro, const CampoTabla& campo) {
+    if (campo.EsEnteroCorto()) return dbf->ReadIntegerAttribute(registro, campo.indice);
+    return EnteroDesdeReal(dbf->ReadDoubleAttribute(registro, campo.indice));
+}
+
+// A floating value as the table writes it, with the column's decimals, so
+// that the class values of polygon layers are written as in the table.
+wxString TextoDeReal(double valor, int decimales) {
+    return wxString::Format(wxT("%.*f"), std::clamp(decimales, 0, 15), valor);
+}
+
+}  // namespace
+
+// The reader checks the whole record (parts and points inside it) before it
+// hands it out, so every part of a record it gives is readable.
+const unsigned int* CCapaShp::ElementoLegible(unsigned int indice) const {
+    return shape->BuscaElemento(indice);
+}
+
+bool CCapaShp::IsInExtentElemento(const unsigned int* elemento, const CExtensionMapa& ext) const {
+    if (!shape || !elemento) return false;
+    const unsigned int partes = shape->NumPartes(elemento);
+    for (unsigned int parte = 0; parte < partes; ++parte) {
+        unsigned int numPuntos = 0;
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+        if (IsInExtent(puntos, static_cast<int>(numPuntos), ext)) return true;
+    }
+    return false;
+}
+
+void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
+    if (!dc || !shape || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return;
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
+    SeleccionarHerramientas(dc, simbolo);
+    const unsigned int total = shape->NumElementos();
+    for (unsigned int i = 0; i < total; ++i) {
+        const unsigned int* elemento = ElementoLegible(i);
+        if (!elemento) continue;
+        const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
+        if (caracter || IsInExtentElemento(elemento, vista))
+            PintarElemento(dc, rect, vista, elemento, simbolo);
+    }
+    SoltarHerramientas(dc);
+}
+
+void CCapaShp::PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                              const unsigned int* elemento, const CSimboloObj& simboloElemento) {
+    switch (shape->Tipo()) {
+    case kPuntos:
+        if (simboloElemento.GetEstilo() == kEstiloMarcadorCaracter)
+            PintarPuntoConFuente(dc, rect, vista, 0, 0, elemento, &simboloElemento);
+        else
+            PintarPunto(dc, rect, vista, 0, 0, elemento);
+        break;
+    case kLineas:
+        PintarPolylinea(dc, rect, vista,
+                        CCoordenadas(vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()),
+                        CCoordenadas(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()),
+                        elemento);
+        break;
+    case kPoligonos:
+        PintarPoligono(dc, rect, vista,
+                       CPunto{vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()},
+                       CPunto{vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()},
+                       elemento);
+        break;
+    default:
+        break;
+    }
+}
+
+void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa vista,
+                                          CClasificacionPorValor* clasificacion) {
+    if (!dc || !shape || !clasificacion || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0)
+        return;
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
+    CampoTabla campo = ResolverCampo(*shape, dbf, clasificacion->GetCampo());
+    if (campo.tipo == kCampoInvalido) return;  // a missing column draws nothing
+
+    const bool poligonos = tipo == kPoligonos;
+    wxString valorTexto;
+    const CSimboloObj* seleccionado = nullptr;  // tools are rebuilt only on change
+    const unsigned int total = shape->NumElementos();
+    for (unsigned int i = 0; i < total; ++i) {
+        const unsigned int* elemento = ElementoLegible(i);
+        if (!elemento || !IsInExtentElemento(elemento, vista)) continue;
+        const int registro = static_cast<int>(i);
+        const CSimboloObj* simboloElemento = nullptr;
+        switch (campo.tipo) {
+        case kCampoTexto:
+            AsignarTexto(valorTexto, LeerTexto(dbf, registro, campo));
+            simboloElemento = clasificacion->BuscaSimboloValor(valorTexto);
+            break;
+        case kCampoEntero: {
+            const int valor = LeerEntero(dbf, registro, campo);
+            simboloElemento = poligonos
+                                  ? clasificacion->BuscaSimboloValor(wxString::Format("%d", valor))
+                                  : clasificacion->BuscaSimboloValor(valor);
+            break;
+        }
+        case kCampoReal: {
+            const double valor = dbf->ReadDoubleAttribute(registro, campo.indice);
+            simboloElemento =
+                poligonos ? clasificacion->BuscaSimboloValor(TextoDeReal(valor, campo.decimales))
+                          : clasificacion->BuscaSimboloValor(valor);
+            break;
+        }
+        default:
+            break;
+        }
+        if (!simboloElemento) continue;
+        if (simboloElemento != seleccionado) {
+            SeleccionarHerramientas(dc, *simboloElemento);
+            seleccionado = simboloElemento;
+        }
+        PintarElemento(dc, rect, vista, elemento, *simboloElemento);
+    }
+    SoltarHerramientas(dc);
+}
+
+void CCapaShp::PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
+                           double, const unsigned int* elemento) {
+    if (!dc || !shape || !elemento) return;
+    // Under a classification too the radius is the layer's own.
+    const int radio = simbolo.GetSize();
+    if (radio < 0) return;
+    const Proyeccion proyeccion(rect, vista);
+    const unsigned int partes = shape->NumPartes(elemento);
+    for (unsigned int parte = 0; parte < partes; ++parte) {
+        unsigned int numPuntos = 0;
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+        for (unsigned int i = 0; i < numPuntos; ++i) {
+            const wxPoint p = proyeccion.Pixel(puntos[i]);
+            dc->DrawEllipse(p.x - radio, p.y - radio, 2 * radio, 2 * radio);
+        }
+    }
+}
+
+void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                                    double, double, const unsigned int* elemento,
+                                    const CSimboloObj* simboloElemento) {
+    if (!dc || !shape || !elemento || !simboloElemento) return;
+    const int codigo = simboloElemento->GetCharIndex();
+    // A font of no size draws nothing; a code that is no character neither.
+    if (simboloElemento->GetSize() < 1 || codigo < 1 || codigo > 0x10FFFF ||
+        (codigo >= 0xD800 && codigo <= 0xDFFF))
+        return;
+    const wxString caracter(wxUniChar(static_cast<unsigned int>(codigo)));
+    SeleccionarFuente(dc, simboloElemento->GetSize(), simboloElemento->GetFuente(),
+                      wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL);
+    dc->SetTextForeground(simboloElemento->GetColorRelleno());
+    wxCoord ancho = 0, alto = 0;
+    dc->GetTextExtent(caracter, &ancho, &alto);
+
+    const Proyeccion proyeccion(rect, vista);
+    const unsigned int partes = shape->NumPartes(elemento);
+    for (unsigned int parte = 0; parte < partes; ++parte) {
+        unsigned int numPuntos = 0;
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+        for (unsigned int i = 0; i < numPuntos; ++i) {
+            const wxPoint p = proyeccion.Pixel(puntos[i]);
+            dc->DrawText(caracter, p.x - ancho / 2, p.y - alto / 2);
+        }
+    }
+}
+
+void CCapaShp::PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                               const CCoordenadas& supDer, const CCoordenadas& infIzq,
+                               const unsigned int* elemento) {
+    if (!dc || !shape || !elemento) return;
+    const Proyeccion proyeccion(rect, supDer, infIzq);
+    const unsigned int partes = shape->NumPartes(elemento);
+    for (unsigned int parte = 0; parte < partes; ++parte) {
+        unsigned int numPuntos = 0;
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+        if (numPuntos < 2 || !IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+        wxPoint anterior = proyeccion.Pixel(puntos[0]);
+        for (unsigned int i = 1; i < numPuntos; ++i) {
+            const wxPoint actual = proyeccion.Pixel(puntos[i]);
+            dc->DrawLine(anterior, actual);
+            anterior = actual;
+        }
+    }
+}
+
+void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                              const CPunto& infIzq, const CPunto& supDer,
+                              const unsigned int* elemento) {
+    if (!dc || !shape || !elemento || rect.GetWidth() <= 0 || supDer.x == infIzq.x) return;
+    const ProyeccionPoligono proyeccion(rect, infIzq, supDer);
+    const unsigned int partes = shape->NumPartes(elemento);
+    // Every ring, holes too, is filled on its own with the same brush.
+    for (unsigned int parte = 0; parte < partes; ++parte) {
+        unsigned int numPuntos = 0;
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+        if (pixelesAnillo.size() < numPuntos) pixelesAnillo.resize(numPuntos);
+        for (unsigned int i = 0; i < numPuntos; ++i)
+            pixelesAnillo[i] = proyeccion.Pixel(puntos[i]);
+        dc->DrawPolygon(static_cast<int>(numPuntos), pixelesAnillo.data(), 0, 0,
+                        wxODDEVEN_RULE);
+    }
+}
+
+void CCapaShp::SeleccionarFuente(wxDC* dc, int size, const wxString& cara, wxFontStyle estilo,
+                                 wxFontWeight peso) {
+    if (!fuente.IsOk() || size != sizeFuente || cara != caraFuente || estilo != estiloFuente ||
+        peso != pesoFuente) {
+        fuente = wxFont(size, wxFONTFAMILY_DEFAULT, estilo, peso, false, cara,
+                        wxFONTENCODING_SYSTEM);
+        sizeFuente = size;
+        caraFuente = cara;
+        estiloFuente = estilo;
+        pesoFuente = peso;
+    }
+    dc->SetFont(fuente);
+}
+
+// Italic labels are light; bold wins over light.
+void CCapaShp::SeleccionarFuenteTexto(wxDC* dc, int size, const CSimboloTexto& estilo) {
+    wxFontStyle inclinacion = wxFONTSTYLE_NORMAL;
+    wxFontWeight peso = wxFONTWEIGHT_NORMAL;
+    if (estilo.GetCursiva()) {
+        peso = wxFONTWEIGHT_LIGHT;
+        inclinacion = wxFONTSTYLE_ITALIC;
+    }
+    if (estilo.GetNegrita()) peso = wxFONTWEIGHT_BOLD;
+    SeleccionarFuente(dc, size, estilo.GetFuente(), inclinacion, peso);
+    dc->SetTextForeground(estilo.GetColorTexto());
+}
+
+void CCapaShp::PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                                double, double, const unsigned int* elemento,
+                                const CSimboloTexto* estilo, const Toponimo& toponimo) {
+    if (!dc || !shape || !elemento || !estilo || estilo->GetFontSize() < 1) return;
+    SeleccionarFuenteTexto(dc, estilo->GetFontSize(), *estilo);
+    const Proyeccion proyeccion(rect, vista);
+    const unsigned int partes = shape->NumPartes(elemento);
+    for (unsigned int parte = 0; parte < partes; ++parte) {
+        unsigned int numPuntos = 0;
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+        // The point is the text's top-left corner and its centre of rotation.
+        for (unsigned int i = 0; i < numPuntos; ++i) {
+            const wxPoint p = proyeccion.Pixel(puntos[i]);
+            dc->DrawRotatedText(toponimo.texto, p.x, p.y, toponimo.angulo);
+        }
+    }
+}
+
+void CCapaShp::PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                                    const CCoordenadas& supDer, const CCoordenadas& infIzq,
+                                    const unsigned int* elemento, const CSimboloTexto* estilo,
+                                    const Toponimo& toponimo) {
+    if (!dc || !shape || !elemento || !estilo) return;
+    int size = estilo->GetFontSize();
+    // On paper, labels along lines grow with the page against a 1024-pixel
+    // screen; sizes the rule cannot scale are kept.
+    if (printing && vista.GetAlto() != 0.0 && size >= 1 && size <= kAnchoReferenciaImpresion)
+        size = std::max(1, wxTextUtil::GetSizeTextPrint(kAnchoReferenciaImpresion,
+                                                        rect.GetWidth(), size));
+    if (size < 1) return;
+    SeleccionarFuenteTexto(dc, size, *estilo);
+    const Proyeccion proyeccion(rect, supDer, infIzq);
+    const unsigned int partes = shape->NumPartes(elemento);
+    for (unsigned int parte = 0; parte < partes; ++parte) {
+        unsigned int numPuntos = 0;
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+        if (numPuntos < 2 || !IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+        // One copy at every vertex but the last.
+        for (unsigned int i = 0; i + 1 < numPuntos; ++i) {
+            const wxPoint p = proyeccion.Pixel(puntos[i]);
+            dc->DrawRotatedText(toponimo.texto, p.x, p.y, toponimo.angulo);
+        }
+    }
+}
+
+void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
+                                   CClasificacionPorTexto* clasificacion) {
+    if (!dc || !shape || !clasificacion || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0)
+        return;
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas) return;
+    const wxString nombreClase = clasificacion->GetCampo();
+    if (nombreClase.empty()) return;
+    CampoTabla clase = ResolverCampo(*shape, dbf, nombreClase);
+    CampoTabla texto = ResolverCampo(*shape, dbf, clasificacion->GetCampoDescripcion());
+    CampoTabla rotacion = ResolverCampo(*shape, dbf, clasificacion->GetCampoRotacion());
+    if (texto.tipo != kCampoTexto) return;
+    // Floating or missing class columns select no style for any feature.
+    if (clase.tipo != kCampoTexto && clase.tipo != kCampoEntero) return;
+
+    const CCoordenadas supDer(vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY());
+    const CCoordenadas infIzq(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY());
+    Toponimo toponimo;
+    wxString textoRotacion;
+    const unsigned int total = shape->NumElementos();
+    for (unsigned int i = 0; i < total; ++i) {
+        const int registro = static_cast<int>(i);
+        const int valorClase = clase.tipo == kCampoTexto
+                                   ? EnteroDesdeTexto(LeerTexto(dbf, registro, clase))
+                                   : LeerEntero(dbf, registro, clase);
+        const CSimboloTexto* estilo = clasificacion->BuscaSimboloTexto(valorClase);
+        if (!estilo) continue;  // the default style is not used for labels
+        const unsigned int* elemento = ElementoLegible(i);
+        if (!elemento || !IsInExtentElemento(elemento, vista)) continue;
+
+        AsignarTexto(toponimo.texto, LeerTexto(dbf, registro, texto));
+        toponimo.angulo = 0.0;
+        if (rotacion.tipo == kCampoTexto) {
+            AsignarTexto(textoRotacion, LeerTexto(dbf, registro, rotacion));
+            double angulo = 0.0;
+            if (textoRotacion.ToCDouble(&angulo) && std::isfinite(angulo))
+                toponimo.angulo = angulo;
+        } else if (rotacion.EsEnteroCorto()) {
+            toponimo.angulo = dbf->ReadIntegerAttribute(registro, rotacion.indice);
+        }
+
+        if (tipo == kPuntos)
+            PintarTextoPunto(dc, rect, vista, 0, 0, elemento, estilo, toponimo);
+        else
+            PintarTextoPolylinea(dc, rect, vista, supDer, infIzq, elemento, estilo, toponimo);
+    }
+    if (tipo == kPuntos) SoltarHerramientas(dc);
+}
