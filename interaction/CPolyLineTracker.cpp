@@ -39,6 +39,7 @@ CPolyLineTracker::~CPolyLineTracker() {
 }
 
 void CPolyLineTracker::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
+    if (m_superposicion.DesviarTamano(x, y, width, height, sizeFlags)) return;
     wxWindow::DoSetSize(x, y, width, height, sizeFlags);
     m_superposicion.AjustarVisibilidad();
 }
@@ -153,7 +154,8 @@ void CPolyLineTracker::OnMouseLeftDown(wxMouseEvent& event) {
     GenerarEventoNuevoPunto(p);
     if (!(m_state & CAPTURADO)) {
         m_superposicion.Activar();
-        if (!HasCapture()) CaptureMouse();
+        // A window that is not on the screen cannot take the mouse.
+        if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
         m_state |= CAPTURADO;
     }
     RefrescarSegmento(bandaAntes[0], bandaAntes[1]);

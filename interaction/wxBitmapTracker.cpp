@@ -33,6 +33,7 @@ wxBitmapTracker::~wxBitmapTracker() {
 }
 
 void wxBitmapTracker::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
+    if (m_superposicion.DesviarTamano(x, y, width, height, sizeFlags)) return;
     wxWindow::DoSetSize(x, y, width, height, sizeFlags);
     m_superposicion.AjustarVisibilidad();
 }
@@ -106,7 +107,8 @@ void wxBitmapTracker::OnMouseLeftDown(wxMouseEvent& event) {
     m_yClick = p.y - m_yStart;
     if (!(m_state & CAPTURADO)) {
         m_superposicion.Activar();
-        if (!HasCapture()) CaptureMouse();
+        // A window that is not on the screen cannot take the mouse.
+        if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
         m_state |= CAPTURADO;
     }
 }

@@ -55,6 +55,7 @@ wxRectTracker::~wxRectTracker() {
 }
 
 void wxRectTracker::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
+    if (m_superposicion.DesviarTamano(x, y, width, height, sizeFlags)) return;
     wxWindow::DoSetSize(x, y, width, height, sizeFlags);
     m_superposicion.AjustarVisibilidad();
 }
@@ -116,7 +117,8 @@ void wxRectTracker::OnMouseLeftDown(wxMouseEvent& event) {
     m_yClick = p.y;
     if (!(m_state & CAPTURADO)) {
         m_superposicion.Activar();
-        if (!HasCapture()) CaptureMouse();
+        // A window that is not on the screen cannot take the mouse.
+        if (!HasCapture() && IsShownOnScreen()) CaptureMouse();
         m_state |= CAPTURADO;
     }
 }

@@ -9,7 +9,7 @@ database; a name whose point has no line or lake near it is left out.
 # (name, latitude, longitude, altitude in metres, range[, label angle])
 PEAKS = [
     ("Mulhacén", 37.0533, -3.3113, 3479, "Sierra Nevada"),
-    ("Veleta", 37.0564, -3.3667, 3396, "Sierra Nevada", 40),
+    ("Veleta", 37.0564, -3.3667, 3396, "Sierra Nevada", -35),
     ("Chullo", 37.0936, -3.0197, 2609, "Sierra Nevada"),
     ("La Sagra", 37.9550, -2.5667, 2382, "Sierra de la Sagra"),
     ("Calar de Santa Bárbara", 37.3825, -2.8567, 2269, "Sierra de Baza"),
@@ -28,7 +28,7 @@ PEAKS = [
 # (name, latitude, longitude, class 1 major / 2 minor, label angle in degrees)
 RANGES = [
     ("Sierra Morena", 38.30, -5.30, 1, 8),
-    ("Sierra Nevada", 37.13, -3.25, 1, 0),
+    ("Sierra Nevada", 37.17, -3.40, 1, 0),
     ("Valle del Guadalquivir", 37.62, -5.05, 1, 20),
     ("Sierra de Cazorla", 37.95, -3.00, 2, 60),
     ("Sierra de Segura", 38.25, -2.68, 2, 60),

@@ -2,6 +2,10 @@
 
 import os
 import sys
+import warnings
+
+# Debian 12's Shapely 1.8 announces 2.0 changes that this build does not depend on.
+warnings.filterwarnings("ignore", message=".*STRtree.*")
 
 import build_gazetteer
 import build_geo

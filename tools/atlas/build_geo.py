@@ -395,6 +395,13 @@ class Atlas:
         return lines, labels
 
 
+# Texts of the classified fields: the legend lists the values themselves.
+RIVER_KINDS = {1: "Río principal", 2: "Río secundario", 3: "Otros ríos"}
+TOWN_SIZES = {1: "Capital de provincia", 2: "Más de 50.000 hab.", 3: "De 20.000 a 50.000 hab.",
+              4: "De 10.000 a 20.000 hab.", 5: "De 5.000 a 10.000 hab.",
+              6: "Menos de 5.000 hab."}
+
+
 def town_class(pop):
     if pop >= 50000:
         return 2
@@ -418,9 +425,11 @@ def write_all(atlas):
       [(s["geom"], {"NOMBRE": s["nombre"]}) for s in atlas.sea])
     w("Medio_fisico/Otras_regiones.shp", PG,
       [Field("NOMBRE", "C", 40), Field("TIPO", "C", 20)],
-      [(n["geom"], {"NOMBRE": n["nombre"], "TIPO": n["tipo"]}) for n in atlas.neighbours])
-    w("Medio_fisico/Rios.shp", LN, [Field("CLASE", "N", 2)],
-      [(r["geom"], {"CLASE": r["clase"]}) for r in atlas.rivers])
+      [(n["geom"], {"NOMBRE": n["nombre"], "TIPO": n["tipo"]})
+       for n in enclave_order(atlas.neighbours)])
+    w("Medio_fisico/Rios.shp", LN, [Field("CLASE", "N", 2), Field("TIPO", "C", 20)],
+      [(r["geom"], {"CLASE": r["clase"], "TIPO": RIVER_KINDS[r["clase"]]})
+       for r in atlas.rivers])
     w("Medio_fisico/Rios_etiquetas.shp", LN,
       [Field("CODIGO", "C", 6), Field("NOMBRE", "C", 40), Field("CLASE", "N", 2),
        Field("ROTACION", "N", 4), Field("COD_MUN", "C", 5)],
@@ -446,6 +455,13 @@ def write_all(atlas):
                     "SIERRA": p["sierra"], "ETIQUETA": p["etiqueta"], "CLASE": p["clase"],
                     "ROTACION": p["rotacion"], "COD_MUN": p["cod_mun"]})
        for p in atlas.peaks])
+    # Labels start at their point: set them right of the triangle and level with it.
+    w("Medio_fisico/Picos_etiquetas.shp", PT,
+      [Field("CODIGO", "C", 6), Field("ETIQUETA", "C", 50), Field("CLASE", "N", 2),
+       Field("ROTACION", "N", 4), Field("COD_MUN", "C", 5)],
+      [(Point(p["geom"].x + 1800, p["geom"].y + 1000),
+        {"CODIGO": p["codigo"], "ETIQUETA": p["etiqueta"], "CLASE": p["clase"],
+         "ROTACION": p["rotacion"], "COD_MUN": p["cod_mun"]}) for p in atlas.peaks])
     w("Medio_fisico/Relieve.shp", PT,
       [Field("CODIGO", "C", 6), Field("NOMBRE", "C", 40), Field("CLASE", "N", 2),
        Field("ROTACION", "N", 4), Field("COD_MUN", "C", 5)],
@@ -466,24 +482,25 @@ def write_all(atlas):
        Field("SUPERF_KM2", "N", 6)],
       [(p["geom"], {"COD_PROV": p["cod"], "NOMBRE": p["nombre"], "CAPITAL": p["capital"],
                     "SUPERF_KM2": int(round(p["geom"].area / 1e6))})
-       for p in atlas.provinces])
+       for p in enclave_order(atlas.provinces)])
     w("Medio_humano/Municipios.shp", PG,
       [Field("COD_MUN", "C", 5), Field("NOMBRE", "C", 60), Field("PROVINCIA", "C", 20),
        Field("SUPERF_KM2", "N", 6, 0), Field("COLOR", "N", 2)],
       [(m["geom"], {"COD_MUN": m["cod"], "NOMBRE": m["nombre"],
                     "PROVINCIA": prov_name[m["prov"]],
                     "SUPERF_KM2": int(round(m["geom"].area / 1e6)), "COLOR": m["color"]})
-       for m in atlas.municipalities])
+       for m in enclave_order(atlas.municipalities)])
     w("Medio_humano/Andalucia.shp", PG, [Field("NOMBRE", "C", 20)],
       [(atlas.region, {"NOMBRE": "Andalucía"})])
     town_fields = [Field("CODIGO", "C", 10), Field("NOMBRE", "C", 60), Field("COD_MUN", "C", 5),
                    Field("MUNICIPIO", "C", 60), Field("POBLACION", "N", 9),
-                   Field("CLASE", "N", 2), Field("ROTACION", "N", 4)]
+                   Field("TAMANO", "C", 30), Field("CLASE", "N", 2), Field("ROTACION", "N", 4)]
 
     def town_rec(t):
         return (t["geom"], {"CODIGO": t["codigo"], "NOMBRE": t["nombre"],
                             "COD_MUN": t["cod_mun"], "MUNICIPIO": t["municipio"],
-                            "POBLACION": t["pob"], "CLASE": t["clase"], "ROTACION": 0})
+                            "POBLACION": t["pob"], "TAMANO": TOWN_SIZES[t["clase"]],
+                            "CLASE": t["clase"], "ROTACION": 0})
     w("Medio_humano/Capitales.shp", PT, town_fields,
       [town_rec(t) for t in atlas.towns if t["clase"] == 1])
     w("Medio_humano/Nucleos_principales.shp", PT, town_fields,
@@ -512,6 +529,19 @@ def write_all(atlas):
        for p in atlas.provinces])
     w("Referencia/Andalucia.shp", PG, [Field("NOMBRE", "C", 20)],
       [(clean_polygonal(atlas.region.simplify(800), 5e6), {"NOMBRE": "Andalucía"})])
+
+
+def enclave_order(items):
+    """Sorts features so that every enclave comes after the feature around it: the
+    viewer fills every ring, holes included, and draws features in file order."""
+    holes = []
+    for it in items:
+        for poly in polygons_of(it["geom"]):
+            holes.extend(Polygon(ring) for ring in poly.interiors)
+    def depth(it):
+        pt = it["geom"].representative_point()
+        return sum(1 for h in holes if h.contains(pt))
+    return sorted(items, key=lambda it: depth(it))
 
 
 def label_point(geom):

@@ -13,7 +13,7 @@ import os
 from xml.sax.saxutils import quoteattr
 
 from atlas_common import rgb
-from build_geo import VIEW
+from build_geo import RIVER_KINDS, TOWN_SIZES, VIEW
 
 FONT = "DejaVu Sans"
 FONT_FILE = "DejaVuSans.ttf"
@@ -157,14 +157,14 @@ def other_regions_layer():
 def rivers_layer():
     el = layer("Ríos", "Medio_fisico/Rios.shp", LINE, symbol(outline=WATER, size=1))
     return value_classification(
-        el, "CLASE", "Importancia del río", symbol(fill=WATER, outline=WATER, size=1,
-                                                   in_classification=True),
-        [("1", "Río principal", symbol(fill=WATER_DARK, outline=WATER_DARK, size=3,
-                                       in_classification=True)),
-         ("2", "Río secundario", symbol(fill=WATER, outline=WATER, size=2,
-                                        in_classification=True)),
-         ("3", "Otros ríos", symbol(fill=WATER, outline=WATER, size=1,
-                                    in_classification=True))])
+        el, "TIPO", "Importancia del río", symbol(fill=WATER, outline=WATER, size=1,
+                                                  in_classification=True),
+        [(RIVER_KINDS[1], "Río principal", symbol(fill=WATER_DARK, outline=WATER_DARK, size=3,
+                                                  in_classification=True)),
+         (RIVER_KINDS[2], "Río secundario", symbol(fill=WATER, outline=WATER, size=2,
+                                                   in_classification=True)),
+         (RIVER_KINDS[3], "Otros ríos", symbol(fill=WATER, outline=WATER, size=1,
+                                               in_classification=True))])
 
 
 def river_labels_layer(scale=(0, 1600000)):
@@ -190,89 +190,99 @@ def region_outline_layer():
                  symbol(fill=LAND, outline=(60, 50, 40), size=3, transparent=True))
 
 
-TOWN_CLASSES = {
-    2: ("Más de 50.000 habitantes", (150, 20, 20), 10, True),
-    3: ("De 20.000 a 50.000 habitantes", (150, 20, 20), 9, False),
-    4: ("De 10.000 a 20.000 habitantes", (40, 40, 40), 8, True),
-    5: ("De 5.000 a 10.000 habitantes", (40, 40, 40), 8, False),
-    6: ("Menos de 5.000 habitantes", (70, 70, 70), 7, False),
+# Label styles of the population classes: (colour, size, bold).
+TOWN_LABELS = {
+    2: ((150, 20, 20), 10, True),
+    3: ((150, 20, 20), 9, False),
+    4: ((40, 40, 40), 8, True),
+    5: ((40, 40, 40), 8, False),
+    6: ((70, 70, 70), 7, False),
 }
-TOWN_MARKERS = {2: (200, 30, 30), 3: (230, 90, 40), 4: (240, 150, 40), 5: (120, 120, 120),
-                6: (160, 160, 160)}
+# Marker colours (fill, outline) of the population classes.
+TOWN_MARKERS = {2: ((210, 40, 40), (120, 0, 0)), 3: ((240, 110, 50), (140, 50, 0)),
+                4: ((245, 170, 60), (140, 80, 0)), 5: ((150, 150, 150), (70, 70, 70)),
+                6: ((190, 190, 190), (90, 90, 90))}
+STAR = 0x2605  # BLACK STAR, present in DejaVu Sans
+CIRCLE = 1     # any style but 4 draws a circle; 0 to 3 also give a circle in the legend
 
 
 def capitals_layers(label_scale=(0, NO_MAX)):
     labels = text_classification(
         layer("Toponimia capitales", "Medio_humano/Capitales.shp", POINT,
-              symbol(fill=(200, 0, 0), size=6), label_scale),
+              symbol(fill=(200, 0, 0), size=6, style=CIRCLE), label_scale),
         "CLASE", "NOMBRE", [(1, text_symbol((0, 0, 0), 12, bold=True))])
     markers = layer("Capitales de provincia", "Medio_humano/Capitales.shp", POINT,
-                    symbol(fill=(200, 0, 0), outline=(0, 0, 0), size=5))
+                    symbol(fill=(200, 0, 0), outline=(200, 0, 0), size=14, char=STAR))
     return labels, markers
 
 
-def town_layers(file_name, classes, name, label_name, marker_scale, label_scale, size):
+def town_layers(file_name, classes, name, label_name, marker_scale, label_scale, radius):
+    """Markers classified by the size text (pen of 2 pixels: the radius is the layer's)
+    and labels styled by the integer class."""
     labels = text_classification(
         layer(label_name, "Medio_humano/%s" % file_name, POINT,
-              symbol(fill=(200, 0, 0), size=size + 2), label_scale),
+              symbol(fill=(200, 0, 0), size=radius + 3, style=CIRCLE), label_scale),
         "CLASE", "NOMBRE",
-        [(c, text_symbol(TOWN_CLASSES[c][1], TOWN_CLASSES[c][2], bold=TOWN_CLASSES[c][3]))
+        [(c, text_symbol(TOWN_LABELS[c][0], TOWN_LABELS[c][1], bold=TOWN_LABELS[c][2]))
          for c in classes])
     markers = value_classification(
         layer(name, "Medio_humano/%s" % file_name, POINT,
-              symbol(fill=(120, 120, 120), size=size), marker_scale),
-        "CLASE", "Tamaño del núcleo",
-        symbol(fill=(120, 120, 120), outline=(0, 0, 0), in_classification=True),
-        [(str(c), TOWN_CLASSES[c][0],
-          symbol(fill=TOWN_MARKERS[c], outline=(0, 0, 0), in_classification=True))
+              symbol(fill=(150, 150, 150), outline=(70, 70, 70), size=radius, style=CIRCLE),
+              marker_scale),
+        "TAMANO", "Tamaño del núcleo",
+        symbol(fill=(150, 150, 150), outline=(70, 70, 70), size=2, style=CIRCLE,
+               in_classification=True),
+        [(TOWN_SIZES[c], TOWN_SIZES[c],
+          symbol(fill=TOWN_MARKERS[c][0], outline=TOWN_MARKERS[c][1], size=2, style=CIRCLE,
+                 in_classification=True))
          for c in classes])
     return labels, markers
 
 
 def major_towns(label_scale=(0, 1800000)):
     return town_layers("Nucleos_principales.shp", (2, 3), "Núcleos principales",
-                       "Toponimia núcleos principales", (0, NO_MAX), label_scale, 3)
+                       "Toponimia núcleos principales", (0, NO_MAX), label_scale, 4)
 
 
 def minor_towns(marker_scale=(0, 1000000), label_scale=(0, 500000)):
     return town_layers("Nucleos.shp", (4, 5, 6), "Núcleos de población",
-                       "Toponimia núcleos", marker_scale, label_scale, 2)
+                       "Toponimia núcleos", marker_scale, label_scale, 3)
 
 
 def provinces_layer():
     el = layer("Provincias", "Medio_humano/Provincias.shp", POLYGON,
                symbol(fill=LAND, outline=(110, 90, 70)))
     return value_classification(
-        el, "COD_PROV", "Provincias de Andalucía",
+        el, "NOMBRE", "Provincias de Andalucía",
         symbol(fill=LAND, outline=(110, 90, 70), in_classification=True),
-        [(code, name, symbol(fill=col, outline=(110, 90, 70), size=1, in_classification=True))
+        [(name, name, symbol(fill=col, outline=(110, 90, 70), size=1, in_classification=True))
          for code, (col, name) in sorted(PROVINCE_COLOURS.items())])
 
 
 # ---------------------------------------------------------------------- themes
 def physical_theme():
     coords = text_classification(
-        layer("Coordenadas", "Medio_fisico/Coordenadas.shp", POINT, symbol(size=1)),
+        layer("Coordenadas", "Medio_fisico/Coordenadas.shp", POINT, symbol(size=1, style=CIRCLE)),
         "CLASE", "TEXTO", [(1, text_symbol((90, 90, 90), 7)),
                            (2, text_symbol((90, 90, 90), 7))])
     # Great units at every scale; single ranges only once zoomed in.
     relief = text_classification(
         layer("Toponimia relieve", "Medio_fisico/Relieve.shp", POINT,
-              symbol(fill=(120, 70, 20), size=6)),
+              symbol(fill=(120, 70, 20), size=6, style=CIRCLE)),
         "CLASE", "NOMBRE", [(1, text_symbol((110, 60, 20), 12, bold=True, italic=True))])
     ranges = text_classification(
         layer("Toponimia sierras", "Medio_fisico/Relieve.shp", POINT,
-              symbol(fill=(120, 70, 20), size=6), (0, 1300000)),
+              symbol(fill=(120, 70, 20), size=6, style=CIRCLE), (0, 1300000)),
         "CLASE", "NOMBRE", [(2, text_symbol((110, 60, 20), 9, italic=True))])
     peak_labels = text_classification(
-        layer("Toponimia picos", "Medio_fisico/Picos.shp", POINT,
-              symbol(fill=(120, 70, 20), size=6), (0, 1600000)),
+        layer("Toponimia picos", "Medio_fisico/Picos_etiquetas.shp", POINT,
+              symbol(fill=(120, 70, 20), size=6, style=CIRCLE), (0, 1600000)),
         "CLASE", "ETIQUETA", [(1, text_symbol((90, 40, 10), 9, bold=True)),
                               (2, text_symbol((90, 40, 10), 8)),
                               (3, text_symbol((90, 40, 10), 7))])
     lake_labels = text_classification(
         layer("Toponimia embalses", "Medio_fisico/Embalses_etiquetas.shp", POINT,
-              symbol(fill=WATER_DARK, size=6), (0, 1000000)),
+              symbol(fill=WATER_DARK, size=6, style=CIRCLE), (0, 1000000)),
         "CLASE", "NOMBRE", [(1, text_symbol(WATER_DARK, 7, italic=True))])
     peaks = layer("Picos", "Medio_fisico/Picos.shp", POINT,
                   symbol(fill=(120, 60, 20), outline=(120, 60, 20), size=11, char=TRIANGLE))
@@ -304,7 +314,7 @@ def locality_theme():
                                               label_scale=(0, 400000))
     muni_labels = text_classification(
         layer("Toponimia municipios", "Mi_localidad/Municipios_etiquetas.shp", POINT,
-              symbol(fill=(120, 0, 0), size=6), (0, 700000)),
+              symbol(fill=(120, 0, 0), size=6, style=CIRCLE), (0, 700000)),
         "CLASE", "NOMBRE", [(1, text_symbol((120, 20, 20), 11, bold=True)),
                             (2, text_symbol((120, 20, 20), 9, bold=True))])
     province_lines = layer("Límites provinciales", "Medio_humano/Provincias.shp", POLYGON,
@@ -328,9 +338,9 @@ def reference_theme():
     provinces = value_classification(
         layer("Provincias", "Referencia/Provincias.shp", POLYGON,
               symbol(fill=LAND, outline=(140, 120, 100))),
-        "COD_PROV", "Provincias de Andalucía",
+        "NOMBRE", "Provincias de Andalucía",
         symbol(fill=LAND, outline=(140, 120, 100), in_classification=True),
-        [(code, name, symbol(fill=col, outline=(140, 120, 100), in_classification=True))
+        [(name, name, symbol(fill=col, outline=(140, 120, 100), in_classification=True))
          for code, (col, name) in sorted(PROVINCE_COLOURS.items())])
     layers = [
         layer("Andalucía", "Referencia/Andalucia.shp", POLYGON,

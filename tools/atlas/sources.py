@@ -46,14 +46,16 @@ ETRS89/WGS84 se hace con los tres parámetros fijos -87, -98, -121 m.
    ríos y embalses y sus coordenadas y altitudes publicadas en obras de referencia
    generales, redondeadas (precisión aproximada de un kilómetro).  Los nombres de ríos
    y embalses solo sitúan la etiqueta sobre la línea o el lago de GSHHG más cercano.
-   Usado en: Medio_fisico/Picos, Relieve, Rios_etiquetas, Embalses_etiquetas.
+   Usado en: Medio_fisico/Picos, Picos_etiquetas, Relieve, Rios_etiquetas,
+   Embalses_etiquetas.
 
 6. Cuadrícula UTM y rótulos de coordenadas
    Calculados por el propio script (cada 50 km).
 
 7. Imágenes de Contenidos/
-   Dibujadas por tools/atlas/build_pictures.py con python3-pil a partir de las
-   fuentes 1 a 5, con las fuentes tipográficas DejaVu (paquete "fonts-dejavu-core",
+   Mapas de situación y fichas de datos de cada provincia y mapas de situación de
+   cada municipio (Contenidos/Municipios/<código INE>.png), dibujados por
+   tools/atlas/build_pictures.py con python3-pil a partir de las fuentes 1 a 5, con las fuentes tipográficas DejaVu (paquete "fonts-dejavu-core",
    licencia libre de Bitstream Vera/DejaVu).
 
 8. Nomenclátor (BD/BDbusqueda.db del directorio de la aplicación)

@@ -1,0 +1,55 @@
+#pragma once
+// An off-screen drawing surface for pixel tests: a white bitmap with a memory
+// device context; Imagen() ends the drawing and gives the pixels.
+//
+//   LienzoPrueba lienzo(500, 500);
+//   capa.PintarCapa(lienzo.Dc(), lienzo.Rect(), vista);
+//   const wxImage& imagen = lienzo.Imagen();
+//   EXPECT_EQ(LienzoPrueba::Color(imagen, 10, 10), *wxRED);
+#include <wx/bitmap.h>
+#include <wx/colour.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+
+class LienzoPrueba {
+public:
+    LienzoPrueba(int ancho, int alto) : bitmap(ancho, alto, 24), dc(bitmap) {
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+    }
+
+    wxDC* Dc() { return &dc; }
+    wxRect Rect() const { return wxRect(0, 0, bitmap.GetWidth(), bitmap.GetHeight()); }
+
+    // Ends the drawing (the bitmap is deselected) and returns its pixels.
+    const wxImage& Imagen() {
+        if (!imagen.IsOk()) {
+            dc.SelectObject(wxNullBitmap);
+            imagen = bitmap.ConvertToImage();
+        }
+        return imagen;
+    }
+
+    static wxColour Color(const wxImage& imagen, int x, int y) {
+        return wxColour(imagen.GetRed(x, y), imagen.GetGreen(x, y), imagen.GetBlue(x, y));
+    }
+    // Pixels of exactly that colour inside the rectangle (clipped to the image).
+    static int Contar(const wxImage& imagen, const wxRect& zona, const wxColour& color) {
+        const wxRect dentro = zona.Intersect(wxRect(0, 0, imagen.GetWidth(), imagen.GetHeight()));
+        int total = 0;
+        for (int y = dentro.GetTop(); y <= dentro.GetBottom(); ++y)
+            for (int x = dentro.GetLeft(); x <= dentro.GetRight(); ++x)
+                if (Color(imagen, x, y) == color) ++total;
+        return total;
+    }
+    // Pixels that are not background (white) inside the rectangle.
+    static int ContarPintados(const wxImage& imagen, const wxRect& zona) {
+        const wxRect dentro = zona.Intersect(wxRect(0, 0, imagen.GetWidth(), imagen.GetHeight()));
+        return dentro.GetWidth() * dentro.GetHeight() - Contar(imagen, dentro, *wxWHITE);
+    }
+
+private:
+    wxBitmap bitmap;
+    wxMemoryDC dc;
+    wxImage imagen;
+};
