@@ -4,9 +4,6 @@
 #include <wx/utils.h>
 #include <wx/window.h>
 
-#include <gtest/gtest.h>
-#include <wx/debug.h>
-
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <dlfcn.h>
@@ -20,22 +17,6 @@ Display* DisplayToolkit() {
         reinterpret_cast<Funcion>(dlsym(RTLD_DEFAULT, "gdk_x11_get_default_xdisplay"));
     return funcion ? funcion() : nullptr;
 }
-
-// A failed toolkit assertion would open a modal dialog and hang the run: make
-// it a test failure instead (for every test program that uses these helpers).
-void AsercionComoFallo(const wxString& fichero, int linea, const wxString& funcion,
-                       const wxString& condicion, const wxString& mensaje) {
-    ADD_FAILURE() << "wx assertion " << condicion.utf8_string() << " in " << funcion.utf8_string()
-                  << " (" << fichero.utf8_string() << ":" << linea << "): " << mensaje.utf8_string();
-}
-
-class EntornoAserciones : public testing::Environment {
-public:
-    void SetUp() override { wxSetAssertHandler(AsercionComoFallo); }
-};
-
-testing::Environment* const g_entornoAserciones =
-    testing::AddGlobalTestEnvironment(new EntornoAserciones);
 
 void RepintarTodo() {
     for (wxWindowList::compatibility_iterator n = wxTopLevelWindows.GetFirst(); n; n = n->GetNext())

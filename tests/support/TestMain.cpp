@@ -7,10 +7,19 @@
 #include <cstring>
 
 namespace {
+// A failed toolkit assertion would open a modal dialog and hang the run: it
+// fails the running test instead.
+void AssertionAsFailure(const wxString& file, int line, const wxString& function,
+                        const wxString& condition, const wxString& message) {
+    ADD_FAILURE() << "wx assertion " << condition.utf8_string() << " in " << function.utf8_string()
+                  << " (" << file.utf8_string() << ":" << line << "): " << message.utf8_string();
+}
+
 class TestApp : public wxApp {
 public:
     bool OnInit() override {
         wxInitAllImageHandlers();
+        wxSetAssertHandler(AssertionAsFailure);
         return true;
     }
 };
