@@ -7,7 +7,7 @@ void CSuperposicionTracker::Activar() {
     if (m_activa || !padre) return;
     m_geometria = m_tracker->GetRect();
     m_activa = true;
-    m_tracker->SetSize(wxRect(wxPoint(0, 0), padre->GetClientSize()));
+    Colocar(wxRect(wxPoint(0, 0), padre->GetClientSize()));
     if (padre->GetCursor().IsOk()) m_tracker->SetCursor(padre->GetCursor());
     m_tracker->Show();
     m_tracker->Raise();
@@ -22,8 +22,24 @@ void CSuperposicionTracker::Desactivar() {
     if (wxWindow::FindFocus() == m_tracker && m_tracker->GetParent()) m_tracker->GetParent()->SetFocus();
     // Repaint the whole covered area: the parent shows again without feedback.
     m_tracker->Refresh(false);
-    m_tracker->SetSize(m_geometria);
+    Colocar(m_geometria);
     AjustarVisibilidad();
+}
+
+void CSuperposicionTracker::Colocar(const wxRect& rect) {
+    m_colocando = true;
+    m_tracker->SetSize(rect);
+    m_colocando = false;
+}
+
+bool CSuperposicionTracker::DesviarTamano(int x, int y, int ancho, int alto, int flags) {
+    if (!m_activa || m_colocando) return false;
+    const bool menosUno = (flags & wxSIZE_ALLOW_MINUS_ONE) != 0;
+    if (x != wxDefaultCoord || menosUno) m_geometria.x = x;
+    if (y != wxDefaultCoord || menosUno) m_geometria.y = y;
+    if (ancho != wxDefaultCoord) m_geometria.width = ancho;
+    if (alto != wxDefaultCoord) m_geometria.height = alto;
+    return true;
 }
 
 wxRect CSuperposicionTracker::GetGeometria() const {

@@ -36,13 +36,20 @@ public:
     // Parent client pixels of a position received by the window.
     wxPoint ACoordenadasPadre(const wxPoint& posicion) const;
 
+    // For the window's DoSetSize: while active, a size or position set from
+    // outside becomes the tracker's own geometry (the window stays over the
+    // parent) and true is returned: the window must not move.
+    bool DesviarTamano(int x, int y, int ancho, int alto, int flags);
     // Idle: shown only with a non-empty size. Call after every size change.
     void AjustarVisibilidad();
     // Repaints a zone given in parent client pixels (the parent beneath too).
     void Refrescar(const wxRect& zona);
 
 private:
+    void Colocar(const wxRect& rect);
+
     wxWindow* m_tracker;
     bool m_activa = false;
+    bool m_colocando = false;  // the window is being placed by this object
     wxRect m_geometria;
 };

@@ -33,6 +33,7 @@ wxBitmapTracker::~wxBitmapTracker() {
 }
 
 void wxBitmapTracker::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
+    if (m_superposicion.DesviarTamano(x, y, width, height, sizeFlags)) return;
     wxWindow::DoSetSize(x, y, width, height, sizeFlags);
     m_superposicion.AjustarVisibilidad();
 }

@@ -55,6 +55,7 @@ wxRectTracker::~wxRectTracker() {
 }
 
 void wxRectTracker::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
+    if (m_superposicion.DesviarTamano(x, y, width, height, sizeFlags)) return;
     wxWindow::DoSetSize(x, y, width, height, sizeFlags);
     m_superposicion.AjustarVisibilidad();
 }

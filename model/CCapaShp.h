@@ -94,6 +94,17 @@ public:
                               const unsigned int* elemento, const CSimboloTexto* estilo,
                               const Toponimo& toponimo);
 
+    // For locating search hits: the index of the first feature (file order)
+    // whose text column `campoCodigo` holds exactly `codigo` (the table's
+    // trailing blanks ignored, letter case not); -1 when none does, or when
+    // the column is missing or not of text type, or the record is damaged.
+    int BuscaElementoPorCodigo(const wxString& campoCodigo, const wxString& codigo) const;
+    // Pixels of the vertices of one part of a feature in the given view, by
+    // the rule painting uses for the layer's type (polygons half a pixel up
+    // and left). Empty for a damaged record or a part out of range.
+    std::vector<wxPoint> PixelesParte(const unsigned int* elemento, unsigned int parte,
+                                      const wxRect& rect, const CExtensionMapa& vista) const;
+
 private:
     // The record at that index, or null when the reader reports it damaged.
     const unsigned int* ElementoLegible(unsigned int indice) const;

@@ -35,6 +35,11 @@ constexpr int kAnchoReferenciaImpresion = 1024;
 // within it so that they cannot wrap around.
 constexpr int kLimitePixel = 1 << 22;
 
+// Sizes from a theme file are untrusted: markers, pen widths and fonts are
+// held to what a screen or a page can show, so that no size can overflow a
+// pixel computation or make the toolkit build a huge glyph.
+constexpr int kTamanoMaximo = 4096;
+
 int APixel(double valor) {
     return std::clamp(CTransformacionMapa::TruncarPixel(valor), -kLimitePixel, kLimitePixel);
 }
@@ -107,7 +112,7 @@ void SeleccionarHerramientas(wxDC* dc, const CSimboloObj& simbolo) {
         dc->SetBrush(*wxTRANSPARENT_BRUSH);
     else
         dc->SetBrush(wxBrush(simbolo.GetColorRelleno(), wxBRUSHSTYLE_SOLID));
-    dc->SetPen(wxPen(simbolo.GetColorBorde(), std::max(0, simbolo.GetSize()),
+    dc->SetPen(wxPen(simbolo.GetColorBorde(), std::clamp(simbolo.GetSize(), 0, kTamanoMaximo),
                      EstiloLapiz(simbolo.GetEstilo())));
 }
 
@@ -305,7 +310,7 @@ void CCapaShp::PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& v
                            double, const unsigned int* elemento) {
     if (!dc || !shape || !elemento) return;
     // Under a classification too the radius is the layer's own.
-    const int radio = simbolo.GetSize();
+    const int radio = std::min(simbolo.GetSize(), kTamanoMaximo);
     if (radio < 0) return;
     const Proyeccion proyeccion(rect, vista);
     const unsigned int partes = shape->NumPartes(elemento);
@@ -330,7 +335,8 @@ void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensi
         (codigo >= 0xD800 && codigo <= 0xDFFF))
         return;
     const wxString caracter(wxUniChar(static_cast<unsigned int>(codigo)));
-    SeleccionarFuente(dc, simboloElemento->GetSize(), simboloElemento->GetFuente(),
+    SeleccionarFuente(dc, std::min(simboloElemento->GetSize(), kTamanoMaximo),
+                      simboloElemento->GetFuente(),
                       wxFONTSTYLE_NORMAL, wxFONTWEIGHT_NORMAL);
     dc->SetTextForeground(simboloElemento->GetColorRelleno());
     wxCoord ancho = 0, alto = 0;
@@ -418,7 +424,7 @@ void CCapaShp::PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMa
                                 double, double, const unsigned int* elemento,
                                 const CSimboloTexto* estilo, const Toponimo& toponimo) {
     if (!dc || !shape || !elemento || !estilo || estilo->GetFontSize() < 1) return;
-    SeleccionarFuenteTexto(dc, estilo->GetFontSize(), *estilo);
+    SeleccionarFuenteTexto(dc, std::min(estilo->GetFontSize(), kTamanoMaximo), *estilo);
     const Proyeccion proyeccion(rect, vista);
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
@@ -445,7 +451,7 @@ void CCapaShp::PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensi
         size = std::max(1, wxTextUtil::GetSizeTextPrint(kAnchoReferenciaImpresion,
                                                         rect.GetWidth(), size));
     if (size < 1) return;
-    SeleccionarFuenteTexto(dc, size, *estilo);
+    SeleccionarFuenteTexto(dc, std::min(size, kTamanoMaximo), *estilo);
     const Proyeccion proyeccion(rect, supDer, infIzq);
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
@@ -507,4 +513,38 @@ void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
             PintarTextoPolylinea(dc, rect, vista, supDer, infIzq, elemento, estilo, toponimo);
     }
     if (tipo == kPuntos) SoltarHerramientas(dc);
+}
+
+int CCapaShp::BuscaElementoPorCodigo(const wxString& campoCodigo, const wxString& codigo) const {
+    if (!shape || campoCodigo.empty()) return -1;
+    CampoTabla campo = ResolverCampo(*shape, dbf, campoCodigo);
+    if (campo.tipo != kCampoTexto) return -1;
+    wxString valor;
+    const unsigned int total = shape->NumElementos();
+    for (unsigned int i = 0; i < total; ++i) {
+        AsignarTexto(valor, LeerTexto(dbf, static_cast<int>(i), campo));
+        if (valor == codigo) return ElementoLegible(i) ? static_cast<int>(i) : -1;
+    }
+    return -1;
+}
+
+std::vector<wxPoint> CCapaShp::PixelesParte(const unsigned int* elemento, unsigned int parte,
+                                            const wxRect& rect,
+                                            const CExtensionMapa& vista) const {
+    std::vector<wxPoint> pixeles;
+    if (!shape || !elemento || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return pixeles;
+    unsigned int numPuntos = 0;
+    const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+    if (!puntos) return pixeles;
+    pixeles.reserve(numPuntos);
+    if (shape->Tipo() == kPoligonos) {
+        const ProyeccionPoligono proyeccion(
+            rect, CPunto(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()),
+            CPunto(vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()));
+        for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
+    } else {
+        const Proyeccion proyeccion(rect, vista);
+        for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
+    }
+    return pixeles;
 }

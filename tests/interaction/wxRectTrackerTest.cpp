@@ -238,3 +238,21 @@ TEST_F(RectTrackerArrastre, EscapeFromTheKeyboard) {
     EXPECT_EQ(panel->Contar(wxEVT_RIGHT_DOWN), 1);
 }
 }  // namespace
+
+namespace {
+// Geometry set by the parent during a drag becomes the tracker's own; the
+// window keeps covering the panel and the drag goes on from it.
+TEST_F(RectTrackerArrastre, GeometrySetDuringADragIsKeptForItsEnd) {
+    Empezar(wxPoint(100, 100));
+    Mover(wxPoint(150, 130), tracker);
+    tracker->SetSize(wxSize(0, 0));
+    tracker->Move(90, 95);
+    EXPECT_TRUE(tracker->EnGesto());
+    EXPECT_EQ(tracker->GetSize(), panel->GetClientSize());
+    EXPECT_EQ(tracker->GetPosition(), wxPoint(0, 0));
+    Mover(wxPoint(160, 140), tracker);
+    ComprobarContorno(wxRect(90, 95, 70, 45));  // mouse (160, 140) is (70, 45) from the moved corner
+    Boton(false, wxMOUSE_BTN_LEFT, panel, wxEVT_LEFT_UP);
+    EXPECT_EQ(rectanguloSoltado, wxRect(90, 95, 70, 45));
+}
+}  // namespace

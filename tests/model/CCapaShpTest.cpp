@@ -170,3 +170,23 @@ TEST(CCapaShp, RecordBoxTestNeedsOnePartInside) {
     vista.SetCoordenadasInfIzq(10, -5);  // touches the first ring's right edge
     EXPECT_TRUE(capa.IsInExtentElemento(registro, vista));
 }
+
+TEST(CCapaShp, FeaturesAreFoundByTheirCode) {
+    ShapefileWriter escritor(1);
+    for (int i = 0; i < 4; ++i) escritor.AddPoint(i, i);
+    escritor.Table().AddField("COD", 'C', 8);
+    escritor.Table().AddField("NUM", 'N', 4);
+    escritor.Table().AddRecord({"A1", "1"});
+    escritor.Table().AddRecord({"b2", "2"});
+    escritor.Table().AddRecord({"B2", "3"});
+    escritor.Table().AddRecord({"B2", "4"});
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(escritor, "codigos");
+    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("COD"), wxT("A1")), 0);  // trailing blanks dropped
+    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("cod"), wxT("B2")), 2);  // the first, exact case
+    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("COD"), wxT("C3")), -1);
+    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("COD"), wxT("A1 ")), -1);
+    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("NUM"), wxT("1")), -1);  // not a text column
+    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT(""), wxT("A1")), -1);
+    EXPECT_EQ(CCapaShp().BuscaElementoPorCodigo(wxT("COD"), wxT("A1")), -1);
+}

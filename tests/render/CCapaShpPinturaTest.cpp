@@ -10,6 +10,7 @@
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <ostream>
 
 // Colours in failure messages.
@@ -142,6 +143,29 @@ TEST(CCapaShpPintura, PolygonVerticesSitHalfAPixelUpLeftOfLineVertices) {
     EXPECT_EQ(En(imagenLinea, 4, 480), kAzul);
 }
 
+TEST(CCapaShpPintura, VertexPixelsForSearchHitsFollowThePaintingRule) {
+    CapaShpPrueba prueba;
+    ShapefileWriter poligonos(5);
+    poligonos.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10),
+                        ShapefileWriter::Rectangle(8, 100, 9, 200)});
+    CCapaShp& poligono = prueba.Abrir(poligonos, "pixeles_poligono");
+    const unsigned int* registro = poligono.GetShape()->BuscaElemento(0);
+    const std::vector<wxPoint> anillo = poligono.PixelesParte(registro, 1, wxRect(0, 0, 500, 500), kVista);
+    ASSERT_EQ(anillo.size(), 5u);
+    EXPECT_EQ(anillo[0], wxPoint(3, 449));  // map (8, 100): trunc(3.5), trunc(449.5)
+    EXPECT_EQ(anillo[2], wxPoint(4, 399));  // map (9, 200)
+    EXPECT_TRUE(poligono.PixelesParte(registro, 2, wxRect(0, 0, 500, 500), kVista).empty());
+
+    ShapefileWriter lineas(3);
+    lineas.AddShape({{{8, 100}, {9, 200}}});
+    CCapaShp& linea = prueba.Abrir(lineas, "pixeles_linea");
+    const std::vector<wxPoint> parte = linea.PixelesParte(
+        linea.GetShape()->BuscaElemento(0), 0, wxRect(0, 0, 500, 500), kVista);
+    ASSERT_EQ(parte.size(), 2u);
+    EXPECT_EQ(parte[0], wxPoint(4, 450));
+    EXPECT_EQ(parte[1], wxPoint(4, 400));
+}
+
 TEST(CCapaShpPintura, PointsAreCirclesOfTheSymbolsRadius) {
     ShapefileWriter escritor(1);
     escritor.AddPoint(500, 500);  // pixel (250, 250)
@@ -156,6 +180,17 @@ TEST(CCapaShpPintura, PointsAreCirclesOfTheSymbolsRadius) {
     EXPECT_EQ(En(imagen, 250, 258), kBlanco);
     EXPECT_EQ(En(imagen, 50, 50), kRojo);
     EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(100, 100, 100, 100)), 0);
+}
+
+TEST(CCapaShpPintura, HugeMarkerSizesAreHeldWithinReason) {
+    ShapefileWriter escritor(1);
+    escritor.AddPoint(500, 500);
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(escritor, "enorme");
+    Simbolo(capa, kRojo, kAzul, std::numeric_limits<int>::max(), kLapizTransparente);
+    const wxImage imagen = Pintar(capa);  // a circle far larger than the view
+    EXPECT_EQ(En(imagen, 0, 0), kRojo);
+    EXPECT_EQ(En(imagen, 499, 499), kRojo);
 }
 
 TEST(CCapaShpPintura, CharacterMarkersDrawTheGlyphInTheFillColour) {
