@@ -150,7 +150,7 @@ void CDbf::Close() {
 }
 
 eDBFFieldType CDbf::GetFieldInfo(int campo, char* nombre, int& ancho, int& decimales) const {
-    if (campo < 0 || campo >= GetFieldCount()) return FTInvalid;
+    if (campo < 0 || campo >= GetFieldCount()) return CampoInvalido;
     const Campo& c = campos[static_cast<std::size_t>(campo)];
     ancho = c.ancho;
     decimales = c.decimales;
@@ -158,8 +158,8 @@ eDBFFieldType CDbf::GetFieldInfo(int campo, char* nombre, int& ancho, int& decim
         std::memcpy(nombre, c.nombre, 12);
         for (int i = 10; i >= 0 && (nombre[i] == ' ' || nombre[i] == '\0'); --i) nombre[i] = '\0';
     }
-    if (!c.numerico) return FTString;
-    return c.decimales == 0 ? FTInteger : FTDouble;
+    if (!c.numerico) return CampoTexto;
+    return c.decimales == 0 ? CampoEntero : CampoReal;
 }
 
 int CDbf::NumCampo(char const* nombre) const {

@@ -12,10 +12,10 @@
 
 // Kind of a field as GetFieldInfo reports it.
 enum eDBFFieldType {
-    FTString = 0,   // every type letter other than N, D, F
-    FTInteger = 1,  // N, D or F without decimals
-    FTDouble = 2,   // N, D or F with decimals
-    FTInvalid = 3   // field index out of range
+    CampoTexto = 0,   // every type letter other than N, D, F
+    CampoEntero = 1,  // N, D or F without decimals
+    CampoReal = 2,   // N, D or F with decimals
+    CampoInvalido = 3   // field index out of range
 };
 
 class CDbf {
@@ -33,7 +33,7 @@ public:
     int GetFieldCount() const { return static_cast<int>(campos.size()); }
 
     // Kind of the field; writes its width and decimals and, when `nombre` is
-    // given (12 bytes at least), its name without padding. FTInvalid, and
+    // given (12 bytes at least), its name without padding. CampoInvalido, and
     // nothing written, for an index out of range.
     eDBFFieldType GetFieldInfo(int campo, char* nombre, int& ancho, int& decimales) const;
     // 1-based index of the first field with that name (letter case ignored),

@@ -426,7 +426,7 @@ int CShape::NumCampos() const {
 }
 
 int CShape::InfoCampo(int campo, char* nombre, int& ancho, int& decimales) const {
-    if (!tabla) return FTInvalid;
+    if (!tabla) return CampoInvalido;
     return tabla->GetFieldInfo(campo, nombre, ancho, decimales);
 }
 

@@ -48,18 +48,18 @@ TEST_F(CDbfLectura, FieldsAndTheirKinds) {
     char nombre[12];
     int ancho = -1;
     int decimales = -1;
-    EXPECT_EQ(tabla->GetFieldInfo(0, nombre, ancho, decimales), FTString);
+    EXPECT_EQ(tabla->GetFieldInfo(0, nombre, ancho, decimales), CampoTexto);
     EXPECT_STREQ(nombre, "NOMBRE");  // padding spaces removed
     EXPECT_EQ(ancho, 10);
-    EXPECT_EQ(tabla->GetFieldInfo(1, nullptr, ancho, decimales), FTInteger);
+    EXPECT_EQ(tabla->GetFieldInfo(1, nullptr, ancho, decimales), CampoEntero);
     EXPECT_EQ(ancho, 4);
-    EXPECT_EQ(tabla->GetFieldInfo(3, nombre, ancho, decimales), FTDouble);
+    EXPECT_EQ(tabla->GetFieldInfo(3, nombre, ancho, decimales), CampoReal);
     EXPECT_EQ(decimales, 3);
-    EXPECT_EQ(tabla->GetFieldInfo(4, nombre, ancho, decimales), FTInteger);  // dates are numbers
-    EXPECT_EQ(tabla->GetFieldInfo(5, nombre, ancho, decimales), FTString);
+    EXPECT_EQ(tabla->GetFieldInfo(4, nombre, ancho, decimales), CampoEntero);  // dates are numbers
+    EXPECT_EQ(tabla->GetFieldInfo(5, nombre, ancho, decimales), CampoTexto);
     ancho = 77;
-    EXPECT_EQ(tabla->GetFieldInfo(6, nombre, ancho, decimales), FTInvalid);
-    EXPECT_EQ(tabla->GetFieldInfo(-1, nombre, ancho, decimales), FTInvalid);
+    EXPECT_EQ(tabla->GetFieldInfo(6, nombre, ancho, decimales), CampoInvalido);
+    EXPECT_EQ(tabla->GetFieldInfo(-1, nombre, ancho, decimales), CampoInvalido);
     EXPECT_EQ(ancho, 77);
 }
 

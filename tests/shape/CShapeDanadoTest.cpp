@@ -2,11 +2,14 @@
 // "ErrorOutOfLimits" (or null from the non-throwing forms) and every other
 // record stays readable.
 #include "CShape.h"
+#include "IBig.h"
 #include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
+#include <fstream>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -194,5 +197,65 @@ TEST(CShapeDanado, HitTestsSkipDamagedRecords) {
         ADD_FAILURE() << "un registro dañado no debe probarse";
     } catch (const char* error) {
         EXPECT_STREQ(error, "ErrorOutOfLimits");
+    }
+}
+
+// Random bytes over the records and the index: whatever the reader accepts
+// must lie inside the file, and nothing it does may fail other than by its
+// error names.
+TEST(CShapeDanado, RandomCorruptionNeverLeadsOutsideTheFile) {
+    DirectorioPrueba dir;
+    ShapefileWriter sano(5);
+    for (int i = 0; i < 12; ++i)
+        sano.AddShape({ShapefileWriter::Rectangle(i, i, i + 10, i + 10),
+                       ShapefileWriter::Rectangle(i + 2, i + 2, i + 4, i + 4, false)});
+    const std::vector<unsigned char> shpSano = sano.ShpBytes();
+    const std::vector<unsigned char> shxSano = sano.ShxBytes();
+    std::mt19937 azar(20240607);
+    for (int prueba = 0; prueba < 150; ++prueba) {
+        std::vector<unsigned char> shp = shpSano;
+        std::vector<unsigned char> shx = shxSano;
+        for (int k = 0; k < 6; ++k) {
+            shp[100 + azar() % (shp.size() - 100)] = static_cast<unsigned char>(azar());
+            shx[100 + azar() % (shx.size() - 100)] = static_cast<unsigned char>(azar());
+        }
+        {
+            std::ofstream(dir / "capa.shp", std::ios::binary)
+                .write(reinterpret_cast<const char*>(shp.data()), static_cast<std::streamsize>(shp.size()));
+            std::ofstream(dir / "capa.shx", std::ios::binary)
+                .write(reinterpret_cast<const char*>(shx.data()), static_cast<std::streamsize>(shx.size()));
+        }
+        CShape shape((dir / "capa").c_str());
+        // The mapping's start, from the first record the index still places.
+        const unsigned char* base = nullptr;
+        for (unsigned int i = 0; i < shape.NumElementos() && !base; ++i)
+            if (const unsigned int* r = shape.BuscaElemento(i)) {
+                const std::uint32_t offset = static_cast<std::uint32_t>(IBig(&shx[100 + 8 * i]));
+                base = reinterpret_cast<const unsigned char*>(r) - 4ull * (offset / 2);
+            }
+        if (!base) continue;
+        const unsigned char* fin = base + shp.size();
+        for (unsigned int i = 0; i < shape.NumElementos(); ++i) {
+            const unsigned int* r = shape.BuscaElemento(i);
+            if (!r) continue;
+            const unsigned char* inicio = reinterpret_cast<const unsigned char*>(r);
+            ASSERT_GE(inicio, base + 100);
+            ASSERT_LE(inicio + 8 + 2ull * static_cast<std::uint32_t>(IBig(r + 1)), fin);
+            for (unsigned int p = 0; p < shape.NumPartes(r); ++p) {
+                unsigned int n = 0;
+                const CPunto* puntos = shape.BuscaPuntos(r, p, &n);
+                ASSERT_NE(puntos, nullptr);
+                ASSERT_GT(reinterpret_cast<const unsigned char*>(puntos), inicio);
+                ASSERT_LE(reinterpret_cast<const unsigned char*>(puntos + n), fin);
+                CShape::EsUnHueco(puntos, n);
+            }
+        }
+        for (double x : {1.0, 5.0, 13.0}) {
+            try {
+                shape.PoligonoAlQuePertenece(CPunto(x, x), 0);
+            } catch (const char* error) {
+                EXPECT_STREQ(error, "Poligono no encontrado");
+            }
+        }
     }
 }
