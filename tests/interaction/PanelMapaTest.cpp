@@ -572,3 +572,55 @@ TEST_F(PanelMapaTest, WithoutAViewManagerNavigationDoesNothing) {
     // DrawMap still reports the scale.
     EXPECT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
 }
+
+TEST_F(PanelMapaTest, CentringAndTheWholeMapReportTheirExtent) {
+    panel->Acercar();
+    panel->Acercar();
+    marco->eventos.clear();
+    panel->CentrarXY(CCoordenadaMapa(300000.0, 4000000.0));
+    const CExtensionMapa vista = gestor->GetExtensionActual();
+    EXPECT_NEAR((vista.GetCoordenadaInfIzqX() + vista.GetCoordenadaSupDerX()) / 2, 300000.0, 1e-6);
+    EXPECT_NEAR((vista.GetCoordenadaInfIzqY() + vista.GetCoordenadaSupDerY()) / 2, 4000000.0, 1e-6);
+    panel->ExtensionTotal();
+    EXPECT_NEAR(gestor->GetExtensionActual().GetAncho(), 600000.0, 2.0);
+    EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 2u);
+}
+
+TEST_F(PanelMapaTest, ScaleOfAViewInNegativeCoordinatesIsZeroAndKeepsTheView) {
+    CExtensionMapa negativa;
+    negativa.SetCoordenadasInfIzq(-50000.0, -40000.0);
+    negativa.SetCoordenadasSupDer(-20000.0, -10000.0);
+    gestor->SetExtensionActual(negativa);
+    EXPECT_DOUBLE_EQ(panel->DeterminarEscalaActual(nullptr), 0.0);
+    // A paint at scale 0 must not shrink the view to a point.
+    Repintar(false);
+    EXPECT_NEAR(gestor->GetExtensionActual().GetAncho(), 30000.0, 1e-6);
+}
+
+TEST_F(PanelMapaTest, ScaleOfAGivenDeviceUsesItsResolution) {
+    CExtensionMapa vista;
+    vista.SetCoordenadasInfIzq(400000.0, 4100000.0);
+    vista.SetCoordenadasSupDer(430000.0, 4122000.0);
+    gestor->SetExtensionActual(vista);
+    wxBitmap bitmap(10, 10, 24);
+    wxMemoryDC dc(bitmap);
+    const int ppi = dc.GetPPI().x;
+    EXPECT_NEAR(panel->DeterminarEscalaActual(&dc), 30000.0 * 1000.0 / (790.0 / ppi * 25.46), 1e-6);
+    // 790 pixels at 96 ppi showing 30000 m: about 1:143188.
+    EXPECT_NEAR(CGestorVistaMapa::EscalaDeExtension(vista, 790, 96), 143188.0, 1.0);
+}
+
+TEST_F(PanelMapaTest, WithoutRedrawOnlyTheEndOfDrawingIsReported) {
+    CapaPrueba* capa = static_cast<CapaPrueba*>(gestor->GetCapaEnMapa(0)->GetCapaEnCapa());
+    const int pintadas = capa->pintadas;
+    panel->SetRedraw(false);
+    panel->Refresh(true);
+    panel->Update();
+    ProcesarEventos();
+    EXPECT_EQ(capa->pintadas, pintadas);
+    EXPECT_FALSE(marco->De(wxEVT_MAP_END_DRAW).empty());
+    EXPECT_TRUE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
+    panel->SetRedraw(true);  // repaints at once
+    ASSERT_TRUE(EsperarHasta([&] { return capa->pintadas > pintadas; }));
+    EXPECT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
+}
