@@ -386,10 +386,16 @@ void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa
         const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
         if (pixelesAnillo.size() < numPuntos) pixelesAnillo.resize(numPuntos);
-        for (unsigned int i = 0; i < numPuntos; ++i)
-            pixelesAnillo[i] = proyeccion.Pixel(puntos[i]);
-        dc->DrawPolygon(static_cast<int>(numPuntos), pixelesAnillo.data(), 0, 0,
-                        wxODDEVEN_RULE);
+        // Consecutive vertices on one pixel add nothing to the drawn ring;
+        // leaving them out keeps the picture and spares the toolkit most of
+        // the work on rings that are small on the screen.
+        int numPixeles = 0;
+        for (unsigned int i = 0; i < numPuntos; ++i) {
+            const wxPoint pixel = proyeccion.Pixel(puntos[i]);
+            if (numPixeles == 0 || pixel != pixelesAnillo[numPixeles - 1])
+                pixelesAnillo[numPixeles++] = pixel;
+        }
+        dc->DrawPolygon(numPixeles, pixelesAnillo.data(), 0, 0, wxODDEVEN_RULE);
     }
 }
 
