@@ -219,11 +219,12 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
     SeleccionarHerramientas(dc, simbolo);
+    // Character markers cull part by part themselves.
+    const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
-        const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
         if (caracter || IsInExtentElemento(elemento, vista))
             PintarElemento(dc, rect, vista, elemento, simbolo);
     }
