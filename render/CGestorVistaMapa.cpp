@@ -1,0 +1,280 @@
+#include "CGestorVistaMapa.h"
+
+#include <wx/dc.h>
+#include <wx/dcclient.h>
+#include <wx/graphics.h>
+#include <wx/window.h>
+#include <cmath>
+
+#include "CCapa.h"
+#include "CCapaShp.h"
+#include "CCapasEnMapa.h"
+#include "CClasificacionPorTexto.h"
+#include "CClasificacionPorValor.h"
+#include "CTransformacionMapa.h"
+#include "CMensajes.h"
+
+namespace {
+
+CExtensionMapa ExtensionInicial() {
+    CExtensionMapa extension;
+    extension.SetCoordenadasInfIzq(95000.0, 3950000.0);
+    extension.SetCoordenadasSupDer(625000.0, 4300000.0);
+    return extension;
+}
+
+bool EsExtensionNula(const CExtensionMapa& e) {
+    return e.GetCoordenadaInfIzqX() == 0.0 && e.GetCoordenadaInfIzqY() == 0.0 &&
+           e.GetCoordenadaSupDerX() == 0.0 && e.GetCoordenadaSupDerY() == 0.0;
+}
+
+bool EstaEnEscala(const CCapa& capa, double escala) {
+    return capa.GetEscalaMinima() <= escala && escala <= capa.GetEscalaMaxima();
+}
+
+// Painting on GTK 3 goes through cairo, which smooths edges by default. Maps
+// are drawn with hard pixel edges, as the pixel rules of the layers assume,
+// which is also several times faster on large layers.
+void DesactivarSuavizado(wxDC& dc) {
+    if (wxGraphicsContext* gc = dc.GetGraphicsContext())
+        gc->SetAntialiasMode(wxANTIALIAS_NONE);
+}
+
+}  // namespace
+
+CGestorVistaMapa::CGestorVistaMapa()
+    : m_extensionActual(ExtensionInicial()),
+      m_extensionGlobal(ExtensionInicial()),
+      m_areaVisualizacion(0, 0, 0, 0) {}
+
+CGestorVistaMapa::~CGestorVistaMapa() { Limpiar(); }
+
+CCoordenadaMapa CGestorVistaMapa::GetCoordInfIzqExtensionActual() const {
+    return CCoordenadaMapa(m_extensionActual.GetCoordenadaInfIzqX(),
+                           m_extensionActual.GetCoordenadaInfIzqY());
+}
+
+CCoordenadaMapa CGestorVistaMapa::GetCoordSupDerExtensionActual() const {
+    return CCoordenadaMapa(m_extensionActual.GetCoordenadaSupDerX(),
+                           m_extensionActual.GetCoordenadaSupDerY());
+}
+
+CCoordenadaMapa CGestorVistaMapa::GetCoordInfIzqExtensionGlobal() const {
+    return CCoordenadaMapa(m_extensionGlobal.GetCoordenadaInfIzqX(),
+                           m_extensionGlobal.GetCoordenadaInfIzqY());
+}
+
+CCoordenadaMapa CGestorVistaMapa::GetCoordSupDerExtensionGlobal() const {
+    return CCoordenadaMapa(m_extensionGlobal.GetCoordenadaSupDerX(),
+                           m_extensionGlobal.GetCoordenadaSupDerY());
+}
+
+CCapasEnMapa* CGestorVistaMapa::GetCapaEnMapa(int i) const {
+    if (i < 0 || i >= GetNumCapas()) return nullptr;
+    return m_capas[static_cast<size_t>(i)].get();
+}
+
+void CGestorVistaMapa::AddCapa(CCapasEnMapa* capaEnMapa) {
+    if (!capaEnMapa) return;
+    if (m_capas.empty()) m_mantenerExtension = false;
+    m_capas.insert(m_capas.begin(), std::unique_ptr<CCapasEnMapa>(capaEnMapa));
+}
+
+void CGestorVistaMapa::AddCapa(CCapa* capa) {
+    if (!capa) return;
+    auto capaEnMapa = std::make_unique<CCapasEnMapa>();
+    capaEnMapa->SetCapaEnMapa(capa);
+    AddCapa(capaEnMapa.release());
+}
+
+void CGestorVistaMapa::Limpiar() {
+    for (auto& capaEnMapa : m_capas) {
+        CCapa* capa = capaEnMapa ? capaEnMapa->GetCapaEnCapa() : nullptr;
+        if (capa && capa->ObtenerTipoCapa() != wxS("CBD")) delete capa;
+    }
+    ListaCapas().swap(m_capas);
+}
+
+CCoordenadaMapa CGestorVistaMapa::PixelToMapa(const wxPoint& pixel) const {
+    return CTransformacionMapa::PixelToMapa(pixel, m_areaVisualizacion, m_extensionActual);
+}
+
+CExtensionMapa CGestorVistaMapa::PixelToMapa(const wxRect& pixeles) const {
+    return CTransformacionMapa::PixelToMapa(pixeles, m_areaVisualizacion.width,
+                                            m_areaVisualizacion.height, m_extensionActual);
+}
+
+void CGestorVistaMapa::Centrar(const CCoordenadaMapa& centro) {
+    const double medioAncho = 0.5 * m_extensionActual.GetAncho();
+    const double medioAlto = 0.5 * m_extensionActual.GetAlto();
+    const double x = centro.GetCoordenadaMapaX();
+    const double y = centro.GetCoordenadaMapaY();
+    m_extensionActual.SetCoordenadasInfIzq(x - medioAncho, y - medioAlto);
+    m_extensionActual.SetCoordenadasSupDer(x + medioAncho, y + medioAlto);
+}
+
+void CGestorVistaMapa::Desplazar(const CCoordenadaMapa& desde, const CCoordenadaMapa& hasta) {
+    const double ancho = m_extensionActual.GetAncho();
+    const double alto = m_extensionActual.GetAlto();
+    const double x = m_extensionActual.GetCoordenadaInfIzqX() +
+                     (desde.GetCoordenadaMapaX() - hasta.GetCoordenadaMapaX());
+    const double y = m_extensionActual.GetCoordenadaInfIzqY() +
+                     (desde.GetCoordenadaMapaY() - hasta.GetCoordenadaMapaY());
+    m_extensionActual.SetCoordenadasInfIzq(x, y);
+    m_extensionActual.SetCoordenadasSupDer(x + ancho, y + alto);
+}
+
+void CGestorVistaMapa::Zoom(double factor) {
+    const double cx = m_extensionActual.GetCoordenadaInfIzqX() + 0.5 * m_extensionActual.GetAncho();
+    const double cy = m_extensionActual.GetCoordenadaInfIzqY() + 0.5 * m_extensionActual.GetAlto();
+    double ancho = m_extensionActual.GetAncho();
+    double alto = m_extensionActual.GetAlto();
+    if (factor > 0.0) {
+        ancho /= factor;
+        alto /= factor;
+    } else {
+        ancho *= std::fabs(factor);
+        alto *= std::fabs(factor);
+    }
+    m_extensionActual.SetCoordenadasInfIzq(cx - 0.5 * ancho, cy - 0.5 * alto);
+    m_extensionActual.SetCoordenadasSupDer(cx + 0.5 * ancho, cy + 0.5 * alto);
+    m_extensionActual = ReadaptarExtensionActual();
+}
+
+void CGestorVistaMapa::Zoom(const CExtensionMapa& extension) {
+    m_extensionActual = extension;
+    m_extensionActual = ReadaptarExtensionActual();
+}
+
+void CGestorVistaMapa::ZoomExtensionTotal() { Zoom(m_extensionGlobal); }
+
+void CGestorVistaMapa::SetEscalaActual(wxWindow* ventana, double escala) {
+    if (!ventana) {
+        m_escalaActual = escala;
+        return;
+    }
+    wxClientDC dc(ventana);
+    SetEscalaActual(ventana->GetClientSize(), dc.GetPPI(), escala);
+}
+
+void CGestorVistaMapa::SetEscalaActual(const wxSize& pixeles, const wxSize& ppi, double escala) {
+    m_escalaActual = escala;
+    const double medioAncho = MedidaFisicaMetros(pixeles.x, ppi.x) * escala * 0.5;
+    const double medioAlto = MedidaFisicaMetros(pixeles.y, ppi.y) * escala * 0.5;
+    const double cx = (m_extensionActual.GetCoordenadaSupDerX() + m_extensionActual.GetCoordenadaInfIzqX()) * 0.5;
+    const double cy = (m_extensionActual.GetCoordenadaSupDerY() + m_extensionActual.GetCoordenadaInfIzqY()) * 0.5;
+    m_extensionActual.SetCoordenadasInfIzq(cx - medioAncho, cy - medioAlto);
+    m_extensionActual.SetCoordenadasSupDer(cx + medioAncho, cy + medioAlto);
+}
+
+double CGestorVistaMapa::MedidaFisicaMetros(int pixeles, int ppi) {
+    // The same rule at every resolution: pixels over pixels per inch is the
+    // physical size in inches.
+    if (ppi <= 0) return 0.0;
+    return (static_cast<double>(pixeles) / ppi) * kCentimetrosPorPulgada / 100.0;
+}
+
+double CGestorVistaMapa::EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi) {
+    const int xmin = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaInfIzqX());
+    const int ymin = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaInfIzqY());
+    const int xmax = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaSupDerX());
+    const int ymax = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaSupDerY());
+    if (xmin < 0 && ymin < 0 && xmax < 0 && ymax < 0) return 0.0;
+    const double medida = MedidaFisicaMetros(ancho, ppi);
+    if (medida <= 0.0) return 0.0;
+    return (static_cast<double>(xmax) - xmin) / medida;
+}
+
+CExtensionMapa CGestorVistaMapa::ReadaptarExtensionActual() const {
+    return Centrar(CExtensionMapa(m_extensionActual), m_areaVisualizacion);
+}
+
+CExtensionMapa CGestorVistaMapa::Centrar(const CExtensionMapa& extension, const wxRect& area) const {
+    if (m_extensionActual.GetAlto() == 0.0 || area.width == 0 || area.height == 0)
+        return CExtensionMapa();
+    const double resolucion = extension.GetAncho() / area.width;
+    const double altoPixeles = extension.GetAlto() / resolucion;
+    const double libre = (area.y + area.height - 1) - altoPixeles;
+    const int filaInferior = CTransformacionMapa::TruncarPixel(altoPixeles + 0.5 * libre);
+    const int filaSuperior = CTransformacionMapa::TruncarPixel(-0.5 * libre);
+    const double yInferior = PixelToMapa(wxPoint(0, filaInferior)).GetCoordenadaMapaY();
+    const double ySuperior = PixelToMapa(wxPoint(0, filaSuperior)).GetCoordenadaMapaY();
+    CExtensionMapa ajustada;
+    ajustada.SetCoordenadasInfIzq(extension.GetCoordenadaInfIzqX(), yInferior);
+    ajustada.SetCoordenadasSupDer(extension.GetCoordenadaSupDerX(), ySuperior);
+    return ajustada;
+}
+
+void CGestorVistaMapa::ReCalcularExtGlobal() {
+    bool hayExtension = false;
+    double minX = 0.0, minY = 0.0, maxX = 0.0, maxY = 0.0;
+    for (const auto& capaEnMapa : m_capas) {
+        const CCapa* capa = capaEnMapa->GetCapaEnCapa();
+        if (!capa) return;  // an incomplete holder leaves both extents as they are
+        const CExtensionMapa e = capa->GetExtensionCapa();
+        if (EsExtensionNula(e)) continue;
+        if (!hayExtension) {
+            minX = e.GetCoordenadaInfIzqX();
+            minY = e.GetCoordenadaInfIzqY();
+            maxX = e.GetCoordenadaSupDerX();
+            maxY = e.GetCoordenadaSupDerY();
+            hayExtension = true;
+            continue;
+        }
+        minX = std::min(minX, e.GetCoordenadaInfIzqX());
+        minY = std::min(minY, e.GetCoordenadaInfIzqY());
+        maxX = std::max(maxX, e.GetCoordenadaSupDerX());
+        maxY = std::max(maxY, e.GetCoordenadaSupDerY());
+    }
+    m_extensionGlobal.SetCoordenadasInfIzq(minX, minY);
+    m_extensionGlobal.SetCoordenadasSupDer(maxX, maxY);
+    if (!m_mantenerExtension) {
+        m_extensionActual = m_extensionGlobal;
+        m_extensionActual = ReadaptarExtensionActual();
+    }
+}
+
+void CGestorVistaMapa::Pintar(wxDC* dc, const wxRect& rect, bool impresion) {
+    if (!dc) return;
+    if (!m_capas.empty() && !m_mantenerExtension) {
+        ReCalcularExtGlobal();
+        m_mantenerExtension = true;
+    }
+    const CExtensionMapa vista = ReadaptarExtensionActual();
+    DesactivarSuavizado(*dc);
+    // Bottom layer (the tail) first, so the head ends on top.
+    for (auto it = m_capas.rbegin(); it != m_capas.rend(); ++it)
+        PintarCapaEnMapa(**it, dc, rect, vista, impresion);
+}
+
+void CGestorVistaMapa::PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const wxRect& rect,
+                                        const CExtensionMapa& vista, bool impresion) {
+    CCapa* capa = capaEnMapa.GetCapaEnCapa();
+    if (!capa || capa->GetEstadoCapa() != 1 || !EstaEnEscala(*capa, m_escalaActual)) return;
+    if (!capaEnMapa.GetTieneClasificacion()) {
+        capa->SetPrinting(impresion);
+        capa->PintarCapa(dc, rect, vista);
+        return;
+    }
+    // Classified painting is a feature of shapefile layers.
+    CCapaShp* capaShp = dynamic_cast<CCapaShp*>(capa);
+    if (capaEnMapa.GetTipoClasificacion().GetTipo() == wxS("VALOR")) {
+        CClasificacionPorValor* clasificacion = capaEnMapa.GetClasificacion();
+        if (!clasificacion) {
+            MostrarMensaje(wxString::FromUTF8(
+                "Error CGestorVistaMapa::Pintar: El puntero a la clasificación por valor es nulo"));
+            return;
+        }
+        capa->SetPrinting(impresion);
+        if (capaShp) capaShp->PintarCapaConClasificacion(dc, rect, vista, clasificacion);
+        return;
+    }
+    CClasificacionPorTexto* clasificacion = capaEnMapa.GetClasificacionTexto();
+    if (!clasificacion) {
+        MostrarMensaje(wxString::FromUTF8(
+            "Error CGestorVistaMapa::Pintar: El puntero a la clasificación por texto es nulo"));
+        return;
+    }
+    capa->SetPrinting(impresion);
+    if (capaShp) capaShp->PintarCapaToponimia(dc, rect, vista, clasificacion);
+}
