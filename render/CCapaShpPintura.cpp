@@ -178,9 +178,7 @@ const char* LeerTexto(CDbf* dbf, int registro, CampoTabla& campo) {
 void AsignarTexto(wxString& destino, const char* bytes) {
     size_t longitud = std::strlen(bytes);
     while (longitud > 0 && bytes[longitud - 1] == ' ') --longitud;
-    destino.clear();
-    for (size_t i = 0; i < longitud; ++i)
-        destino += wxUniChar(static_cast<unsigned char>(bytes[i]));
+    wxTextUtil::AsignarLatin1(destino, bytes, longitud);
 }
 
 // An integer column; the table delivers wide ones as doubles only.
