@@ -302,6 +302,22 @@ TEST(CCapaShpPintura, ClassificationGivesOneColourPerClassAndTheDefaultToTheRest
     EXPECT_EQ(En(imagen, 250, 450), kBlanco);
 }
 
+TEST(CCapaShpPintura, TableTextsAreReadAsLatin1) {
+    ShapefileWriter escritor(5);
+    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 1000, 1000)});
+    escritor.Table().AddField("NOMBRE", 'C', 10);
+    escritor.Table().AddRecord({"C\xE1" "diz"});
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(escritor, "acentos");
+    CClasificacionPorValor clasificacion;
+    clasificacion.SetCampo(wxT("NOMBRE"));
+    Clase(clasificacion, wxString::FromUTF8("C\xC3\xA1" "diz"), kAzul);
+    LienzoPrueba lienzo(500, 500);
+    capa.PintarCapaConClasificacion(lienzo.Dc(), lienzo.Rect(), kVista, &clasificacion);
+    EXPECT_EQ(En(lienzo.Imagen(), 250, 250), kAzul);
+    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("NOMBRE"), wxString::FromUTF8("C\xC3\xA1" "diz")), 0);
+}
+
 TEST(CCapaShpPintura, ClassificationOnAMissingFieldDrawsNothing) {
     ShapefileWriter escritor(5);
     escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 1000, 1000)});
