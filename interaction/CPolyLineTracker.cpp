@@ -72,13 +72,7 @@ void CPolyLineTracker::DrawRect(wxDC& dc, const wxRect& rect) {
 }
 
 void CPolyLineTracker::DrawTracker(wxDC& dc, int x, int y, int w, int h) {
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.SetPen(*wxBLACK_PEN);
-    dc.DrawRectangle(x, y, w, h);
-    dc.SetPen(wxPen(*wxWHITE, 1, wxPENSTYLE_DOT));
-    dc.DrawRectangle(x, y, w, h);
-    dc.SetPen(wxNullPen);
-    dc.SetBrush(wxNullBrush);
+    TrackerComun::DibujarContorno(dc, x, y, w, h);
 }
 
 void CPolyLineTracker::DrawTracker(wxDC& dc, const wxRect& rect) {

@@ -9,6 +9,9 @@
 // The tracker's own geometry (what the parent reads and sets) is kept aside
 // meanwhile and given back when the gesture ends. While idle a tracker of empty
 // size is hidden, so it can neither be seen nor take clicks.
+// GTK places a window just shown at its next layout: a motion arriving before
+// that may be relative to the old place (one pixel off for a window never
+// shown before); GDK sends a corrected motion as soon as the window is placed.
 #include <wx/gdicmn.h>
 
 class wxWindow;

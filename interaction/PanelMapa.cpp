@@ -309,6 +309,15 @@ void PanelMapa::ZoomEnPunto(const wxPoint& pixel, bool acercar) {
     TrasNavegar();
 }
 
+// Map position of a pixel of the map as painted: the layers are drawn in
+// the view fitted to the panel's aspect. The fit is not stored, since every
+// paint sizes the view again after the scale; storing it would move later
+// clicks of a measurement by part of a pixel row.
+CCoordenadaMapa PanelMapa::PixelAMapaVista(const wxPoint& pixel) const {
+    return CTransformacionMapa::PixelToMapa(pixel, m_gestorVista->GetDimensionAreaVisualizacion(),
+                                            m_gestorVista->ReadaptarExtensionActual());
+}
+
 // ---------------------------------------------------------------- scale
 
 double PanelMapa::DeterminarEscalaActual(wxDC* dc) {
@@ -613,9 +622,7 @@ void PanelMapa::OnMouseLeftDown(wxMouseEvent& event) {
     }
     if (m_accion == ACCION_INFORMACION) {
         if (!m_gestorVista) return;
-        m_gestorVista->SetExtensionActual(m_gestorVista->ReadaptarExtensionActual());
-        const CCoordenadaMapa punto = m_gestorVista->PixelToMapa(posicion);
-        MostrarInformacion(punto, ConvertirUmbralPixelToMapa(posicion, m_umbral));
+        MostrarInformacion(PixelAMapaVista(posicion), ConvertirUmbralPixelToMapa(posicion, m_umbral));
     }
     if (m_accion == ACCION_MEDIR_DISTANCIA || m_accion == ACCION_MEDIR_SUPERFICIE) {
         if (m_accion == ACCION_MEDIR_DISTANCIA)
@@ -707,9 +714,7 @@ bool PanelMapa::ProcesarEventoMapa(wxEvent& event) {
         auto* evento = wxDynamicCast(&event, wxMapEvent);
         if (evento && m_gestorVista &&
             (m_accion == ACCION_MEDIR_DISTANCIA || m_accion == ACCION_MEDIR_SUPERFICIE)) {
-            m_gestorVista->SetExtensionActual(m_gestorVista->ReadaptarExtensionActual());
-            const wxPoint pixel(Truncar(evento->x), Truncar(evento->y));
-            const CCoordenadaMapa punto = m_gestorVista->PixelToMapa(pixel);
+            const CCoordenadaMapa punto = PixelAMapaVista(wxPoint(Truncar(evento->x), Truncar(evento->y)));
             if (m_accion == ACCION_MEDIR_DISTANCIA) {
                 m_mediciones->AddCoordenadasPolyLinea(punto);
                 GenerarEventoMedirDistancia(m_mediciones->GetLongitudTotalPolyLinea());
@@ -739,7 +744,7 @@ void EnviarAlPadre(wxWindow* panel, wxMapEvent& evento) {
 }  // namespace
 
 void PanelMapa::GenerarEventoXY(const wxMouseEvent& event) {
-    const CCoordenadaMapa punto = m_gestorVista->PixelToMapa(event.GetPosition());
+    const CCoordenadaMapa punto = PixelAMapaVista(event.GetPosition());
     wxMapEvent evento(wxEVT_MAP_XY_POS, GetId());
     evento.SetEventObject(this);
     evento.SetCoordenadas(punto.GetCoordenadaMapaX(), punto.GetCoordenadaMapaY());

@@ -163,6 +163,7 @@ private:
     bool TieneCapas() const;
     void RefrescarEsquinas();
     void ComprobarExtension(const CExtensionMapa& extension);
+    CCoordenadaMapa PixelAMapaVista(const wxPoint& pixel) const;
     void TrasNavegar();
     void GenerarEventoXY(const wxMouseEvent& event);
     bool CrearBitmapRedraw();

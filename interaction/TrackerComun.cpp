@@ -100,6 +100,16 @@ void DibujarMarco(wxDC& dc, int x, int y, int w, int h, int b) {
     dc.DrawRectangle(xd, ym, b, b);
 }
 
+void DibujarContorno(wxDC& dc, int x, int y, int w, int h) {
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    dc.SetPen(*wxBLACK_PEN);
+    dc.DrawRectangle(x, y, w, h);
+    dc.SetPen(wxPen(*wxWHITE, 1, wxPENSTYLE_DOT));
+    dc.DrawRectangle(x, y, w, h);
+    dc.SetPen(wxNullPen);
+    dc.SetBrush(wxNullBrush);
+}
+
 double NormalizarRazon(double ratio) {
     return (ratio > 0 && ratio < 1) ? 1.0 / ratio : ratio;
 }

@@ -22,6 +22,10 @@ void AjustarRect(wxRect& r, int handle, const wxRect& maximo, double ratio);
 // Dotted white over solid black outline with eight b x b black handles.
 void DibujarMarco(wxDC& dc, int x, int y, int w, int h, int b);
 
+// Outline of a rectangle being dragged: solid black under dotted white, so it
+// shows over any map colour; brush and pen are reset afterwards.
+void DibujarContorno(wxDC& dc, int x, int y, int w, int h);
+
 // A ratio strictly between 0 and 1 stands for its inverse.
 double NormalizarRazon(double ratio);
 

@@ -80,15 +80,8 @@ void wxRectTracker::DrawRect(wxDC& dc, const wxRect& rect) {
     DrawRect(dc, rect.x, rect.y, rect.width, rect.height);
 }
 
-// Solid black under dotted white: visible over any map colour.
 void wxRectTracker::DrawTracker(wxDC& dc, int x, int y, int w, int h) {
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    dc.SetPen(*wxBLACK_PEN);
-    dc.DrawRectangle(x, y, w, h);
-    dc.SetPen(wxPen(*wxWHITE, 1, wxPENSTYLE_DOT));
-    dc.DrawRectangle(x, y, w, h);
-    dc.SetPen(wxNullPen);
-    dc.SetBrush(wxNullBrush);
+    TrackerComun::DibujarContorno(dc, x, y, w, h);
 }
 
 void wxRectTracker::DrawTracker(wxDC& dc, const wxRect& rect) {

@@ -178,9 +178,7 @@ const char* LeerTexto(CDbf* dbf, int registro, CampoTabla& campo) {
 void AsignarTexto(wxString& destino, const char* bytes) {
     size_t longitud = std::strlen(bytes);
     while (longitud > 0 && bytes[longitud - 1] == ' ') --longitud;
-    destino.clear();
-    for (size_t i = 0; i < longitud; ++i)
-        destino += wxUniChar(static_cast<unsigned char>(bytes[i]));
+    wxTextUtil::AsignarLatin1(destino, bytes, longitud);
 }
 
 // An integer column; the table delivers wide ones as doubles only.
@@ -219,11 +217,12 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
     SeleccionarHerramientas(dc, simbolo);
+    // Character markers cull part by part themselves.
+    const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
-        const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
         if (caracter || IsInExtentElemento(elemento, vista))
             PintarElemento(dc, rect, vista, elemento, simbolo);
     }
@@ -553,4 +552,39 @@ std::vector<wxPoint> CCapaShp::PixelesParte(const unsigned int* elemento, unsign
         for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
     }
     return pixeles;
+}
+
+std::vector<wxPoint> CCapaShp::LocElementoBusqueda(const wxRect& rect,
+                                                   const CExtensionMapa& vista,
+                                                   const wxString& campoCodigo,
+                                                   const wxString& codigo) const {
+    if (!shape) return {};
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return {};
+    const int indice = BuscaElementoPorCodigo(campoCodigo, codigo);
+    if (indice < 0) return {};
+    const unsigned int* elemento = ElementoLegible(static_cast<unsigned int>(indice));
+    const unsigned int partes = shape->NumPartes(elemento);
+    if (partes == 0) return {};
+    // Multi-part features are located by their last part.
+    return PixelesParte(elemento, partes - 1, rect, vista);
+}
+
+void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                                  const wxString& campoCodigo, const wxString& codigo) {
+    if (!dc || !shape || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return;
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
+    const int indice = BuscaElementoPorCodigo(campoCodigo, codigo);
+    if (indice < 0) return;
+    const unsigned int* elemento = ElementoLegible(static_cast<unsigned int>(indice));
+    dc->SetBrush(*wxTRANSPARENT_BRUSH);
+    dc->SetPen(wxPen(wxColour(255, 0, 0), 10, EstiloLapiz(simbolo.GetEstilo())));
+    // Points are outlined as circles of the layer's radius, even when the
+    // layer draws character markers.
+    if (tipo == kPuntos)
+        PintarPunto(dc, rect, vista, 0, 0, elemento);
+    else
+        PintarElemento(dc, rect, vista, elemento, simbolo);
+    SoltarHerramientas(dc);
 }

@@ -121,17 +121,19 @@ protected:
     }
 
     // Real pointer input, in panel pixels; each call waits until the event
-    // has reached the window that is expected to get it.
+    // has reached the window that is expected to get it. A window shown a
+    // moment ago may get a first motion relative to the place GTK had not yet
+    // moved it from; GDK follows with a corrected one: wait for that.
     void Mover(const wxPoint& p, wxWindow* receptor) {
-        int recibidos = 0;
-        auto contar = [&recibidos](wxMouseEvent& e) {
-            ++recibidos;
+        wxPoint ultima(-1, -1);
+        auto anotar = [&ultima, receptor](wxMouseEvent& e) {
+            ultima = e.GetPosition() + receptor->GetPosition();
             e.Skip();
         };
-        receptor->Bind(wxEVT_MOTION, contar);
+        receptor->Bind(wxEVT_MOTION, anotar);
         simulador.MouseMove(panel->ClientToScreen(p));
-        EXPECT_TRUE(EsperarHasta([&] { return recibidos > 0; })) << "motion never arrived";
-        receptor->Unbind(wxEVT_MOTION, contar);
+        EXPECT_TRUE(EsperarHasta([&] { return ultima == p; })) << "motion never arrived";
+        receptor->Unbind(wxEVT_MOTION, anotar);
     }
     void Boton(bool pulsar, int boton, wxWindow* receptor, const wxEventTypeTag<wxMouseEvent>& esperado) {
         int recibidos = 0;
