@@ -217,11 +217,12 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
     SeleccionarHerramientas(dc, simbolo);
+    // Character markers cull part by part themselves.
+    const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
-        const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
         if (caracter || IsInExtentElemento(elemento, vista))
             PintarElemento(dc, rect, vista, elemento, simbolo);
     }
@@ -545,4 +546,39 @@ std::vector<wxPoint> CCapaShp::PixelesParte(const unsigned int* elemento, unsign
         for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
     }
     return pixeles;
+}
+
+std::vector<wxPoint> CCapaShp::LocElementoBusqueda(const wxRect& rect,
+                                                   const CExtensionMapa& vista,
+                                                   const wxString& campoCodigo,
+                                                   const wxString& codigo) const {
+    if (!shape) return {};
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return {};
+    const int indice = BuscaElementoPorCodigo(campoCodigo, codigo);
+    if (indice < 0) return {};
+    const unsigned int* elemento = ElementoLegible(static_cast<unsigned int>(indice));
+    const unsigned int partes = shape->NumPartes(elemento);
+    if (partes == 0) return {};
+    // Multi-part features are located by their last part.
+    return PixelesParte(elemento, partes - 1, rect, vista);
+}
+
+void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                                  const wxString& campoCodigo, const wxString& codigo) {
+    if (!dc || !shape || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return;
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
+    const int indice = BuscaElementoPorCodigo(campoCodigo, codigo);
+    if (indice < 0) return;
+    const unsigned int* elemento = ElementoLegible(static_cast<unsigned int>(indice));
+    dc->SetBrush(*wxTRANSPARENT_BRUSH);
+    dc->SetPen(wxPen(wxColour(255, 0, 0), 10, EstiloLapiz(simbolo.GetEstilo())));
+    // Points are outlined as circles of the layer's radius, even when the
+    // layer draws character markers.
+    if (tipo == kPuntos)
+        PintarPunto(dc, rect, vista, 0, 0, elemento);
+    else
+        PintarElemento(dc, rect, vista, elemento, simbolo);
+    SoltarHerramientas(dc);
 }
