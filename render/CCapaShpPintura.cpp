@@ -383,17 +383,29 @@ void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
         const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
-        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+        if (!puntos || numPuntos == 0) continue;
         if (pixelesAnillo.size() < numPuntos) pixelesAnillo.resize(numPuntos);
-        // Consecutive vertices on one pixel add nothing to the drawn ring;
-        // leaving them out keeps the picture and spares the toolkit most of
-        // the work on rings that are small on the screen.
+        // One pass over the ring gives both its bounding box (the extent
+        // test of the part) and its pixels. Consecutive vertices on one pixel
+        // add nothing to the drawn ring; leaving them out keeps the picture
+        // and spares the toolkit most of the work on rings small on screen.
+        double minX = puntos[0].x, maxX = minX, minY = puntos[0].y, maxY = minY;
         int numPixeles = 0;
         for (unsigned int i = 0; i < numPuntos; ++i) {
-            const wxPoint pixel = proyeccion.Pixel(puntos[i]);
+            const CPunto& punto = puntos[i];
+            minX = std::min(minX, punto.x);
+            maxX = std::max(maxX, punto.x);
+            minY = std::min(minY, punto.y);
+            maxY = std::max(maxY, punto.y);
+            const wxPoint pixel = proyeccion.Pixel(punto);
             if (numPixeles == 0 || pixel != pixelesAnillo[numPixeles - 1])
                 pixelesAnillo[numPixeles++] = pixel;
         }
+        const bool enVista = vista.GetCoordenadaInfIzqX() <= maxX &&
+                             minX <= vista.GetCoordenadaSupDerX() &&
+                             vista.GetCoordenadaInfIzqY() <= maxY &&
+                             minY <= vista.GetCoordenadaSupDerY();
+        if (!enVista) continue;
         dc->DrawPolygon(numPixeles, pixelesAnillo.data(), 0, 0, wxODDEVEN_RULE);
     }
 }
