@@ -11,9 +11,16 @@ char ToLatin1(wxUniChar ch) {
 
 wxString wxTextUtil::std2wx(const std::string& text) {
     wxString result;
-    result.reserve(text.size());
-    for (const unsigned char byte : text) result += wxUniChar(static_cast<unsigned>(byte));
+    AsignarLatin1(result, text.data(), text.size());
     return result;
+}
+
+void wxTextUtil::AsignarLatin1(wxString& target, const char* bytes, size_t length) {
+    target.clear();
+    target.reserve(length);
+    // The byte is the code point; wxUniChar(char) would go through the locale.
+    for (size_t i = 0; i < length; ++i)
+        target += wxUniChar(static_cast<unsigned>(static_cast<unsigned char>(bytes[i])));
 }
 
 wxString wxTextUtil::chr2wx(const char* text) {

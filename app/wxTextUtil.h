@@ -9,6 +9,9 @@ public:
     // Bytes read as ISO-8859-1: one wide character per byte.
     static wxString std2wx(const std::string& text);
     static wxString chr2wx(const char* text);  // null gives ""
+    // The first `length` bytes into `target`, reusing its storage (for loops
+    // that convert one table value after another).
+    static void AsignarLatin1(wxString& target, const char* bytes, size_t length);
     // Each wide character to its ISO-8859-1 byte; characters outside
     // ISO-8859-1 become '?'.
     static std::string wx2std(const wxString& text);

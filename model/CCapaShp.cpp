@@ -1,5 +1,6 @@
 #include "CCapaShp.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "CDbf.h"
@@ -87,12 +88,14 @@ bool CCapaShp::IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionM
     if (!puntos || numPuntos < 1) return false;
     double minX = puntos[0].x, maxX = puntos[0].x;
     double minY = puntos[0].y, maxY = puntos[0].y;
+    // std::min and std::max compile to branch-free instructions: painting
+    // scans every vertex of every feature here.
     for (int i = 1; i < numPuntos; ++i) {
         const CPunto& p = puntos[i];
-        if (p.x < minX) minX = p.x;
-        if (p.x > maxX) maxX = p.x;
-        if (p.y < minY) minY = p.y;
-        if (p.y > maxY) maxY = p.y;
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
     }
     return ext.GetCoordenadaInfIzqX() <= maxX && minX <= ext.GetCoordenadaSupDerX() &&
            ext.GetCoordenadaInfIzqY() <= maxY && minY <= ext.GetCoordenadaSupDerY();

@@ -94,6 +94,17 @@ public:
                               const unsigned int* elemento, const CSimboloTexto* estilo,
                               const Toponimo& toponimo);
 
+    // Search hits, named by a code column and a code value (see
+    // BuscaElementoPorCodigo). LocElementoBusqueda gives the pixels of the
+    // vertices of the hit's last part in the given view (empty when nothing
+    // is found); PintarElementoCapa outlines the hit in red, 10 pixels wide,
+    // without fill, leaving no pen or brush selected.
+    std::vector<wxPoint> LocElementoBusqueda(const wxRect& rect, const CExtensionMapa& vista,
+                                             const wxString& campoCodigo,
+                                             const wxString& codigo) const;
+    void PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                            const wxString& campoCodigo, const wxString& codigo);
+
     // For locating search hits: the index of the first feature (file order)
     // whose text column `campoCodigo` holds exactly `codigo` (the table's
     // trailing blanks ignored, letter case not); -1 when none does, or when

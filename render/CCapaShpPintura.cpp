@@ -178,9 +178,7 @@ const char* LeerTexto(CDbf* dbf, int registro, CampoTabla& campo) {
 void AsignarTexto(wxString& destino, const char* bytes) {
     size_t longitud = std::strlen(bytes);
     while (longitud > 0 && bytes[longitud - 1] == ' ') --longitud;
-    destino.clear();
-    for (size_t i = 0; i < longitud; ++i)
-        destino += wxUniChar(static_cast<unsigned char>(bytes[i]));
+    wxTextUtil::AsignarLatin1(destino, bytes, longitud);
 }
 
 // An integer column; the table delivers wide ones as doubles only.
@@ -219,11 +217,12 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
     SeleccionarHerramientas(dc, simbolo);
+    // Character markers cull part by part themselves.
+    const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
-        const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
         if (caracter || IsInExtentElemento(elemento, vista))
             PintarElemento(dc, rect, vista, elemento, simbolo);
     }
@@ -384,12 +383,30 @@ void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
         const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
-        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+        if (!puntos || numPuntos == 0) continue;
         if (pixelesAnillo.size() < numPuntos) pixelesAnillo.resize(numPuntos);
-        for (unsigned int i = 0; i < numPuntos; ++i)
-            pixelesAnillo[i] = proyeccion.Pixel(puntos[i]);
-        dc->DrawPolygon(static_cast<int>(numPuntos), pixelesAnillo.data(), 0, 0,
-                        wxODDEVEN_RULE);
+        // One pass over the ring gives both its bounding box (the extent
+        // test of the part) and its pixels. Consecutive vertices on one pixel
+        // add nothing to the drawn ring; leaving them out keeps the picture
+        // and spares the toolkit most of the work on rings small on screen.
+        double minX = puntos[0].x, maxX = minX, minY = puntos[0].y, maxY = minY;
+        int numPixeles = 0;
+        for (unsigned int i = 0; i < numPuntos; ++i) {
+            const CPunto& punto = puntos[i];
+            minX = std::min(minX, punto.x);
+            maxX = std::max(maxX, punto.x);
+            minY = std::min(minY, punto.y);
+            maxY = std::max(maxY, punto.y);
+            const wxPoint pixel = proyeccion.Pixel(punto);
+            if (numPixeles == 0 || pixel != pixelesAnillo[numPixeles - 1])
+                pixelesAnillo[numPixeles++] = pixel;
+        }
+        const bool enVista = vista.GetCoordenadaInfIzqX() <= maxX &&
+                             minX <= vista.GetCoordenadaSupDerX() &&
+                             vista.GetCoordenadaInfIzqY() <= maxY &&
+                             minY <= vista.GetCoordenadaSupDerY();
+        if (!enVista) continue;
+        dc->DrawPolygon(numPixeles, pixelesAnillo.data(), 0, 0, wxODDEVEN_RULE);
     }
 }
 
@@ -547,4 +564,39 @@ std::vector<wxPoint> CCapaShp::PixelesParte(const unsigned int* elemento, unsign
         for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
     }
     return pixeles;
+}
+
+std::vector<wxPoint> CCapaShp::LocElementoBusqueda(const wxRect& rect,
+                                                   const CExtensionMapa& vista,
+                                                   const wxString& campoCodigo,
+                                                   const wxString& codigo) const {
+    if (!shape) return {};
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return {};
+    const int indice = BuscaElementoPorCodigo(campoCodigo, codigo);
+    if (indice < 0) return {};
+    const unsigned int* elemento = ElementoLegible(static_cast<unsigned int>(indice));
+    const unsigned int partes = shape->NumPartes(elemento);
+    if (partes == 0) return {};
+    // Multi-part features are located by their last part.
+    return PixelesParte(elemento, partes - 1, rect, vista);
+}
+
+void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                                  const wxString& campoCodigo, const wxString& codigo) {
+    if (!dc || !shape || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return;
+    const int tipo = shape->Tipo();
+    if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
+    const int indice = BuscaElementoPorCodigo(campoCodigo, codigo);
+    if (indice < 0) return;
+    const unsigned int* elemento = ElementoLegible(static_cast<unsigned int>(indice));
+    dc->SetBrush(*wxTRANSPARENT_BRUSH);
+    dc->SetPen(wxPen(wxColour(255, 0, 0), 10, EstiloLapiz(simbolo.GetEstilo())));
+    // Points are outlined as circles of the layer's radius, even when the
+    // layer draws character markers.
+    if (tipo == kPuntos)
+        PintarPunto(dc, rect, vista, 0, 0, elemento);
+    else
+        PintarElemento(dc, rect, vista, elemento, simbolo);
+    SoltarHerramientas(dc);
 }

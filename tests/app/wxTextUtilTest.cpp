@@ -32,3 +32,12 @@ TEST(wxTextUtil, GetSizeTextPrintShrinksInWholeSteps) {
     EXPECT_EQ(wxTextUtil::GetSizeTextPrint(1024, 10, 0), 10);
     EXPECT_EQ(wxTextUtil::GetSizeTextPrint(1024, 10, 2048), 10);
 }
+
+// Table values are converted byte by byte whatever the locale: under "C" a
+// locale conversion would turn every accented byte into '?'.
+TEST(wxTextUtil, AsignarLatin1IgnoresTheLocale) {
+    wxString target = "previous";
+    const char bytes[] = "C\xF3rdoba   ";
+    wxTextUtil::AsignarLatin1(target, bytes, 7);
+    EXPECT_EQ(target, wxString::FromUTF8("Córdoba"));
+}

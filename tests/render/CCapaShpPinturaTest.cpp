@@ -302,6 +302,22 @@ TEST(CCapaShpPintura, ClassificationGivesOneColourPerClassAndTheDefaultToTheRest
     EXPECT_EQ(En(imagen, 250, 450), kBlanco);
 }
 
+TEST(CCapaShpPintura, TableTextsAreReadAsLatin1) {
+    ShapefileWriter escritor(5);
+    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 1000, 1000)});
+    escritor.Table().AddField("NOMBRE", 'C', 10);
+    escritor.Table().AddRecord({"C\xE1" "diz"});
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(escritor, "acentos");
+    CClasificacionPorValor clasificacion;
+    clasificacion.SetCampo(wxT("NOMBRE"));
+    Clase(clasificacion, wxString::FromUTF8("C\xC3\xA1" "diz"), kAzul);
+    LienzoPrueba lienzo(500, 500);
+    capa.PintarCapaConClasificacion(lienzo.Dc(), lienzo.Rect(), kVista, &clasificacion);
+    EXPECT_EQ(En(lienzo.Imagen(), 250, 250), kAzul);
+    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("NOMBRE"), wxString::FromUTF8("C\xC3\xA1" "diz")), 0);
+}
+
 TEST(CCapaShpPintura, ClassificationOnAMissingFieldDrawsNothing) {
     ShapefileWriter escritor(5);
     escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 1000, 1000)});
@@ -424,4 +440,45 @@ TEST(CCapaShpPintura, MultipointLayersPaintNothing) {
     CCapaShp& capa = prueba.Abrir(escritor, "multipuntos");
     Simbolo(capa, kRojo, kRojo, 5, kLapizSolido);
     EXPECT_EQ(LienzoPrueba::ContarPintados(Pintar(capa), wxRect(0, 0, 500, 500)), 0);
+}
+
+TEST(CCapaShpPintura, SearchHitIsOutlinedInRedAlone) {
+    ShapefileWriter escritor(5);
+    escritor.AddShape({ShapefileWriter::Rectangle(100, 100, 300, 300)});  // pixels 50..150
+    escritor.AddShape({ShapefileWriter::Rectangle(500, 500, 900, 900)});  // x 250..450, y 50..250
+    escritor.Table().AddField("CODIGO", 'C', 6);
+    escritor.Table().AddRecord({"A"});
+    escritor.Table().AddRecord({"B"});
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(escritor, "busqueda");
+    Simbolo(capa, kAzul, kAzul, 1, kLapizSolido);
+    LienzoPrueba lienzo(500, 500);
+    capa.PintarElementoCapa(lienzo.Dc(), lienzo.Rect(), kVista, wxT("CODIGO"), wxT("B"));
+    const wxImage& imagen = lienzo.Imagen();
+    EXPECT_EQ(En(imagen, 249, 150), kRojo);   // the hit's left edge, 10 pixels wide
+    EXPECT_EQ(En(imagen, 245, 150), kRojo);
+    EXPECT_EQ(En(imagen, 350, 150), kBlanco);  // no fill
+    EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(0, 300, 200, 200)), 0);  // "A"
+    EXPECT_EQ(LienzoPrueba::Contar(imagen, wxRect(0, 0, 500, 500), kAzul), 0);
+
+    LienzoPrueba otro(500, 500);
+    capa.PintarElementoCapa(otro.Dc(), otro.Rect(), kVista, wxT("CODIGO"), wxT("b"));
+    EXPECT_EQ(LienzoPrueba::ContarPintados(otro.Imagen(), wxRect(0, 0, 500, 500)), 0);
+}
+
+TEST(CCapaShpPintura, SearchHitIsLocatedByItsLastPart) {
+    ShapefileWriter escritor(3);
+    escritor.AddShape({{{0, 1000}, {100, 900}}, {{200, 800}, {300, 700}, {400, 600}}});
+    escritor.Table().AddField("CODIGO", 'C', 6);
+    escritor.Table().AddRecord({"R1"});
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(escritor, "localizar");
+    const std::vector<wxPoint> pixeles =
+        capa.LocElementoBusqueda(wxRect(0, 0, 500, 500), kVista, wxT("CODIGO"), wxT("R1"));
+    ASSERT_EQ(pixeles.size(), 3u);
+    EXPECT_EQ(pixeles[0], wxPoint(100, 100));
+    EXPECT_EQ(pixeles[2], wxPoint(200, 200));
+    EXPECT_TRUE(
+        capa.LocElementoBusqueda(wxRect(0, 0, 500, 500), kVista, wxT("CODIGO"), wxT("R2")).empty());
+    EXPECT_TRUE(capa.LocElementoBusqueda(wxRect(0, 0, 500, 500), kVista, wxT(""), wxT("R1")).empty());
 }

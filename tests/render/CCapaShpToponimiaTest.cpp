@@ -4,6 +4,7 @@
 #include "CCapaShp.h"
 #include "CClasificacionPorTexto.h"
 #include "CRepresentacionTexto.h"
+#include "CShape.h"
 #include "CapaShpPrueba.h"
 #include "LienzoPrueba.h"
 #include "ShapefileWriter.h"
@@ -266,4 +267,44 @@ TEST(CCapaShpToponimia, DamagedRecordsGetNoLabel) {
     const wxImage imagen = Rotular(capa, rotulos.clasificacion);
     EXPECT_GT(ContarRojos(imagen, wxRect(50, 50, 40, 25)), 20);
     EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(0, 200, 500, 100)), 0);
+}
+
+TEST(CCapaShpToponimia, FontFollowsTheStyleAndThePage) {
+    ShapefileWriter lineas(3);
+    lineas.AddShape({{{100, 900}, {900, 900}}});
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(lineas, "fuentes");
+    const unsigned int* registro = capa.GetShape()->BuscaElemento(0);
+    const CCapaShp::Toponimo rotulo{wxT("Genil"), 0.0};
+    const CCoordenadas supDer(1000, 1000), infIzq(0, 0);
+    CSimboloTexto estilo;
+    estilo.SetValores(kRojo, *wxBLACK, false, true, wxT("DejaVu Sans"), wxT(""), 10);
+
+    LienzoPrueba lienzo(1200, 500);
+    capa.SetPrinting(false);
+    capa.PintarTextoPolylinea(lienzo.Dc(), lienzo.Rect(), kVista, supDer, infIzq, registro,
+                              &estilo, rotulo);
+    wxFont fuente = lienzo.Dc()->GetFont();
+    EXPECT_EQ(fuente.GetPointSize(), 10);
+    EXPECT_EQ(fuente.GetStyle(), wxFONTSTYLE_ITALIC);  // italic alone is light
+    EXPECT_EQ(fuente.GetWeight(), wxFONTWEIGHT_LIGHT);
+    EXPECT_EQ(lienzo.Dc()->GetTextForeground(), kRojo);
+
+    // On a 1200-pixel page: trunc(1200 / (1024 div 10)) = 11, for lines only.
+    capa.SetPrinting(true);
+    estilo.SetNegrita(true);
+    capa.PintarTextoPolylinea(lienzo.Dc(), lienzo.Rect(), kVista, supDer, infIzq, registro,
+                              &estilo, rotulo);
+    fuente = lienzo.Dc()->GetFont();
+    EXPECT_EQ(fuente.GetPointSize(), 11);
+    EXPECT_EQ(fuente.GetStyle(), wxFONTSTYLE_ITALIC);
+    EXPECT_EQ(fuente.GetWeight(), wxFONTWEIGHT_BOLD);
+
+    ShapefileWriter puntos(1);
+    puntos.AddPoint(500, 500);
+    CCapaShp& capaPuntos = prueba.Abrir(puntos, "fuentes_puntos");
+    capaPuntos.SetPrinting(true);
+    capaPuntos.PintarTextoPunto(lienzo.Dc(), lienzo.Rect(), kVista, 0, 0,
+                                capaPuntos.GetShape()->BuscaElemento(0), &estilo, rotulo);
+    EXPECT_EQ(lienzo.Dc()->GetFont().GetPointSize(), 10);
 }

@@ -119,3 +119,8 @@ PROVINCES = [
 
 # Place names of the populated-places list that lack their accent.
 NAME_FIXES = {"Cadiz": "Cádiz"}
+
+# Records of the populated-places list left out: GeoNames id and why.
+EXCLUDED_PLACES = {
+    2520425: "Campiña: a district, listed with the population of a large town",
+}

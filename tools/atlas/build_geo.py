@@ -274,7 +274,8 @@ class Atlas:
         region = self.region.buffer(500)
         towns = []
         for c in cities:
-            if c.get("country") != "ES" or c.get("adminCode") != "51":
+            if c.get("country") != "ES" or c.get("adminCode") != "51" or \
+                    c["cityId"] in names.EXCLUDED_PLACES:
                 continue
             lon, lat = c["loc"]["coordinates"]
             pt = Point(lonlat_to_utm(lon, lat))

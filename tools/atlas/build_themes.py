@@ -309,9 +309,8 @@ def human_theme():
 
 def locality_theme():
     cap_labels, cap_markers = capitals_layers()
-    major_labels, major_markers = major_towns(label_scale=(0, NO_MAX))
-    minor_labels, minor_markers = minor_towns(marker_scale=(0, NO_MAX),
-                                              label_scale=(0, 400000))
+    major_labels, major_markers = major_towns()
+    minor_labels, minor_markers = minor_towns(label_scale=(0, 400000))
     muni_labels = text_classification(
         layer("Toponimia municipios", "Mi_localidad/Municipios_etiquetas.shp", POINT,
               symbol(fill=(120, 0, 0), size=6, style=CIRCLE), (0, 700000)),
@@ -328,7 +327,7 @@ def locality_theme():
                                           in_classification=True))
          for i, c in enumerate(MUNICIPALITY_COLOURS)])
     layers = [cap_labels, major_labels, minor_labels, muni_labels,
-              river_labels_layer(scale=(0, NO_MAX)), cap_markers, major_markers,
+              river_labels_layer(), cap_markers, major_markers,
               minor_markers, water_bodies_layer(), rivers_layer(), region_outline_layer(),
               province_lines, municipalities, other_regions_layer(), sea_layer()]
     return project("Mi localidad", layers, VIEW, 200000)
