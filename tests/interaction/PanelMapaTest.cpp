@@ -168,11 +168,21 @@ protected:
     }
     // A left drag in steps, released at `hasta` unless told otherwise.
     void Arrastrar(const wxPoint& desde, const wxPoint& hasta, bool soltar = true) {
+        // Past the double-click time of the previous press: a press soon after
+        // another reaches the windows as a double click only.
+        wxMilliSleep(600);
         Mover(desde);
         simulador.MouseDown();
         // The tracker takes the mouse once it has handled the queued press.
         EXPECT_TRUE(EsperarHasta([] { return wxWindow::GetCapture() != nullptr; }));
         for (int i = 1; i <= 4; ++i) Mover(desde + (hasta - desde) * i / 4);
+        // Give the tracker time to drag to the end: its copy of the last
+        // motion usually reaches the panel (the X server may merge motions).
+        const double x = Mapa(hasta).GetCoordenadaMapaX();
+        EsperarHasta([&] {
+            const auto lista = marco->De(wxEVT_MAP_XY_POS);
+            return !lista.empty() && std::fabs(lista.back().x - x) < 1.0;
+        });
         if (soltar) {
             simulador.MouseUp();
             EXPECT_TRUE(EsperarHasta([] { return wxWindow::GetCapture() == nullptr; }));
