@@ -176,13 +176,16 @@ protected:
         // The tracker takes the mouse once it has handled the queued press.
         EXPECT_TRUE(EsperarHasta([] { return wxWindow::GetCapture() != nullptr; }));
         for (int i = 1; i <= 4; ++i) Mover(desde + (hasta - desde) * i / 4);
-        // Give the tracker time to drag to the end: its copy of the last
-        // motion usually reaches the panel (the X server may merge motions).
-        const double x = Mapa(hasta).GetCoordenadaMapaX();
-        EsperarHasta([&] {
-            const auto lista = marco->De(wxEVT_MAP_XY_POS);
-            return !lista.empty() && std::fabs(lista.back().x - x) < 1.0;
-        });
+        // The toolkit may merge the last motions into the release: the window
+        // holding the mouse is also sent the motion to the end of the drag.
+        if (wxWindow* captura = wxWindow::GetCapture()) {
+            wxMouseEvent final(wxEVT_MOTION);
+            final.SetPosition(captura->ScreenToClient(Pantalla(hasta)));
+            final.SetLeftDown(true);
+            final.SetEventObject(captura);
+            captura->GetEventHandler()->ProcessEvent(final);
+            ProcesarEventos();
+        }
         if (soltar) {
             simulador.MouseUp();
             EXPECT_TRUE(EsperarHasta([] { return wxWindow::GetCapture() == nullptr; }));
