@@ -41,8 +41,13 @@ constexpr int kLimitePixel = 1 << 22;
 // pixel computation or make the toolkit build a huge glyph.
 constexpr int kTamanoMaximo = 4096;
 
+// CTransformacionMapa::TruncarPixel held within the limit, computed here in
+// line because painting calls it twice per vertex: NaN gives 0, the rest is
+// truncated toward zero (holding first gives the same pixel).
 int APixel(double valor) {
-    return std::clamp(CTransformacionMapa::TruncarPixel(valor), -kLimitePixel, kLimitePixel);
+    if (std::isnan(valor)) return 0;
+    return static_cast<int>(std::clamp(valor, -static_cast<double>(kLimitePixel),
+                                       static_cast<double>(kLimitePixel)));
 }
 
 // The map-to-window rule for points, lines and labels, fixed for one call.
