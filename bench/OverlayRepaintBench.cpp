@@ -103,10 +103,18 @@ public:
     }
     std::map<std::string, double> tiempos;
 };
+
+// A toolkit assertion must not open a dialog and stop the run: it is printed.
+void AsercionImpresa(const wxString& fichero, int linea, const wxString& funcion, const wxString& condicion,
+                     const wxString& mensaje) {
+    std::fprintf(stderr, "wx: %s en %s (%s:%d): %s\n", condicion.utf8_str().data(), funcion.utf8_str().data(),
+                 fichero.utf8_str().data(), linea, mensaje.utf8_str().data());
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
+    wxSetAssertHandler(AsercionImpresa);
     wxApp::SetInstance(new wxApp);
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");

@@ -328,9 +328,16 @@ double PanelMapa::DeterminarEscalaActual(wxDC* dc) {
         e.SetCoordenadasSupDer(m_extension.GetSegunda().x, m_extension.GetSegunda().y);
         return e;
     }();
-    const int ppi = dc ? dc->GetPPI().x : wxClientDC(this).GetPPI().x;
+    const int ppi = dc ? dc->GetPPI().x : ResolucionPantalla().x;
     m_escalaActual = CGestorVistaMapa::EscalaDeExtension(extension, GetClientSize().GetWidth(), ppi);
     return m_escalaActual;
+}
+
+// The resolution a client context of the panel reports, read once: making a
+// context on every paint costs a round trip to the display.
+wxSize PanelMapa::ResolucionPantalla() {
+    if (m_ppi.x <= 0 || m_ppi.y <= 0) m_ppi = wxClientDC(this).GetPPI();
+    return m_ppi;
 }
 
 wxString PanelMapa::GetEscalaActualFormateada() const {
@@ -368,7 +375,8 @@ void PanelMapa::PintarPanel(wxDC& dc, const wxRect& zona) {
         const double escala = DeterminarEscalaActual(nullptr);
         // A zero scale (no width, or a view in negative coordinates) would
         // collapse the view to its centre.
-        if (escala > 0.0 && std::isfinite(escala)) m_gestorVista->SetEscalaActual(this, escala);
+        if (escala > 0.0 && std::isfinite(escala))
+            m_gestorVista->SetEscalaActual(GetClientSize(), ResolucionPantalla(), escala);
     }
     // While panning, the bitmap tracker covers the panel with the dragged image.
     if (m_panning) return;

@@ -164,6 +164,7 @@ private:
     void RefrescarEsquinas();
     void ComprobarExtension(const CExtensionMapa& extension);
     CCoordenadaMapa PixelAMapaVista(const wxPoint& pixel) const;
+    wxSize ResolucionPantalla();
     void TrasNavegar();
     void GenerarEventoXY(const wxMouseEvent& event);
     bool CrearBitmapRedraw();
@@ -206,6 +207,7 @@ private:
     bool m_panning = false;
     wxBitmapTracker* m_bitmapTracker = nullptr;  // child window, one per pan
     wxColour m_colorFondo;
+    wxSize m_ppi;  // of the screen, read on first use
     int m_ruedaAcumulada = 0;  // wheel rotation not yet turned into zoom steps
 
     wxDECLARE_EVENT_TABLE();

@@ -168,11 +168,21 @@ protected:
     }
     // A left drag in steps, released at `hasta` unless told otherwise.
     void Arrastrar(const wxPoint& desde, const wxPoint& hasta, bool soltar = true) {
+        // Past the double-click time of the previous press: a press soon after
+        // another reaches the windows as a double click only.
+        wxMilliSleep(600);
         Mover(desde);
         simulador.MouseDown();
         // The tracker takes the mouse once it has handled the queued press.
         EXPECT_TRUE(EsperarHasta([] { return wxWindow::GetCapture() != nullptr; }));
         for (int i = 1; i <= 4; ++i) Mover(desde + (hasta - desde) * i / 4);
+        // Give the tracker time to drag to the end: its copy of the last
+        // motion usually reaches the panel (the X server may merge motions).
+        const double x = Mapa(hasta).GetCoordenadaMapaX();
+        EsperarHasta([&] {
+            const auto lista = marco->De(wxEVT_MAP_XY_POS);
+            return !lista.empty() && std::fabs(lista.back().x - x) < 1.0;
+        });
         if (soltar) {
             simulador.MouseUp();
             EXPECT_TRUE(EsperarHasta([] { return wxWindow::GetCapture() == nullptr; }));
@@ -570,5 +580,57 @@ TEST_F(PanelMapaTest, WithoutAViewManagerNavigationDoesNothing) {
     panel->Update();
     ProcesarEventos();
     // DrawMap still reports the scale.
+    EXPECT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
+}
+
+TEST_F(PanelMapaTest, CentringAndTheWholeMapReportTheirExtent) {
+    panel->Acercar();
+    panel->Acercar();
+    marco->eventos.clear();
+    panel->CentrarXY(CCoordenadaMapa(300000.0, 4000000.0));
+    const CExtensionMapa vista = gestor->GetExtensionActual();
+    EXPECT_NEAR((vista.GetCoordenadaInfIzqX() + vista.GetCoordenadaSupDerX()) / 2, 300000.0, 1e-6);
+    EXPECT_NEAR((vista.GetCoordenadaInfIzqY() + vista.GetCoordenadaSupDerY()) / 2, 4000000.0, 1e-6);
+    panel->ExtensionTotal();
+    EXPECT_NEAR(gestor->GetExtensionActual().GetAncho(), 600000.0, 2.0);
+    EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 2u);
+}
+
+TEST_F(PanelMapaTest, ScaleOfAViewInNegativeCoordinatesIsZeroAndKeepsTheView) {
+    CExtensionMapa negativa;
+    negativa.SetCoordenadasInfIzq(-50000.0, -40000.0);
+    negativa.SetCoordenadasSupDer(-20000.0, -10000.0);
+    gestor->SetExtensionActual(negativa);
+    EXPECT_DOUBLE_EQ(panel->DeterminarEscalaActual(nullptr), 0.0);
+    // A paint at scale 0 must not shrink the view to a point.
+    Repintar(false);
+    EXPECT_NEAR(gestor->GetExtensionActual().GetAncho(), 30000.0, 1e-6);
+}
+
+TEST_F(PanelMapaTest, ScaleOfAGivenDeviceUsesItsResolution) {
+    CExtensionMapa vista;
+    vista.SetCoordenadasInfIzq(400000.0, 4100000.0);
+    vista.SetCoordenadasSupDer(430000.0, 4122000.0);
+    gestor->SetExtensionActual(vista);
+    wxBitmap bitmap(10, 10, 24);
+    wxMemoryDC dc(bitmap);
+    const int ppi = dc.GetPPI().x;
+    EXPECT_NEAR(panel->DeterminarEscalaActual(&dc), 30000.0 * 1000.0 / (790.0 / ppi * 25.46), 1e-6);
+    // 790 pixels at 96 ppi showing 30000 m: about 1:143188.
+    EXPECT_NEAR(CGestorVistaMapa::EscalaDeExtension(vista, 790, 96), 143188.0, 1.0);
+}
+
+TEST_F(PanelMapaTest, WithoutRedrawOnlyTheEndOfDrawingIsReported) {
+    CapaPrueba* capa = static_cast<CapaPrueba*>(gestor->GetCapaEnMapa(0)->GetCapaEnCapa());
+    const int pintadas = capa->pintadas;
+    panel->SetRedraw(false);
+    panel->Refresh(true);
+    panel->Update();
+    ProcesarEventos();
+    EXPECT_EQ(capa->pintadas, pintadas);
+    EXPECT_FALSE(marco->De(wxEVT_MAP_END_DRAW).empty());
+    EXPECT_TRUE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
+    panel->SetRedraw(true);  // repaints at once
+    ASSERT_TRUE(EsperarHasta([&] { return capa->pintadas > pintadas; }));
     EXPECT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
 }
