@@ -14,6 +14,9 @@
 
 namespace {
 
+// zlib's fastest level.
+constexpr int kCompresionPng = 1;
+
 // The colour around the map in the viewer's map panel.
 const wxColour kColorFondo(15, 61, 0);
 
@@ -78,7 +81,11 @@ int CRenderLineaComandos::Ejecutar(const wxString& datos, const Opciones& opcion
     bool escrito = false;
     {
         wxLogNull sinAvisos;  // the toolkit's own message is replaced by ours
-        escrito = mapa.ConvertToImage().SaveFile(opciones.salida, wxBITMAP_TYPE_PNG);
+        wxImage imagen = mapa.ConvertToImage();
+        // Maps are areas of flat colour, which the fastest compression level
+        // packs nearly as well as the default one, in a fraction of the time.
+        imagen.SetOption(wxIMAGE_OPTION_PNG_COMPRESSION_LEVEL, kCompresionPng);
+        escrito = imagen.SaveFile(opciones.salida, wxBITMAP_TYPE_PNG);
     }
     if (!escrito) {
         MostrarMensaje(wxString::FromUTF8("No se ha podido escribir la imagen ") + opciones.salida +

@@ -119,6 +119,11 @@ public:
 private:
     // The record at that index, or null when the reader reports it damaged.
     const unsigned int* ElementoLegible(unsigned int indice) const;
+    // Whether painting must draw the feature: IsInExtentElemento, answered
+    // from the box in the record's header when that box lies apart from the
+    // view or within it, so that most features are decided without a scan
+    // of their points.
+    bool ElementoEnVista(const unsigned int* elemento, const CExtensionMapa& vista) const;
     // One feature with a symbol whose tools are already selected.
     void PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                         const unsigned int* elemento, const CSimboloObj& simboloElemento);

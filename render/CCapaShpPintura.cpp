@@ -19,6 +19,7 @@
 #include "CDbf.h"
 #include "CShape.h"
 #include "CSimboloTexto.h"
+#include "CTrazadoCairo.h"
 #include "CTransformacionMapa.h"
 #include "wxTextUtil.h"
 
@@ -40,8 +41,13 @@ constexpr int kLimitePixel = 1 << 22;
 // pixel computation or make the toolkit build a huge glyph.
 constexpr int kTamanoMaximo = 4096;
 
+// CTransformacionMapa::TruncarPixel held within the limit, computed here in
+// line because painting calls it twice per vertex: NaN gives 0, the rest is
+// truncated toward zero (holding first gives the same pixel).
 int APixel(double valor) {
-    return std::clamp(CTransformacionMapa::TruncarPixel(valor), -kLimitePixel, kLimitePixel);
+    if (std::isnan(valor)) return 0;
+    return static_cast<int>(std::clamp(valor, -static_cast<double>(kLimitePixel),
+                                       static_cast<double>(kLimitePixel)));
 }
 
 // The map-to-window rule for points, lines and labels, fixed for one call.
@@ -212,6 +218,27 @@ bool CCapaShp::IsInExtentElemento(const unsigned int* elemento, const CExtension
     return false;
 }
 
+bool CCapaShp::ElementoEnVista(const unsigned int* elemento, const CExtensionMapa& vista) const {
+    CRectangulo caja;
+    if (!shape || !shape->CajaFiable(elemento, caja)) return IsInExtentElemento(elemento, vista);
+    const double izquierda = vista.GetCoordenadaInfIzqX(), derecha = vista.GetCoordenadaSupDerX();
+    const double abajo = vista.GetCoordenadaInfIzqY(), arriba = vista.GetCoordenadaSupDerY();
+    // Every point lies in the box: a box apart from the view keeps them all out.
+    if (caja.x2 < izquierda || derecha < caja.x1 || caja.y2 < abajo || arriba < caja.y1)
+        return false;
+    if (izquierda <= caja.x1 && caja.x2 <= derecha && abajo <= caja.y1 && caja.y2 <= arriba) {
+        // A box within the view brings in every part that has a point. (The
+        // painting of each part still tests it on its own.)
+        const unsigned int partes = shape->NumPartes(elemento);
+        for (unsigned int parte = 0; parte < partes; ++parte) {
+            unsigned int numPuntos = 0;
+            if (shape->BuscaPuntos(elemento, parte, &numPuntos) && numPuntos > 0) return true;
+        }
+        return false;
+    }
+    return IsInExtentElemento(elemento, vista);
+}
+
 void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     if (!dc || !shape || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return;
     const int tipo = shape->Tipo();
@@ -223,7 +250,7 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     for (unsigned int i = 0; i < total; ++i) {
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
-        if (caracter || IsInExtentElemento(elemento, vista))
+        if (caracter || ElementoEnVista(elemento, vista))
             PintarElemento(dc, rect, vista, elemento, simbolo);
     }
     SoltarHerramientas(dc);
@@ -270,7 +297,7 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
         const unsigned int* elemento = ElementoLegible(i);
-        if (!elemento || !IsInExtentElemento(elemento, vista)) continue;
+        if (!elemento || !ElementoEnVista(elemento, vista)) continue;
         const int registro = static_cast<int>(i);
         const CSimboloObj* simboloElemento = nullptr;
         switch (campo.tipo) {
@@ -406,7 +433,8 @@ void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa
                              vista.GetCoordenadaInfIzqY() <= maxY &&
                              minY <= vista.GetCoordenadaSupDerY();
         if (!enVista) continue;
-        dc->DrawPolygon(numPixeles, pixelesAnillo.data(), 0, 0, wxODDEVEN_RULE);
+        if (!CTrazadoCairo::Poligono(dc, pixelesAnillo.data(), numPixeles))
+            dc->DrawPolygon(numPixeles, pixelesAnillo.data(), 0, 0, wxODDEVEN_RULE);
     }
 }
 

@@ -288,6 +288,20 @@ CRectangulo CShape::Bnd(const unsigned int* registro) const {
     return caja;
 }
 
+bool CShape::CajaFiable(const unsigned int* registro, CRectangulo& caja) const noexcept {
+    Geometria g;
+    if (tipo == Punto || !Analiza(registro, g) || g.numPartes == 0) return false;
+    // Analiza has checked that the record's content, box included, lies in the file.
+    const unsigned char* r = reinterpret_cast<const unsigned char*>(registro);
+    const CRectangulo leida(LEDouble(r + kPosCaja), LEDouble(r + kPosCaja + 8),
+                            LEDouble(r + kPosCaja + 16), LEDouble(r + kPosCaja + 24));
+    const bool sana = std::isfinite(leida.x1) && std::isfinite(leida.y1) &&
+                      std::isfinite(leida.x2) && std::isfinite(leida.y2) &&
+                      leida.x1 <= leida.x2 && leida.y1 <= leida.y2;
+    if (sana) caja = leida;
+    return sana;
+}
+
 bool CShape::EsUnHueco(const CPunto* anillo, unsigned int n) {
     if (anillo == nullptr || n < 3) return false;
     unsigned int menor = 0;

@@ -78,6 +78,11 @@ public:
     // shape gives a box of NaN that contains nothing; a damaged record throws
     // "ErrorOutOfLimits".
     CRectangulo Bnd(const unsigned int* registro) const;
+    // The box stored in a polyline, polygon or multipoint record, when it can
+    // be trusted for culling: the record is sound, not null, and the box is
+    // finite with its minimum not above its maximum. False otherwise (point
+    // files, null shapes, damaged records or boxes), and `caja` is untouched.
+    bool CajaFiable(const unsigned int* registro, CRectangulo& caja) const noexcept;
 
     // Whether a closed ring (last point repeats the first) turns
     // counter-clockwise, that is, is a hole. False below 3 points.
