@@ -4,7 +4,12 @@
 #include <wx/wx.h>
 #include <wx/image.h>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
 
 namespace {
 // A failed toolkit assertion would open a modal dialog and hang the run: it
@@ -24,6 +29,19 @@ public:
     }
 };
 
+// Under a loaded Xvfb the toolkit now and then fails to open the display;
+// the test process then starts afresh, a few times at most, before failing.
+void StartAgainOrGiveUp(std::vector<char*>& originalArgs) {
+    const char* previous = std::getenv("VAQ_TEST_INICIOS");
+    const int attempts = previous ? std::atoi(previous) : 0;
+    if (attempts < 3) {
+        setenv("VAQ_TEST_INICIOS", std::to_string(attempts + 1).c_str(), 1);
+        usleep(500 * 1000);
+        execv("/proc/self/exe", originalArgs.data());
+    }
+    std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");
+}
+
 bool OnlyListing(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--gtest_list_tests") == 0) return true;
@@ -32,12 +50,13 @@ bool OnlyListing(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::vector<char*> originalArgs(argv, argv + argc + 1);
     testing::InitGoogleTest(&argc, argv);
     if (OnlyListing(argc, argv)) return RUN_ALL_TESTS();
 
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");
+        StartAgainOrGiveUp(originalArgs);
         return 1;
     }
     wxTheApp->CallOnInit();
