@@ -124,6 +124,12 @@ private:
     // view or within it, so that most features are decided without a scan
     // of their points.
     bool ElementoEnVista(const unsigned int* elemento, const CExtensionMapa& vista) const;
+    // Calls dibujar(wxPoint) with the pixel of every point of every part of
+    // the feature that lies in the view (the markers and labels of point
+    // layers). Defined where it is used, in the painting source.
+    template <class Dibujar>
+    void ParaCadaPuntoEnVista(const wxRect& rect, const CExtensionMapa& vista,
+                              const unsigned int* elemento, Dibujar dibujar) const;
     // One feature with a symbol whose tools are already selected.
     void PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                         const unsigned int* elemento, const CSimboloObj& simboloElemento);

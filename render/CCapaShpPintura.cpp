@@ -332,23 +332,28 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
     SoltarHerramientas(dc);
 }
 
-void CCapaShp::PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                           double, const unsigned int* elemento) {
-    if (!dc || !shape || !elemento) return;
-    // Under a classification too the radius is the layer's own.
-    const int radio = std::min(simbolo.GetSize(), kTamanoMaximo);
-    if (radio < 0) return;
+template <class Dibujar>
+void CCapaShp::ParaCadaPuntoEnVista(const wxRect& rect, const CExtensionMapa& vista,
+                                    const unsigned int* elemento, Dibujar dibujar) const {
     const Proyeccion proyeccion(rect, vista);
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
         const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
         if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
-        for (unsigned int i = 0; i < numPuntos; ++i) {
-            const wxPoint p = proyeccion.Pixel(puntos[i]);
-            dc->DrawEllipse(p.x - radio, p.y - radio, 2 * radio, 2 * radio);
-        }
+        for (unsigned int i = 0; i < numPuntos; ++i) dibujar(proyeccion.Pixel(puntos[i]));
     }
+}
+
+void CCapaShp::PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
+                           double, const unsigned int* elemento) {
+    if (!dc || !shape || !elemento) return;
+    // Under a classification too the radius is the layer's own.
+    const int radio = std::min(simbolo.GetSize(), kTamanoMaximo);
+    if (radio < 0) return;
+    ParaCadaPuntoEnVista(rect, vista, elemento, [&](const wxPoint& p) {
+        dc->DrawEllipse(p.x - radio, p.y - radio, 2 * radio, 2 * radio);
+    });
 }
 
 void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
@@ -368,17 +373,9 @@ void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensi
     wxCoord ancho = 0, alto = 0;
     dc->GetTextExtent(caracter, &ancho, &alto);
 
-    const Proyeccion proyeccion(rect, vista);
-    const unsigned int partes = shape->NumPartes(elemento);
-    for (unsigned int parte = 0; parte < partes; ++parte) {
-        unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
-        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
-        for (unsigned int i = 0; i < numPuntos; ++i) {
-            const wxPoint p = proyeccion.Pixel(puntos[i]);
-            dc->DrawText(caracter, p.x - ancho / 2, p.y - alto / 2);
-        }
-    }
+    ParaCadaPuntoEnVista(rect, vista, elemento, [&](const wxPoint& p) {
+        dc->DrawText(caracter, p.x - ancho / 2, p.y - alto / 2);
+    });
 }
 
 void CCapaShp::PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
@@ -470,18 +467,10 @@ void CCapaShp::PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMa
                                 const CSimboloTexto* estilo, const Toponimo& toponimo) {
     if (!dc || !shape || !elemento || !estilo || estilo->GetFontSize() < 1) return;
     SeleccionarFuenteTexto(dc, std::min(estilo->GetFontSize(), kTamanoMaximo), *estilo);
-    const Proyeccion proyeccion(rect, vista);
-    const unsigned int partes = shape->NumPartes(elemento);
-    for (unsigned int parte = 0; parte < partes; ++parte) {
-        unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
-        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
-        // The point is the text's top-left corner and its centre of rotation.
-        for (unsigned int i = 0; i < numPuntos; ++i) {
-            const wxPoint p = proyeccion.Pixel(puntos[i]);
-            dc->DrawRotatedText(toponimo.texto, p.x, p.y, toponimo.angulo);
-        }
-    }
+    // The point is the text's top-left corner and its centre of rotation.
+    ParaCadaPuntoEnVista(rect, vista, elemento, [&](const wxPoint& p) {
+        dc->DrawRotatedText(toponimo.texto, p.x, p.y, toponimo.angulo);
+    });
 }
 
 void CCapaShp::PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
