@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "CCacheAnillos.h"
 #include "CDbf.h"
 #include "CShape.h"
 #include "CTransformacionMapa.h"

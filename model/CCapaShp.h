@@ -13,8 +13,10 @@
 #include "CCapa.h"
 #include "CCoordenadas.h"
 #include "CPunto.h"
+#include "CTrazadoCairo.h"
 
 class CShape;
+class CCacheAnillos;
 class CDbf;
 class CSimboloTexto;
 class CClasificacionPorValor;
@@ -130,9 +132,17 @@ private:
     template <class Dibujar>
     void ParaCadaPuntoEnVista(const wxRect& rect, const CExtensionMapa& vista,
                               const unsigned int* elemento, Dibujar dibujar) const;
-    // One feature with a symbol whose tools are already selected.
+    // One feature with a symbol: polygons with `herramientas` straight into
+    // cairo when given and possible, everything else with the tools selected
+    // in the device context.
     void PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                        const unsigned int* elemento, const CSimboloObj& simboloElemento);
+                        const unsigned int* elemento, const CSimboloObj& simboloElemento,
+                        CTrazadoCairo& trazado, const CTrazadoCairo::Herramientas* herramientas);
+    void PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                       const CPunto& infIzq, const CPunto& supDer, const unsigned int* elemento,
+                       CTrazadoCairo& trazado, const CTrazadoCairo::Herramientas* herramientas);
+    CCacheAnillos& CacheAnillos();
+    class SimbolosPorValor;
     // Selects the font, reusing the one made last time when it is the same.
     void SeleccionarFuente(wxDC* dc, int size, const wxString& cara, wxFontStyle estilo,
                            wxFontWeight peso);
@@ -144,6 +154,8 @@ private:
     // Pixels of one polygon ring, kept between rings and paints so that
     // painting does not allocate per record.
     std::vector<wxPoint> pixelesAnillo;
+    // Coverage of the small rings drawn, kept between paints.
+    std::unique_ptr<CCacheAnillos> cacheAnillos;
     // The last font made, kept because making a font is costly per feature.
     wxFont fuente;
     wxString caraFuente;

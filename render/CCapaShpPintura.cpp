@@ -7,12 +7,15 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <unordered_map>
 
 #include <wx/brush.h>
 #include <wx/dc.h>
 #include <wx/font.h>
 #include <wx/pen.h>
 
+#include "CCacheAnillos.h"
 #include "CCapaShp.h"
 #include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
@@ -112,14 +115,34 @@ wxPenStyle EstiloLapiz(int estilo) {
     }
 }
 
-// The brush and pen a symbol draws with, selected into a device context.
+// The brush and pen a symbol draws with.
+wxBrush BrochaDe(const CSimboloObj& simbolo) {
+    if (simbolo.GetTransparente()) return *wxTRANSPARENT_BRUSH;
+    return wxBrush(simbolo.GetColorRelleno(), wxBRUSHSTYLE_SOLID);
+}
+
+wxPen LapizDe(const CSimboloObj& simbolo) {
+    return wxPen(simbolo.GetColorBorde(), std::clamp(simbolo.GetSize(), 0, kTamanoMaximo),
+                 EstiloLapiz(simbolo.GetEstilo()));
+}
+
 void SeleccionarHerramientas(wxDC* dc, const CSimboloObj& simbolo) {
-    if (simbolo.GetTransparente())
-        dc->SetBrush(*wxTRANSPARENT_BRUSH);
-    else
-        dc->SetBrush(wxBrush(simbolo.GetColorRelleno(), wxBRUSHSTYLE_SOLID));
-    dc->SetPen(wxPen(simbolo.GetColorBorde(), std::clamp(simbolo.GetSize(), 0, kTamanoMaximo),
-                     EstiloLapiz(simbolo.GetEstilo())));
+    dc->SetBrush(BrochaDe(simbolo));
+    dc->SetPen(LapizDe(simbolo));
+}
+
+// A symbol's tools for drawing polygons straight into cairo; `directo` is
+// false when that drawing does not reproduce them.
+struct TrazoSimbolo {
+    CTrazadoCairo::Herramientas herramientas;
+    bool directo = false;
+};
+
+TrazoSimbolo TrazoDe(const CSimboloObj& simbolo) {
+    TrazoSimbolo trazo;
+    trazo.directo = CTrazadoCairo::HerramientasDe(LapizDe(simbolo), BrochaDe(simbolo),
+                                                  trazo.herramientas);
+    return trazo;
 }
 
 void SoltarHerramientas(wxDC* dc) {
@@ -244,6 +267,9 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
     SeleccionarHerramientas(dc, simbolo);
+    CTrazadoCairo trazado(dc, tipo == kPoligonos ? &CacheAnillos() : nullptr);
+    const TrazoSimbolo trazo = TrazoDe(simbolo);
+    const CTrazadoCairo::Herramientas* herramientas = trazo.directo ? &trazo.herramientas : nullptr;
     // Character markers cull part by part themselves.
     const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
     const unsigned int total = shape->NumElementos();
@@ -251,13 +277,15 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
         if (caracter || ElementoEnVista(elemento, vista))
-            PintarElemento(dc, rect, vista, elemento, simbolo);
+            PintarElemento(dc, rect, vista, elemento, simbolo, trazado, herramientas);
     }
     SoltarHerramientas(dc);
 }
 
 void CCapaShp::PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                              const unsigned int* elemento, const CSimboloObj& simboloElemento) {
+                              const unsigned int* elemento, const CSimboloObj& simboloElemento,
+                              CTrazadoCairo& trazado,
+                              const CTrazadoCairo::Herramientas* herramientas) {
     switch (shape->Tipo()) {
     case kPuntos:
         if (simboloElemento.GetEstilo() == kEstiloMarcadorCaracter)
@@ -272,15 +300,67 @@ void CCapaShp::PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa
                         elemento);
         break;
     case kPoligonos:
-        PintarPoligono(dc, rect, vista,
-                       CPunto{vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()},
-                       CPunto{vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()},
-                       elemento);
+        PintarAnillos(dc, rect, vista,
+                      CPunto{vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()},
+                      CPunto{vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()},
+                      elemento, trazado, herramientas);
         break;
     default:
         break;
     }
 }
+
+// The symbol of each feature, looked up once per value met: the lookup goes
+// through the classes in order, comparing texts.
+class CCapaShp::SimbolosPorValor {
+public:
+    explicit SimbolosPorValor(CClasificacionPorValor& clasificacion)
+        : clasificacion(clasificacion) {}
+
+    const CSimboloObj* Entero(int valor, bool comoTexto) {
+        auto& memoria = comoTexto ? porEnteroTexto : porEntero;
+        const auto hallado = memoria.find(valor);
+        if (hallado != memoria.end()) return hallado->second;
+        const CSimboloObj* simbolo = comoTexto
+                                         ? clasificacion.BuscaSimboloValor(wxString::Format("%d", valor))
+                                         : clasificacion.BuscaSimboloValor(valor);
+        memoria.emplace(valor, simbolo);
+        return simbolo;
+    }
+
+    const CSimboloObj* Real(double valor, int decimales, bool comoTexto) {
+        if (std::isnan(valor))  // NaN is no key; rare enough to look up each time
+            return comoTexto ? clasificacion.BuscaSimboloValor(TextoDeReal(valor, decimales))
+                             : clasificacion.BuscaSimboloValor(valor);
+        auto& memoria = comoTexto ? porRealTexto : porReal;
+        const auto hallado = memoria.find(valor);
+        if (hallado != memoria.end()) return hallado->second;
+        const CSimboloObj* simbolo =
+            comoTexto ? clasificacion.BuscaSimboloValor(TextoDeReal(valor, decimales))
+                      : clasificacion.BuscaSimboloValor(valor);
+        memoria.emplace(valor, simbolo);
+        return simbolo;
+    }
+
+    // `bytes`: the column's raw text, trailing blanks and all.
+    const CSimboloObj* Texto(const char* bytes) {
+        clave.assign(bytes);
+        const auto hallado = porTexto.find(clave);
+        if (hallado != porTexto.end()) return hallado->second;
+        AsignarTexto(valorTexto, bytes);
+        const CSimboloObj* simbolo = clasificacion.BuscaSimboloValor(valorTexto);
+        porTexto.emplace(clave, simbolo);
+        return simbolo;
+    }
+
+private:
+    CClasificacionPorValor& clasificacion;
+    std::unordered_map<int, const CSimboloObj*> porEntero, porEnteroTexto;
+    std::unordered_map<double, const CSimboloObj*> porReal, porRealTexto;
+    std::unordered_map<std::string, const CSimboloObj*> porTexto;
+    std::string clave;
+    wxString valorTexto;
+};
 
 void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa vista,
                                           CClasificacionPorValor* clasificacion) {
@@ -292,7 +372,9 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
     if (campo.tipo == kCampoInvalido) return;  // a missing column draws nothing
 
     const bool poligonos = tipo == kPoligonos;
-    wxString valorTexto;
+    CTrazadoCairo trazado(dc, poligonos ? &CacheAnillos() : nullptr);
+    SimbolosPorValor simbolos(*clasificacion);
+    std::unordered_map<const CSimboloObj*, TrazoSimbolo> trazos;
     const CSimboloObj* seleccionado = nullptr;  // tools are rebuilt only on change
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
@@ -302,32 +384,33 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
         const CSimboloObj* simboloElemento = nullptr;
         switch (campo.tipo) {
         case kCampoTexto:
-            AsignarTexto(valorTexto, LeerTexto(dbf, registro, campo));
-            simboloElemento = clasificacion->BuscaSimboloValor(valorTexto);
+            simboloElemento = simbolos.Texto(LeerTexto(dbf, registro, campo));
             break;
-        case kCampoEntero: {
-            const int valor = LeerEntero(dbf, registro, campo);
-            simboloElemento = poligonos
-                                  ? clasificacion->BuscaSimboloValor(wxString::Format("%d", valor))
-                                  : clasificacion->BuscaSimboloValor(valor);
+        case kCampoEntero:
+            simboloElemento = simbolos.Entero(LeerEntero(dbf, registro, campo), poligonos);
             break;
-        }
-        case kCampoReal: {
-            const double valor = dbf->ReadDoubleAttribute(registro, campo.indice);
-            simboloElemento =
-                poligonos ? clasificacion->BuscaSimboloValor(TextoDeReal(valor, campo.decimales))
-                          : clasificacion->BuscaSimboloValor(valor);
+        case kCampoReal:
+            simboloElemento = simbolos.Real(dbf->ReadDoubleAttribute(registro, campo.indice),
+                                            campo.decimales, poligonos);
             break;
-        }
         default:
             break;
         }
         if (!simboloElemento) continue;
-        if (simboloElemento != seleccionado) {
+        // Polygons drawn straight into cairo need no tools in the device
+        // context, whose selection is costly.
+        const CTrazadoCairo::Herramientas* herramientas = nullptr;
+        if (poligonos && trazado.Activo()) {
+            auto hallado = trazos.find(simboloElemento);
+            if (hallado == trazos.end())
+                hallado = trazos.emplace(simboloElemento, TrazoDe(*simboloElemento)).first;
+            if (hallado->second.directo) herramientas = &hallado->second.herramientas;
+        }
+        if (!herramientas && simboloElemento != seleccionado) {
             SeleccionarHerramientas(dc, *simboloElemento);
             seleccionado = simboloElemento;
         }
-        PintarElemento(dc, rect, vista, elemento, *simboloElemento);
+        PintarElemento(dc, rect, vista, elemento, *simboloElemento, trazado, herramientas);
     }
     SoltarHerramientas(dc);
 }
@@ -400,6 +483,18 @@ void CCapaShp::PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMap
 void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                               const CPunto& infIzq, const CPunto& supDer,
                               const unsigned int* elemento) {
+    if (!dc) return;
+    CTrazadoCairo trazado(dc, &CacheAnillos());
+    CTrazadoCairo::Herramientas herramientas;
+    const bool directo = CTrazadoCairo::HerramientasDe(dc->GetPen(), dc->GetBrush(), herramientas);
+    PintarAnillos(dc, rect, vista, infIzq, supDer, elemento, trazado,
+                  directo ? &herramientas : nullptr);
+}
+
+void CCapaShp::PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                             const CPunto& infIzq, const CPunto& supDer,
+                             const unsigned int* elemento, CTrazadoCairo& trazado,
+                             const CTrazadoCairo::Herramientas* herramientas) {
     if (!dc || !shape || !elemento || rect.GetWidth() <= 0 || supDer.x == infIzq.x) return;
     const ProyeccionPoligono proyeccion(rect, infIzq, supDer);
     const unsigned int partes = shape->NumPartes(elemento);
@@ -430,9 +525,14 @@ void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa
                              vista.GetCoordenadaInfIzqY() <= maxY &&
                              minY <= vista.GetCoordenadaSupDerY();
         if (!enVista) continue;
-        if (!CTrazadoCairo::Poligono(dc, pixelesAnillo.data(), numPixeles))
+        if (!herramientas || !trazado.Poligono(*herramientas, pixelesAnillo.data(), numPixeles))
             dc->DrawPolygon(numPixeles, pixelesAnillo.data(), 0, 0, wxODDEVEN_RULE);
     }
+}
+
+CCacheAnillos& CCapaShp::CacheAnillos() {
+    if (!cacheAnillos) cacheAnillos = std::make_unique<CCacheAnillos>();
+    return *cacheAnillos;
 }
 
 void CCapaShp::SeleccionarFuente(wxDC* dc, int size, const wxString& cara, wxFontStyle estilo,
@@ -611,9 +711,15 @@ void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtension
     dc->SetPen(wxPen(wxColour(255, 0, 0), 10, EstiloLapiz(simbolo.GetEstilo())));
     // Points are outlined as circles of the layer's radius, even when the
     // layer draws character markers.
-    if (tipo == kPuntos)
+    if (tipo == kPuntos) {
         PintarPunto(dc, rect, vista, 0, 0, elemento);
-    else
-        PintarElemento(dc, rect, vista, elemento, simbolo);
+    } else {
+        CTrazadoCairo trazado(dc, nullptr);
+        CTrazadoCairo::Herramientas herramientas;
+        const bool directo =
+            CTrazadoCairo::HerramientasDe(dc->GetPen(), dc->GetBrush(), herramientas);
+        PintarElemento(dc, rect, vista, elemento, simbolo, trazado,
+                       directo ? &herramientas : nullptr);
+    }
     SoltarHerramientas(dc);
 }

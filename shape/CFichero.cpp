@@ -103,7 +103,7 @@ void* CFichero::Map(std::uint64_t posicion, std::uint64_t longitud) {
     const std::uint64_t inicio = posicion - posicion % pagina;
     const std::uint64_t total = longitud + (posicion - inicio);
     void* base = total == 0 ? MAP_FAILED
-                            : ::mmap(nullptr, total, ProteccionDe(modo), MAP_SHARED, descriptor,
+                            : ::mmap(nullptr, total, ProteccionDe(modo), MAP_SHARED | (modo == SoloLectura ? MAP_POPULATE : 0), descriptor,
                                      static_cast<off_t>(inicio));
     if (base == MAP_FAILED) {
         vista = MAP_FAILED;

@@ -1,11 +1,13 @@
 // Rings drawn straight through cairo must give the very pixels the device
 // context's own DrawPolygon gives, for every tool the map symbols use.
+#include "CCacheAnillos.h"
 #include "CTrazadoCairo.h"
 #include "LienzoPrueba.h"
 
 #include <gtest/gtest.h>
 #include <wx/graphics.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <vector>
@@ -112,4 +114,163 @@ TEST(CTrazadoCairo, ToolsItDoesNotReproduceAreLeftToTheToolkit) {
     dc->SetLogicalFunction(wxCOPY);
     // Nothing was drawn by the refusals.
     EXPECT_EQ(LienzoPrueba::ContarPintados(lienzo.Imagen(), lienzo.Rect()), 0);
+}
+
+// Rings a few pixels across are copied from the coverage cache; the pixels
+// must be cairo's own wherever the ring lands, for every tool.
+namespace {
+
+std::vector<wxPoint> AnilloPequeno(std::mt19937& azar, int lado, int puntos) {
+    std::uniform_int_distribution<int> coordenada(0, lado);
+    std::vector<wxPoint> anillo(puntos);
+    for (wxPoint& p : anillo) p = wxPoint(coordenada(azar), coordenada(azar));
+    return anillo;
+}
+
+std::vector<wxPoint> Movido(std::vector<wxPoint> anillo, const wxPoint& desplazamiento) {
+    for (wxPoint& p : anillo) p += desplazamiento;
+    return anillo;
+}
+
+struct Caso {
+    std::vector<wxPoint> anillo;
+    Herramientas herramientas;
+};
+
+// Few shapes, each drawn many times at scattered places (so most come from
+// the cache), with the tools cycling.
+std::vector<Caso> CasosPequenos(int ancho, int alto) {
+    std::mt19937 azar(777);
+    std::vector<std::vector<wxPoint>> formas;
+    for (int i = 0; i < 40; ++i)
+        formas.push_back(AnilloPequeno(azar, 1 + i % CCacheAnillos::kLadoMaximo, 2 + i % 12));
+    formas.push_back({{0, 0}, {8, 0}, {8, 8}, {0, 8}, {0, 0}});
+    formas.push_back({{0, 0}, {1, 0}});
+    std::vector<Herramientas> herramientas = HerramientasDeSimbolos();
+    herramientas.push_back({wxPen(wxColour(20, 20, 20), CCacheAnillos::kAnchoMaximo),
+                            wxBrush(wxColour(0, 90, 200))});
+    std::uniform_int_distribution<int> x(-12, ancho + 4), y(-12, alto + 4);
+    std::vector<Caso> casos;
+    for (int i = 0; i < 1500; ++i) {
+        const auto& forma = formas[i % formas.size()];
+        casos.push_back({Movido(forma, wxPoint(x(azar), y(azar))),
+                         herramientas[(i / 3) % herramientas.size()]});
+    }
+    return casos;
+}
+
+void CompararConCache(int profundidad, const wxRect* recorte) {
+    constexpr int kAncho = 160, kAlto = 120;
+    LienzoPrueba directo(kAncho, kAlto, profundidad), toolkit(kAncho, kAlto, profundidad);
+    for (LienzoPrueba* lienzo : {&directo, &toolkit}) {
+        lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(wxANTIALIAS_NONE);
+        if (recorte) lienzo->Dc()->SetClippingRegion(*recorte);
+    }
+    CCacheAnillos cache;
+    {
+        CTrazadoCairo trazado(directo.Dc(), &cache);
+        ASSERT_TRUE(trazado.Activo());
+        for (const Caso& caso : CasosPequenos(kAncho, kAlto)) {
+            const int n = static_cast<int>(caso.anillo.size());
+            CTrazadoCairo::Herramientas h;
+            ASSERT_TRUE(CTrazadoCairo::HerramientasDe(caso.herramientas.lapiz,
+                                                      caso.herramientas.brocha, h));
+            EXPECT_TRUE(trazado.Poligono(h, caso.anillo.data(), n));
+            toolkit.Dc()->SetPen(caso.herramientas.lapiz);
+            toolkit.Dc()->SetBrush(caso.herramientas.brocha);
+            toolkit.Dc()->DrawPolygon(n, caso.anillo.data(), 0, 0, wxODDEVEN_RULE);
+        }
+    }
+    // The cache was used: 42 shapes under a few dozen tool widths.
+    EXPECT_GT(cache.NumFormas(), 0);
+    EXPECT_LT(cache.NumFormas(), 42 * 8);
+    EXPECT_EQ(directo.Dc()->MinX(), toolkit.Dc()->MinX());
+    EXPECT_EQ(directo.Dc()->MaxY(), toolkit.Dc()->MaxY());
+    EXPECT_TRUE(MismosPixeles(directo.Imagen(), toolkit.Imagen()));
+}
+
+}  // namespace
+
+TEST(CTrazadoCairo, SmallRingsFromTheCacheMatchTheToolkitIn24And32BitImages) {
+    CompararConCache(24, nullptr);
+    CompararConCache(32, nullptr);
+}
+
+TEST(CTrazadoCairo, SmallRingsAcrossAClipMatchTheToolkit) {
+    const wxRect recorte(37, 21, 70, 55);
+    CompararConCache(24, &recorte);
+}
+
+// Translucent tools are blended by cairo, never copied.
+TEST(CTrazadoCairo, TranslucentToolsAreNotCopied) {
+    LienzoPrueba directo(40, 40), toolkit(40, 40);
+    for (LienzoPrueba* lienzo : {&directo, &toolkit})
+        lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(wxANTIALIAS_NONE);
+    const wxPen lapiz(wxColour(200, 0, 0, 100), 1);
+    const wxBrush brocha(wxColour(0, 0, 200, 128));
+    CCacheAnillos cache;
+    const std::vector<wxPoint> anillo = {{10, 10}, {14, 11}, {12, 15}};
+    {
+        CTrazadoCairo trazado(directo.Dc(), &cache);
+        CTrazadoCairo::Herramientas h;
+        ASSERT_TRUE(CTrazadoCairo::HerramientasDe(lapiz, brocha, h));
+        for (int i = 0; i < 2; ++i) EXPECT_TRUE(trazado.Poligono(h, anillo.data(), 3));
+    }
+    for (int i = 0; i < 2; ++i) {
+        toolkit.Dc()->SetPen(lapiz);
+        toolkit.Dc()->SetBrush(brocha);
+        toolkit.Dc()->DrawPolygon(3, anillo.data(), 0, 0, wxODDEVEN_RULE);
+    }
+    EXPECT_EQ(cache.NumFormas(), 0);
+    EXPECT_TRUE(MismosPixeles(directo.Imagen(), toolkit.Imagen()));
+}
+
+// A cache full of shapes starts over and keeps drawing right.
+TEST(CCacheAnillos, StartsOverWhenFullAndKeepsTheRightCoverage) {
+    CCacheAnillos cache;
+    std::mt19937 azar(4242);
+    int maximo = 0;
+    for (int i = 0; i < 5000; ++i) {
+        const auto anillo = AnilloPequeno(azar, CCacheAnillos::kLadoMaximo, 6);
+        int minX = anillo[0].x, minY = anillo[0].y;
+        for (const wxPoint& p : anillo) {
+            minX = std::min(minX, p.x);
+            minY = std::min(minY, p.y);
+        }
+        CCacheAnillos::Cobertura cobertura;
+        ASSERT_TRUE(cache.Buscar(anillo.data(), 6, minX, minY, 1, true, cobertura));
+        maximo = std::max(maximo, cache.NumFormas());
+    }
+    EXPECT_LT(cache.NumFormas(), maximo);  // it started over at least once
+    EXPECT_LE(maximo, 4096);
+
+    // A two-pixel square half a pixel down and right, outlined one pixel
+    // wide: the fill covers the four pixels whose centres it holds, the
+    // outline at least the eight around the middle one, nothing beyond.
+    const wxPoint cuadrado[] = {{0, 0}, {2, 0}, {2, 2}, {0, 2}, {0, 0}};
+    CCacheAnillos::Cobertura c;
+    ASSERT_TRUE(cache.Buscar(cuadrado, 5, 0, 0, 1, true, c));
+    EXPECT_EQ(c.numRelleno, 4);
+    std::vector<bool> borde(9, false);
+    for (int i = 0; i < c.numBorde; ++i) {
+        const int x = c.borde[2 * i] - CCacheAnillos::kMargen;
+        const int y = c.borde[2 * i + 1] - CCacheAnillos::kMargen;
+        ASSERT_TRUE(x >= 0 && x <= 2 && y >= 0 && y <= 2) << x << ", " << y;
+        borde[3 * y + x] = true;
+    }
+    for (int i = 0; i < 9; ++i) EXPECT_TRUE(borde[i] || i == 4) << i;
+}
+
+TEST(CCacheAnillos, RefusesRingsThatAreNotSmall) {
+    CCacheAnillos cache;
+    CCacheAnillos::Cobertura c;
+    const wxPoint ancho[] = {{0, 0}, {CCacheAnillos::kLadoMaximo + 1, 0}, {0, 3}};
+    EXPECT_FALSE(cache.Buscar(ancho, 3, 0, 0, 1, false, c));
+    const wxPoint pequeno[] = {{0, 0}, {3, 0}, {0, 3}};
+    EXPECT_FALSE(cache.Buscar(pequeno, 3, 0, 0, CCacheAnillos::kAnchoMaximo + 1, false, c));
+    EXPECT_FALSE(cache.Buscar(pequeno, 1, 0, 0, 1, false, c));
+    std::vector<wxPoint> muchos(CCacheAnillos::kPuntosMaximos + 1, wxPoint(1, 1));
+    muchos[0] = wxPoint(0, 0);
+    EXPECT_FALSE(cache.Buscar(muchos.data(), static_cast<int>(muchos.size()), 0, 0, 1, false, c));
+    EXPECT_EQ(cache.NumFormas(), 0);
 }

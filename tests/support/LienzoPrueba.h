@@ -13,7 +13,8 @@
 
 class LienzoPrueba {
 public:
-    LienzoPrueba(int ancho, int alto) : bitmap(ancho, alto, 24), dc(bitmap) {
+    LienzoPrueba(int ancho, int alto, int profundidad = 24)
+        : bitmap(ancho, alto, profundidad), dc(bitmap) {
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
     }
