@@ -13,6 +13,7 @@
 #include "CCapa.h"
 #include "CCoordenadas.h"
 #include "CPunto.h"
+#include "CRectangulo.h"
 #include "CTrazadoCairo.h"
 
 class CShape;
@@ -142,6 +143,10 @@ private:
                        const CPunto& infIzq, const CPunto& supDer, const unsigned int* elemento,
                        CTrazadoCairo& trazado, const CTrazadoCairo::Herramientas* herramientas);
     CCacheAnillos& CacheAnillos();
+    // For a view that does not hold the whole layer, has the reader read its
+    // record boxes (see CShape::LeeCajas) and gives the view as a rectangle
+    // to cull with; false when every record may show.
+    bool RecorteConCajas(const CExtensionMapa& vista, CRectangulo& rectangulo);
     class SimbolosPorValor;
     // Selects the font, reusing the one made last time when it is the same.
     void SeleccionarFuente(wxDC* dc, int size, const wxString& cara, wxFontStyle estilo,

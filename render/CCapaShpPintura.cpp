@@ -222,6 +222,11 @@ wxString TextoDeReal(double valor, int decimales) {
     return wxString::Format(wxT("%.*f"), std::clamp(decimales, 0, 15), valor);
 }
 
+CRectangulo RectanguloDe(const CExtensionMapa& vista) {
+    return CRectangulo(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY(),
+                       vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY());
+}
+
 }  // namespace
 
 // The reader checks the whole record (parts and points inside it) before it
@@ -262,6 +267,20 @@ bool CCapaShp::ElementoEnVista(const unsigned int* elemento, const CExtensionMap
     return IsInExtentElemento(elemento, vista);
 }
 
+bool CCapaShp::RecorteConCajas(const CExtensionMapa& vista, CRectangulo& rectangulo) {
+    rectangulo = RectanguloDe(vista);
+    const CRectangulo capa = shape->Bnd();
+    const bool todaEnVista = rectangulo.x1 <= capa.x1 && capa.x2 <= rectangulo.x2 &&
+                             rectangulo.y1 <= capa.y1 && capa.y2 <= rectangulo.y2;
+    if (todaEnVista) {
+        shape->Precarga();  // every record will be read
+        return false;
+    }
+    if (shape->Tipo() == kPuntos) return false;  // point records carry no box
+    shape->LeeCajas();
+    return true;
+}
+
 void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     if (!dc || !shape || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return;
     const int tipo = shape->Tipo();
@@ -272,8 +291,11 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     const CTrazadoCairo::Herramientas* herramientas = trazo.directo ? &trazo.herramientas : nullptr;
     // Character markers cull part by part themselves.
     const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
+    CRectangulo rectangulo;
+    const bool recorta = !caracter && RecorteConCajas(vista, rectangulo);
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
+        if (recorta && shape->CajaAparte(i, rectangulo)) continue;
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
         if (caracter || ElementoEnVista(elemento, vista))
@@ -376,8 +398,11 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
     SimbolosPorValor simbolos(*clasificacion);
     std::unordered_map<const CSimboloObj*, TrazoSimbolo> trazos;
     const CSimboloObj* seleccionado = nullptr;  // tools are rebuilt only on change
+    CRectangulo rectangulo;
+    const bool recorta = RecorteConCajas(vista, rectangulo);
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
+        if (recorta && shape->CajaAparte(i, rectangulo)) continue;
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento || !ElementoEnVista(elemento, vista)) continue;
         const int registro = static_cast<int>(i);
@@ -619,8 +644,11 @@ void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
     const CCoordenadas infIzq(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY());
     Toponimo toponimo;
     wxString textoRotacion;
+    CRectangulo rectangulo;
+    const bool recorta = RecorteConCajas(vista, rectangulo);
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
+        if (recorta && shape->CajaAparte(i, rectangulo)) continue;
         const int registro = static_cast<int>(i);
         const int valorClase = clase.tipo == kCampoTexto
                                    ? EnteroDesdeTexto(LeerTexto(dbf, registro, clase))

@@ -130,6 +130,16 @@ bool CFichero::Unmap() {
     return bien;
 }
 
+bool CFichero::Precarga() {
+    if (!mapeado) return false;
+#ifdef MADV_POPULATE_READ
+    if (modo == SoloEscritura) return false;
+    return ::madvise(baseMapa, longitudMapa, MADV_POPULATE_READ) == 0;
+#else
+    return false;
+#endif
+}
+
 bool CFichero::Cierra() {
     bool bien = Unmap();
     if (descriptor >= 0) bien = ::close(descriptor) == 0 && bien;

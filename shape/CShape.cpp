@@ -1,8 +1,10 @@
 #include "CShape.h"
 
+#include "CCajasRegistros.h"
 #include "CLineShp.h"
 #include "IBig.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -161,43 +163,47 @@ bool CShape::Analiza(const unsigned int* registro, Geometria& g) const noexcept 
     const std::uintptr_t inicio = reinterpret_cast<std::uintptr_t>(base);
     if (direccion < inicio) return false;
     const std::uint64_t pos = direccion - inicio;
+    Medidas m;
+    if (!MideCabeza(base + pos, pos, m)) return false;
+    g.numPartes = m.numPartes;
+    g.numPuntos = m.numPuntos;
+    g.partes = m.posPartes ? base + pos + m.posPartes : nullptr;
+    g.puntos = m.posPuntos ? reinterpret_cast<const CPunto*>(base + pos + m.posPuntos) : nullptr;
+    return true;
+}
+
+bool CShape::MideCabeza(const unsigned char* r, std::uint64_t pos, Medidas& m) const noexcept {
     // Records start on 4-byte boundaries after the header, and their header
     // and shape type must lie inside the file.
     if (pos < kCabeceraFichero || pos % 4 != 0 || pos + kPosTipo + 4 > tamanoShp) return false;
-    const unsigned char* r = base + pos;
     const std::uint64_t contenido = 2ull * static_cast<std::uint32_t>(IBig(r + 4));
     if (contenido < 4 || pos + 8 + contenido > tamanoShp) return false;
 
     const std::int32_t tipoRegistro = static_cast<std::int32_t>(LE32(r + kPosTipo));
-    g.partes = nullptr;
-    g.puntos = nullptr;
-    if (tipoRegistro == 0) {  // null shape
-        g.numPartes = 0;
-        g.numPuntos = 0;
-        return true;
-    }
+    m = Medidas();
+    if (tipoRegistro == 0) return true;  // null shape
     if (Familia(tipoRegistro) != tipo) return false;
     switch (tipo) {
     case Punto:
         if (contenido < kContenidoPunto) return false;
-        g.numPartes = 1;
-        g.numPuntos = 1;
-        g.puntos = reinterpret_cast<const CPunto*>(r + kPosCaja);
+        m.numPartes = 1;
+        m.numPuntos = 1;
+        m.posPuntos = kPosCaja;
         return true;
     case Multipunto:
         if (contenido < kContenidoMultipunto) return false;
-        g.numPartes = 1;
-        g.numPuntos = LE32(r + kPosNumPartes);
-        if (kContenidoMultipunto + 16ull * g.numPuntos > contenido) return false;
-        g.puntos = reinterpret_cast<const CPunto*>(r + kPosNumPuntos);
+        m.numPartes = 1;
+        m.numPuntos = LE32(r + kPosNumPartes);
+        if (kContenidoMultipunto + 16ull * m.numPuntos > contenido) return false;
+        m.posPuntos = kPosNumPuntos;
         return true;
     default:
         if (contenido < kContenidoPoli) return false;
-        g.numPartes = LE32(r + kPosNumPartes);
-        g.numPuntos = LE32(r + kPosNumPuntos);
-        if (kContenidoPoli + 4ull * g.numPartes + 16ull * g.numPuntos > contenido) return false;
-        g.partes = r + kPosPartes;
-        g.puntos = reinterpret_cast<const CPunto*>(r + kPosPartes + 4ull * g.numPartes);
+        m.numPartes = LE32(r + kPosNumPartes);
+        m.numPuntos = LE32(r + kPosNumPuntos);
+        if (kContenidoPoli + 4ull * m.numPartes + 16ull * m.numPuntos > contenido) return false;
+        m.posPartes = kPosPartes;
+        m.posPuntos = kPosPartes + 4ull * m.numPartes;
         return true;
     }
 }
@@ -290,9 +296,14 @@ CRectangulo CShape::Bnd(const unsigned int* registro) const {
 
 bool CShape::CajaFiable(const unsigned int* registro, CRectangulo& caja) const noexcept {
     Geometria g;
-    if (tipo == Punto || !Analiza(registro, g) || g.numPartes == 0) return false;
+    if (tipo == Punto || !Analiza(registro, g)) return false;
     // Analiza has checked that the record's content, box included, lies in the file.
-    const unsigned char* r = reinterpret_cast<const unsigned char*>(registro);
+    return CajaSana(reinterpret_cast<const unsigned char*>(registro), g.numPartes, caja);
+}
+
+bool CShape::CajaSana(const unsigned char* r, unsigned int numPartes, CRectangulo& caja) const
+    noexcept {
+    if (tipo == Punto || numPartes == 0) return false;
     const CRectangulo leida(LEDouble(r + kPosCaja), LEDouble(r + kPosCaja + 8),
                             LEDouble(r + kPosCaja + 16), LEDouble(r + kPosCaja + 24));
     const bool sana = std::isfinite(leida.x1) && std::isfinite(leida.y1) &&
@@ -300,6 +311,46 @@ bool CShape::CajaFiable(const unsigned int* registro, CRectangulo& caja) const n
                       leida.x1 <= leida.x2 && leida.y1 <= leida.y2;
     if (sana) caja = leida;
     return sana;
+}
+
+void CShape::LeeCajas() {
+    if (cajas) return;
+    cajas = std::make_unique<CCajasRegistros>(numElementos);
+    if (tipo == Punto) return;  // point records have no box: all stay unknown
+    // The file is read front to back in large pieces, as records usually lie
+    // in index order; a record that lies behind the piece in hand is read on
+    // its own.
+    constexpr std::uint64_t kTrozo = 1u << 20;
+    constexpr std::uint64_t kCabezaRegistro = kPosPartes;  // up to the part indices
+    std::vector<unsigned char> trozo;
+    std::uint64_t inicioTrozo = 0, finTrozo = 0;
+    for (unsigned int i = 0; i < numElementos; ++i) {
+        const std::uint32_t offset = __builtin_bswap32(indice[2 * static_cast<std::size_t>(i)]);
+        const std::uint64_t pos = 4ull * (offset / 2);
+        if (pos + kCabezaRegistro > tamanoShp) continue;
+        if (pos < inicioTrozo || pos + kCabezaRegistro > finTrozo) {
+            inicioTrozo = pos;
+            const std::uint64_t longitud = std::min(kTrozo, tamanoShp - pos);
+            trozo.resize(longitud);
+            finTrozo = pos + shp.Lee(trozo.data(), static_cast<unsigned int>(longitud),
+                                     static_cast<long long>(pos));
+            if (pos + kCabezaRegistro > finTrozo) continue;
+        }
+        const unsigned char* r = trozo.data() + (pos - inicioTrozo);
+        Medidas m;
+        CRectangulo caja;
+        if (MideCabeza(r, pos, m) && CajaSana(r, m.numPartes, caja)) cajas->Pon(i, caja);
+    }
+}
+
+void CShape::Precarga() {
+    if (precargado) return;
+    precargado = true;
+    shp.Precarga();
+}
+
+bool CShape::CajaAparte(unsigned int i, const CRectangulo& rectangulo) const {
+    return cajas && cajas->Aparte(i, rectangulo);
 }
 
 bool CShape::EsUnHueco(const CPunto* anillo, unsigned int n) {

@@ -40,6 +40,8 @@
 #include <string>
 #include <vector>
 
+class CCajasRegistros;
+
 class CShape {
 public:
     enum TipoShape { Punto = 1, Polilinea = 3, Poligono = 5, Multipunto = 8 };
@@ -83,6 +85,16 @@ public:
     // finite with its minimum not above its maximum. False otherwise (point
     // files, null shapes, damaged records or boxes), and `caja` is untouched.
     bool CajaFiable(const unsigned int* registro, CRectangulo& caja) const noexcept;
+    // Reads the boxes CajaFiable gives for every record, once, in a few
+    // large sequential reads, so that culling a view need not visit every
+    // record in the mapping. Calls after the first do nothing.
+    void LeeCajas();
+    // Maps the whole .shp now, ahead of a pass over every record; once.
+    void Precarga();
+    // True when LeeCajas has read a box for record `indice` and it lies
+    // apart from the rectangle (closed boxes); false when not read, unknown
+    // or meeting it.
+    bool CajaAparte(unsigned int indice, const CRectangulo& rectangulo) const;
 
     // Whether a closed ring (last point repeats the first) turns
     // counter-clockwise, that is, is a hole. False below 3 points.
@@ -133,7 +145,22 @@ private:
 
     void Abre(const std::string& ruta);
     void LeeIndice(CFichero& shx);
+    // Counts and array positions (from the record's start, 0 for none) of a
+    // record, as its header declares them.
+    struct Medidas {
+        unsigned int numPartes = 0;
+        unsigned int numPuntos = 0;
+        std::uint64_t posPartes = 0;
+        std::uint64_t posPuntos = 0;
+    };
+
     bool Analiza(const unsigned int* registro, Geometria& geometria) const noexcept;
+    // Checks the header at `r` (the first 52 bytes of the record at byte
+    // `pos` of the file, wherever they were read) against the file's size
+    // and type.
+    bool MideCabeza(const unsigned char* r, std::uint64_t pos, Medidas& medidas) const noexcept;
+    // The box in the header at `r` of a record of `numPartes` parts, when sound.
+    bool CajaSana(const unsigned char* r, unsigned int numPartes, CRectangulo& caja) const noexcept;
     bool RangoParte(const Geometria& geometria, unsigned int parte, unsigned int& primero,
                     unsigned int& ultimo) const noexcept;
     bool RegistroEntero(const unsigned int* registro) const noexcept;
@@ -150,4 +177,6 @@ private:
     std::unique_ptr<CDbf> tabla;
     const unsigned char* base;
     std::uint64_t tamanoShp;
+    std::unique_ptr<CCajasRegistros> cajas;  // read by LeeCajas
+    bool precargado = false;
 };

@@ -29,8 +29,10 @@ TEST(CFicheroLectura, ReadsAtPositionsAndMapsTheWholeFile) {
     EXPECT_EQ(f.Lee(buffer, 5, 8), 2u);   // short at the end
     EXPECT_EQ(f.Escribe("x", 1, 0), 0u);  // read-only
 
+    EXPECT_FALSE(f.Precarga());  // nothing mapped yet
     const char* mapa = static_cast<const char*>(f.Map());
     ASSERT_NE(mapa, nullptr);
+    f.Precarga();  // a hint: the mapping reads the same after it
     ASSERT_NE(static_cast<const void*>(mapa), CFichero::MapaFallido());
     EXPECT_EQ(std::string(mapa, 10), "0123456789");
     EXPECT_TRUE(f.Mapeado());

@@ -60,3 +60,83 @@ TEST(CShapeCaja, PointFilesHaveNoRecordBox) {
     CRectangulo caja;
     EXPECT_FALSE(shape.CajaFiable(shape.Elemento(0), caja));
 }
+
+// The boxes read once for culling must agree with the records: never call a
+// record apart from a view it meets, and do call apart those clearly away.
+namespace {
+
+// A rectangle of 3 x 2 units at column c, row f of a grid of step 10, with
+// enough vertices (a zig-zag along the bottom) that the file spans several
+// of the pieces the boxes are read in.
+ShapefileWriter::Parte Celda(int c, int f) {
+    const double x = 10.0 * c + 0.125, y = 4000000.0 + 10.0 * f;
+    ShapefileWriter::Parte anillo = {{x, y}, {x, y + 2}, {x + 3, y + 2}, {x + 3, y}};
+    for (int i = 59; i > 0; --i) anillo.push_back({x + 3.0 * i / 60, y + (i % 2) * 0.5});
+    anillo.push_back({x, y});
+    return anillo;
+}
+
+constexpr int kColumnas = 60, kFilas = 50;  // 3,000 records, about 3 MB
+
+bool Cortan(const CRectangulo& a, const CRectangulo& b) {
+    return !(a.x2 < b.x1 || b.x2 < a.x1 || a.y2 < b.y1 || b.y2 < a.y1);
+}
+
+}  // namespace
+
+TEST(CShapeCaja, BoxesReadOnceCullExactlyAcrossPiecesAndOutOfOrderRecords) {
+    DirectorioPrueba dir;
+    ShapefileWriter escritor(5);
+    for (int f = 0; f < kFilas; ++f)
+        for (int c = 0; c < kColumnas; ++c) escritor.AddShape({Celda(c, f)});
+    // Record 2000 is read from record 5's place (behind the piece in hand),
+    // record 2001 points past the end, record 7 has a NaN box.
+    escritor.SetRecordOffset(2000, static_cast<std::uint32_t>(escritor.RecordPosition(5) / 2));
+    escritor.SetRecordOffset(2001, 0x7FFFFFF0u);
+    ASSERT_TRUE(escritor.Write(dir / "rejilla"));
+    EscribirCaja(dir / "rejilla.shp", escritor.RecordPosition(7),
+                 std::numeric_limits<double>::quiet_NaN(), 0, 1, 1);
+
+    CShape shape((dir / "rejilla").c_str());
+    const CRectangulo vista(95.0, 4000095.0, 205.0, 4000202.0);
+    EXPECT_FALSE(shape.CajaAparte(0, vista));  // nothing read yet
+    shape.LeeCajas();
+    int aparte = 0;
+    for (unsigned int i = 0; i < shape.NumElementos(); ++i) {
+        const unsigned int* registro = shape.BuscaElemento(i);
+        CRectangulo caja;
+        if (!registro || !shape.CajaFiable(registro, caja)) {
+            EXPECT_FALSE(shape.CajaAparte(i, vista)) << "record " << i;
+            continue;
+        }
+        EXPECT_EQ(shape.CajaAparte(i, vista), !Cortan(caja, vista)) << "record " << i;
+        aparte += shape.CajaAparte(i, vista);
+    }
+    EXPECT_GT(aparte, 2800);
+    // Record 2000 has record 5's box, far from this view and within the next.
+    EXPECT_TRUE(shape.CajaAparte(2000, vista));
+    EXPECT_FALSE(shape.CajaAparte(2000, CRectangulo(50.0, 4000000.0, 51.0, 4000001.0)));
+    EXPECT_FALSE(shape.CajaAparte(2001, vista));
+    EXPECT_FALSE(shape.CajaAparte(7, vista));
+}
+
+// Single precision must not move a box edge inward: views touching a box
+// by a hair (at coordinates where floats are coarse) still meet it.
+TEST(CShapeCaja, BoxesReadOnceAreNeverShrunkByRounding) {
+    DirectorioPrueba dir;
+    ShapefileWriter escritor(5);
+    // Nearest floats of these lie inside the box (floats are half a unit apart here).
+    const double x1 = 4123456.4, y1 = 4000000.4, x2 = 4123457.1, y2 = 4000001.1;
+    escritor.AddShape({ShapefileWriter::Rectangle(x1, y1, x2, y2)});
+    escritor.AddShape({ShapefileWriter::Rectangle(-1e300, -1e300, 1e300, 1e300)});
+    ASSERT_TRUE(escritor.Write(dir / "finas"));
+    CShape shape((dir / "finas").c_str());
+    shape.LeeCajas();
+    EXPECT_FALSE(shape.CajaAparte(0, CRectangulo(x2, y1, x2 + 1, y2)));
+    EXPECT_FALSE(shape.CajaAparte(0, CRectangulo(x1 - 1, y1, x1, y2)));
+    EXPECT_FALSE(shape.CajaAparte(0, CRectangulo(x1, y2, x2, y2 + 1)));
+    EXPECT_FALSE(shape.CajaAparte(0, CRectangulo(x1, y1 - 1, x2, y1)));
+    EXPECT_TRUE(shape.CajaAparte(0, CRectangulo(x2 + 1, y1, x2 + 2, y2)));
+    EXPECT_FALSE(shape.CajaAparte(1, CRectangulo(0, 0, 1, 1)));
+    EXPECT_FALSE(shape.CajaAparte(1, CRectangulo(1e299, 1e299, 1e300, 1e300)));
+}
