@@ -14,8 +14,12 @@
 
 namespace {
 
-// zlib's fastest level.
+// Maps are areas of flat colour: zlib's fastest level packs them nearly as
+// well as the default one, in a fraction of the time, and storing each row
+// as its difference from the pixel to the left (runs of zeros) packs them
+// smaller than the default choice of filter row by row, in half the time.
 constexpr int kCompresionPng = 1;
+constexpr int kFiltroPngSub = 0x10;  // libpng's PNG_FILTER_SUB
 
 // The colour around the map in the viewer's map panel.
 const wxColour kColorFondo(15, 61, 0);
@@ -82,9 +86,8 @@ int CRenderLineaComandos::Ejecutar(const wxString& datos, const Opciones& opcion
     {
         wxLogNull sinAvisos;  // the toolkit's own message is replaced by ours
         wxImage imagen = mapa.ConvertToImage();
-        // Maps are areas of flat colour, which the fastest compression level
-        // packs nearly as well as the default one, in a fraction of the time.
         imagen.SetOption(wxIMAGE_OPTION_PNG_COMPRESSION_LEVEL, kCompresionPng);
+        imagen.SetOption(wxIMAGE_OPTION_PNG_FILTER, kFiltroPngSub);
         escrito = imagen.SaveFile(opciones.salida, wxBITMAP_TYPE_PNG);
     }
     if (!escrito) {

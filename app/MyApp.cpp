@@ -86,3 +86,13 @@ int MyApp::OnRun() {
 }
 
 int MyApp::OnExit() { return 0; }
+
+void MyApp::OnAssertFailure(const wxChar* file, int line, const wxChar* func, const wxChar* cond,
+                            const wxChar* msg) {
+    auto texto = [](const wxChar* t) { return t ? wxString(t) : wxString(); };
+    wxString aviso = wxString::FromUTF8("vaq: comprobación interna fallida: ") + texto(cond);
+    if (msg && *msg) aviso += " (" + texto(msg) + ")";
+    aviso += wxString::Format(" en %s:%d", texto(file), line);
+    if (func && *func) aviso += " (" + texto(func) + ")";
+    EscribirError(aviso + "\n");
+}

@@ -11,6 +11,12 @@ public:
     bool OnInit() override;
     int OnRun() override;
     int OnExit() override;
+    // A failed check inside the toolkit is written to the standard error and
+    // the program goes on: a dialog about the toolkit's internals means
+    // nothing to a pupil, and a render from the command line has nobody to
+    // close it.
+    void OnAssertFailure(const wxChar* file, int line, const wxChar* func, const wxChar* cond,
+                         const wxChar* msg) override;
 
     const COpcionesLineaComandos& GetOpciones() const { return m_opciones; }
 

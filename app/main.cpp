@@ -1,5 +1,6 @@
 // The toolkit creates the application object and runs its event loop.
 #include <cstdlib>
+#include <cstring>
 
 #include "MyApp.h"
 
@@ -10,5 +11,9 @@ int main(int argc, char** argv) {
     // display, loading the GL drivers: most of the start-up time of a
     // command-line render. A value the user set is kept.
     setenv("GDK_GL", "disable", 0);
+    // The command-line render opens no window, so the accessibility bridge,
+    // which would try to launch a session bus first, has nothing to serve.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--salida") == 0) setenv("NO_AT_BRIDGE", "1", 0);
     return wxEntry(argc, argv);
 }

@@ -550,6 +550,13 @@ void CCapaShp::PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa&
                              vista.GetCoordenadaInfIzqY() <= maxY &&
                              minY <= vista.GetCoordenadaSupDerY();
         if (!enVista) continue;
+        // A ring fallen on one pixel is drawn as the whole ring would be (a
+        // dot, when outlined with round ends): its point twice. A ring of a
+        // single point in the file is no ring and draws nothing.
+        if (numPixeles == 1) {
+            if (numPuntos < 2) continue;
+            pixelesAnillo[numPixeles++] = pixelesAnillo[0];
+        }
         if (!herramientas || !trazado.Poligono(*herramientas, pixelesAnillo.data(), numPixeles))
             dc->DrawPolygon(numPixeles, pixelesAnillo.data(), 0, 0, wxODDEVEN_RULE);
     }

@@ -64,10 +64,12 @@ protected:
         fs::remove_all(datos, error);
     }
 
+    // A run that has not ended after a minute (waiting on a dialog nobody
+    // can close, say) is stopped and fails.
     Ejecucion Ejecutar(const std::string& opciones) {
         const std::string errores = datos + "/stderr.txt";
-        const std::string orden = std::string("'") + VAQ_EXECUTABLE + "' " + opciones + " 2> '" +
-                                  errores + "' < /dev/null";
+        const std::string orden = std::string("timeout 60 '") + VAQ_EXECUTABLE + "' " + opciones +
+                                  " 2> '" + errores + "' < /dev/null";
         Ejecucion resultado;
         const int estado = std::system(orden.c_str());
         resultado.codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
@@ -134,6 +136,18 @@ TEST_F(RenderTest, ExtensionYEscalaEligenLaVista) {
     ASSERT_EQ(r.codigo, 0) << r.error;
     ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG));
     EXPECT_EQ(Pixel(imagen, 100, 50), *wxBLUE);
+}
+
+// So far out that the strip falls on one pixel (too small a dot for a
+// one-pixel outline to cover a pixel): the run still ends by itself,
+// without a word.
+TEST_F(RenderTest, MuyLejosLaFranjaCabeEnUnPixelYTerminaSinMensajes) {
+    const Ejecucion r = Ejecutar(Basicas() + " --tamano 200x100 --escala 100000000");
+    ASSERT_EQ(r.codigo, 0) << r.error;
+    EXPECT_EQ(r.error, "");
+    wxImage imagen;
+    ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(Pixel(imagen, 20, 50), kFondo);
 }
 
 TEST_F(RenderTest, CapaQueNoCargaSeListaYElRestoSePinta) {

@@ -10,6 +10,9 @@
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
+#include <wx/graphics.h>
+
+#include <cstring>
 #include <limits>
 #include <ostream>
 
@@ -481,4 +484,39 @@ TEST(CCapaShpPintura, SearchHitIsLocatedByItsLastPart) {
     EXPECT_TRUE(
         capa.LocElementoBusqueda(wxRect(0, 0, 500, 500), kVista, wxT("CODIGO"), wxT("R2")).empty());
     EXPECT_TRUE(capa.LocElementoBusqueda(wxRect(0, 0, 500, 500), kVista, wxT(""), wxT("R1")).empty());
+}
+
+// Far out, a ring falls on one pixel: it is drawn as the toolkit draws the
+// whole ring there (an outlined dot), hard-edged or not, and a ring of one
+// point draws nothing. Neither may trip the toolkit's checks.
+TEST(CCapaShpPintura, RingFallenOnOnePixelIsDrawnAsTheWholeRing) {
+    ShapefileWriter escritor(5);
+    escritor.AddShape({ShapefileWriter::Rectangle(300.2, 600.2, 300.8, 600.8)});  // pixel (149, 199)
+    escritor.AddShape({ShapefileWriter::Parte{{700.5, 700.5}}});
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(escritor, "punto");
+    for (const int ancho : {1, 2, 3}) {
+        Simbolo(capa, kRojo, kAzul, ancho, kLapizSolido);
+        for (const wxAntialiasMode suavizado : {wxANTIALIAS_NONE, wxANTIALIAS_DEFAULT}) {
+            LienzoPrueba capaPintada(500, 500), toolkit(500, 500);
+            for (LienzoPrueba* lienzo : {&capaPintada, &toolkit})
+                lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(suavizado);
+            capa.PintarCapa(capaPintada.Dc(), capaPintada.Rect(), kVista);
+            // The ring's five vertices, all on one pixel by the polygon rule.
+            const std::vector<wxPoint> anillo =
+                capa.PixelesParte(capa.GetShape()->Elemento(0), 0, toolkit.Rect(), kVista);
+            ASSERT_EQ(anillo.size(), 5u);
+            toolkit.Dc()->SetPen(wxPen(kAzul, ancho));
+            toolkit.Dc()->SetBrush(wxBrush(kRojo));
+            toolkit.Dc()->DrawPolygon(5, anillo.data(), 0, 0, wxODDEVEN_RULE);
+            const wxImage& imagen = capaPintada.Imagen();
+            if (ancho == 3)  // hard-edged, thinner dots cover no pixel centre
+                EXPECT_GT(LienzoPrueba::Contar(imagen, wxRect(146, 196, 8, 8), kAzul), 0);
+            const wxImage& esperada = toolkit.Imagen();
+            EXPECT_EQ(0, std::memcmp(imagen.GetData(), esperada.GetData(), 3 * 500 * 500))
+                << "width " << ancho << ", smoothing " << suavizado;
+            // Nothing where the one-point ring lies.
+            EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(340, 140, 20, 20)), 0);
+        }
+    }
 }
