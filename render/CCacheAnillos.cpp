@@ -4,10 +4,10 @@
 
 namespace {
 
-constexpr int kLadoBorrador = 64;
+constexpr int kLadoBorrador = 32;
 // Where the ring's box corner goes on the scratch surface: far enough from
 // every edge that no coverage of a small ring can reach one.
-constexpr int kOrigen = 24;
+constexpr int kOrigen = 12;
 constexpr int kLadoCobertura = CCacheAnillos::kLadoMaximo + 2 * CCacheAnillos::kMargen;
 constexpr std::size_t kCapacidad = 4096;  // a power of two
 constexpr int kFormasMaximas = kCapacidad * 3 / 4;

@@ -20,6 +20,7 @@
 #include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
 #include "CDbf.h"
+#include "CProyeccionPoligono.h"
 #include "CShape.h"
 #include "CSimboloTexto.h"
 #include "CTrazadoCairo.h"
@@ -35,9 +36,8 @@ constexpr int kEstiloMarcadorCaracter = 4;
 constexpr int kAnchoEnteroCorto = 4;
 // The reference page width against which print labels grow.
 constexpr int kAnchoReferenciaImpresion = 1024;
-// Cairo keeps coordinates in 24.8 fixed point; far-off vertices are held
-// within it so that they cannot wrap around.
-constexpr int kLimitePixel = 1 << 22;
+// Far-off vertices of lines and points are held as those of polygons.
+constexpr int kLimitePixel = CProyeccionPoligono::kLimitePixel;
 
 // Sizes from a theme file are untrusted: markers, pen widths and fonts are
 // held to what a screen or a page can show, so that no size can overflow a
@@ -72,24 +72,6 @@ public:
 
 private:
     double ancho, supDerX, supDerY, infIzqX;
-};
-
-// The polygon rule: half a pixel to the upper left of the one for lines and
-// points, the value before truncation held in single precision.
-class ProyeccionPoligono {
-public:
-    ProyeccionPoligono(const wxRect& rect, const CPunto& infIzq, const CPunto& supDer)
-        : infIzqX(infIzq.x), supDerY(supDer.y),
-          resolucion((supDer.x - infIzq.x) / rect.GetWidth()) {}
-
-    wxPoint Pixel(const CPunto& p) const {
-        const float px = static_cast<float>((p.x - infIzqX) / resolucion - 0.5);
-        const float py = static_cast<float>((supDerY - p.y) / resolucion - 0.5);
-        return wxPoint(APixel(px), APixel(py));
-    }
-
-private:
-    double infIzqX, supDerY, resolucion;
 };
 
 // Pen styles the toolkit draws from the style alone. Others (stipples, user
@@ -521,7 +503,7 @@ void CCapaShp::PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa&
                              const unsigned int* elemento, CTrazadoCairo& trazado,
                              const CTrazadoCairo::Herramientas* herramientas) {
     if (!dc || !shape || !elemento || rect.GetWidth() <= 0 || supDer.x == infIzq.x) return;
-    const ProyeccionPoligono proyeccion(rect, infIzq, supDer);
+    const CProyeccionPoligono proyeccion(rect, infIzq, supDer);
     const unsigned int partes = shape->NumPartes(elemento);
     // Every ring, holes too, is filled on its own with the same brush.
     for (unsigned int parte = 0; parte < partes; ++parte) {
@@ -533,22 +515,12 @@ void CCapaShp::PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa&
         // test of the part) and its pixels. Consecutive vertices on one pixel
         // add nothing to the drawn ring; leaving them out keeps the picture
         // and spares the toolkit most of the work on rings small on screen.
-        double minX = puntos[0].x, maxX = minX, minY = puntos[0].y, maxY = minY;
-        int numPixeles = 0;
-        for (unsigned int i = 0; i < numPuntos; ++i) {
-            const CPunto& punto = puntos[i];
-            minX = std::min(minX, punto.x);
-            maxX = std::max(maxX, punto.x);
-            minY = std::min(minY, punto.y);
-            maxY = std::max(maxY, punto.y);
-            const wxPoint pixel = proyeccion.Pixel(punto);
-            if (numPixeles == 0 || pixel != pixelesAnillo[numPixeles - 1])
-                pixelesAnillo[numPixeles++] = pixel;
-        }
-        const bool enVista = vista.GetCoordenadaInfIzqX() <= maxX &&
-                             minX <= vista.GetCoordenadaSupDerX() &&
-                             vista.GetCoordenadaInfIzqY() <= maxY &&
-                             minY <= vista.GetCoordenadaSupDerY();
+        CRectangulo caja;
+        int numPixeles = proyeccion.Anillo(puntos, numPuntos, pixelesAnillo.data(), caja);
+        const bool enVista = vista.GetCoordenadaInfIzqX() <= caja.x2 &&
+                             caja.x1 <= vista.GetCoordenadaSupDerX() &&
+                             vista.GetCoordenadaInfIzqY() <= caja.y2 &&
+                             caja.y1 <= vista.GetCoordenadaSupDerY();
         if (!enVista) continue;
         // A ring fallen on one pixel is drawn as the whole ring would be (a
         // dot, when outlined with round ends): its point twice. A ring of a
@@ -707,7 +679,7 @@ std::vector<wxPoint> CCapaShp::PixelesParte(const unsigned int* elemento, unsign
     if (!puntos) return pixeles;
     pixeles.reserve(numPuntos);
     if (shape->Tipo() == kPoligonos) {
-        const ProyeccionPoligono proyeccion(
+        const CProyeccionPoligono proyeccion(
             rect, CPunto(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()),
             CPunto(vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()));
         for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));

@@ -1,0 +1,96 @@
+#include "CProyeccionPoligono.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+int APixel(float valor) {
+    if (std::isnan(valor)) return 0;
+    constexpr float limite = static_cast<float>(CProyeccionPoligono::kLimitePixel);
+    return static_cast<int>(std::clamp(valor, -limite, limite));
+}
+
+}  // namespace
+
+CProyeccionPoligono::CProyeccionPoligono(const wxRect& rect, const CPunto& infIzq,
+                                         const CPunto& supDer)
+    : infIzqX(infIzq.x), supDerY(supDer.y),
+      resolucion((supDer.x - infIzq.x) / rect.GetWidth()) {}
+
+wxPoint CProyeccionPoligono::Pixel(const CPunto& p) const {
+    const float px = static_cast<float>((p.x - infIzqX) / resolucion - 0.5);
+    const float py = static_cast<float>((supDerY - p.y) / resolucion - 0.5);
+    return wxPoint(APixel(px), APixel(py));
+}
+
+#if defined(__SSE2__)
+
+static_assert(sizeof(wxPoint) == 2 * sizeof(std::int32_t), "a pixel is two ints");
+static_assert(sizeof(CPunto) == 2 * sizeof(double), "a point is two doubles");
+
+// Both coordinates in one register: x - x0 and, with its sign flipped
+// (exact), y - y0 as y0 - y; the division, the half pixel and the rounding
+// to single precision are those of Pixel, lane by lane.
+int CProyeccionPoligono::Anillo(const CPunto* puntos, unsigned int n, wxPoint* pixeles,
+                                CRectangulo& caja) const {
+    const __m128d origen = _mm_set_pd(supDerY, infIzqX);
+    const __m128d signoY = _mm_set_pd(-0.0, 0.0);
+    const __m128d divisor = _mm_set1_pd(resolucion);
+    const __m128d medio = _mm_set1_pd(0.5);
+    const __m128 limite = _mm_set1_ps(static_cast<float>(kLimitePixel));
+    const __m128 menosLimite = _mm_set1_ps(-static_cast<float>(kLimitePixel));
+    __m128d minimo = _mm_loadu_pd(&puntos[0].x), maximo = minimo;
+    std::int64_t anterior = 0;
+    int numPixeles = 0;
+    for (unsigned int i = 0; i < n; ++i) {
+        const __m128d p = _mm_loadu_pd(&puntos[i].x);
+        // minpd(a, b) is a < b ? a : b, as std::min(b, a).
+        minimo = _mm_min_pd(p, minimo);
+        maximo = _mm_max_pd(p, maximo);
+        __m128d d = _mm_xor_pd(_mm_sub_pd(p, origen), signoY);
+        d = _mm_sub_pd(_mm_div_pd(d, divisor), medio);
+        const __m128 f = _mm_cvtpd_ps(d);
+        const __m128 ordenado = _mm_cmpord_ps(f, f);  // false for NaN
+        const __m128 acotado = _mm_max_ps(_mm_min_ps(f, limite), menosLimite);
+        const __m128i pixel =
+            _mm_and_si128(_mm_cvttps_epi32(acotado), _mm_castps_si128(ordenado));
+        const std::int64_t valor = _mm_cvtsi128_si64(pixel);
+        if (numPixeles == 0 || valor != anterior) {
+            std::memcpy(&pixeles[numPixeles++], &valor, sizeof valor);
+            anterior = valor;
+        }
+    }
+    double minimos[2], maximos[2];
+    _mm_storeu_pd(minimos, minimo);
+    _mm_storeu_pd(maximos, maximo);
+    caja = CRectangulo(minimos[0], minimos[1], maximos[0], maximos[1]);
+    return numPixeles;
+}
+
+#else
+
+int CProyeccionPoligono::Anillo(const CPunto* puntos, unsigned int n, wxPoint* pixeles,
+                                CRectangulo& caja) const {
+    double minX = puntos[0].x, maxX = minX, minY = puntos[0].y, maxY = minY;
+    int numPixeles = 0;
+    for (unsigned int i = 0; i < n; ++i) {
+        const CPunto& punto = puntos[i];
+        minX = std::min(minX, punto.x);
+        maxX = std::max(maxX, punto.x);
+        minY = std::min(minY, punto.y);
+        maxY = std::max(maxY, punto.y);
+        const wxPoint pixel = Pixel(punto);
+        if (numPixeles == 0 || pixel != pixeles[numPixeles - 1]) pixeles[numPixeles++] = pixel;
+    }
+    caja = CRectangulo(minX, minY, maxX, maxY);
+    return numPixeles;
+}
+
+#endif
