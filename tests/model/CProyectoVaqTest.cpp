@@ -16,6 +16,7 @@
 #include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
 #include "CGestorVistaMapa.h"
+#include "LienzoPrueba.h"
 #include "CLectorProyectoVaq.h"
 #include "CProyectoVaq.h"
 #include "CRepresentacionTexto.h"
@@ -474,7 +475,26 @@ TEST(ProyectoVaqRutas, RutaDeProyectoHastaLaUltimaBarraInvertida) {
               "C:\\datos\\MapasVel\\");
 }
 
-TEST_F(ProyectoVaqTest, CargarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones) {
+namespace {
+
+// Paints the loaded theme at its whole extent and close up on a corner, so
+// that layers build what painting keeps (ring coverage, record boxes).
+void PintarEnteroYDeCerca(CGestorVistaMapa& gestor) {
+    LienzoPrueba lienzo(200, 150);
+    gestor.SetDimensionAreaVisualizacion(lienzo.Rect());
+    gestor.ReCalcularExtGlobal();
+    gestor.ZoomExtensionTotal();
+    gestor.Pintar(lienzo.Dc(), lienzo.Rect(), false);
+    CExtensionMapa cerca;
+    cerca.SetCoordenadasInfIzq(0, 0);
+    cerca.SetCoordenadasSupDer(30, 20);
+    gestor.Zoom(cerca);
+    gestor.Pintar(lienzo.Dc(), lienzo.Rect(), false);
+}
+
+}  // namespace
+
+TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones) {
     ThemeWriter tema;
     tema.Capas().Add(CapaVisible("A", "a.shp"));
     XmlElemento& campo = tema.Capas().Add(CapaVisible("B", "b.shp"))
@@ -484,13 +504,15 @@ TEST_F(ProyectoVaqTest, CargarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones)
     tema.Capas().Add(CapaVisible("C", "c.shp")).Add(ThemeWriter::Clasificacion("TEXTO"))
         .Add(ThemeWriter::Campo("TIPO", "TIPO"))
         .Add(XmlElemento("VALORES")).Add(XmlElemento("VALOR").Set("valor", 1));
-    ASSERT_TRUE(Abrir(tema));  // the first load warms the libraries up
+    ASSERT_TRUE(Abrir(tema));  // the first load and paint warm the libraries up
+    PintarEnteroYDeCerca(Gestor());
     proyecto.LimpiarGestorVistaMapa();
     const int descriptores = ContarEntradas("/proc/self/fd");
     const int proyecciones = ContarLineas("/proc/self/maps");
     for (int i = 0; i < 100; ++i) {
         ASSERT_TRUE(proyecto.AbrirProyecto(nullptr, "MapasVel/Prueba.vel"));
         ASSERT_EQ(Gestor().GetNumCapas(), 3);
+        PintarEnteroYDeCerca(Gestor());
         proyecto.LimpiarGestorVistaMapa();
     }
     EXPECT_EQ(ContarEntradas("/proc/self/fd"), descriptores);
