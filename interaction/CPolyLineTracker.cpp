@@ -9,15 +9,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-wxBEGIN_EVENT_TABLE(CPolyLineTracker, wxWindow)
-    EVT_ERASE_BACKGROUND(CPolyLineTracker::OnEraseBackground)
+wxBEGIN_EVENT_TABLE(CPolyLineTracker, CVentanaTracker)
     EVT_PAINT(CPolyLineTracker::OnPaint)
     EVT_MOTION(CPolyLineTracker::OnMouseMotion)
     EVT_LEFT_DOWN(CPolyLineTracker::OnMouseLeftDown)
     EVT_LEFT_DCLICK(CPolyLineTracker::OnMouseLeftDoubleClick)
     EVT_LEFT_UP(CPolyLineTracker::OnMouseLeftUp)
     EVT_RIGHT_DOWN(CPolyLineTracker::OnMouseRightDown)
-    EVT_RIGHT_UP(CPolyLineTracker::ForwardMouseEventToParent)
     EVT_MOUSE_CAPTURE_LOST(CPolyLineTracker::OnMouseCaptureLost)
     EVT_CHAR(CPolyLineTracker::OnKey)
 wxEND_EVENT_TABLE()
@@ -29,20 +27,7 @@ const wxColour kColorLinea(0, 0, 255);
 
 CPolyLineTracker::CPolyLineTracker(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                    const wxSize& size, long style)
-    : wxWindow(parent, id, pos, size, style, wxPanelNameStr),
-      m_cursor(std::make_unique<wxCursor>(wxCURSOR_SIZING)) {
-    m_superposicion.AjustarVisibilidad();
-}
-
-CPolyLineTracker::~CPolyLineTracker() {
-    if (HasCapture()) ReleaseMouse();
-}
-
-void CPolyLineTracker::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
-    if (m_superposicion.DesviarTamano(x, y, width, height, sizeFlags)) return;
-    wxWindow::DoSetSize(x, y, width, height, sizeFlags);
-    m_superposicion.AjustarVisibilidad();
-}
+    : CVentanaTracker(parent, id, pos, size, style, wxRect(0, 0, 0, 0)) {}
 
 void CPolyLineTracker::Inicializar() {
     m_primerPunto = true;
@@ -50,8 +35,6 @@ void CPolyLineTracker::Inicializar() {
     m_xLastPoint = m_yLastPoint = 0;
     m_puntos.clear();
 }
-
-void CPolyLineTracker::OnEraseBackground(wxEraseEvent&) {}
 
 void CPolyLineTracker::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -110,22 +93,6 @@ void CPolyLineTracker::Update() {
     wxCommandEvent evento(EVT_TRACKER_CHANGED, GetId());
     evento.SetEventObject(this);
     padre->GetEventHandler()->ProcessEvent(evento);
-}
-
-void CPolyLineTracker::SetMaxRect(const wxRect& rect) {
-    m_maxRect = rect;
-    Update();
-}
-
-void CPolyLineTracker::SetRatio(double ratio) {
-    m_ratio = TrackerComun::NormalizarRazon(ratio);
-}
-
-void CPolyLineTracker::ForwardMouseEventToParent(wxMouseEvent& event) {
-    wxWindow* padre = GetParent();
-    if (!padre) return;
-    event.SetPosition(m_superposicion.ACoordenadasPadre(event.GetPosition()));
-    padre->GetEventHandler()->AddPendingEvent(event);
 }
 
 void CPolyLineTracker::OnMouseLeftDown(wxMouseEvent& event) {

@@ -15,20 +15,17 @@
 //     wxEVT_MAP_FIN_LINEA (13007) with x, y = the position of that event. Then
 //     the tracker hides and the parent repaints what it wants to keep drawn.
 // Motions are not forwarded to the parent while a line is drawn.
-#include "CSuperposicionTracker.h"
+#include "CVentanaTracker.h"
 
 #include <wx/cursor.h>
 #include <wx/window.h>
 #include <memory>
 #include <vector>
 
-class CPolyLineTracker : public wxWindow {
+class CPolyLineTracker : public CVentanaTracker {
 public:
-    enum Estado { DIBUJADO = 1, CAPTURADO = 2 };
-
     CPolyLineTracker(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                      const wxSize& size = wxDefaultSize, long style = 0);
-    ~CPolyLineTracker() override;
 
     virtual void DrawRect(wxDC& dc, int x, int y, int w, int h);
     virtual void DrawRect(wxDC& dc, const wxRect& rect);
@@ -42,14 +39,6 @@ public:
     void Update() override;
 
     int HitTest(int x, int y) const;
-    void ForwardMouseEventToParent(wxMouseEvent& event);
-
-    void SetMaxRect(const wxRect& rect);
-    void SetRatio(double ratio);
-    void SetOrientation(int orientation) { m_orientation = orientation; }
-    double GetRatio() const { return m_ratio; }
-    int GetEstado() const { return m_state; }
-    bool EnGesto() const { return m_superposicion.EstaActiva(); }
 
     // Starts a new line: the next click is its first point.
     void Inicializar();
@@ -59,11 +48,7 @@ public:
     void GenerarEventoNuevoPunto(const wxPoint& punto);
     void GenerarEventoFinLinea(const wxPoint& punto);
 
-protected:
-    void DoSetSize(int x, int y, int width, int height, int sizeFlags) override;
-
 private:
-    void OnEraseBackground(wxEraseEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnMouseMotion(wxMouseEvent& event);
     void OnMouseLeftDown(wxMouseEvent& event);
@@ -77,22 +62,11 @@ private:
     void RefrescarSegmento(const wxPoint& a, const wxPoint& b);
     void EnviarEventoMapa(wxEventType tipo, const wxPoint& punto);
 
-    int m_handleWidth = 5;
-    int m_state = 0;
-    int m_xClick = 0, m_yClick = 0;
-    int m_xLast = 0, m_yLast = 0;
-    wxRect m_prevRect;
-    wxRect m_currentRect;
-    std::unique_ptr<wxCursor> m_cursor;
-    wxRect m_maxRect{0, 0, 0, 0};
-    double m_ratio = 0.0;
-    int m_orientation = 0;
     int m_xPrev = 0, m_yPrev = 0;
     int m_xLastPoint = 0, m_yLastPoint = 0;
     bool m_primerPunto = true;
     // Points clicked in the current line. All points are in parent pixels.
     std::vector<wxPoint> m_puntos;
-    CSuperposicionTracker m_superposicion{this};
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -7,36 +7,21 @@
 #include <wx/pen.h>
 #include <wx/brush.h>
 
-wxBEGIN_EVENT_TABLE(wxBitmapTracker, wxWindow)
-    EVT_ERASE_BACKGROUND(wxBitmapTracker::OnEraseBackground)
+wxBEGIN_EVENT_TABLE(wxBitmapTracker, CVentanaTracker)
     EVT_PAINT(wxBitmapTracker::OnPaint)
     EVT_MOTION(wxBitmapTracker::OnMouseMotion)
     EVT_LEFT_DOWN(wxBitmapTracker::OnMouseLeftDown)
     EVT_LEFT_UP(wxBitmapTracker::OnMouseLeftUp)
     EVT_RIGHT_DOWN(wxBitmapTracker::OnMouseRightDown)
-    EVT_RIGHT_UP(wxBitmapTracker::ForwardMouseEventToParent)
     EVT_MOUSE_CAPTURE_LOST(wxBitmapTracker::OnMouseCaptureLost)
     EVT_CHAR(wxBitmapTracker::OnKey)
 wxEND_EVENT_TABLE()
 
 wxBitmapTracker::wxBitmapTracker(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                  const wxSize&, long style)
-    : wxWindow(parent, id, wxDefaultPosition, wxDefaultSize, style, wxPanelNameStr),
+    : CVentanaTracker(parent, id, wxDefaultPosition, wxDefaultSize, style, wxRect(0, 0, -1, -1)),
       m_xStart(pos.x),
-      m_yStart(pos.y),
-      m_cursor(std::make_unique<wxCursor>(wxCURSOR_SIZING)) {
-    m_superposicion.AjustarVisibilidad();
-}
-
-wxBitmapTracker::~wxBitmapTracker() {
-    if (HasCapture()) ReleaseMouse();
-}
-
-void wxBitmapTracker::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
-    if (m_superposicion.DesviarTamano(x, y, width, height, sizeFlags)) return;
-    wxWindow::DoSetSize(x, y, width, height, sizeFlags);
-    m_superposicion.AjustarVisibilidad();
-}
+      m_yStart(pos.y) {}
 
 void wxBitmapTracker::SetBitmap(const wxBitmap* bitmap) {
     if (!bitmap) return;
@@ -47,8 +32,6 @@ void wxBitmapTracker::SetBitmap(const wxBitmap* bitmap) {
     else
         m_bitmap = std::make_unique<wxBitmap>();
 }
-
-void wxBitmapTracker::OnEraseBackground(wxEraseEvent&) {}
 
 void wxBitmapTracker::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -87,18 +70,6 @@ void wxBitmapTracker::DrawTracker(wxDC& dc, int x, int y, int, int) {
 
 void wxBitmapTracker::DrawTracker(wxDC& dc, const wxRect& rect) {
     DrawTracker(dc, rect.x, rect.y, rect.width, rect.height);
-}
-
-void wxBitmapTracker::ForwardMouseEventToParent(wxMouseEvent& event) {
-    wxWindow* padre = GetParent();
-    if (!padre) return;
-    event.SetPosition(m_superposicion.ACoordenadasPadre(event.GetPosition()));
-    padre->GetEventHandler()->AddPendingEvent(event);
-}
-
-void wxBitmapTracker::ForwardCopy(const wxMouseEvent& event) {
-    wxMouseEvent copia(event);
-    ForwardMouseEventToParent(copia);
 }
 
 void wxBitmapTracker::OnMouseLeftDown(wxMouseEvent& event) {
@@ -215,19 +186,3 @@ void wxBitmapTracker::AdjustTrackerRect(wxRect& r, int handle) {
     TrackerComun::AjustarRect(r, handle, m_maxRect, m_ratio);
 }
 
-void wxBitmapTracker::SetMaxRect(const wxRect& rect) {
-    m_maxRect = rect;
-    Update();
-}
-
-void wxBitmapTracker::SetRatio(double ratio) {
-    m_ratio = TrackerComun::NormalizarRazon(ratio);
-}
-
-void wxBitmapTracker::EnviarNotificacion(wxEventType tipo) {
-    wxWindow* padre = GetParent();
-    if (!padre) return;
-    wxCommandEvent evento(tipo, GetId());
-    evento.SetEventObject(this);
-    padre->GetEventHandler()->ProcessEvent(evento);
-}

@@ -16,22 +16,19 @@
 //     apply the pan there and destroy the tracker (tracker->Destroy());
 //   - a right press or Escape reaches the parent as a right press, twice (the
 //     second finds the pan already dropped): destroy the tracker, do not pan.
-#include "CSuperposicionTracker.h"
+#include "CVentanaTracker.h"
 
 #include <wx/bitmap.h>
 #include <wx/cursor.h>
 #include <wx/window.h>
 #include <memory>
 
-class wxBitmapTracker : public wxWindow {
+class wxBitmapTracker : public CVentanaTracker {
 public:
-    enum Estado { DIBUJADO = 1, CAPTURADO = 2 };
-
     // The window starts at the default position and size; pos is kept as the
     // start position of the drag (the press position in parent pixels).
     wxBitmapTracker(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                     const wxSize& size = wxDefaultSize, long style = 0);
-    ~wxBitmapTracker() override;
 
     virtual void DrawRect(wxDC& dc, int x, int y, int w, int h);
     virtual void DrawRect(wxDC& dc, const wxRect& rect);
@@ -42,25 +39,14 @@ public:
     // Applies the limits, refreshes the parent (erasing), sends EVT_BMPTRACKER_CHANGED.
     void Update() override;
 
-    void ForwardMouseEventToParent(wxMouseEvent& event);
     // Keeps a copy of the whole bitmap (nothing for a null one).
     void SetBitmap(const wxBitmap* bitmap);
     const wxBitmap* GetBitmap() const { return m_bitmap.get(); }
 
-    void SetMaxRect(const wxRect& rect);
-    void SetRatio(double ratio);
-    void SetOrientation(int orientation) { m_orientation = orientation; }
-    double GetRatio() const { return m_ratio; }
-    int GetEstado() const { return m_state; }
-    bool EnGesto() const { return m_superposicion.EstaActiva(); }
     // Where the image is shown now, relative to where it was.
     wxPoint GetDesplazamiento() const { return m_prevRect.GetPosition(); }
 
-protected:
-    void DoSetSize(int x, int y, int width, int height, int sizeFlags) override;
-
 private:
-    void OnEraseBackground(wxEraseEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnMouseMotion(wxMouseEvent& event);
     void OnMouseLeftDown(wxMouseEvent& event);
@@ -72,22 +58,9 @@ private:
     void Arrastrar(const wxPoint& posicionPadre);
     void Soltar(wxMouseEvent& event);
     void Cancelar();
-    void ForwardCopy(const wxMouseEvent& event);
-    void EnviarNotificacion(wxEventType tipo);
 
-    int m_handleWidth = 5;
-    int m_state = 0;
     int m_xStart = 0, m_yStart = 0;
     std::unique_ptr<wxBitmap> m_bitmap;
-    int m_xClick = 0, m_yClick = 0;
-    int m_xLast = 0, m_yLast = 0;
-    wxRect m_prevRect;
-    wxRect m_currentRect;
-    std::unique_ptr<wxCursor> m_cursor;
-    wxRect m_maxRect{0, 0, -1, -1};
-    double m_ratio = 0.0;
-    int m_orientation = 0;
-    CSuperposicionTracker m_superposicion{this};
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -7,14 +7,12 @@
 #include <wx/pen.h>
 #include <wx/brush.h>
 
-wxBEGIN_EVENT_TABLE(wxRectTracker, wxWindow)
-    EVT_ERASE_BACKGROUND(wxRectTracker::OnEraseBackground)
+wxBEGIN_EVENT_TABLE(wxRectTracker, CVentanaTracker)
     EVT_PAINT(wxRectTracker::OnPaint)
     EVT_MOTION(wxRectTracker::OnMouseMotion)
     EVT_LEFT_DOWN(wxRectTracker::OnMouseLeftDown)
     EVT_LEFT_UP(wxRectTracker::OnMouseLeftUp)
     EVT_RIGHT_DOWN(wxRectTracker::OnMouseRightDown)
-    EVT_RIGHT_UP(wxRectTracker::ForwardMouseEventToParent)
     EVT_MOUSE_CAPTURE_LOST(wxRectTracker::OnMouseCaptureLost)
     EVT_CHAR(wxRectTracker::OnKey)
 wxEND_EVENT_TABLE()
@@ -45,22 +43,7 @@ void Normalizar(wxRect& r) {
 
 wxRectTracker::wxRectTracker(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                              const wxSize& size, long style)
-    : wxWindow(parent, id, pos, size, style, wxPanelNameStr),
-      m_cursor(std::make_unique<wxCursor>(wxCURSOR_SIZING)) {
-    m_superposicion.AjustarVisibilidad();
-}
-
-wxRectTracker::~wxRectTracker() {
-    if (HasCapture()) ReleaseMouse();
-}
-
-void wxRectTracker::DoSetSize(int x, int y, int width, int height, int sizeFlags) {
-    if (m_superposicion.DesviarTamano(x, y, width, height, sizeFlags)) return;
-    wxWindow::DoSetSize(x, y, width, height, sizeFlags);
-    m_superposicion.AjustarVisibilidad();
-}
-
-void wxRectTracker::OnEraseBackground(wxEraseEvent&) {}
+    : CVentanaTracker(parent, id, pos, size, style, wxRect(0, 0, -1, -1)) {}
 
 void wxRectTracker::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -90,18 +73,6 @@ void wxRectTracker::DrawTracker(wxDC& dc, const wxRect& rect) {
 
 int wxRectTracker::HitTest(int x, int y) const {
     return TrackerComun::Zona(x, y, m_superposicion.GetGeometria().GetSize(), m_handleWidth);
-}
-
-void wxRectTracker::ForwardMouseEventToParent(wxMouseEvent& event) {
-    wxWindow* padre = GetParent();
-    if (!padre) return;
-    event.SetPosition(m_superposicion.ACoordenadasPadre(event.GetPosition()));
-    padre->GetEventHandler()->AddPendingEvent(event);
-}
-
-void wxRectTracker::ForwardCopy(const wxMouseEvent& event) {
-    wxMouseEvent copia(event);
-    ForwardMouseEventToParent(copia);
 }
 
 void wxRectTracker::OnMouseLeftDown(wxMouseEvent& event) {
@@ -252,15 +223,6 @@ void wxRectTracker::AdjustTrackerRect(wxRect& r, int handle) {
     TrackerComun::AjustarRect(r, handle, m_maxRect, m_ratio);
 }
 
-void wxRectTracker::SetMaxRect(const wxRect& rect) {
-    m_maxRect = rect;
-    Update();
-}
-
-void wxRectTracker::SetRatio(double ratio) {
-    m_ratio = TrackerComun::NormalizarRazon(ratio);
-}
-
 void wxRectTracker::SetCursorPorZona(int zona) {
     switch (zona) {
         case TOP:
@@ -275,10 +237,3 @@ void wxRectTracker::SetCursorPorZona(int zona) {
     }
 }
 
-void wxRectTracker::EnviarNotificacion(wxEventType tipo) {
-    wxWindow* padre = GetParent();
-    if (!padre) return;
-    wxCommandEvent evento(tipo, GetId());
-    evento.SetEventObject(this);
-    padre->GetEventHandler()->ProcessEvent(evento);
-}

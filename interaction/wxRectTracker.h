@@ -21,20 +21,18 @@
 //   - afterwards the parent sets its size back to (0, 0), which hides it.
 // The drag starts from the tracker's top-left corner, so a drag up or left is
 // normalised to a rectangle of positive size.
-#include "CSuperposicionTracker.h"
+#include "CVentanaTracker.h"
 
 #include <wx/cursor.h>
 #include <wx/window.h>
 #include <memory>
 
-class wxRectTracker : public wxWindow {
+class wxRectTracker : public CVentanaTracker {
 public:
     enum Zona { TOP = 1, RIGHT = 2, BOTTOM = 4, LEFT = 8 };
-    enum Estado { DIBUJADO = 1, CAPTURADO = 2 };
 
     wxRectTracker(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                   const wxSize& size = wxDefaultSize, long style = 0);
-    ~wxRectTracker() override;
 
     // Look of the tracker window: black and dotted white outline with handles.
     virtual void DrawRect(wxDC& dc, int x, int y, int w, int h);
@@ -52,23 +50,8 @@ public:
     // Zone under (x, y), tracker client pixels: -1 outside, 0 inside, else an
     // OR of TOP, RIGHT, BOTTOM, LEFT (a handle).
     int HitTest(int x, int y) const;
-    void ForwardMouseEventToParent(wxMouseEvent& event);
-
-    void SetMaxRect(const wxRect& rect);
-    void SetRatio(double ratio);
-    void SetOrientation(int orientation) { m_orientation = orientation; }
-    wxRect GetMaxRect() const { return m_maxRect; }
-    double GetRatio() const { return m_ratio; }
-    int GetOrientation() const { return m_orientation; }
-    int GetEstado() const { return m_state; }
-    // True from the press that starts a drag to the event that ends it.
-    bool EnGesto() const { return m_superposicion.EstaActiva(); }
-
-protected:
-    void DoSetSize(int x, int y, int width, int height, int sizeFlags) override;
 
 private:
-    void OnEraseBackground(wxEraseEvent& event);
     void OnPaint(wxPaintEvent& event);
     void OnMouseMotion(wxMouseEvent& event);
     void OnMouseLeftDown(wxMouseEvent& event);
@@ -82,20 +65,6 @@ private:
     void Cancelar();
     void MoverConTeclado(int tecla, bool ctrl, bool shift);
     void SetCursorPorZona(int zona);
-    void EnviarNotificacion(wxEventType tipo);
-    void ForwardCopy(const wxMouseEvent& event);
-
-    int m_handleWidth = 5;
-    int m_state = 0;
-    int m_xClick = 0, m_yClick = 0;
-    int m_xLast = 0, m_yLast = 0;
-    wxRect m_prevRect;
-    wxRect m_currentRect;
-    std::unique_ptr<wxCursor> m_cursor;
-    wxRect m_maxRect{0, 0, -1, -1};
-    double m_ratio = 0.0;
-    int m_orientation = 0;
-    CSuperposicionTracker m_superposicion{this};
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -133,6 +133,11 @@ private:
     template <class Dibujar>
     void ParaCadaPuntoEnVista(const wxRect& rect, const CExtensionMapa& vista,
                               const unsigned int* elemento, Dibujar dibujar) const;
+    // Calls dibujar(const CPunto*, unsigned int) with every part of two
+    // points or more that lies in the view (lines and their labels).
+    template <class Dibujar>
+    void ParaCadaLineaEnVista(const CExtensionMapa& vista, const unsigned int* elemento,
+                              Dibujar dibujar) const;
     // One feature with a symbol: polygons with `herramientas` straight into
     // cairo when given and possible, everything else with the tools selected
     // in the device context.

@@ -423,6 +423,18 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
 }
 
 template <class Dibujar>
+void CCapaShp::ParaCadaLineaEnVista(const CExtensionMapa& vista, const unsigned int* elemento,
+                                    Dibujar dibujar) const {
+    const unsigned int partes = shape->NumPartes(elemento);
+    for (unsigned int parte = 0; parte < partes; ++parte) {
+        unsigned int numPuntos = 0;
+        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
+        if (numPuntos >= 2 && IsInExtent(puntos, static_cast<int>(numPuntos), vista))
+            dibujar(puntos, numPuntos);
+    }
+}
+
+template <class Dibujar>
 void CCapaShp::ParaCadaPuntoEnVista(const wxRect& rect, const CExtensionMapa& vista,
                                     const unsigned int* elemento, Dibujar dibujar) const {
     const Proyeccion proyeccion(rect, vista);
@@ -473,18 +485,14 @@ void CCapaShp::PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMap
                                const unsigned int* elemento) {
     if (!dc || !shape || !elemento) return;
     const Proyeccion proyeccion(rect, supDer, infIzq);
-    const unsigned int partes = shape->NumPartes(elemento);
-    for (unsigned int parte = 0; parte < partes; ++parte) {
-        unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
-        if (numPuntos < 2 || !IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+    ParaCadaLineaEnVista(vista, elemento, [&](const CPunto* puntos, unsigned int numPuntos) {
         wxPoint anterior = proyeccion.Pixel(puntos[0]);
         for (unsigned int i = 1; i < numPuntos; ++i) {
             const wxPoint actual = proyeccion.Pixel(puntos[i]);
             dc->DrawLine(anterior, actual);
             anterior = actual;
         }
-    }
+    });
 }
 
 void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
@@ -591,17 +599,13 @@ void CCapaShp::PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensi
     if (size < 1) return;
     SeleccionarFuenteTexto(dc, std::min(size, kTamanoMaximo), *estilo);
     const Proyeccion proyeccion(rect, supDer, infIzq);
-    const unsigned int partes = shape->NumPartes(elemento);
-    for (unsigned int parte = 0; parte < partes; ++parte) {
-        unsigned int numPuntos = 0;
-        const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
-        if (numPuntos < 2 || !IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
+    ParaCadaLineaEnVista(vista, elemento, [&](const CPunto* puntos, unsigned int numPuntos) {
         // One copy at every vertex but the last.
         for (unsigned int i = 0; i + 1 < numPuntos; ++i) {
             const wxPoint p = proyeccion.Pixel(puntos[i]);
             dc->DrawRotatedText(toponimo.texto, p.x, p.y, toponimo.angulo);
         }
-    }
+    });
 }
 
 void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,

@@ -32,8 +32,18 @@ wxPoint CProyeccionPoligono::Pixel(const CPunto& p) const {
 
 #if defined(__SSE2__)
 
-static_assert(sizeof(wxPoint) == 2 * sizeof(std::int32_t), "a pixel is two ints");
 static_assert(sizeof(CPunto) == 2 * sizeof(double), "a point is two doubles");
+
+namespace {
+
+// Points lie in the mapping with 4-byte alignment: an unaligned load.
+__m128d Cargar(const CPunto* punto) {
+    __m128d v;
+    std::memcpy(&v, punto, sizeof v);
+    return v;
+}
+
+}  // namespace
 
 // Both coordinates in one register: x - x0 and, with its sign flipped
 // (exact), y - y0 as y0 - y; the division, the half pixel and the rounding
@@ -46,11 +56,11 @@ int CProyeccionPoligono::Anillo(const CPunto* puntos, unsigned int n, wxPoint* p
     const __m128d medio = _mm_set1_pd(0.5);
     const __m128 limite = _mm_set1_ps(static_cast<float>(kLimitePixel));
     const __m128 menosLimite = _mm_set1_ps(-static_cast<float>(kLimitePixel));
-    __m128d minimo = _mm_loadu_pd(&puntos[0].x), maximo = minimo;
+    __m128d minimo = Cargar(puntos), maximo = minimo;
     std::int64_t anterior = 0;
     int numPixeles = 0;
     for (unsigned int i = 0; i < n; ++i) {
-        const __m128d p = _mm_loadu_pd(&puntos[i].x);
+        const __m128d p = Cargar(puntos + i);
         // minpd(a, b) is a < b ? a : b, as std::min(b, a).
         minimo = _mm_min_pd(p, minimo);
         maximo = _mm_max_pd(p, maximo);
@@ -63,7 +73,9 @@ int CProyeccionPoligono::Anillo(const CPunto* puntos, unsigned int n, wxPoint* p
             _mm_and_si128(_mm_cvttps_epi32(acotado), _mm_castps_si128(ordenado));
         const std::int64_t valor = _mm_cvtsi128_si64(pixel);
         if (numPixeles == 0 || valor != anterior) {
-            std::memcpy(&pixeles[numPixeles++], &valor, sizeof valor);
+            // Lane 0 (x) in the low half.
+            pixeles[numPixeles++] = wxPoint(static_cast<std::int32_t>(valor),
+                                            static_cast<std::int32_t>(valor >> 32));
             anterior = valor;
         }
     }

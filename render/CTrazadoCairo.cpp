@@ -95,7 +95,6 @@ CTrazadoCairo::CTrazadoCairo(wxDC* dc, CCacheAnillos* cache) : dc(dc), cache(cac
     if (!RecorteRectangular(cr, recorte)) return;
     recorte.Intersect(wxRect(0, 0, cairo_image_surface_get_width(destino),
                              cairo_image_surface_get_height(destino)));
-    cairo_surface_flush(destino);
     datos = cairo_image_surface_get_data(destino);
     paso = cairo_image_surface_get_stride(destino);
 }

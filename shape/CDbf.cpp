@@ -251,15 +251,19 @@ char* CDbf::ReadStringAttribute(int registro, int campo, char* buffer, int taman
     return buffer;
 }
 
-bool CDbf::ReadDoubleAttribute(int registro, int campo, double& valor) {
+bool CDbf::LeeNumero(int registro, int campo, int& entero, double& real) {
     const char* texto = BytesCampo(registro, campo);
     if (texto == nullptr) return false;
     const Campo& c = campos[static_cast<std::size_t>(campo)];
     if (!c.numerico) return false;
     registroActual = registro;
     bool esEntero;
+    return ValorNumerico(texto, c, esEntero, entero, real);
+}
+
+bool CDbf::ReadDoubleAttribute(int registro, int campo, double& valor) {
     int entero;
-    return ValorNumerico(texto, c, esEntero, entero, valor);
+    return LeeNumero(registro, campo, entero, valor);
 }
 
 double CDbf::ReadDoubleAttribute(int registro, int campo) {
@@ -268,14 +272,8 @@ double CDbf::ReadDoubleAttribute(int registro, int campo) {
 }
 
 bool CDbf::ReadIntegerAttribute(int registro, int campo, int& valor) {
-    const char* texto = BytesCampo(registro, campo);
-    if (texto == nullptr) return false;
-    const Campo& c = campos[static_cast<std::size_t>(campo)];
-    if (!c.numerico) return false;
-    registroActual = registro;
-    bool esEntero;
     double real;
-    return ValorNumerico(texto, c, esEntero, valor, real);
+    return LeeNumero(registro, campo, valor, real);
 }
 
 int CDbf::ReadIntegerAttribute(int registro, int campo) {

@@ -86,6 +86,8 @@ private:
     const char* BytesCampo(int registro, int campo) const;
     bool ValorNumerico(const char* texto, const Campo& campo, bool& esEntero,
                        int& entero, double& real) const;
+    // Both readings of a numeric field; false outside the table or for text.
+    bool LeeNumero(int registro, int campo, int& entero, double& real);
 
     CFichero fichero;
     const unsigned char* datos;
