@@ -64,27 +64,21 @@ TEST(CShapeDanado, OneDamagedRecordIsRefusedAndTheOthersRead) {
         std::function<void(W&)> dano;
         int tipo;
     } casos[] = {
-        {[](W& e) { e.SetRecordOffset(1, 0x7FFFFFFF); }, 3},
-        {[](W& e) { e.SetRecordOffset(1, 0xFFFFFFFF); }, 3},
+        {[](W& e) { e.SetRecordOffset(1, 0x7FFFFFFF); }, 3}, {[](W& e) { e.SetRecordOffset(1, 0xFFFFFFFF); }, 3},
         {[](W& e) { e.SetRecordOffset(1, 10); }, 3},  // into the header
         {[](W& e) { e.SetRecordOffset(1, static_cast<std::uint32_t>(e.ShpBytes().size() / 2 - 4)); }, 3},
-        {[](W& e) { e.SetPartIndex(1, 1, 1000); }, 3},
-        {[](W& e) { e.SetPartIndex(1, 1, -1); }, 3},
+        {[](W& e) { e.SetPartIndex(1, 1, 1000); }, 3}, {[](W& e) { e.SetPartIndex(1, 1, -1); }, 3},
         {[](W& e) { e.SetPartIndex(1, 0, 7); }, 3},  // > 6 points
         {[](W& e) { e.SetPartIndex(1, 0, 2), e.SetPartIndex(1, 1, 1); }, 3},  // decreasing
-        {[](W& e) { e.SetNumPoints(1, 1u << 28); }, 3},
-        {[](W& e) { e.SetNumPoints(1, 0xFFFFFFFF); }, 3},
+        {[](W& e) { e.SetNumPoints(1, 1u << 28); }, 3}, {[](W& e) { e.SetNumPoints(1, 0xFFFFFFFF); }, 3},
         {[](W& e) { e.SetNumPoints(1, 1); }, 3},  // below part 1's start
-        {[](W& e) { e.SetNumParts(1, 0x7FFFFFFF); }, 3},
-        {[](W& e) { e.SetNumParts(1, 0x40000000); }, 3},
-        {[](W& e) { e.SetNumParts(1, 1000); }, 3},
-        {[](W& e) { e.SetRecordContentLength(1, 10); }, 3},
+        {[](W& e) { e.SetNumParts(1, 0x7FFFFFFF); }, 3}, {[](W& e) { e.SetNumParts(1, 0x40000000); }, 3},
+        {[](W& e) { e.SetNumParts(1, 1000); }, 3}, {[](W& e) { e.SetRecordContentLength(1, 10); }, 3},
         {[](W& e) { e.SetRecordContentLength(1, 0); }, 3},
         {[](W& e) { e.SetRecordContentLength(1, 0x7FFFFFFF); }, 3},
         {[](W& e) { e.SetRecordContentLength(1, 0xFFFFFFFF); }, 3},
         {[](W& e) { e.SetRecordType(1, 1); }, 3},  // another shape family
-        {[](W& e) { e.SetRecordType(1, 31); }, 3},
-        {[](W& e) { e.SetRecordType(1, 23); }, 5},
+        {[](W& e) { e.SetRecordType(1, 31); }, 3}, {[](W& e) { e.SetRecordType(1, 23); }, 5},
     };
     DirectorioPrueba dir;
     for (size_t i = 0; i < std::size(casos); ++i) {
