@@ -191,34 +191,3 @@ TEST(CCapaShpToponimia, WrongColumnsOrGeometryDrawNothingAndBoldIsHeavier) {
     EXPECT_GT(ContarRojos(Rotular(capa, rotulos.clasificacion), kTodo), normal * 12 / 10);
 }
 
-TEST(CCapaShpToponimia, FontFollowsTheStyleAndThePage) {
-    CapaShpPrueba prueba;
-    CCapaShp& capa = prueba.Abrir(Capa(3, {{{{{100, 900}, {900, 900}}}, "3", "MM", "0"}}), "fuentes");
-    CCapaShp& puntos = prueba.Abrir(Capa(1, {{{{{500, 500}}}, "3", "MM", "0"}}), "fuentes_puntos");
-    const CCapaShp::Toponimo rotulo{wxT("Genil"), 0.0};
-    CSimboloTexto estilo;
-    estilo.SetValores(kRojo, *wxBLACK, false, true, wxT("DejaVu Sans"), wxT(""), 10);
-    LienzoPrueba lienzo(1200, 500);
-    // On a 1200-pixel page: trunc(1200 / (1024 div 10)) = 11, for lines only.
-    const struct {
-        bool impresion, negrita;
-        int size;
-        wxFontWeight peso;
-    } casos[] = {{false, false, 10, wxFONTWEIGHT_LIGHT},  // italic alone is light
-                 {true, true, 11, wxFONTWEIGHT_BOLD}};
-    for (size_t i = 0; i < std::size(casos); ++i) {
-        capa.SetPrinting(casos[i].impresion);
-        estilo.SetNegrita(casos[i].negrita);
-        capa.PintarTextoPolylinea(lienzo.Dc(), lienzo.Rect(), kVista, CCoordenadas(1000, 1000), CCoordenadas(0, 0),
-                                  capa.GetShape()->BuscaElemento(0), &estilo, rotulo);
-        const wxFont fuente = lienzo.Dc()->GetFont();
-        EXPECT_EQ(fuente.GetPointSize(), casos[i].size) << "case " << i;
-        EXPECT_EQ(fuente.GetStyle(), wxFONTSTYLE_ITALIC) << "case " << i;
-        EXPECT_EQ(fuente.GetWeight(), casos[i].peso) << "case " << i;
-        EXPECT_EQ(lienzo.Dc()->GetTextForeground(), kRojo) << "case " << i;
-    }
-    puntos.SetPrinting(true);
-    puntos.PintarTextoPunto(lienzo.Dc(), lienzo.Rect(), kVista, 0, 0, puntos.GetShape()->BuscaElemento(0), &estilo,
-                            rotulo);
-    EXPECT_EQ(lienzo.Dc()->GetFont().GetPointSize(), 10);
-}

@@ -84,22 +84,6 @@ TEST(CDbfLectura, FieldsTextsNumbersAndRawReads) {
     double real = 5;
     EXPECT_FALSE(tabla.ReadDoubleAttribute(-1, 3, real));
     EXPECT_EQ(real, 5.0);
-    // Raw reads store the field's type.
-    int tamano = 0;
-    EXPECT_TRUE(tabla.ReadAttribute(0, 3, nullptr, tamano));
-    EXPECT_EQ(tamano, 12);
-    tamano = sizeof entero;
-    EXPECT_TRUE(tabla.ReadAttribute(0, 1, &entero, tamano));
-    EXPECT_EQ(entero, 12);
-    tamano = sizeof real;
-    EXPECT_TRUE(tabla.ReadAttribute(0, 2, &real, tamano));
-    EXPECT_EQ(real, 12.0);
-    tamano = sizeof entero;  // too small for a double
-    EXPECT_FALSE(tabla.ReadAttribute(0, 2, &entero, tamano));
-    char texto[4];
-    tamano = sizeof texto;
-    EXPECT_TRUE(tabla.ReadAttribute(2, 0, texto, tamano));
-    EXPECT_STREQ(texto, "Ja\xE9");
     EXPECT_FALSE(tabla.ReadRecord(3));
     // Largest value of a numeric field (one-based).
     EXPECT_EQ(tabla.MaxValorCampo(2), 0xFFFFFFF9u);  // -7 compared as unsigned

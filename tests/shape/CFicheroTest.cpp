@@ -66,25 +66,3 @@ TEST(CFicheroLectura, KeepsPathsLongerThan256Characters) {
     EXPECT_EQ(f.Tamano(), 4u);
 }
 
-TEST(CFicheroEscritura, CreatesFilesOfAGivenSizeAndDeletesTemporaryOnes) {
-    DirectorioPrueba dir;
-    std::string temporal;
-    {
-        CFichero f, t;
-        ASSERT_TRUE(f.Crea((dir / "nuevo").c_str(), 4096));
-        EXPECT_EQ(f.Escribe("abc", 3, 100), 3u);
-        char buffer[3];
-        EXPECT_EQ(f.Lee(buffer, 3, 100), 3u);
-        EXPECT_EQ(std::string(buffer, 3), "abc");
-        ASSERT_TRUE(t.CreaTemporal((dir / "tmp").c_str(), 10));
-        temporal = t.Nombre();
-        EXPECT_EQ(temporal.size(), (dir / "tmp").size() + 6);
-        EXPECT_TRUE(std::filesystem::exists(temporal));
-    }
-    EXPECT_EQ(std::filesystem::file_size(dir / "nuevo"), 4096u);
-    EXPECT_FALSE(std::filesystem::exists(temporal));
-    CFichero soloEscritura;
-    ASSERT_TRUE(soloEscritura.Abre((dir / "nuevo").c_str(), CFichero::SoloEscritura));
-    char buffer[1];
-    EXPECT_EQ(soloEscritura.Lee(buffer, 1, 0), 0u);
-}
