@@ -83,12 +83,9 @@ TEST(CPolyLineShpTest, PointsListsExtentAndOpenHitTest) {
 }
 
 TEST(CPolygonShpTest, FilledRingsCountWindingsAndOutlinesCloseImplicitly) {
-    CPolygonShp vacio;
-    vacio.SetRellenar(true);
-    EXPECT_FALSE(vacio.PtInShape(CCoordenadaMapa(0, 0), 1));
     // Filled: tolerance unused; (3, 3) rounds a cosine just above 1.
-    CPolygonShp cuadrado, dos, tres, u, triangulo, borde;
-    for (CPolygonShp* p : {&cuadrado, &dos, &tres, &u, &triangulo}) p->SetRellenar(true);
+    CPolygonShp vacio, cuadrado, dos, tres, u, triangulo, borde;
+    for (CPolygonShp* p : {&vacio, &cuadrado, &dos, &tres, &u, &triangulo}) p->SetRellenar(true);
     Anadir(cuadrado, kCuadrado);
     Anadir(dos, kCuadrado, 2);
     Anadir(tres, kCuadrado, 3);
@@ -107,16 +104,11 @@ TEST(CPolygonShpTest, FilledRingsCountWindingsAndOutlinesCloseImplicitly) {
         {&u, 5, 25, 1, true},            {&u, 25, 25, 1, true},         {&u, 15, 5, 1, true},
         {&u, 15, 20, 1, false},          {&triangulo, 5, 3, 1, true},   {&triangulo, 1, 7, 1, false},
         {&borde, 5, 0.5, 1, true},       {&borde, 5, 5, 1, false},      {&borde, 0.5, 5, 1, true},  // closing side
-        {&borde, 2.5, 5, 1, false},      {&borde, 2.5, 5, 3, true},
+        {&borde, 2.5, 5, 1, false},      {&borde, 2.5, 5, 3, true},     {&vacio, 0, 0, 1, false},
     };
     for (size_t i = 0; i < std::size(casos); ++i)
         EXPECT_EQ(casos[i].poligono->PtInShape(CCoordenadaMapa(casos[i].x, casos[i].y), casos[i].tolerancia),
                   casos[i].dentro) << "case " << i;
-    const CCoordenadas anillo[] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}};
-    EXPECT_TRUE(CPolygonShp::PtEnAnillo(anillo, 4, CCoordenadas(5, 5)));
-    EXPECT_FALSE(CPolygonShp::PtEnAnillo(anillo, 0, CCoordenadas(5, 5)));
-    EXPECT_TRUE(CPolygonShp::PtEnBorde(anillo, 4, CCoordenadas(0.5, 5), 1));
-    EXPECT_FALSE(CPolyLineShp::PtEnPolilinea(anillo, 4, CCoordenadas(0.5, 5), 1));
     cuadrado.Inicializar();
     EXPECT_EQ(cuadrado.GetNumPuntos(), 0u);
 }

@@ -1,8 +1,6 @@
 #include "CDbf.h"
-#include "CShape.h"
 #include "DbfWriter.h"
 #include "DirectorioPrueba.h"
-#include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
 #include <cstring>
@@ -85,11 +83,6 @@ TEST(CDbfLectura, FieldsTextsNumbersAndRawReads) {
     EXPECT_FALSE(tabla.ReadDoubleAttribute(-1, 3, real));
     EXPECT_EQ(real, 5.0);
     EXPECT_FALSE(tabla.ReadRecord(3));
-    // Largest value of a numeric field (one-based).
-    EXPECT_EQ(tabla.MaxValorCampo(2), 0xFFFFFFF9u);  // -7 compared as unsigned
-    EXPECT_EQ(tabla.MaxValorCampo("cod5"), 99999u);
-    EXPECT_EQ(tabla.MaxValorCampo(0), 0u);
-    EXPECT_EQ(tabla.MaxValorCampo(1), 0u);  // text
     tabla.Close();
     EXPECT_EQ(tabla.GetFieldCount(), 0);
     EXPECT_EQ(Texto(tabla, 0, 0), "");
@@ -162,26 +155,4 @@ TEST(CDbfDanado, RecordLengthAndFieldWidthsBeyondTheRecord) {
         double real;
         EXPECT_FALSE(ancha.ReadDoubleAttribute(0, campo, real)) << "case " << campo;
     }
-}
-
-TEST(CShapeTabla, FieldInformationThroughTheReader) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor(1);
-    escritor.AddPoint(0, 0);
-    escritor.AddPoint(1, 1);
-    escritor.Table().AddField("NOMBRE", 'C', 6);
-    escritor.Table().AddField("N", 'N', 4);
-    escritor.Table().AddField("GRANDE", 'N', 9);
-    escritor.Table().AddRecord({"uno", "3", "65538"});
-    escritor.Table().AddRecord({"dos", "12", "70000"});
-    ASSERT_TRUE(escritor.Write(dir / "capa"));
-    CShape shape((dir / "capa").c_str());
-    EXPECT_EQ(shape.NumCampos(), 3);
-    char nombre[12];
-    int ancho = 0, decimales = 0;
-    EXPECT_EQ(shape.InfoCampo(1, nombre, ancho, decimales), 1);
-    EXPECT_STREQ(nombre, "N");
-    EXPECT_EQ(shape.MaxValorCampo("n"), 12);
-    EXPECT_EQ(shape.MaxValorCampo(3), 70000 & 0xFFFF);  // low 16 bits
-    EXPECT_EQ(shape.GetDBF()->GetRecordCount(), 2);
 }
