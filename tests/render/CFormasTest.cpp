@@ -1,6 +1,5 @@
 // Hit tests of the drawn shapes (measuring and editing tools).
 #include "CLineShp.h"
-#include "CPointShp.h"
 #include "CPolygonShp.h"
 #include "CPolyLineShp.h"
 #include <gtest/gtest.h>
@@ -45,13 +44,6 @@ TEST(CLineShpTest, SegmentsHitInTheWidenedBoxAndStrictlyWithinTheDistance) {
                   casos[i].toca) << "case " << i;
     EXPECT_DOUBLE_EQ(Linea(1, 1, 4, 5).GetLength(), 5.0);
 
-    CPointShp punto;
-    Anadir(punto, {{10, 10}, {20, 20}});  // the second replaces the first
-    EXPECT_EQ(punto.GetPoint(), CCoordenadaMapa(20, 20));
-    EXPECT_TRUE(punto.PtInShape(CCoordenadaMapa(22, 21), 3));
-    EXPECT_FALSE(punto.PtInShape(CCoordenadaMapa(10, 10), 3));
-    EXPECT_TRUE(punto.PtInShape(CCoordenadaMapa(20.5, 20.5), 0));  // 0 counts as 1
-    EXPECT_FALSE(punto.PtInShape(CCoordenadaMapa(21, 20), 1));      // strictly closer
 }
 
 TEST(CPolyLineShpTest, PointsListsExtentAndOpenHitTest) {

@@ -36,36 +36,6 @@ bool Cortan(const CRectangulo& a, const CRectangulo& b) {
 }
 }  // namespace
 
-TEST(CShapeCaja, SoundBoxesAreGivenAndDamagedOrMissingOnesAreNot) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor(5);
-    for (int i = 0; i < 4; ++i) escritor.AddShape({ShapefileWriter::Rectangle(i, 10 + i, i + 2, 13 + i)});
-    escritor.AddNull();
-    ASSERT_TRUE(escritor.Write(dir / "cajas"));
-    EscribirCaja(dir / "cajas.shp", escritor.RecordPosition(1), kNan, 11, 3, 14);
-    EscribirCaja(dir / "cajas.shp", escritor.RecordPosition(2), 2, 12, 4, std::numeric_limits<double>::infinity());
-    EscribirCaja(dir / "cajas.shp", escritor.RecordPosition(3), 5, 13, 3, 16);  // min above max
-    CShape shape((dir / "cajas").c_str());
-    CRectangulo caja(-1, -1, -1, -1);
-    ASSERT_TRUE(shape.CajaFiable(shape.Elemento(0), caja));
-    EXPECT_EQ(caja.x1, 0.0);
-    EXPECT_EQ(caja.y1, 10.0);
-    EXPECT_EQ(caja.x2, 2.0);
-    EXPECT_EQ(caja.y2, 13.0);
-    for (unsigned int i = 1; i <= 4; ++i) {
-        CRectangulo intacta(-1, -1, -1, -1);
-        EXPECT_FALSE(shape.CajaFiable(shape.Elemento(i), intacta)) << "case " << i;
-        EXPECT_EQ(intacta.x1, -1.0);
-    }
-    EXPECT_FALSE(shape.CajaFiable(nullptr, caja));
-
-    ShapefileWriter puntos(1);  // point records have no box
-    puntos.AddPoint(1, 2);
-    ASSERT_TRUE(puntos.Write(dir / "puntos"));
-    CShape shapePuntos((dir / "puntos").c_str());
-    EXPECT_FALSE(shapePuntos.CajaFiable(shapePuntos.Elemento(0), caja));
-}
-
 // The boxes read once for culling must agree with the records: never call a
 // record apart from a view it meets, and do call apart those clearly away.
 TEST(CShapeCaja, BoxesReadOnceCullExactlyAcrossPiecesAndOutOfOrderRecords) {
@@ -77,17 +47,32 @@ TEST(CShapeCaja, BoxesReadOnceCullExactlyAcrossPiecesAndOutOfOrderRecords) {
     // record 2001 points past the end, record 7 has a NaN box.
     escritor.SetRecordOffset(2000, static_cast<std::uint32_t>(escritor.RecordPosition(5) / 2));
     escritor.SetRecordOffset(2001, 0x7FFFFFF0u);
+    escritor.AddNull();
     ASSERT_TRUE(escritor.Write(dir / "rejilla"));
+    // Damaged boxes: NaN, infinite, minimum above maximum.
     EscribirCaja(dir / "rejilla.shp", escritor.RecordPosition(7), kNan, 0, 1, 1);
+    EscribirCaja(dir / "rejilla.shp", escritor.RecordPosition(8), 80, 4000000, 90, std::numeric_limits<double>::infinity());
+    EscribirCaja(dir / "rejilla.shp", escritor.RecordPosition(9), 100, 4000000, 90, 4000001);
 
     CShape shape((dir / "rejilla").c_str());
+    CRectangulo caja(-1, -1, -1, -1);
+    ASSERT_TRUE(shape.CajaFiable(shape.Elemento(61), caja));  // column 1, row 1
+    EXPECT_EQ(caja.x1, 10.125);
+    EXPECT_EQ(caja.y1, 4000010.0);
+    EXPECT_EQ(caja.x2, 13.125);
+    EXPECT_EQ(caja.y2, 4000012.0);
+    for (unsigned int i : {7u, 8u, 9u, 3000u}) {
+        CRectangulo intacta(-1, -1, -1, -1);
+        EXPECT_FALSE(shape.CajaFiable(shape.Elemento(i), intacta)) << "case " << i;
+        EXPECT_EQ(intacta.x1, -1.0) << "case " << i;
+    }
+    EXPECT_FALSE(shape.CajaFiable(nullptr, caja));
     const CRectangulo vista(95.0, 4000095.0, 205.0, 4000202.0);
     EXPECT_FALSE(shape.CajaAparte(0, vista));  // nothing read yet
     shape.LeeCajas();
     int aparte = 0;
     for (unsigned int i = 0; i < shape.NumElementos(); ++i) {
         const unsigned int* registro = shape.BuscaElemento(i);
-        CRectangulo caja;
         const bool fiable = registro && shape.CajaFiable(registro, caja);
         EXPECT_EQ(shape.CajaAparte(i, vista), fiable && !Cortan(caja, vista)) << "case " << i;
         aparte += shape.CajaAparte(i, vista);
@@ -96,8 +81,7 @@ TEST(CShapeCaja, BoxesReadOnceCullExactlyAcrossPiecesAndOutOfOrderRecords) {
     // Record 2000 has record 5's box, far from this view and within the next.
     EXPECT_TRUE(shape.CajaAparte(2000, vista));
     EXPECT_FALSE(shape.CajaAparte(2000, CRectangulo(50.0, 4000000.0, 51.0, 4000001.0)));
-    EXPECT_FALSE(shape.CajaAparte(2001, vista));
-    EXPECT_FALSE(shape.CajaAparte(7, vista));
+    for (unsigned int i : {2001u, 7u, 8u, 9u, 3000u}) EXPECT_FALSE(shape.CajaAparte(i, vista)) << "case " << i;
 }
 
 // Single precision must not move a box edge inward: views touching a box
