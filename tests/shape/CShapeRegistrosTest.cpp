@@ -27,13 +27,6 @@ Parte PuntosDe(const CShape& shape, unsigned int registro, unsigned int parte) {
     return Parte(puntos, puntos + n);
 }
 
-void ExpectCaja(const CRectangulo& caja, double x1, double y1, double x2, double y2, int caso) {
-    EXPECT_EQ(caja.x1, x1) << "case " << caso;
-    EXPECT_EQ(caja.y1, y1) << "case " << caso;
-    EXPECT_EQ(caja.x2, x2) << "case " << caso;
-    EXPECT_EQ(caja.y2, y2) << "case " << caso;
-}
-
 const Parte kLinea1 = {{1, 2}, {3, 4}, {5, 6}};
 const Parte kLinea2 = {{-1, -2}, {-3, -4}};
 const Parte kLinea3 = {{7.5, 8.25}, {9, 10}, {11, 12}, {13, 14.5}};
@@ -41,50 +34,47 @@ const Parte kLinea3 = {{7.5, 8.25}, {9, 10}, {11, 12}, {13, 14.5}};
 
 // Z and M values lie after the XY points: a reader straying into them reads wrong points.
 TEST(CShapeRegistros, EveryVariantGivesItsXYPointsAndBoxes) {
+    const struct {
+        int tipos[3];
+        std::vector<std::vector<Parte>> registros;
+    } familias[] = {{{3, 13, 23}, {{kLinea1, kLinea2}, {kLinea3}}},
+                    {{1, 11, 21}, {{{{100.5, 200.25}}}, {{{-3, 4}}}}},
+                    {{8, 18, 28}, {{kLinea3}, {Parte()}}}};
     DirectorioPrueba dir;
-    for (int tipo : {3, 13, 23, 1, 11, 21, 8, 18, 28}) {
-        ShapefileWriter escritor(tipo);
-        const int familia = tipo % 10;
-        if (familia == 3) {
-            escritor.AddShape({kLinea1, kLinea2});
-            escritor.AddShape({kLinea3});
-        } else if (familia == 1) {
-            escritor.AddPoint(100.5, 200.25, 7, 8);
-            escritor.AddPoint(-3, 4, 9, 10);
-        } else {
-            escritor.AddMultiPoint(kLinea3);
-            escritor.AddMultiPoint({});
+    for (const auto& familia : familias)
+        for (int tipo : familia.tipos) {
+            ShapefileWriter escritor(tipo);
+            for (const auto& partes : familia.registros) {
+                if (tipo % 10 == 3) escritor.AddShape(partes);
+                else if (tipo % 10 == 1) escritor.AddPoint(partes[0][0].x, partes[0][0].y, 7, 8);
+                else escritor.AddMultiPoint(partes[0]);
+            }
+            ASSERT_TRUE(escritor.Write(dir / "capa"));
+            CShape shape((dir / "capa").c_str());
+            EXPECT_EQ(shape.Tipo(), tipo % 10) << "case " << tipo;
+            ASSERT_EQ(shape.NumElementos(), 2u);
+            for (unsigned int r = 0; r < 2; ++r) {
+                const auto& partes = familia.registros[r];
+                EXPECT_EQ(shape.NumPartes(shape.Elemento(r)), partes.size()) << "case " << tipo;
+                for (unsigned int p = 0; p < partes.size(); ++p) EXPECT_EQ(PuntosDe(shape, r, p), partes[p]) << "case " << tipo;
+            }
+            EXPECT_EQ(shape.NumElemento(shape.Elemento(1)), 1);
+            const unsigned int partes = static_cast<unsigned int>(familia.registros[0].size());
+            EXPECT_EQ(Error([&] { shape.Puntos(shape.Elemento(0), partes, nullptr); }), "ErrorOutOfLimits");
+            if (tipo % 10 == 8) continue;
+            const CRectangulo caja = shape.Bnd(shape.Elemento(1));
+            const Parte& ultimo = familia.registros[1][0];
+            EXPECT_EQ(caja.x1, ultimo.front().x) << "case " << tipo;
+            EXPECT_EQ(caja.y1, ultimo.front().y) << "case " << tipo;
+            EXPECT_EQ(caja.x2, ultimo.back().x) << "case " << tipo;
+            EXPECT_EQ(caja.y2, ultimo.back().y) << "case " << tipo;
         }
-        ASSERT_TRUE(escritor.Write(dir / "capa"));
-        CShape shape((dir / "capa").c_str());
-        EXPECT_EQ(shape.Tipo(), familia) << "case " << tipo;
-        ASSERT_EQ(shape.NumElementos(), 2u);
-        const unsigned int partes = familia == 3 ? 2u : 1u;
-        EXPECT_EQ(shape.NumPartes(shape.Elemento(0)), partes) << "case " << tipo;
-        EXPECT_EQ(shape.NumElemento(shape.Elemento(1)), 1);
-        EXPECT_EQ(Error([&] { shape.Puntos(shape.Elemento(0), partes, nullptr); }), "ErrorOutOfLimits");
-        if (familia == 3) {
-            EXPECT_EQ(PuntosDe(shape, 0, 0), kLinea1) << "case " << tipo;
-            EXPECT_EQ(PuntosDe(shape, 0, 1), kLinea2) << "case " << tipo;
-            EXPECT_EQ(PuntosDe(shape, 1, 0), kLinea3) << "case " << tipo;
-            ExpectCaja(shape.Bnd(shape.Elemento(1)), 7.5, 8.25, 13, 14.5, tipo);
-        } else if (familia == 1) {
-            EXPECT_EQ(PuntosDe(shape, 0, 0), Parte({{100.5, 200.25}})) << "case " << tipo;
-            EXPECT_EQ(PuntosDe(shape, 1, 0), Parte({{-3, 4}})) << "case " << tipo;
-            ExpectCaja(shape.Bnd(shape.Elemento(1)), -3, 4, -3, 4, tipo);
-        } else {
-            EXPECT_EQ(PuntosDe(shape, 0, 0), kLinea3) << "case " << tipo;
-            EXPECT_EQ(PuntosDe(shape, 1, 0), Parte()) << "case " << tipo;
-        }
-    }
     ShapefileWriter escritor(15);  // polygon Z
-    const Parte exterior = ShapefileWriter::Rectangle(0, 0, 10, 10);
-    const Parte hueco = ShapefileWriter::Rectangle(2, 2, 4, 4, false);
-    escritor.AddShape({exterior, hueco});
+    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10), ShapefileWriter::Rectangle(2, 2, 4, 4, false)});
     ASSERT_TRUE(escritor.Write(dir / "poligonos"));
     CShape shape((dir / "poligonos").c_str());
     EXPECT_EQ(shape.Tipo(), 5);
-    EXPECT_EQ(PuntosDe(shape, 0, 1), hueco);
+    EXPECT_EQ(PuntosDe(shape, 0, 1), ShapefileWriter::Rectangle(2, 2, 4, 4, false));
     EXPECT_FALSE(shape.EsUnHueco(shape.Elemento(0), 0));
     EXPECT_TRUE(shape.EsUnHueco(shape.Elemento(0), 1));
 }
