@@ -1,182 +1,113 @@
 #include "CEscalimetro.h"
+#include "LienzoPrueba.h"
 
 #include <gtest/gtest.h>
-#include <wx/bitmap.h>
-#include <wx/dcmemory.h>
-#include <wx/image.h>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
-constexpr int kAncho = 790;
-constexpr int kAlto = 584;
-constexpr int kX0 = 30;
-constexpr int kY0 = 300;
-
-bool Oscuro(const wxImage& imagen, int x, int y) {
-    return imagen.GetRed(x, y) < 128 && imagen.GetGreen(x, y) < 128 && imagen.GetBlue(x, y) < 128;
-}
+constexpr int kAncho = 790, kAlto = 584, kX0 = 30, kY0 = 300;
 
 bool HayTinta(const wxImage& imagen, int x1, int y1, int x2, int y2) {
     for (int y = std::max(0, y1); y <= std::min(y2, imagen.GetHeight() - 1); ++y)
         for (int x = std::max(0, x1); x <= std::min(x2, imagen.GetWidth() - 1); ++x)
-            if (Oscuro(imagen, x, y)) return true;
+            if (imagen.GetRed(x, y) < 128 && imagen.GetGreen(x, y) < 128 && imagen.GetBlue(x, y) < 128) return true;
     return false;
 }
+bool Oscuro(const wxImage& imagen, int x, int y) { return HayTinta(imagen, x, y, x, y); }
 
-int UltimaColumnaConTinta(const wxImage& imagen, int x1, int y1, int x2, int y2) {
-    int ultima = -1;
-    for (int y = y1; y <= y2; ++y)
-        for (int x = x1; x <= x2; ++x)
-            if (Oscuro(imagen, x, y)) ultima = std::max(ultima, x);
-    return ultima;
+int Ppi() {
+    LienzoPrueba lienzo(1, 1);
+    return lienzo.Dc()->GetPPI().x;
 }
-
-// Paints the bar onto a white 790 x 584 image; the extent is 790 pixels wide
-// at `resolucion` map units per pixel.
-class Lienzo {
-public:
-    explicit Lienzo(double resolucion) : bitmap(kAncho, kAlto, 24) {
-        extension.SetCoordenadasInfIzq(200000.0, 4000000.0);
-        extension.SetCoordenadasSupDer(200000.0 + kAncho * resolucion, 4000000.0 + kAlto * resolucion);
-        dc.SelectObject(bitmap);
-        dc.SetBackground(*wxWHITE_BRUSH);
-        dc.Clear();
-    }
-    int Ppi() const { return dc.GetPPI().x; }
-    wxImage Pintar(CEscalimetro& barra, double escala, int maxLongitud) {
-        barra.SetEscala(escala);
-        barra.SetExtension(extension);
-        barra.Pintar(&dc, wxRect(0, 0, kAncho, kAlto), kX0, kY0, maxLongitud, 20);
-        dc.SelectObject(wxNullBitmap);
-        return bitmap.ConvertToImage();
-    }
-    wxBitmap bitmap;
-    wxMemoryDC dc;
-    CExtensionMapa extension;
-};
-
 // The scale at which one 1 km box is `pixeles` long on this device.
-double EscalaParaSegmento(double pixeles, int ppi) { return 100000.0 / 2.54 * ppi / pixeles; }
+double EscalaParaSegmento(double pixeles) { return 100000.0 / 2.54 * Ppi() / pixeles; }
+
+// Paints the bar onto a white 790 x 584 image whose extent is at
+// `resolucion` map units per pixel.
+wxImage Pintar(CEscalimetro& barra, double escala, int maxLongitud, double resolucion = 10.0) {
+    LienzoPrueba lienzo(kAncho, kAlto);
+    CExtensionMapa extension;
+    extension.SetCoordenadasInfIzq(200000.0, 4000000.0);
+    extension.SetCoordenadasSupDer(200000.0 + kAncho * resolucion, 4000000.0 + kAlto * resolucion);
+    barra.SetEscala(escala);
+    barra.SetExtension(extension);
+    barra.Pintar(lienzo.Dc(), lienzo.Rect(), kX0, kY0, maxLongitud, 20);
+    return lienzo.Imagen();
+}
 }  // namespace
 
-TEST(CEscalimetro, GroundUnitChangesAtTheScaleThresholds) {
-    EXPECT_DOUBLE_EQ(CEscalimetro::UnidadTerreno(0.0), 100000.0);
-    EXPECT_DOUBLE_EQ(CEscalimetro::UnidadTerreno(149999.0), 100000.0);
-    EXPECT_DOUBLE_EQ(CEscalimetro::UnidadTerreno(150000.0), 1000000.0);
-    EXPECT_DOUBLE_EQ(CEscalimetro::UnidadTerreno(799999.99), 1000000.0);
-    EXPECT_DOUBLE_EQ(CEscalimetro::UnidadTerreno(800000.0), 5000000.0);
-    EXPECT_DOUBLE_EQ(CEscalimetro::UnidadTerreno(-1.0), 5000000.0);
-}
-
-TEST(CEscalimetro, SegmentLengthUsesTwoPointFiftyFourCentimetresPerInch) {
-    const double segPx = CEscalimetro::LongitudSegmento(50000.0, 96);
-    EXPECT_NEAR(segPx, 75.59, 0.005);
-    EXPECT_EQ(std::ceil(250.0 / segPx), 4.0);
+TEST(CEscalimetro, GroundUnitSegmentLengthAndPixelConversion) {
+    const double umbrales[][2] = {{0.0, 100000.0},       {149999.0, 100000.0}, {150000.0, 1000000.0},
+                                  {799999.99, 1000000.0}, {800000.0, 5000000.0}, {-1.0, 5000000.0}};
+    for (const auto& u : umbrales) EXPECT_DOUBLE_EQ(CEscalimetro::UnidadTerreno(u[0]), u[1]) << "case " << u[0];
+    EXPECT_NEAR(CEscalimetro::LongitudSegmento(50000.0, 96), 75.59, 0.005);  // 2.54 cm an inch
     EXPECT_NEAR(CEscalimetro::LongitudSegmento(150000.0, 96), 1000000.0 / 150000.0 / 2.54 * 96, 1e-9);
-}
 
-TEST(CEscalimetro, PixelToMapaFollowsTheLastPaintedRectangle) {
     CEscalimetro barra;
     EXPECT_EQ(barra.PixelToMapa(wxPoint(10, 10)), CCoordenadaMapa(0.0, 0.0));  // no rectangle yet
-    Lienzo lienzo(10.0);
-    lienzo.Pintar(barra, 50000.0, 250);
+    Pintar(barra, 50000.0, 250);
     const CCoordenadaMapa p = barra.PixelToMapa(wxPoint(100, 50));
     EXPECT_DOUBLE_EQ(p.GetCoordenadaMapaX(), 201000.0);
     EXPECT_DOUBLE_EQ(p.GetCoordenadaMapaY(), 4000000.0 + kAlto * 10.0 - 500.0);
-    // An extent without height gives the origin.
-    barra.SetExtension(CExtensionMapa());
+    barra.SetExtension(CExtensionMapa());  // an extent without height gives the origin
     EXPECT_EQ(barra.PixelToMapa(wxPoint(100, 50)), CCoordenadaMapa(0.0, 0.0));
 }
 
-TEST(CEscalimetro, BoxesAlternateColoursFromTheFirstOne) {
-    Lienzo lienzo(10.0);
-    const int ppi = lienzo.Ppi();
-    CEscalimetro barra;  // map panel colours: odd boxes black, even white
-    barra.SetColorRangoImpar(wxColour(0, 0, 0));
-    barra.SetColorRangoPar(wxColour(255, 255, 255));
-    const wxImage imagen = lienzo.Pintar(barra, EscalaParaSegmento(80.0, ppi), 250);
-    // Box i spans x0 + 1 + 80 (i - 1) .. + 79, rows y0 .. y0 + 4.
-    EXPECT_TRUE(Oscuro(imagen, kX0 + 40, kY0 + 2));         // box 1, filled black
-    EXPECT_FALSE(Oscuro(imagen, kX0 + 80 + 40, kY0 + 2));   // box 2, white inside
-    EXPECT_TRUE(Oscuro(imagen, kX0 + 80 + 40, kY0));        // ... with a black outline
-    EXPECT_TRUE(Oscuro(imagen, kX0 + 160 + 40, kY0 + 2));   // box 3
-    EXPECT_FALSE(Oscuro(imagen, kX0 + 240 + 40, kY0 + 2));  // box 4: ceil(250 / 80) = 4 boxes
-    EXPECT_TRUE(Oscuro(imagen, kX0 + 240 + 40, kY0 + 4));
-    EXPECT_FALSE(HayTinta(imagen, kX0 + 322, kY0 + 1, kX0 + 400, kY0 + 3));  // no fifth
-    // Ticks at the origin and after each box, above and below the baseline.
-    EXPECT_TRUE(Oscuro(imagen, kX0, kY0 - 4));
-    EXPECT_TRUE(Oscuro(imagen, kX0 + 81, kY0 - 4));
-    EXPECT_TRUE(Oscuro(imagen, kX0 + 321, kY0 + 3));
-}
-
-TEST(CEscalimetro, DefaultColoursStartWithAWhiteBox) {
-    Lienzo lienzo(10.0);
-    CEscalimetro barra;
-    const wxImage imagen = lienzo.Pintar(barra, EscalaParaSegmento(80.0, lienzo.Ppi()), 250);
-    EXPECT_FALSE(Oscuro(imagen, kX0 + 40, kY0 + 2));
-    EXPECT_TRUE(Oscuro(imagen, kX0 + 80 + 40, kY0 + 2));
-}
-
-TEST(CEscalimetro, NothingIsDrawnAtScaleZeroOrWhenOneBoxDoesNotFit) {
-    {
-        Lienzo lienzo(10.0);
-        CEscalimetro barra;
-        const wxImage imagen = lienzo.Pintar(barra, 0.0, 250);
-        EXPECT_FALSE(HayTinta(imagen, 0, kY0 - 30, kAncho - 1, kY0 + 30));
+TEST(CEscalimetro, BoxesAlternateColoursFromTheFirstOneAndNothingIsDrawnWhenNoneFits) {
+    for (bool panel : {true, false}) {
+        CEscalimetro barra;  // map panel colours: odd boxes black, even white; the default the other way
+        if (panel) {
+            barra.SetColorRangoImpar(wxColour(0, 0, 0));
+            barra.SetColorRangoPar(wxColour(255, 255, 255));
+        }
+        const wxImage imagen = Pintar(barra, EscalaParaSegmento(80.0), 250);
+        // Box i spans x0 + 1 + 80 (i - 1) .. + 79, rows y0 .. y0 + 4; ceil(250 / 80) = 4 boxes.
+        for (int caja = 0; caja < 4; ++caja)
+            EXPECT_EQ(Oscuro(imagen, kX0 + 80 * caja + 40, kY0 + 2), (caja % 2 == 0) == panel) << "case " << caja;
+        EXPECT_TRUE(Oscuro(imagen, kX0 + 80 + 40, kY0));  // outlined
+        EXPECT_TRUE(Oscuro(imagen, kX0 + 240 + 40, kY0 + 4));
+        EXPECT_FALSE(HayTinta(imagen, kX0 + 322, kY0 + 1, kX0 + 400, kY0 + 3));  // no fifth
+        // Ticks at the origin and after each box, above and below the baseline.
+        EXPECT_TRUE(Oscuro(imagen, kX0, kY0 - 4));
+        EXPECT_TRUE(Oscuro(imagen, kX0 + 81, kY0 - 4));
+        EXPECT_TRUE(Oscuro(imagen, kX0 + 321, kY0 + 3));
     }
-    {
-        Lienzo lienzo(10.0);
+    // Scale zero, one box longer than allowed, an absurd scale (damaged extent).
+    for (double escala : {0.0, EscalaParaSegmento(300.0), 1e15}) {
         CEscalimetro barra;
-        const wxImage imagen = lienzo.Pintar(barra, EscalaParaSegmento(300.0, lienzo.Ppi()), 250);
-        EXPECT_FALSE(HayTinta(imagen, 0, kY0 - 30, kAncho - 1, kY0 + 30));
-    }
-    {
-        // An absurd scale (damaged extent) must not draw millions of boxes.
-        Lienzo lienzo(10.0);
-        CEscalimetro barra;
-        const wxImage imagen = lienzo.Pintar(barra, 1e15, 250);
-        EXPECT_FALSE(HayTinta(imagen, 0, kY0 - 30, kAncho - 1, kY0 + 30));
+        EXPECT_FALSE(HayTinta(Pintar(barra, escala, 250), 0, kY0 - 30, kAncho - 1, kY0 + 30)) << "case " << escala;
     }
 }
 
-TEST(CEscalimetro, MoreThanFourBoxesLabelOnlyTheEvenTicks) {
-    Lienzo lienzo(10.0);
+TEST(CEscalimetro, LabelsOnEvenTicksBeyondFourBoxesInKilometresOrMapUnits) {
     CEscalimetro barra;
     barra.SetUnidad(wxT("km"));
     const int seg = 70;
-    const wxImage imagen = lienzo.Pintar(barra, EscalaParaSegmento(seg, lienzo.Ppi()), 6 * seg + 30);
+    const wxImage imagen = Pintar(barra, EscalaParaSegmento(seg), 6 * seg + 30);
     // 7 boxes; a label i starts at x0 + seg * i - 20, in rows y0 - 20 .. y0 - 8.
     for (int i = 1; i <= 7; ++i) {
         const int inicio = kX0 + seg * i - 20;
-        EXPECT_EQ(HayTinta(imagen, inicio + 2, kY0 - 20, inicio + 30, kY0 - 8), i % 2 == 0) << "tick " << i;
+        EXPECT_EQ(HayTinta(imagen, inicio + 2, kY0 - 20, inicio + 30, kY0 - 8), i % 2 == 0) << "case " << i;
     }
     EXPECT_TRUE(HayTinta(imagen, kX0, kY0 - 20, kX0 + 8, kY0 - 8));  // the "0"
-}
 
-TEST(CEscalimetro, LabelsAreKilometresWithLowerCaseUnitAndMapUnitsOtherwise) {
-    // A box of trunc(80) pixels at 12.5 map units per pixel is 1000 map units.
-    const auto anchoPrimerRotulo = [](const wxString& unidad) {
-        Lienzo lienzo(12.5);
-        CEscalimetro barra;
-        barra.SetUnidad(unidad);
-        const wxImage imagen = lienzo.Pintar(barra, EscalaParaSegmento(80.4, lienzo.Ppi()), 250);
-        const int inicio = kX0 + 80 - 20;
-        return UltimaColumnaConTinta(imagen, inicio, kY0 - 20, inicio + 75, kY0 - 8) - inicio;
-    };
-    wxBitmap bitmap(10, 10, 24);
-    wxMemoryDC dc(bitmap);
+    // A box of trunc(80) pixels at 12.5 map units per pixel is 1000 map units:
+    // "1.00" with the lower-case unit, "1000.00" otherwise.
+    LienzoPrueba medida(10, 10);
     CEscalimetro medidor;
-    medidor.Pintar(&dc, wxRect(0, 0, 10, 10), 0, 0, 0, 20);  // selects the bar's font
-    const int kilometros = dc.GetTextExtent(wxT("1.00")).x;
-    const int metros = dc.GetTextExtent(wxT("1000.00")).x;
+    medidor.Pintar(medida.Dc(), medida.Rect(), 0, 0, 0, 20);  // selects the bar's font
+    const int kilometros = medida.Dc()->GetTextExtent(wxT("1.00")).x;
+    const int metros = medida.Dc()->GetTextExtent(wxT("1000.00")).x;
     ASSERT_GT(metros, kilometros + 10);
-    EXPECT_NEAR(anchoPrimerRotulo(wxT("km")), kilometros, 3);
-    EXPECT_NEAR(anchoPrimerRotulo(wxT("Km")), metros, 3);
-    // Painting twice gives the same bar: the replaced unit is not kept.
-    Lienzo lienzo(12.5);
-    CEscalimetro barra;
-    barra.SetUnidad(wxT("Km"));
-    lienzo.Pintar(barra, 1.0, 250);
-    EXPECT_EQ(barra.GetUnidad(), wxT("Km"));
+    for (const wxString unidad : {wxT("km"), wxT("Km")}) {
+        CEscalimetro rotulada;
+        rotulada.SetUnidad(unidad);
+        const wxImage conRotulo = Pintar(rotulada, EscalaParaSegmento(80.4), 250, 12.5);
+        const int inicio = kX0 + 80 - 20;
+        int ultima = inicio + 75;
+        while (ultima > inicio && !HayTinta(conRotulo, ultima, kY0 - 20, ultima, kY0 - 8)) --ultima;
+        EXPECT_NEAR(ultima - inicio, unidad == wxT("km") ? kilometros : metros, 3) << "case " << unidad;
+        EXPECT_EQ(rotulada.GetUnidad(), unidad);  // the replaced unit is not kept
+    }
 }

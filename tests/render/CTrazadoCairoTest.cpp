@@ -1,5 +1,6 @@
-// Rings drawn straight through cairo must give the very pixels the device
-// context's own DrawPolygon gives, for every tool the map symbols use.
+// Rings drawn straight through cairo (and small ones copied from the coverage
+// cache) must give the very pixels the device context's own DrawPolygon
+// gives, for every tool the map symbols use.
 #include "CCacheAnillos.h"
 #include "CTrazadoCairo.h"
 #include "LienzoPrueba.h"
@@ -9,268 +10,172 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <vector>
 
 namespace {
-
-struct Herramientas {
+struct Caso {
+    std::vector<wxPoint> anillo;
     wxPen lapiz;
     wxBrush brocha;
 };
 
-std::vector<Herramientas> HerramientasDeSimbolos() {
-    std::vector<Herramientas> todas;
-    const wxColour colores[] = {wxColour(200, 30, 40), wxColour(10, 120, 250), wxColour(0, 0, 0)};
+// Pens of widths 1 to 4 in three colours, with and without fill, no pen, and
+// one pen `anchoMaximo` wide when wider than that.
+std::vector<std::pair<wxPen, wxBrush>> Herramientas(int anchoMaximo) {
+    std::vector<std::pair<wxPen, wxBrush>> todas;
     for (int ancho = 1; ancho <= 4; ++ancho)
-        for (const wxColour& color : colores) {
+        for (const wxColour& color : {wxColour(200, 30, 40), wxColour(10, 120, 250), wxColour(0, 0, 0)}) {
             todas.push_back({wxPen(color, ancho), wxBrush(wxColour(90, 200, 60))});
             todas.push_back({wxPen(color, ancho), *wxTRANSPARENT_BRUSH});
         }
     todas.push_back({*wxTRANSPARENT_PEN, wxBrush(wxColour(250, 220, 0))});
     todas.push_back({*wxTRANSPARENT_PEN, *wxTRANSPARENT_BRUSH});
+    if (anchoMaximo > 4) todas.push_back({wxPen(wxColour(20, 20, 20), anchoMaximo), wxBrush(wxColour(0, 90, 200))});
     return todas;
 }
 
-// Rings of every sort painting meets: tiny and large, crossing themselves,
-// closed or not, two points, reaching past the edges.
-std::vector<std::vector<wxPoint>> Anillos() {
-    std::mt19937 azar(12345);
-    std::uniform_int_distribution<int> posicion(-20, 140);
-    std::uniform_int_distribution<int> tamano(2, 12);
-    std::vector<std::vector<wxPoint>> anillos;
-    for (int i = 0; i < 60; ++i) {
-        std::vector<wxPoint> anillo(tamano(azar));
-        const wxPoint centro(posicion(azar), posicion(azar));
-        std::uniform_int_distribution<int> radio(-(i % 7) * 6 - 1, (i % 7) * 6 + 1);
-        for (wxPoint& p : anillo) p = centro + wxPoint(radio(azar), radio(azar));
-        if (i % 3 == 0) anillo.push_back(anillo.front());
-        anillos.push_back(anillo);
+// `cuantos` rings of `forma(i)` each moved to a random place, the tools cycling.
+template <class Forma>
+std::vector<Caso> Casos(int cuantos, int anchoMaximo, int repeticion, Forma forma) {
+    std::mt19937 azar(777);
+    std::uniform_int_distribution<int> x(-12, 164), y(-12, 124);
+    const auto herramientas = Herramientas(anchoMaximo);
+    std::vector<Caso> casos;
+    for (int i = 0; i < cuantos; ++i) {
+        const auto& h = herramientas[(i / repeticion) % herramientas.size()];
+        casos.push_back({forma(i, azar), h.first, h.second});
+        const wxPoint desplazamiento(x(azar), y(azar));
+        for (wxPoint& p : casos.back().anillo) p += desplazamiento;
     }
-    return anillos;
+    return casos;
 }
 
-bool MismosPixeles(const wxImage& a, const wxImage& b) {
-    return a.GetSize() == b.GetSize() &&
-           std::memcmp(a.GetData(), b.GetData(), 3u * a.GetWidth() * a.GetHeight()) == 0;
-}
-
-void Comparar(wxAntialiasMode suavizado, bool directa) {
-    LienzoPrueba directo(120, 120), toolkit(120, 120);
-    for (LienzoPrueba* lienzo : {&directo, &toolkit}) {
-        ASSERT_NE(lienzo->Dc()->GetGraphicsContext(), nullptr);
-        lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(suavizado);
-    }
-    const auto herramientas = HerramientasDeSimbolos();
-    const auto anillos = Anillos();
-    for (size_t i = 0; i < anillos.size(); ++i) {
-        const Herramientas& h = herramientas[i % herramientas.size()];
-        const auto& anillo = anillos[i];
-        const int n = static_cast<int>(anillo.size());
-        directo.Dc()->SetPen(h.lapiz);
-        directo.Dc()->SetBrush(h.brocha);
-        if (!CTrazadoCairo::Poligono(directo.Dc(), anillo.data(), n)) {
-            EXPECT_FALSE(directa) << "ring " << i;
-            directo.Dc()->DrawPolygon(n, anillo.data(), 0, 0, wxODDEVEN_RULE);
-        } else {
-            EXPECT_TRUE(directa) << "ring " << i;
-        }
-        toolkit.Dc()->SetPen(h.lapiz);
-        toolkit.Dc()->SetBrush(h.brocha);
-        toolkit.Dc()->DrawPolygon(n, anillo.data(), 0, 0, wxODDEVEN_RULE);
-    }
-    EXPECT_EQ(directo.Dc()->MinX(), toolkit.Dc()->MinX());
-    EXPECT_EQ(directo.Dc()->MaxY(), toolkit.Dc()->MaxY());
-    EXPECT_TRUE(MismosPixeles(directo.Imagen(), toolkit.Imagen()));
-}
-
-}  // namespace
-
-TEST(CTrazadoCairo, RingsMatchTheToolkitPixelForPixelWithoutAntialiasing) {
-    Comparar(wxANTIALIAS_NONE, true);
-}
-
-// Smoothed edges are not reproduced: the toolkit draws them.
-TEST(CTrazadoCairo, SmoothedDrawingIsLeftToTheToolkit) {
-    Comparar(wxANTIALIAS_DEFAULT, false);
-}
-
-TEST(CTrazadoCairo, ToolsItDoesNotReproduceAreLeftToTheToolkit) {
-    LienzoPrueba lienzo(40, 40);
-    const wxPoint anillo[] = {{5, 5}, {30, 8}, {20, 30}};
-    wxDC* dc = lienzo.Dc();
-    dc->SetBrush(*wxRED_BRUSH);
-    dc->SetPen(wxPen(*wxBLUE, 2, wxPENSTYLE_DOT));
-    EXPECT_FALSE(CTrazadoCairo::Poligono(dc, anillo, 3));
-    dc->SetPen(wxPen(*wxBLUE, 0));
-    EXPECT_FALSE(CTrazadoCairo::Poligono(dc, anillo, 3));
-    dc->SetPen(*wxBLUE_PEN);
-    dc->SetBrush(wxBrush(*wxRED, wxBRUSHSTYLE_CROSS_HATCH));
-    EXPECT_FALSE(CTrazadoCairo::Poligono(dc, anillo, 3));
-    dc->SetBrush(*wxRED_BRUSH);
-    EXPECT_FALSE(CTrazadoCairo::Poligono(dc, anillo, 1));
-    dc->SetLogicalFunction(wxINVERT);
-    EXPECT_FALSE(CTrazadoCairo::Poligono(dc, anillo, 3));
-    dc->SetLogicalFunction(wxCOPY);
-    // Nothing was drawn by the refusals.
-    EXPECT_EQ(LienzoPrueba::ContarPintados(lienzo.Imagen(), lienzo.Rect()), 0);
-}
-
-// Rings a few pixels across are copied from the coverage cache; the pixels
-// must be cairo's own wherever the ring lands, for every tool.
-namespace {
-
-std::vector<wxPoint> AnilloPequeno(std::mt19937& azar, int lado, int puntos) {
-    std::uniform_int_distribution<int> coordenada(0, lado);
+std::vector<wxPoint> Aleatorio(std::mt19937& azar, int desde, int hasta, int puntos) {
+    std::uniform_int_distribution<int> coordenada(desde, hasta);
     std::vector<wxPoint> anillo(puntos);
     for (wxPoint& p : anillo) p = wxPoint(coordenada(azar), coordenada(azar));
     return anillo;
 }
 
-std::vector<wxPoint> Movido(std::vector<wxPoint> anillo, const wxPoint& desplazamiento) {
-    for (wxPoint& p : anillo) p += desplazamiento;
-    return anillo;
-}
-
-struct Caso {
-    std::vector<wxPoint> anillo;
-    Herramientas herramientas;
-};
-
-// Few shapes, each drawn many times at scattered places (so most come from
-// the cache), with the tools cycling.
-std::vector<Caso> CasosPequenos(int ancho, int alto) {
-    std::mt19937 azar(777);
-    std::vector<std::vector<wxPoint>> formas;
-    for (int i = 0; i < 40; ++i)
-        formas.push_back(AnilloPequeno(azar, 1 + i % CCacheAnillos::kLadoMaximo, 2 + i % 12));
-    formas.push_back({{0, 0}, {8, 0}, {8, 8}, {0, 8}, {0, 0}});
-    formas.push_back({{0, 0}, {1, 0}});
-    std::vector<Herramientas> herramientas = HerramientasDeSimbolos();
-    herramientas.push_back({wxPen(wxColour(20, 20, 20), CCacheAnillos::kAnchoMaximo),
-                            wxBrush(wxColour(0, 90, 200))});
-    std::uniform_int_distribution<int> x(-12, ancho + 4), y(-12, alto + 4);
-    std::vector<Caso> casos;
-    for (int i = 0; i < 1500; ++i) {
-        const auto& forma = formas[i % formas.size()];
-        casos.push_back({Movido(forma, wxPoint(x(azar), y(azar))),
-                         herramientas[(i / 3) % herramientas.size()]});
-    }
-    return casos;
-}
-
-void CompararConCache(int profundidad, const wxRect* recorte) {
-    constexpr int kAncho = 160, kAlto = 120;
-    LienzoPrueba directo(kAncho, kAlto, profundidad), toolkit(kAncho, kAlto, profundidad);
+// Draws the cases directly (through the cache when given) and with the
+// toolkit; `directa` tells whether the direct drawing may take them.
+void Comparar(const std::vector<Caso>& casos, wxAntialiasMode suavizado, bool directa, CCacheAnillos* cache,
+              int profundidad = 24, const wxRect* recorte = nullptr) {
+    LienzoPrueba directo(160, 120, profundidad), toolkit(160, 120, profundidad);
     for (LienzoPrueba* lienzo : {&directo, &toolkit}) {
-        lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(wxANTIALIAS_NONE);
+        ASSERT_NE(lienzo->Dc()->GetGraphicsContext(), nullptr);
+        lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(suavizado);
         if (recorte) lienzo->Dc()->SetClippingRegion(*recorte);
     }
-    CCacheAnillos cache;
     {
-        CTrazadoCairo trazado(directo.Dc(), &cache);
-        ASSERT_TRUE(trazado.Activo());
-        for (const Caso& caso : CasosPequenos(kAncho, kAlto)) {
-            const int n = static_cast<int>(caso.anillo.size());
+        std::optional<CTrazadoCairo> trazado;
+        if (cache) trazado.emplace(directo.Dc(), cache);
+        for (size_t i = 0; i < casos.size(); ++i) {
+            const Caso& c = casos[i];
+            const int n = static_cast<int>(c.anillo.size());
             CTrazadoCairo::Herramientas h;
-            ASSERT_TRUE(CTrazadoCairo::HerramientasDe(caso.herramientas.lapiz,
-                                                      caso.herramientas.brocha, h));
-            EXPECT_TRUE(trazado.Poligono(h, caso.anillo.data(), n));
-            toolkit.Dc()->SetPen(caso.herramientas.lapiz);
-            toolkit.Dc()->SetBrush(caso.herramientas.brocha);
-            toolkit.Dc()->DrawPolygon(n, caso.anillo.data(), 0, 0, wxODDEVEN_RULE);
+            if (cache) {
+                ASSERT_TRUE(trazado->Activo() && CTrazadoCairo::HerramientasDe(c.lapiz, c.brocha, h));
+                EXPECT_TRUE(trazado->Poligono(h, c.anillo.data(), n)) << "case " << i;
+            } else {
+                directo.Dc()->SetPen(c.lapiz);
+                directo.Dc()->SetBrush(c.brocha);
+                const bool tomado = CTrazadoCairo::Poligono(directo.Dc(), c.anillo.data(), n);
+                EXPECT_EQ(tomado, directa) << "case " << i;
+                if (!tomado) directo.Dc()->DrawPolygon(n, c.anillo.data(), 0, 0, wxODDEVEN_RULE);
+            }
+            toolkit.Dc()->SetPen(c.lapiz);
+            toolkit.Dc()->SetBrush(c.brocha);
+            toolkit.Dc()->DrawPolygon(n, c.anillo.data(), 0, 0, wxODDEVEN_RULE);
         }
     }
-    // The cache was used: 42 shapes under a few dozen tool widths.
-    EXPECT_GT(cache.NumFormas(), 0);
-    EXPECT_LT(cache.NumFormas(), 42 * 8);
     EXPECT_EQ(directo.Dc()->MinX(), toolkit.Dc()->MinX());
     EXPECT_EQ(directo.Dc()->MaxY(), toolkit.Dc()->MaxY());
-    EXPECT_TRUE(MismosPixeles(directo.Imagen(), toolkit.Imagen()));
+    const wxImage &a = directo.Imagen(), &b = toolkit.Imagen();
+    EXPECT_EQ(0, std::memcmp(a.GetData(), b.GetData(), 3u * a.GetWidth() * a.GetHeight()));
 }
-
 }  // namespace
 
-TEST(CTrazadoCairo, SmallRingsFromTheCacheMatchTheToolkitIn24And32BitImages) {
-    CompararConCache(24, nullptr);
-    CompararConCache(32, nullptr);
+// Rings of every sort painting meets: tiny and large, crossing themselves,
+// closed or not, two points, reaching past the edges. Smoothed edges are not
+// reproduced: the toolkit draws them.
+TEST(CTrazadoCairo, RingsMatchTheToolkitPixelForPixel) {
+    const auto casos = Casos(60, 4, 1, [](int i, std::mt19937& azar) {
+        const int radio = (i % 7) * 6 + 1;
+        auto anillo = Aleatorio(azar, -radio, radio, 2 + static_cast<int>(azar() % 11));
+        if (i % 3 == 0) anillo.push_back(anillo.front());
+        return anillo;
+    });
+    Comparar(casos, wxANTIALIAS_NONE, true, nullptr);
+    Comparar(casos, wxANTIALIAS_DEFAULT, false, nullptr);
 }
 
-TEST(CTrazadoCairo, SmallRingsAcrossAClipMatchTheToolkit) {
+// Few small shapes, each drawn many times at scattered places, so most come
+// from the cache; in 24 and 32-bit images and across a clip.
+TEST(CTrazadoCairo, SmallRingsFromTheCacheMatchTheToolkit) {
+    std::mt19937 azar(777);
+    std::vector<std::vector<wxPoint>> formas;
+    for (int i = 0; i < 40; ++i) formas.push_back(Aleatorio(azar, 0, 1 + i % CCacheAnillos::kLadoMaximo, 2 + i % 12));
+    formas.push_back({{0, 0}, {8, 0}, {8, 8}, {0, 8}, {0, 0}});
+    formas.push_back({{0, 0}, {1, 0}});
+    const auto casos = Casos(1500, CCacheAnillos::kAnchoMaximo, 3,
+                             [&](int i, std::mt19937&) { return formas[i % formas.size()]; });
     const wxRect recorte(37, 21, 70, 55);
-    CompararConCache(24, &recorte);
-}
-
-// Translucent tools are blended by cairo, never copied.
-TEST(CTrazadoCairo, TranslucentToolsAreNotCopied) {
-    LienzoPrueba directo(40, 40), toolkit(40, 40);
-    for (LienzoPrueba* lienzo : {&directo, &toolkit})
-        lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(wxANTIALIAS_NONE);
-    const wxPen lapiz(wxColour(200, 0, 0, 100), 1);
-    const wxBrush brocha(wxColour(0, 0, 200, 128));
+    for (const auto& [profundidad, clip] : {std::pair<int, const wxRect*>{24, nullptr}, {32, nullptr}, {24, &recorte}}) {
+        CCacheAnillos cache;
+        Comparar(casos, wxANTIALIAS_NONE, true, &cache, profundidad, clip);
+        EXPECT_GT(cache.NumFormas(), 0) << "case " << profundidad;  // 42 shapes under a few dozen widths
+        EXPECT_LT(cache.NumFormas(), 42 * 8) << "case " << profundidad;
+    }
+    // Translucent tools are blended by cairo, never copied.
+    const Caso translucido{{{10, 10}, {14, 11}, {12, 15}}, wxPen(wxColour(200, 0, 0, 100), 1),
+                           wxBrush(wxColour(0, 0, 200, 128))};
     CCacheAnillos cache;
-    const std::vector<wxPoint> anillo = {{10, 10}, {14, 11}, {12, 15}};
-    {
-        CTrazadoCairo trazado(directo.Dc(), &cache);
-        CTrazadoCairo::Herramientas h;
-        ASSERT_TRUE(CTrazadoCairo::HerramientasDe(lapiz, brocha, h));
-        for (int i = 0; i < 2; ++i) EXPECT_TRUE(trazado.Poligono(h, anillo.data(), 3));
-    }
-    for (int i = 0; i < 2; ++i) {
-        toolkit.Dc()->SetPen(lapiz);
-        toolkit.Dc()->SetBrush(brocha);
-        toolkit.Dc()->DrawPolygon(3, anillo.data(), 0, 0, wxODDEVEN_RULE);
-    }
+    Comparar({translucido, translucido}, wxANTIALIAS_NONE, true, &cache);
     EXPECT_EQ(cache.NumFormas(), 0);
-    EXPECT_TRUE(MismosPixeles(directo.Imagen(), toolkit.Imagen()));
 }
 
-// A cache full of shapes starts over and keeps drawing right.
-TEST(CCacheAnillos, StartsOverWhenFullAndKeepsTheRightCoverage) {
+// Patterned or zero-width pens, hatched brushes, single points and other
+// logical functions are left to the toolkit; the refusals draw nothing.
+TEST(CTrazadoCairo, ToolsItDoesNotReproduceAreLeftToTheToolkit) {
+    LienzoPrueba lienzo(40, 40);
+    const wxPoint anillo[] = {{5, 5}, {30, 8}, {20, 30}};
+    wxDC* dc = lienzo.Dc();
+    const struct {
+        wxPen lapiz;
+        wxBrush brocha;
+        int puntos;
+        wxRasterOperationMode funcion;
+    } casos[] = {{wxPen(*wxBLUE, 2, wxPENSTYLE_DOT), *wxRED_BRUSH, 3, wxCOPY},
+                 {wxPen(*wxBLUE, 0), *wxRED_BRUSH, 3, wxCOPY},
+                 {*wxBLUE_PEN, wxBrush(*wxRED, wxBRUSHSTYLE_CROSS_HATCH), 3, wxCOPY},
+                 {*wxBLUE_PEN, *wxRED_BRUSH, 1, wxCOPY},
+                 {*wxBLUE_PEN, *wxRED_BRUSH, 3, wxINVERT}};
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        dc->SetPen(casos[i].lapiz);
+        dc->SetBrush(casos[i].brocha);
+        dc->SetLogicalFunction(casos[i].funcion);
+        EXPECT_FALSE(CTrazadoCairo::Poligono(dc, anillo, casos[i].puntos)) << "case " << i;
+    }
+    dc->SetLogicalFunction(wxCOPY);
+    EXPECT_EQ(LienzoPrueba::ContarPintados(lienzo.Imagen(), lienzo.Rect()), 0);
+}
+
+// A cache full of shapes starts over (its coverage is checked by the pixel comparisons).
+TEST(CCacheAnillos, StartsOverWhenFull) {
     CCacheAnillos cache;
     std::mt19937 azar(4242);
     int maximo = 0;
     for (int i = 0; i < 5000; ++i) {
-        const auto anillo = AnilloPequeno(azar, CCacheAnillos::kLadoMaximo, 6);
+        const auto anillo = Aleatorio(azar, 0, CCacheAnillos::kLadoMaximo, 6);
         int minX = anillo[0].x, minY = anillo[0].y;
-        for (const wxPoint& p : anillo) {
-            minX = std::min(minX, p.x);
-            minY = std::min(minY, p.y);
-        }
+        for (const wxPoint& p : anillo) minX = std::min(minX, p.x), minY = std::min(minY, p.y);
         CCacheAnillos::Cobertura cobertura;
         ASSERT_TRUE(cache.Buscar(anillo.data(), 6, minX, minY, 1, true, cobertura));
         maximo = std::max(maximo, cache.NumFormas());
     }
     EXPECT_LT(cache.NumFormas(), maximo);  // it started over at least once
     EXPECT_LE(maximo, 4096);
-
-    // A two-pixel square half a pixel down and right, outlined one pixel
-    // wide: the fill covers the four pixels whose centres it holds, the
-    // outline at least the eight around the middle one, nothing beyond.
-    const wxPoint cuadrado[] = {{0, 0}, {2, 0}, {2, 2}, {0, 2}, {0, 0}};
-    CCacheAnillos::Cobertura c;
-    ASSERT_TRUE(cache.Buscar(cuadrado, 5, 0, 0, 1, true, c));
-    EXPECT_EQ(c.numRelleno, 4);
-    std::vector<bool> borde(9, false);
-    for (int i = 0; i < c.numBorde; ++i) {
-        const int x = c.borde[2 * i] - CCacheAnillos::kMargen;
-        const int y = c.borde[2 * i + 1] - CCacheAnillos::kMargen;
-        ASSERT_TRUE(x >= 0 && x <= 2 && y >= 0 && y <= 2) << x << ", " << y;
-        borde[3 * y + x] = true;
-    }
-    for (int i = 0; i < 9; ++i) EXPECT_TRUE(borde[i] || i == 4) << i;
-}
-
-TEST(CCacheAnillos, RefusesRingsThatAreNotSmall) {
-    CCacheAnillos cache;
-    CCacheAnillos::Cobertura c;
-    const wxPoint ancho[] = {{0, 0}, {CCacheAnillos::kLadoMaximo + 1, 0}, {0, 3}};
-    EXPECT_FALSE(cache.Buscar(ancho, 3, 0, 0, 1, false, c));
-    const wxPoint pequeno[] = {{0, 0}, {3, 0}, {0, 3}};
-    EXPECT_FALSE(cache.Buscar(pequeno, 3, 0, 0, CCacheAnillos::kAnchoMaximo + 1, false, c));
-    EXPECT_FALSE(cache.Buscar(pequeno, 1, 0, 0, 1, false, c));
-    std::vector<wxPoint> muchos(CCacheAnillos::kPuntosMaximos + 1, wxPoint(1, 1));
-    muchos[0] = wxPoint(0, 0);
-    EXPECT_FALSE(cache.Buscar(muchos.data(), static_cast<int>(muchos.size()), 0, 0, 1, false, c));
-    EXPECT_EQ(cache.NumFormas(), 0);
 }

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <fstream>
 #include <limits>
 #include <string>
 
 namespace {
+const double kNan = std::numeric_limits<double>::quiet_NaN();
 
 // Overwrites the box stored in a record's header of a written .shp.
 void EscribirCaja(const std::string& shp, std::size_t posicionRegistro, double x1, double y1,
@@ -21,53 +21,8 @@ void EscribirCaja(const std::string& shp, std::size_t posicionRegistro, double x
     f.write(reinterpret_cast<const char*>(caja), sizeof caja);
 }
 
-}  // namespace
-
-TEST(CShapeCaja, SoundBoxesAreGivenAndDamagedOrMissingOnesAreNot) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor(5);
-    for (int i = 0; i < 4; ++i)
-        escritor.AddShape({ShapefileWriter::Rectangle(i, 10 + i, i + 2, 13 + i)});
-    escritor.AddNull();
-    ASSERT_TRUE(escritor.Write(dir / "cajas"));
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double infinito = std::numeric_limits<double>::infinity();
-    EscribirCaja(dir / "cajas.shp", escritor.RecordPosition(1), nan, 11, 3, 14);
-    EscribirCaja(dir / "cajas.shp", escritor.RecordPosition(2), 2, 12, 4, infinito);
-    EscribirCaja(dir / "cajas.shp", escritor.RecordPosition(3), 5, 13, 3, 16);  // min above max
-
-    CShape shape((dir / "cajas").c_str());
-    CRectangulo caja(-1, -1, -1, -1);
-    ASSERT_TRUE(shape.CajaFiable(shape.Elemento(0), caja));
-    EXPECT_EQ(caja.x1, 0.0);
-    EXPECT_EQ(caja.y1, 10.0);
-    EXPECT_EQ(caja.x2, 2.0);
-    EXPECT_EQ(caja.y2, 13.0);
-    for (unsigned int i = 1; i <= 4; ++i) {
-        CRectangulo intacta(-1, -1, -1, -1);
-        EXPECT_FALSE(shape.CajaFiable(shape.Elemento(i), intacta)) << "record " << i;
-        EXPECT_EQ(intacta.x1, -1.0);
-    }
-    EXPECT_FALSE(shape.CajaFiable(nullptr, caja));
-}
-
-TEST(CShapeCaja, PointFilesHaveNoRecordBox) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor(1);
-    escritor.AddPoint(1, 2);
-    ASSERT_TRUE(escritor.Write(dir / "puntos"));
-    CShape shape((dir / "puntos").c_str());
-    CRectangulo caja;
-    EXPECT_FALSE(shape.CajaFiable(shape.Elemento(0), caja));
-}
-
-// The boxes read once for culling must agree with the records: never call a
-// record apart from a view it meets, and do call apart those clearly away.
-namespace {
-
-// A rectangle of 3 x 2 units at column c, row f of a grid of step 10, with
-// enough vertices (a zig-zag along the bottom) that the file spans several
-// of the pieces the boxes are read in.
+// A 3 x 2 rectangle at column c, row f of a grid of step 10, with enough
+// vertices that the file spans several of the pieces the boxes are read in.
 ShapefileWriter::Parte Celda(int c, int f) {
     const double x = 10.0 * c + 0.125, y = 4000000.0 + 10.0 * f;
     ShapefileWriter::Parte anillo = {{x, y}, {x, y + 2}, {x + 3, y + 2}, {x + 3, y}};
@@ -76,48 +31,57 @@ ShapefileWriter::Parte Celda(int c, int f) {
     return anillo;
 }
 
-constexpr int kColumnas = 60, kFilas = 50;  // 3,000 records, about 3 MB
-
 bool Cortan(const CRectangulo& a, const CRectangulo& b) {
     return !(a.x2 < b.x1 || b.x2 < a.x1 || a.y2 < b.y1 || b.y2 < a.y1);
 }
-
 }  // namespace
 
+// The boxes read once for culling must agree with the records: never call a
+// record apart from a view it meets, and do call apart those clearly away.
 TEST(CShapeCaja, BoxesReadOnceCullExactlyAcrossPiecesAndOutOfOrderRecords) {
     DirectorioPrueba dir;
     ShapefileWriter escritor(5);
-    for (int f = 0; f < kFilas; ++f)
-        for (int c = 0; c < kColumnas; ++c) escritor.AddShape({Celda(c, f)});
+    for (int f = 0; f < 50; ++f)  // 3,000 records, about 3 MB
+        for (int c = 0; c < 60; ++c) escritor.AddShape({Celda(c, f)});
     // Record 2000 is read from record 5's place (behind the piece in hand),
     // record 2001 points past the end, record 7 has a NaN box.
     escritor.SetRecordOffset(2000, static_cast<std::uint32_t>(escritor.RecordPosition(5) / 2));
     escritor.SetRecordOffset(2001, 0x7FFFFFF0u);
+    escritor.AddNull();
     ASSERT_TRUE(escritor.Write(dir / "rejilla"));
-    EscribirCaja(dir / "rejilla.shp", escritor.RecordPosition(7),
-                 std::numeric_limits<double>::quiet_NaN(), 0, 1, 1);
+    // Damaged boxes: NaN, infinite, minimum above maximum.
+    EscribirCaja(dir / "rejilla.shp", escritor.RecordPosition(7), kNan, 0, 1, 1);
+    EscribirCaja(dir / "rejilla.shp", escritor.RecordPosition(8), 80, 4000000, 90, std::numeric_limits<double>::infinity());
+    EscribirCaja(dir / "rejilla.shp", escritor.RecordPosition(9), 100, 4000000, 90, 4000001);
 
     CShape shape((dir / "rejilla").c_str());
+    CRectangulo caja(-1, -1, -1, -1);
+    ASSERT_TRUE(shape.CajaFiable(shape.Elemento(61), caja));  // column 1, row 1
+    EXPECT_EQ(caja.x1, 10.125);
+    EXPECT_EQ(caja.y1, 4000010.0);
+    EXPECT_EQ(caja.x2, 13.125);
+    EXPECT_EQ(caja.y2, 4000012.0);
+    for (unsigned int i : {7u, 8u, 9u, 3000u}) {
+        CRectangulo intacta(-1, -1, -1, -1);
+        EXPECT_FALSE(shape.CajaFiable(shape.Elemento(i), intacta)) << "case " << i;
+        EXPECT_EQ(intacta.x1, -1.0) << "case " << i;
+    }
+    EXPECT_FALSE(shape.CajaFiable(nullptr, caja));
     const CRectangulo vista(95.0, 4000095.0, 205.0, 4000202.0);
     EXPECT_FALSE(shape.CajaAparte(0, vista));  // nothing read yet
     shape.LeeCajas();
     int aparte = 0;
     for (unsigned int i = 0; i < shape.NumElementos(); ++i) {
         const unsigned int* registro = shape.BuscaElemento(i);
-        CRectangulo caja;
-        if (!registro || !shape.CajaFiable(registro, caja)) {
-            EXPECT_FALSE(shape.CajaAparte(i, vista)) << "record " << i;
-            continue;
-        }
-        EXPECT_EQ(shape.CajaAparte(i, vista), !Cortan(caja, vista)) << "record " << i;
+        const bool fiable = registro && shape.CajaFiable(registro, caja);
+        EXPECT_EQ(shape.CajaAparte(i, vista), fiable && !Cortan(caja, vista)) << "case " << i;
         aparte += shape.CajaAparte(i, vista);
     }
     EXPECT_GT(aparte, 2800);
     // Record 2000 has record 5's box, far from this view and within the next.
     EXPECT_TRUE(shape.CajaAparte(2000, vista));
     EXPECT_FALSE(shape.CajaAparte(2000, CRectangulo(50.0, 4000000.0, 51.0, 4000001.0)));
-    EXPECT_FALSE(shape.CajaAparte(2001, vista));
-    EXPECT_FALSE(shape.CajaAparte(7, vista));
+    for (unsigned int i : {2001u, 7u, 8u, 9u, 3000u}) EXPECT_FALSE(shape.CajaAparte(i, vista)) << "case " << i;
 }
 
 // Single precision must not move a box edge inward: views touching a box
@@ -132,11 +96,14 @@ TEST(CShapeCaja, BoxesReadOnceAreNeverShrunkByRounding) {
     ASSERT_TRUE(escritor.Write(dir / "finas"));
     CShape shape((dir / "finas").c_str());
     shape.LeeCajas();
-    EXPECT_FALSE(shape.CajaAparte(0, CRectangulo(x2, y1, x2 + 1, y2)));
-    EXPECT_FALSE(shape.CajaAparte(0, CRectangulo(x1 - 1, y1, x1, y2)));
-    EXPECT_FALSE(shape.CajaAparte(0, CRectangulo(x1, y2, x2, y2 + 1)));
-    EXPECT_FALSE(shape.CajaAparte(0, CRectangulo(x1, y1 - 1, x2, y1)));
-    EXPECT_TRUE(shape.CajaAparte(0, CRectangulo(x2 + 1, y1, x2 + 2, y2)));
-    EXPECT_FALSE(shape.CajaAparte(1, CRectangulo(0, 0, 1, 1)));
-    EXPECT_FALSE(shape.CajaAparte(1, CRectangulo(1e299, 1e299, 1e300, 1e300)));
+    const struct {
+        unsigned int registro;
+        CRectangulo vista;
+        bool aparte;
+    } casos[] = {{0, {x2, y1, x2 + 1, y2}, false},     {0, {x1 - 1, y1, x1, y2}, false},
+                 {0, {x1, y2, x2, y2 + 1}, false},     {0, {x1, y1 - 1, x2, y1}, false},
+                 {0, {x2 + 1, y1, x2 + 2, y2}, true},  {1, {0, 0, 1, 1}, false},
+                 {1, {1e299, 1e299, 1e300, 1e300}, false}};
+    for (size_t i = 0; i < std::size(casos); ++i)
+        EXPECT_EQ(shape.CajaAparte(casos[i].registro, casos[i].vista), casos[i].aparte) << "case " << i;
 }

@@ -15,26 +15,26 @@
 
 namespace {
 using Parte = ShapefileWriter::Parte;
-using Dano = std::function<void(ShapefileWriter&)>;
-
+using W = ShapefileWriter;
+using Registros = std::vector<unsigned int>;
 const Parte kA = {{0, 0}, {1, 1}, {2, 0}};
 const Parte kB = {{10, 10}, {11, 11}};
 const Parte kC = {{20, 20}, {21, 21}, {22, 22}, {23, 23}};
 
-// Three polyline records of two parts each, record 1 damaged.
-ShapefileWriter TresLineas(const Dano& dano, int tipo = 3) {
-    ShapefileWriter escritor(tipo);
-    escritor.AddShape({kA, kB});
-    escritor.AddShape({kB, kC});
-    escritor.AddShape({kC, kA});
-    dano(escritor);
+// Three records: polylines of two parts each, or points, or multipoints.
+W TresRegistros(int tipo = 3) {
+    W escritor(tipo);
+    for (const Parte* p : {&kA, &kB, &kC}) {
+        if (tipo == 1) escritor.AddPoint((*p)[0].x + 1, (*p)[0].y);
+        else if (tipo == 8) escritor.AddMultiPoint(*p);
+        else escritor.AddShape({*p, p == &kC ? kA : p == &kA ? kB : kC});
+    }
     return escritor;
 }
 
-// What the paint path sees: the indices of the records it can draw, each
-// with all its points checked.
-std::vector<unsigned int> RegistrosPintables(const CShape& shape) {
-    std::vector<unsigned int> pintables;
+// What the paint path sees: the records it can draw, each with all its points checked.
+Registros Pintables(const CShape& shape) {
+    Registros pintables;
     for (unsigned int i = 0; i < shape.NumElementos(); ++i) {
         const unsigned int* registro = shape.BuscaElemento(i);
         if (!registro) continue;
@@ -42,7 +42,7 @@ std::vector<unsigned int> RegistrosPintables(const CShape& shape) {
         for (unsigned int p = 0; p < shape.NumPartes(registro); ++p) {
             unsigned int n = 0;
             const CPunto* pts = shape.BuscaPuntos(registro, p, &n);
-            if (!pts) ADD_FAILURE() << "parte " << p << " de un registro aceptado";
+            if (!pts) ADD_FAILURE() << "part " << p << " of an accepted record";
             for (unsigned int k = 0; k < n; ++k) puntos += pts[k].x >= 0 ? 1 : 0;
         }
         EXPECT_GT(puntos, 0u);
@@ -59,133 +59,55 @@ std::string ErrorDeElemento(const CShape& shape, unsigned int i) {
         return error;
     }
 }
-
-void CompruebaRegistroUnoDanado(const Dano& dano, int tipo = 3) {
-    DirectorioPrueba dir;
-    ASSERT_TRUE(TresLineas(dano, tipo).Write(dir / "capa"));
-    CShape shape((dir / "capa").c_str());
-    ASSERT_EQ(shape.NumElementos(), 3u);
-    EXPECT_EQ(RegistrosPintables(shape), (std::vector<unsigned int>{0, 2}));
-    EXPECT_EQ(ErrorDeElemento(shape, 1), "ErrorOutOfLimits");
-    EXPECT_EQ(ErrorDeElemento(shape, 2), "");
-    unsigned int n = 0;
-    const CPunto* p = shape.Puntos(shape.Elemento(2), 0, &n);
-    EXPECT_EQ(Parte(p, p + n), kC);
-}
 }  // namespace
 
-TEST(CShapeDanado, SoundFileHasEveryRecordPaintable) {
+TEST(CShapeDanado, DamagedRecordsAreRefusedAndTheOthersRead) {
+    const struct {
+        std::function<void(W&)> dano;
+        int tipo = 3;
+        Registros pintables = {0, 2};
+    } casos[] = {
+        {[](W& e) { e.SetRecordOffset(1, 0x7FFFFFFF); }}, {[](W& e) { e.SetRecordOffset(1, 0xFFFFFFFF); }},
+        {[](W& e) { e.SetRecordOffset(1, 10); }},  // into the header
+        {[](W& e) { e.SetRecordOffset(1, static_cast<std::uint32_t>(e.ShpBytes().size() / 2 - 4)); }},
+        {[](W& e) { e.SetRecordOffset(1, static_cast<std::uint32_t>(e.RecordPosition(1) / 2 + 1)); }, 3, {0, 1, 2}},  // odd: rounded down
+        {[](W& e) { e.SetPartIndex(1, 1, 1000); }}, {[](W& e) { e.SetPartIndex(1, 1, -1); }},
+        {[](W& e) { e.SetPartIndex(1, 0, 7); }},  // > 6 points
+        {[](W& e) { e.SetPartIndex(1, 0, 2), e.SetPartIndex(1, 1, 1); }},  // decreasing
+        {[](W& e) { e.SetNumPoints(1, 1u << 28); }}, {[](W& e) { e.SetNumPoints(1, 0xFFFFFFFF); }},
+        {[](W& e) { e.SetNumPoints(1, 1); }},  // below part 1's start
+        {[](W& e) { e.SetNumParts(1, 0x7FFFFFFF); }}, {[](W& e) { e.SetNumParts(1, 0x40000000); }},
+        {[](W& e) { e.SetNumParts(1, 1000); }}, {[](W& e) { e.SetRecordContentLength(1, 10); }},
+        {[](W& e) { e.SetRecordContentLength(1, 0); }}, {[](W& e) { e.SetRecordContentLength(1, 0x7FFFFFFF); }},
+        {[](W& e) { e.SetRecordContentLength(1, 0xFFFFFFFF); }},
+        {[](W& e) { e.SetRecordType(1, 1); }}, {[](W& e) { e.SetRecordType(1, 31); }},  // another family
+        {[](W& e) { e.SetRecordType(1, 23); }, 5}, {[](W& e) { e.SetRecordType(1, 13); }, 3, {0, 1, 2}},  // own Z form
+        {[](W& e) { e.Truncate(W::Shp, e.RecordPosition(1) + 40, true); }, 3, {0}},
+        {[](W& e) { e.Truncate(W::Shx, 100 + 8 * 2 + 4, true); }, 3, {0, 1}},  // fewer records
+        {[](W& e) { e.SetRecordContentLength(1, 4), e.Truncate(W::Shp, e.RecordPosition(2) + 20, true); }, 1, {0}},
+        {[](W& e) { e.SetNumPoints(1, 3); }, 8},  // one more than stored
+    };
     DirectorioPrueba dir;
-    ASSERT_TRUE(TresLineas([](ShapefileWriter&) {}).Write(dir / "capa"));
-    CShape shape((dir / "capa").c_str());
-    EXPECT_EQ(RegistrosPintables(shape), (std::vector<unsigned int>{0, 1, 2}));
-}
-
-TEST(CShapeDanado, OffsetsPastTheEndOrIntoTheHeader) {
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordOffset(1, 0x7FFFFFFF); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordOffset(1, 0xFFFFFFFF); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordOffset(1, 10); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) {
-        e.SetRecordOffset(1, static_cast<std::uint32_t>(e.ShpBytes().size() / 2 - 4));
-    });
-}
-
-TEST(CShapeDanado, AnOddOffsetIsRoundedDownToItsRecord) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor = TresLineas([](ShapefileWriter&) {});
-    escritor.SetRecordOffset(1, static_cast<std::uint32_t>(escritor.RecordPosition(1) / 2 + 1));
-    ASSERT_TRUE(escritor.Write(dir / "capa"));
-    CShape shape((dir / "capa").c_str());
-    EXPECT_EQ(shape.NumElemento(shape.Elemento(1)), 1);
-}
-
-TEST(CShapeDanado, PartIndicesOutOfRange) {
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetPartIndex(1, 1, 1000); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetPartIndex(1, 1, -1); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetPartIndex(1, 0, 7); });  // > 6 points
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) {  // decreasing
-        e.SetPartIndex(1, 0, 2);
-        e.SetPartIndex(1, 1, 1);
-    });
-}
-
-TEST(CShapeDanado, PartAndPointCountsOutOfRange) {
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetNumPoints(1, 1u << 28); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetNumPoints(1, 0xFFFFFFFF); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetNumPoints(1, 1); });  // below part 1's start
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetNumParts(1, 0x7FFFFFFF); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetNumParts(1, 0x40000000); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetNumParts(1, 1000); });
-}
-
-TEST(CShapeDanado, WrongContentLengths) {
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordContentLength(1, 10); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordContentLength(1, 0); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordContentLength(1, 0x7FFFFFFF); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordContentLength(1, 0xFFFFFFFF); });
-}
-
-TEST(CShapeDanado, RecordOfAnotherShapeFamily) {
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordType(1, 1); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordType(1, 31); });
-    CompruebaRegistroUnoDanado([](ShapefileWriter& e) { e.SetRecordType(1, 23); }, 5);
-    // The Z and M forms of the file's own family are accepted.
-    DirectorioPrueba dir;
-    ASSERT_TRUE(TresLineas([](ShapefileWriter& e) { e.SetRecordType(1, 13); }).Write(dir / "capa"));
-    CShape shape((dir / "capa").c_str());
-    EXPECT_EQ(RegistrosPintables(shape), (std::vector<unsigned int>{0, 1, 2}));
-}
-
-TEST(CShapeDanado, TruncatedShpKeepsTheRecordsBeforeTheCut) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor = TresLineas([](ShapefileWriter&) {});
-    escritor.Truncate(ShapefileWriter::Shp, escritor.RecordPosition(1) + 40, true);
-    ASSERT_TRUE(escritor.Write(dir / "capa"));
-    CShape shape((dir / "capa").c_str());
-    ASSERT_EQ(shape.NumElementos(), 3u);
-    EXPECT_EQ(RegistrosPintables(shape), (std::vector<unsigned int>{0}));
-    EXPECT_EQ(ErrorDeElemento(shape, 1), "ErrorOutOfLimits");
-    EXPECT_EQ(ErrorDeElemento(shape, 2), "ErrorOutOfLimits");
-}
-
-TEST(CShapeDanado, TruncatedShxGivesFewerRecords) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor = TresLineas([](ShapefileWriter&) {});
-    escritor.Truncate(ShapefileWriter::Shx, 100 + 8 * 2 + 4, true);
-    ASSERT_TRUE(escritor.Write(dir / "capa"));
-    CShape shape((dir / "capa").c_str());
-    EXPECT_EQ(shape.NumElementos(), 2u);
-    EXPECT_EQ(RegistrosPintables(shape), (std::vector<unsigned int>{0, 1}));
-}
-
-TEST(CShapeDanado, DamagedPointAndMultipointRecords) {
-    DirectorioPrueba dir;
-    ShapefileWriter puntos(1);
-    puntos.AddPoint(1, 1);
-    puntos.AddPoint(2, 2);
-    puntos.AddPoint(3, 3);
-    puntos.SetRecordContentLength(1, 4);  // type and x only
-    puntos.Truncate(ShapefileWriter::Shp, puntos.RecordPosition(2) + 20, true);
-    ASSERT_TRUE(puntos.Write(dir / "puntos"));
-    CShape shapePuntos((dir / "puntos").c_str());
-    EXPECT_EQ(RegistrosPintables(shapePuntos), (std::vector<unsigned int>{0}));
-
-    ShapefileWriter multi(8);
-    multi.AddMultiPoint(kA);
-    multi.AddMultiPoint(kB);
-    multi.AddMultiPoint(kC);
-    multi.SetNumPoints(1, 3);  // one more than stored
-    ASSERT_TRUE(multi.Write(dir / "multi"));
-    CShape shapeMulti((dir / "multi").c_str());
-    EXPECT_EQ(RegistrosPintables(shapeMulti), (std::vector<unsigned int>{0, 2}));
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        W escritor = TresRegistros(casos[i].tipo);
+        casos[i].dano(escritor);
+        ASSERT_TRUE(escritor.Write(dir / "capa"));
+        CShape shape((dir / "capa").c_str());
+        EXPECT_EQ(Pintables(shape), casos[i].pintables) << "case " << i;
+        if (casos[i].pintables.size() == 1) EXPECT_EQ(ErrorDeElemento(shape, 2), "ErrorOutOfLimits") << "case " << i;
+        if (casos[i].pintables != Registros{0, 2}) continue;
+        ASSERT_EQ(shape.NumElementos(), 3u) << "case " << i;
+        EXPECT_EQ(ErrorDeElemento(shape, 1), "ErrorOutOfLimits") << "case " << i;
+        unsigned int n = 0;
+        const CPunto* p = shape.Puntos(shape.Elemento(2), 0, &n);
+        EXPECT_EQ(Parte(p, p + n), kC) << "case " << i;
+    }
 }
 
 TEST(CShapeDanado, HitTestsSkipDamagedRecords) {
     DirectorioPrueba dir;
-    ShapefileWriter escritor(5);
-    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10)});
-    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10)});
-    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10)});
+    W escritor(5);
+    for (int i = 0; i < 3; ++i) escritor.AddShape({W::Rectangle(0, 0, 10, 10)});
     escritor.SetNumPoints(0, 1000);
     escritor.SetRecordOffset(1, 0x40000000);
     ASSERT_TRUE(escritor.Write(dir / "capa"));
@@ -194,7 +116,7 @@ TEST(CShapeDanado, HitTestsSkipDamagedRecords) {
     EXPECT_EQ(shape.PoligonoAlQuePertenece(CPunto(5, 5), 0, 1.0), 2);
     try {
         shape.EsPuntoEnPoligono(0u, CPunto(5, 5));
-        ADD_FAILURE() << "un registro dañado no debe probarse";
+        ADD_FAILURE() << "a damaged record must not be tested";
     } catch (const char* error) {
         EXPECT_STREQ(error, "ErrorOutOfLimits");
     }
@@ -205,26 +127,21 @@ TEST(CShapeDanado, HitTestsSkipDamagedRecords) {
 // error names.
 TEST(CShapeDanado, RandomCorruptionNeverLeadsOutsideTheFile) {
     DirectorioPrueba dir;
-    ShapefileWriter sano(5);
+    W sano(5);
     for (int i = 0; i < 12; ++i)
-        sano.AddShape({ShapefileWriter::Rectangle(i, i, i + 10, i + 10),
-                       ShapefileWriter::Rectangle(i + 2, i + 2, i + 4, i + 4, false)});
-    const std::vector<unsigned char> shpSano = sano.ShpBytes();
-    const std::vector<unsigned char> shxSano = sano.ShxBytes();
+        sano.AddShape({W::Rectangle(i, i, i + 10, i + 10), W::Rectangle(i + 2, i + 2, i + 4, i + 4, false)});
+    const std::vector<unsigned char> shpSano = sano.ShpBytes(), shxSano = sano.ShxBytes();
     std::mt19937 azar(20240607);
     for (int prueba = 0; prueba < 150; ++prueba) {
-        std::vector<unsigned char> shp = shpSano;
-        std::vector<unsigned char> shx = shxSano;
+        std::vector<unsigned char> shp = shpSano, shx = shxSano;
         for (int k = 0; k < 6; ++k) {
             shp[100 + azar() % (shp.size() - 100)] = static_cast<unsigned char>(azar());
             shx[100 + azar() % (shx.size() - 100)] = static_cast<unsigned char>(azar());
         }
-        {
-            std::ofstream(dir / "capa.shp", std::ios::binary)
-                .write(reinterpret_cast<const char*>(shp.data()), static_cast<std::streamsize>(shp.size()));
-            std::ofstream(dir / "capa.shx", std::ios::binary)
-                .write(reinterpret_cast<const char*>(shx.data()), static_cast<std::streamsize>(shx.size()));
-        }
+        std::ofstream(dir / "capa.shp", std::ios::binary)
+            .write(reinterpret_cast<const char*>(shp.data()), static_cast<std::streamsize>(shp.size()));
+        std::ofstream(dir / "capa.shx", std::ios::binary)
+            .write(reinterpret_cast<const char*>(shx.data()), static_cast<std::streamsize>(shx.size()));
         CShape shape((dir / "capa").c_str());
         // The mapping's start, from the first record the index still places.
         const unsigned char* base = nullptr;

@@ -11,15 +11,9 @@ public:
         std::string plantilla = (std::filesystem::temp_directory_path() / "vaqshapeXXXXXX").string();
         ruta = ::mkdtemp(plantilla.data()) ? plantilla : std::string();
     }
-    ~DirectorioPrueba() {
-        std::error_code ignorado;
-        if (!ruta.empty()) std::filesystem::remove_all(ruta, ignorado);
-    }
+    ~DirectorioPrueba() { std::error_code ignorado; if (!ruta.empty()) std::filesystem::remove_all(ruta, ignorado); }
     DirectorioPrueba(const DirectorioPrueba&) = delete;
-    DirectorioPrueba& operator=(const DirectorioPrueba&) = delete;
-
-    // Path of a file inside the directory.
-    std::string operator/(const std::string& nombre) const { return ruta + "/" + nombre; }
+    std::string operator/(const std::string& nombre) const { return ruta + "/" + nombre; }  // a file inside
     const std::string& Ruta() const { return ruta; }
 
 private:

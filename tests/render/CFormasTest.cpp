@@ -1,0 +1,106 @@
+// Hit tests of the drawn shapes (measuring and editing tools).
+#include "CLineShp.h"
+#include "CPolygonShp.h"
+#include "CPolyLineShp.h"
+#include <gtest/gtest.h>
+
+namespace {
+CLineShp Linea(double ax, double ay, double bx, double by) {
+    CLineShp linea;
+    linea.InicializaLinea(CCoordenadaMapa(ax, ay), CCoordenadaMapa(bx, by));
+    return linea;
+}
+template <class Forma>
+void Anadir(Forma& forma, std::initializer_list<CCoordenadaMapa> puntos, int veces = 1) {
+    for (int i = 0; i < veces; ++i)
+        for (const auto& p : puntos) forma.AddPoint(p);
+}
+const std::initializer_list<CCoordenadaMapa> kCuadrado = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
+}  // namespace
+
+TEST(CLineShpTest, SegmentsHitInTheWidenedBoxAndStrictlyWithinTheDistance) {
+    const struct {
+        CLineShp linea;
+        double x, y;
+        int tolerancia;
+        bool toca;
+    } casos[] = {
+        {Linea(0, 0, 100, 0), 50, 1, 1, true},   {Linea(0, 0, 100, 0), 50, 1.5, 1, false},  // widened box
+        {Linea(0, 0, 100, 0), 101, 0, 1, true},  {Linea(0, 0, 100, 0), 102, 0, 1, false},
+        {Linea(0, 0, 100, 0), 50, -3, 3, true},  {Linea(0, 0, 100, 0), 50, -3.5, 3, false},
+        {Linea(0, 0, 100, 100), 50, 60, 8, true},  {Linea(0, 0, 100, 100), 50, 60, 7, false},  // 7.07 away
+        {Linea(100, 100, 0, 0), 60, 50, 8, true},  {Linea(100, 100, 0, 0), 60, 50, 7, false},
+        {Linea(0, 100, 100, 0), 50, 40, 8, true},  {Linea(0, 100, 100, 0), 50, 40, 7, false},
+        {Linea(0, 0, 30, 40), 11, 23, 5, false},   {Linea(0, 0, 30, 40), 11, 23, 6, true},  // exactly 5
+        // Beside the end of a vertical segment the estimate is the full
+        // distance; beside its middle it is 0 and the widened box decides.
+        {Linea(0, 0, 0, 100), 1, 0, 1, false},     {Linea(0, 0, 0, 100), 1, 50, 1, true},
+        {Linea(0, 0, 100, 100), 50, 50.9, 0, true},  {Linea(0, 0, 100, 100), 50, 50.9, -5, true},  // at least 1
+        {Linea(0, 0, 100, 100), 50, 51.5, 0, false}, {Linea(0, 0, 100, 100), 50, 51.5, 2, true},
+        {Linea(5, 5, 5, 5), 5, 5, 1, false},         {Linea(5, 5, 5, 5), 5, 5, 1000, false},
+    };
+    for (size_t i = 0; i < std::size(casos); ++i)
+        EXPECT_EQ(casos[i].linea.PtInShape(CCoordenadaMapa(casos[i].x, casos[i].y), casos[i].tolerancia),
+                  casos[i].toca) << "case " << i;
+    EXPECT_DOUBLE_EQ(Linea(1, 1, 4, 5).GetLength(), 5.0);
+
+}
+
+TEST(CPolyLineShpTest, PointsListsExtentAndOpenHitTest) {
+    CPolyLineShp linea;
+    EXPECT_EQ(linea.GetPoint(0), nullptr);
+    EXPECT_FALSE(linea.PtInShape(CCoordenadaMapa(0, 0), 5));
+    Anadir(linea, {{0, 0}});
+    EXPECT_FALSE(linea.PtInShape(CCoordenadaMapa(0, 0), 5));  // one point: no segment
+    Anadir(linea, {{100, 0}, {100, 100}, {0, 100}});
+    EXPECT_EQ(*linea.GetPoint(1), CCoordenadaMapa(100, 0));
+    EXPECT_EQ(linea.GetPoint(4), nullptr);
+    EXPECT_EQ(linea.GetPoint(-1), nullptr);
+    const CExtensionMapa e = linea.GetExtension();
+    EXPECT_EQ(e.GetCoordenadaInfIzqX(), 0.0);
+    EXPECT_EQ(e.GetCoordenadaSupDerY(), 100.0);
+    EXPECT_TRUE(linea.PtInShape(CCoordenadaMapa(50, 0.5), 1));
+    EXPECT_TRUE(linea.PtInShape(CCoordenadaMapa(100.5, 50), 1));
+    EXPECT_FALSE(linea.PtInShape(CCoordenadaMapa(0.5, 50), 1));  // open: nothing joins back
+    EXPECT_FALSE(linea.PtInShape(CCoordenadaMapa(50, 50), 1));
+
+    auto* nueva = new wxList;
+    nueva->DeleteContents(true);  // must not make the points be deleted twice
+    nueva->Append(new CCoordenadaMapa(7, 8));
+    linea.SetPunteroListaCoordenadas(nueva);
+    EXPECT_EQ(*linea.GetPoint(0), CCoordenadaMapa(7, 8));
+    linea.SetPunteroListaCoordenadas(nullptr);
+    EXPECT_TRUE(linea.AddPoint(CCoordenadaMapa(1, 1)));  // a new list again
+    EXPECT_EQ(linea.GetNumPuntos(), 1u);
+}
+
+TEST(CPolygonShpTest, FilledRingsCountWindingsAndOutlinesCloseImplicitly) {
+    // Filled: tolerance unused; (3, 3) rounds a cosine just above 1.
+    CPolygonShp vacio, cuadrado, dos, tres, u, triangulo, borde;
+    for (CPolygonShp* p : {&vacio, &cuadrado, &dos, &tres, &u, &triangulo}) p->SetRellenar(true);
+    Anadir(cuadrado, kCuadrado);
+    Anadir(dos, kCuadrado, 2);
+    Anadir(tres, kCuadrado, 3);
+    Anadir(u, {{0, 0}, {30, 0}, {30, 30}, {20, 30}, {20, 10}, {10, 10}, {10, 30}, {0, 30}});
+    Anadir(triangulo, {{0, 0}, {10, 0}, {5, 8}});  // first vertex not repeated
+    Anadir(borde, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
+    const struct {
+        const CPolygonShp* poligono;
+        double x, y;
+        int tolerancia;
+        bool dentro;
+    } casos[] = {
+        {&cuadrado, 5, 5, 1, true},      {&cuadrado, 15, 5, 1, false},  {&cuadrado, -0.5, 5, 1000, false},
+        {&cuadrado, 10, 10, 1, true},    {&cuadrado, 9.999, 0.001, 1, true}, {&cuadrado, 10.001, 5, 1, false},
+        {&cuadrado, 3, 3, 1, true},      {&dos, 5, 5, 1, false},        {&tres, 5, 5, 1, true},
+        {&u, 5, 25, 1, true},            {&u, 25, 25, 1, true},         {&u, 15, 5, 1, true},
+        {&u, 15, 20, 1, false},          {&triangulo, 5, 3, 1, true},   {&triangulo, 1, 7, 1, false},
+        {&borde, 5, 0.5, 1, true},       {&borde, 5, 5, 1, false},      {&borde, 0.5, 5, 1, true},  // closing side
+        {&borde, 2.5, 5, 1, false},      {&borde, 2.5, 5, 3, true},     {&vacio, 0, 0, 1, false},
+    };
+    for (size_t i = 0; i < std::size(casos); ++i)
+        EXPECT_EQ(casos[i].poligono->PtInShape(CCoordenadaMapa(casos[i].x, casos[i].y), casos[i].tolerancia),
+                  casos[i].dentro) << "case " << i;
+    cuadrado.Inicializar();
+    EXPECT_EQ(cuadrado.GetNumPuntos(), 0u);
+}
