@@ -13,21 +13,13 @@ wxString W(const std::string& s) { return wxString::FromUTF8(s); }
 
 TEST(ComprobarSiDatos, OnlyARegularMarkerFileCounts) {
     DirectorioPrueba d;
-    const std::string conDatos = d.Subdirectorio("con", true);
-    const std::string sinDatos = d.Subdirectorio("sin", false);
-    const std::string marcadorDirectorio = d.Subdirectorio("falso", false);
-    std::filesystem::create_directory(marcadorDirectorio + "/datos.mmm");
-
-    EXPECT_TRUE(CConfigApp::ComprobarSiDatos(W(conDatos)));
+    const std::string conDatos = d.Subdirectorio("con", true), falso = d.Subdirectorio("falso", false);
+    std::filesystem::create_directory(falso + "/datos.mmm");
+    std::filesystem::create_directory_symlink(conDatos, d.Ruta("enlace"));
     EXPECT_TRUE(CConfigApp::ComprobarSiDatos(W(conDatos + "/")));  // double slash still resolves
-    EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(sinDatos)));
-    EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(marcadorDirectorio)));
-    EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(d.Ruta("no_existe"))));
-    EXPECT_FALSE(CConfigApp::ComprobarSiDatos(wxString()));
-
-    const std::string enlace = d.Ruta("enlace");
-    std::filesystem::create_directory_symlink(conDatos, enlace);
-    EXPECT_TRUE(CConfigApp::ComprobarSiDatos(W(enlace)));
+    EXPECT_TRUE(CConfigApp::ComprobarSiDatos(W(d.Ruta("enlace"))));
+    for (const std::string& ruta : {d.Subdirectorio("sin", false), falso, d.Ruta("no_existe"), std::string()})
+        EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(ruta))) << ruta;
 }
 
 // The chooser answers from a script: each answer is a chosen path, an empty
@@ -39,14 +31,10 @@ public:
 
 protected:
     int ElegirDirectorio(wxString& ruta) override {
-        if (llamadas >= respuestas.size()) {
-            ++llamadas;
-            return wxID_CANCEL;
-        }
-        const std::string& respuesta = respuestas[llamadas++];
-        if (respuesta.empty()) return wxID_CANCEL;
+        const std::string respuesta = llamadas < respuestas.size() ? respuestas[llamadas] : "";
+        ++llamadas;
         ruta = W(respuesta);
-        return wxID_OK;
+        return respuesta.empty() ? wxID_CANCEL : wxID_OK;
     }
 };
 
@@ -60,13 +48,10 @@ protected:
         CConfigApp::SetRutaSesion(wxString());
         SetModoSilencioso(false);
     }
-    static wxString Rechazo() {
-        return wxString::FromUTF8("En la ruta especificada no se encuentran los datos.");
-    }
-
     HomePrueba home;
     DirectorioPrueba datos;
     std::vector<wxString> mensajes;
+    const wxString rechazo = W("En la ruta especificada no se encuentran los datos.");
 };
 
 TEST_F(ConfigApp, FirstStartChoosesUntilValidAndRemembers) {
@@ -75,20 +60,16 @@ TEST_F(ConfigApp, FirstStartChoosesUntilValidAndRemembers) {
     primera.respuestas = {datos.Subdirectorio("vacio", false), datos.Subdirectorio("otro", false), valido};
     EXPECT_EQ(primera.GetRutaArchivo(), W(valido));
     EXPECT_EQ(primera.llamadas, 3u);
-    EXPECT_EQ(mensajes, std::vector<wxString>({Rechazo(), Rechazo()}));
-    ASSERT_TRUE(home.HayConfiguracion());
+    EXPECT_EQ(mensajes, std::vector<wxString>({rechazo, rechazo}));
     EXPECT_NE(home.LeerConfiguracion().find("PathApp=" + valido), std::string::npos);
     EXPECT_EQ(CConfigApp::GetRutaFicheroConfiguracion(), W(home.Configuracion()));
-
     ConfigGuionada segunda;  // no dialog the second time
     EXPECT_EQ(segunda.GetRutaArchivo(), W(valido));
     EXPECT_EQ(segunda.llamadas, 0u);
-    EXPECT_EQ(mensajes.size(), 2u);
 }
 
-TEST_F(ConfigApp, AStaleEntryLeadsToTheChooserAndIsReplaced) {
-    const std::string viejo = datos.Subdirectorio("viejo", false);  // marker gone
-    const std::string nuevo = datos.Subdirectorio("nuevo", true);
+TEST_F(ConfigApp, StaleOrEmptyEntriesLeadToTheChooserAndAreReplaced) {
+    const std::string viejo = datos.Subdirectorio("viejo", false), nuevo = datos.Subdirectorio("nuevo", true);
     std::ofstream(home.Configuracion()) << "PathApp=" << viejo << "\nOtra=se queda\n";
     ConfigGuionada config;
     config.respuestas = {nuevo};
@@ -98,43 +79,34 @@ TEST_F(ConfigApp, AStaleEntryLeadsToTheChooserAndIsReplaced) {
     EXPECT_NE(contenido.find("PathApp=" + nuevo), std::string::npos);
     EXPECT_EQ(contenido.find(viejo), std::string::npos);
     EXPECT_NE(contenido.find("Otra=se queda"), std::string::npos);
-}
 
-TEST_F(ConfigApp, AnEmptyEntryCountsAsMissing) {
     std::ofstream(home.Configuracion()) << "PathApp=\n";
-    ConfigGuionada config;
-    EXPECT_EQ(config.GetRutaArchivo(), wxString());
-    EXPECT_EQ(config.llamadas, 1u);
+    ConfigGuionada vacia;
+    EXPECT_EQ(vacia.GetRutaArchivo(), wxString());
+    EXPECT_EQ(vacia.llamadas, 1u);
 }
 
-TEST_F(ConfigApp, CancellingGivesNothingAndWritesNothing) {
+TEST_F(ConfigApp, CancellingOrQuietModeGivesNothingAndWritesNothing) {
     ConfigGuionada config;
     config.respuestas = {datos.Subdirectorio("malo", false), ""};
     EXPECT_EQ(config.GetRutaArchivo(), wxString());
     EXPECT_EQ(config.llamadas, 2u);
     EXPECT_EQ(mensajes.size(), 1u);
+    SetModoSilencioso(true);
+    EXPECT_EQ(CConfigApp().GetRutaArchivo(), wxString());  // the real chooser: it must not open
     EXPECT_FALSE(home.HayConfiguracion());
 }
 
 TEST_F(ConfigApp, ASessionDirectoryIsUsedButNeverWritten) {
-    const std::string recordado = datos.Subdirectorio("recordado", true);
-    const std::string sesion = datos.Subdirectorio("sesion", true);
+    const std::string recordado = datos.Subdirectorio("recordado", true), sesion = datos.Subdirectorio("sesion", true);
     std::ofstream(home.Configuracion()) << "PathApp=" << recordado << "\n";
     CConfigApp::SetRutaSesion(W(sesion));
     ConfigGuionada config;
     EXPECT_EQ(config.GetRutaArchivo(), W(sesion));
     EXPECT_EQ(config.llamadas, 0u);
     EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + recordado + "\n");
-
     CConfigApp::SetRutaSesion(wxString());
     EXPECT_EQ(ConfigGuionada().GetRutaArchivo(), W(recordado));
-}
-
-TEST_F(ConfigApp, QuietModeShowsNoChooser) {
-    SetModoSilencioso(true);
-    CConfigApp config;  // the real chooser: it must not open
-    EXPECT_EQ(config.GetRutaArchivo(), wxString());
-    EXPECT_FALSE(home.HayConfiguracion());
 }
 
 TEST_F(ConfigApp, AnUnwritableHomeIsReportedAndTheChoiceStillUsed) {
@@ -144,24 +116,20 @@ TEST_F(ConfigApp, AnUnwritableHomeIsReportedAndTheChoiceStillUsed) {
     config.respuestas = {valido};
     EXPECT_EQ(config.GetRutaArchivo(), W(valido));
     ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_TRUE(mensajes[0].StartsWith(wxString::FromUTF8("No se ha podido guardar la configuración")));
+    EXPECT_TRUE(mensajes[0].StartsWith(W("No se ha podido guardar la configuración")));
 }
 
-TEST(Mensajes, QuietModeAnswersSafelyWithoutADialog) {
+TEST(Mensajes, QuietModeAnswersSafelyWithoutADialogAndTheReceiverGetsBoth) {
     SetModoSilencioso(true);
     EXPECT_EQ(MostrarMensaje("aviso"), wxOK);
     EXPECT_EQ(MostrarMensaje("pregunta", "t", wxYES_NO), wxNO);
     EXPECT_EQ(MostrarMensaje("pregunta", "t", wxYES_NO | wxCANCEL), wxCANCEL);
     SetModoSilencioso(false);
-    EXPECT_FALSE(EsModoSilencioso());
-
-    std::vector<std::pair<wxString, wxString>> recibidos;
-    SetReceptorMensajes([&](const wxString& t, const wxString& c) { recibidos.emplace_back(t, c); });
-    EXPECT_EQ(MostrarMensaje(wxString::FromUTF8("Capa no está"), wxString::FromUTF8("Información Error")), wxOK);
+    std::vector<wxString> recibidos;
+    SetReceptorMensajes([&](const wxString& t, const wxString& c) { recibidos = {t, c}; });
+    EXPECT_EQ(MostrarMensaje(W("Capa no está"), W("Información Error")), wxOK);
     SetReceptorMensajes(ReceptorMensajes());
-    ASSERT_EQ(recibidos.size(), 1u);
-    EXPECT_EQ(recibidos[0].first, wxString::FromUTF8("Capa no está"));
-    EXPECT_EQ(recibidos[0].second, wxString::FromUTF8("Información Error"));
+    EXPECT_EQ(recibidos, std::vector<wxString>({W("Capa no está"), W("Información Error")}));
 }
 
 }  // namespace
