@@ -92,6 +92,21 @@ CExtensionMapa Ext(double x1, double y1, double x2, double y2) {
     return e;
 }
 
+std::string Hex(const wxColour& c) { return c.GetAsString(wxC2S_HTML_SYNTAX).Mid(1).ToStdString(); }
+
+// "tipo/estilo/tamaño/borde/relleno/transparente/fuente/fichero/índice".
+std::string Resumen(const CSimboloObj& s) {
+    return std::to_string(s.GetTipo()) + "/" + std::to_string(s.GetEstilo()) + "/" + std::to_string(s.GetSize()) +
+           "/" + Hex(s.GetColorBorde()) + "/" + Hex(s.GetColorRelleno()) + (s.GetTransparente() ? "/T/" : "/-/") +
+           s.GetFuente().ToStdString() + "/" + s.GetFileFuente().ToStdString() + "/" + std::to_string(s.GetCharIndex());
+}
+
+// "texto/tamaño/negrita y cursiva/fuente".
+std::string Resumen(const CSimboloTexto& s) {
+    return Hex(s.GetColorTexto()) + "/" + std::to_string(s.GetFontSize()) + "/" + (s.GetNegrita() ? "N" : "-") +
+           (s.GetCursiva() ? "C/" : "-/") + s.GetFuente().ToStdString();
+}
+
 int ContarEntradas(const char* directorio) {
     int n = 0;
     if (DIR* d = opendir(directorio)) {
@@ -145,7 +160,8 @@ TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
 }
 
 // Numbers start at their defaults for each layer and carry over between the
-// symbols of one layer; colours are BGR, their high bits ignored.
+// symbols of one layer; colours are BGR, their high bits ignored; only style
+// 4 reads the symbol font.
 TEST_F(ProyectoVaqTest, ValoresDeInicioArrastreColoresYFuente) {
     ThemeWriter tema;
     tema.Capas().Add(ThemeWriter::Capa("Sin simbologia", "a.shp", "/capas/"));
@@ -161,34 +177,15 @@ TEST_F(ProyectoVaqTest, ValoresDeInicioArrastreColoresYFuente) {
     tema.Capas().Add(CapaVisible("Sin fuente", "b.shp"))
         .With(ThemeWriter::Simbologia(0, 100, 0, 0, 12).Set("indice_libreria", 66).Set("nombre_libreria", "Otra"));
     ASSERT_TRUE(Abrir(tema));
+    const char* esperados[] = {"0/1/1/000000/000000/-///0", "3/102/7/FF0000/00FF00/T///0",
+                               "0/100/1/0000FF/FFFFFF/-///0", "0/4/12/000000/000000/-/Symbol/symbol.ttf/65",
+                               "0/100/12/000000/000000/-///0"};
     ASSERT_EQ(Gestor().GetNumCapas(), 5);
-
-    EXPECT_EQ(Simbolo(0).GetTipo(), 0);
-    EXPECT_EQ(Simbolo(0).GetEstilo(), 1);
-    EXPECT_EQ(Simbolo(0).GetSize(), 1);
-    EXPECT_EQ(Simbolo(0).GetColorBorde(), wxColour(0, 0, 0));
-    EXPECT_FALSE(Simbolo(0).GetTransparente());
-    EXPECT_EQ(Capa(0).GetEstadoCapa(), 0);  // hidden, although opening showed it
-    EXPECT_EQ(Capa(0).GetEscalaMaxima(), 0.0);
-
-    EXPECT_EQ(Simbolo(1).GetEstilo(), 102);
-    EXPECT_EQ(Simbolo(1).GetTipo(), 3);
-    EXPECT_EQ(Simbolo(1).GetSize(), 7);
-    EXPECT_EQ(Simbolo(1).GetColorBorde(), wxColour(255, 0, 0));
-    EXPECT_EQ(Simbolo(1).GetColorRelleno(), wxColour(0, 255, 0));
-    EXPECT_TRUE(Simbolo(1).GetTransparente());
-    EXPECT_EQ(Capa(1).GetEstadoCapa(), 0);
-    EXPECT_EQ(Capa(1).GetEscalaMinima(), 0.0);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(Resumen(*Capa(i).GetSimbolo()), esperados[i]) << "case " << i;
+    // estado and escala_min never given start at 0 (hidden, although opening
+    // showed it).
+    EXPECT_EQ(Capa(0).GetEstadoCapa() + Capa(1).GetEstadoCapa() + Capa(1).GetEscalaMinima() + Capa(0).GetEscalaMaxima(), 0);
     EXPECT_EQ(Capa(1).GetEscalaMaxima(), 80000.0);
-
-    EXPECT_EQ(Simbolo(2).GetColorBorde(), wxColour(0, 0, 255));
-    EXPECT_EQ(Simbolo(2).GetColorRelleno(), wxColour(255, 255, 255));
-    // Only style 4 reads the symbol font.
-    EXPECT_EQ(Simbolo(3).GetCharIndex(), 65);
-    EXPECT_EQ(Simbolo(3).GetFuente(), "Symbol");
-    EXPECT_EQ(Simbolo(3).GetFileFuente(), "symbol.ttf");
-    EXPECT_EQ(Simbolo(4).GetCharIndex(), 0);
-    EXPECT_EQ(Simbolo(4).GetFuente(), "");
 }
 
 // Classes are listed in reverse file order; their symbols carry values over.
@@ -214,43 +211,30 @@ TEST_F(ProyectoVaqTest, ClasificacionesPorValorYPorTextoConClasesInvertidas) {
     EXPECT_EQ(Entrada(0).GetTipoClasificacion().GetTipo(), "VALOR");
     CClasificacionPorValor* valor = Entrada(0).GetClasificacion();
     ASSERT_NE(valor, nullptr);
-    EXPECT_EQ(valor->GetCampo(), "TIPO");
-    EXPECT_EQ(valor->GetDescripcion(), "Tipos de suelo");
+    EXPECT_EQ(valor->GetCampo() + "/" + valor->GetDescripcion(), "TIPO/Tipos de suelo");
     // color_borde becomes the fill colour, color_relleno the outline.
-    EXPECT_EQ(valor->GetSimbologia()->GetColorRelleno(), wxColour(255, 0, 0));
-    EXPECT_EQ(valor->GetSimbologia()->GetColorBorde(), wxColour(0, 255, 0));
-    EXPECT_EQ(valor->GetSimbologia()->GetCharIndex(), 1);
+    EXPECT_EQ(Resumen(*valor->GetSimbologia()), "0/100/2/00FF00/FF0000/-/ / /1");
     ASSERT_EQ(valor->GetLista()->GetCount(), 2u);
     auto* v0 = static_cast<CRepresentacionValor*>(valor->GetLista()->Item(0)->GetData());
     auto* v1 = static_cast<CRepresentacionValor*>(valor->GetLista()->Item(1)->GetData());
-    EXPECT_EQ(v0->GetValor(), "2");
-    EXPECT_EQ(v1->GetValor(), "1");
-    EXPECT_EQ(v1->GetDescripcion(), "Uno");
-    EXPECT_EQ(v1->GetSimbologia()->GetColorRelleno(), wxColour(0, 0, 255));
-    EXPECT_EQ(v1->GetSimbologia()->GetColorBorde(), wxColour(255, 0, 0));
-    EXPECT_EQ(v0->GetSimbologia()->GetColorRelleno(), wxColour(0, 255, 0));
-    EXPECT_EQ(v0->GetSimbologia()->GetSize(), 3);  // kept from the first class
-    EXPECT_TRUE(v0->GetSimbologia()->GetTransparente());
+    EXPECT_EQ(v0->GetValor() + v1->GetValor() + v1->GetDescripcion(), "21Uno");
+    EXPECT_EQ(Resumen(*v1->GetSimbologia()), "0/100/3/FF0000/0000FF/T/ / /1");
+    EXPECT_EQ(Resumen(*v0->GetSimbologia()), "0/100/3/FF0000/00FF00/T/ / /1");
 
     EXPECT_EQ(Entrada(1).GetTipoClasificacion().GetTipo(), "TEXTO");
     CClasificacionPorTexto* etiquetado = Entrada(1).GetClasificacionTexto();
     ASSERT_NE(etiquetado, nullptr);
-    EXPECT_EQ(etiquetado->GetCampo(), "CLASE");
-    EXPECT_EQ(etiquetado->GetCampoDescripcion(), "NOMBRE");
-    EXPECT_EQ(etiquetado->GetCampoRotacion(), "ANGULO");
-    EXPECT_EQ(etiquetado->GetSimbologiaDefecto()->GetColorTexto(), wxColour(255, 0, 0));
-    EXPECT_TRUE(etiquetado->GetSimbologiaDefecto()->GetNegrita());
+    EXPECT_EQ(etiquetado->GetCampo() + etiquetado->GetCampoDescripcion() + etiquetado->GetCampoRotacion(),
+              "CLASENOMBREANGULO");
+    EXPECT_EQ(Resumen(*etiquetado->GetSimbologiaDefecto()), "FF0000/9/N-/Sans");
     ASSERT_EQ(etiquetado->GetLista()->GetCount(), 2u);
     auto* t0 = static_cast<CRepresentacionTexto*>(etiquetado->GetLista()->Item(0)->GetData());
     auto* t1 = static_cast<CRepresentacionTexto*>(etiquetado->GetLista()->Item(1)->GetData());
-    EXPECT_EQ(t0->GetValor(), 2);
-    EXPECT_EQ(t1->GetValor(), 1);
+    EXPECT_EQ(t0->GetValor() * 10 + t1->GetValor(), 21);
     // The second keeps the size and colour of the first, whose negrita="0"
     // also cleared the default's bold.
-    EXPECT_EQ(t0->GetSimbologia()->GetFontSize(), 12);
-    EXPECT_EQ(t0->GetSimbologia()->GetColorTexto(), wxColour(0, 255, 0));
-    EXPECT_TRUE(t0->GetSimbologia()->GetCursiva());
-    EXPECT_FALSE(t0->GetSimbologia()->GetNegrita());
+    EXPECT_EQ(Resumen(*t1->GetSimbologia()), "00FF00/12/--/Sans");
+    EXPECT_EQ(Resumen(*t0->GetSimbologia()), "00FF00/12/-C/Sans");
 }
 
 TEST_F(ProyectoVaqTest, UnTemaSinEscalaConservaLaAnteriorYExtensionSeMantiene) {
