@@ -149,26 +149,13 @@ TEST(CCapaShp, FeaturesAreFoundByTheirCode) {
     EXPECT_EQ(CCapaShp().BuscaElementoPorCodigo(wxT("COD"), wxT("A1")), -1);
 }
 
-TEST(CCapa, StateKeepsOnlyKnownValuesAndSymbolSettersLeaveTheRest) {
+TEST(CCapa, StateKeepsOnlyKnownValues) {
     CCapaShp capa;
     const int pedidos[] = {5, 2, 0, -2, 1}, guardados[] = {-1, 2, 0, -1, 1};
     for (int i = 0; i < 5; ++i) {
         capa.SetEstadoCapa(pedidos[i]);
         EXPECT_EQ(capa.GetEstadoCapa(), guardados[i]) << "case " << i;
     }
-    capa.GetSimbolo()->SetFileFuente(wxT("fuente.ttf"));
-    capa.GetSimbolo()->SetTransparente(true);
-    capa.SetPropiedadesSimbolo(7, 4, *wxRED, *wxBLUE, 9, wxT("Sans"), 12, 65);
-    int tipo = 0, estilo = 0, size = 0, fontSize = 0, charIndex = 0;
-    wxColour relleno, borde;
-    wxString fuente;
-    capa.GetPropiedadesSimbolo(&tipo, &estilo, &relleno, &borde, &size, &fuente, &fontSize, &charIndex);
-    EXPECT_EQ(std::vector<int>({tipo, estilo, size, fontSize, charIndex}), std::vector<int>({7, 4, 9, 12, 65}));
-    EXPECT_EQ(relleno, *wxRED);
-    EXPECT_EQ(borde, *wxBLUE);
-    EXPECT_EQ(fuente, wxString(wxT("Sans")));
-    EXPECT_EQ(capa.GetSimbolo()->GetFileFuente(), wxString(wxT("fuente.ttf")));
-    EXPECT_TRUE(capa.GetSimbolo()->GetTransparente());
 }
 
 TEST(CGeneradorCapa, MakesShapefileLayersForShpPathsOnly) {

@@ -67,7 +67,7 @@ TEST(CClasificacionPorTextoTest, BuscaLaPrimeraClaseSinUsarElEstiloPorDefecto) {
 // Assignment copies fields and default symbols but neither the type nor
 // the classes.
 TEST(CClasificacionTest, AsignacionSinTipoNiLista) {
-    CClasificacionPorValor v;
+    CClasificacionPorValor v, otraV;
     v.SetTipo("VALOR");
     v.SetCampo("USO");
     v.SetDescripcion("Usos del suelo");
@@ -75,37 +75,27 @@ TEST(CClasificacionTest, AsignacionSinTipoNiLista) {
     v.SetSimbologiaDefecto(2, 3, *wxRED, *wxGREEN, 4, "F", "f.ttf", 5, 6);
     EXPECT_TRUE(v.GetSimbologia()->GetTransparente());  // not touched
     InsertarClase(v, wxString("1"));
-    CClasificacionPorValor otraV;
     otraV = v;
-    EXPECT_EQ(otraV.GetTipo(), " ");
-    EXPECT_EQ(otraV.GetCampo(), "USO");
-    EXPECT_EQ(otraV.GetDescripcion(), "Usos del suelo");
+    EXPECT_EQ(otraV.GetTipo() + otraV.GetCampo() + otraV.GetDescripcion(), " USOUsos del suelo");
     const CSimboloObj& s = *otraV.GetSimbologia();
     EXPECT_EQ(std::vector<int>({s.GetTipo(), s.GetEstilo(), s.GetSize(), s.GetFontSize(), s.GetCharIndex()}),
               std::vector<int>({2, 3, 4, 5, 6}));
-    EXPECT_EQ(s.GetColorRelleno(), *wxRED);
-    EXPECT_EQ(s.GetColorBorde(), *wxGREEN);
-    EXPECT_EQ(s.GetFuente(), "F");
-    EXPECT_EQ(s.GetFileFuente(), "f.ttf");
-    EXPECT_TRUE(s.GetTransparente());
+    EXPECT_TRUE(s.GetColorRelleno() == *wxRED && s.GetColorBorde() == *wxGREEN && s.GetTransparente());
+    EXPECT_EQ(s.GetFuente() + s.GetFileFuente(), "Ff.ttf");
     EXPECT_TRUE(otraV.GetLista()->IsEmpty());
 
-    CClasificacionPorTexto t;
+    CClasificacionPorTexto t, otraT;
     t.SetTipo("TEXTO");
     t.SetCampo("CLASE");
     t.SetCampoDescripcion("NOMBRE");
     t.SetCampoRotacion("ANGULO");
     t.SetSimbologiaDefecto(*wxRED, *wxBLUE, true, true, "Serif", "s.ttf", 11);
     InsertarClase(t, 1);
-    CClasificacionPorTexto otraT;
     otraT = t;
-    EXPECT_EQ(otraT.GetTipo(), " ");
-    EXPECT_EQ(otraT.GetCampo() + otraT.GetCampoDescripcion() + otraT.GetCampoRotacion(), "CLASENOMBREANGULO");
+    EXPECT_EQ(otraT.GetTipo() + otraT.GetCampo() + otraT.GetCampoDescripcion() + otraT.GetCampoRotacion(),
+              " CLASENOMBREANGULO");
     const CSimboloTexto& e = *otraT.GetSimbologiaDefecto();
-    EXPECT_EQ(e.GetColorTexto(), *wxRED);
-    EXPECT_EQ(e.GetColorFondo(), *wxBLUE);
-    EXPECT_TRUE(e.GetNegrita() && e.GetCursiva());
-    EXPECT_EQ(e.GetFuente() + e.GetFileFont(), "Serifs.ttf");
-    EXPECT_EQ(e.GetFontSize(), 11);
+    EXPECT_TRUE(e.GetColorTexto() == *wxRED && e.GetColorFondo() == *wxBLUE && e.GetNegrita() && e.GetCursiva());
+    EXPECT_EQ(e.GetFuente() + e.GetFileFont() + std::to_string(e.GetFontSize()), "Serifs.ttf11");
     EXPECT_EQ(otraT.BuscaSimboloTexto(1), nullptr);
 }
