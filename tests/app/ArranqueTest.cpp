@@ -23,7 +23,7 @@ TEST(Arranque, DataDirectoryFromTheCommandLineOrRememberedAndNeverWritten) {
         int codigo;
         std::vector<std::string> mensajes;
     } casos[] = {
-        {false, "--datos ATLAS --cerrar-tras-mostrar", 0, {}},
+        {false, "--datos=ATLAS --cerrar-tras-mostrar", 0, {}},
         {true, "--silencioso --cerrar-tras-mostrar", 0, {}},
         {false, "--datos VACIO --silencioso", 1, {kRechazo, kSinConfiguracion}},
         {true, "--datos VACIO --silencioso --cerrar-tras-mostrar", 0, {kRechazo}},

@@ -20,32 +20,8 @@ Resultado Analizar(std::initializer_list<const char*> argumentos) {
     return r;
 }
 
-TEST(OpcionesLineaComandos, StartAndRenderOptions) {
-    Resultado r = Analizar({});
-    ASSERT_TRUE(r.correcto);
-    EXPECT_TRUE(r.opciones.datos.empty() && !r.opciones.silencioso && !r.opciones.cerrarTrasMostrar);
-    EXPECT_FALSE(r.opciones.EsRender());
-    r = Analizar({"--datos=/srv/otro atlas", "--silencioso", "--cerrar-tras-mostrar"});
-    ASSERT_TRUE(r.correcto);
-    EXPECT_EQ(r.opciones.datos, "/srv/otro atlas");
-    EXPECT_TRUE(r.opciones.silencioso && r.opciones.cerrarTrasMostrar);
-
-    r = Analizar({"--datos", "/srv/atlas", "--mapa", "fisico", "--salida", "mapa.png", "--tamano", "800x600",
-                  "--escala=250000", "--extension", "100.5,4000000,300000,4200000.25"});
-    ASSERT_TRUE(r.correcto) << r.error;
-    const COpcionesLineaComandos& o = r.opciones;
-    EXPECT_TRUE(o.EsRender());
-    EXPECT_EQ(o.datos + o.mapa + o.salida, "/srv/atlasfisicomapa.png");
-    EXPECT_EQ(o.ancho, 800);
-    EXPECT_EQ(o.alto, 600);
-    EXPECT_EQ(o.escala, 250000);
-    ASSERT_TRUE(o.HayExtension());
-    EXPECT_EQ(std::vector<double>({o.xmin, o.ymin, o.xmax, o.ymax}), std::vector<double>({100.5, 4000000, 300000, 4200000.25}));
-    r = Analizar({"--salida", "m.png"});
-    ASSERT_TRUE(r.correcto);
-    EXPECT_TRUE(r.opciones.ancho == 0 && r.opciones.escala == 0.0 && !r.opciones.HayExtension());
-}
-
+// Sound options are checked by the runs of the viewer (ArranqueTest,
+// CRenderLineaComandosTest); here, what is refused.
 TEST(OpcionesLineaComandos, WrongCommandLinesAreExplained) {
     const std::pair<std::initializer_list<const char*>, const char*> casos[] = {
         {{"--datos"}, "--datos"}, {{"--datos="}, ""}, {{"--dato", "x"}, "--dato"}, {{"atlas"}, ""},

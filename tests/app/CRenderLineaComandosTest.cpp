@@ -91,8 +91,8 @@ TEST_F(RenderTest, PintaElTemaEnUnPngSinMensajes) {
         {" --tamano 200x100", {200, 100},
          {{{100, 50}, *wxRED}, {{20, 40}, *wxRED}, {{100, 10}, kFondo}, {{100, 90}, kFondo}, {{0, 0}, *wxBLACK}}},
         {"", {790, 584}, {{{395, 292}, *wxBLUE}}},
-        {" --tamano 200x100 --extension 900,1975,1100,2075", {200, 100}, {{{50, 50}, kFondo}, {{150, 50}, *wxRED}}},
-        {" --tamano 200x100 --escala 500", {200, 100}, {{{100, 50}, *wxBLUE}}},
+        {" --tamano 200x100 --extension=900,1975,1100,2075", {200, 100}, {{{50, 50}, kFondo}, {{150, 50}, *wxRED}}},
+        {" --tamano=200x100 --escala=500", {200, 100}, {{{100, 50}, *wxBLUE}}},
         {" --tamano 200x100 --escala 100000000", {200, 100}, {{{20, 50}, kFondo}}},
     };
     for (size_t i = 0; i < std::size(casos); ++i) {

@@ -8,6 +8,7 @@
 #include <wx/filename.h>
 #include <wx/image.h>
 
+#include <fstream>
 #include <map>
 #include <memory>
 #include <set>
@@ -200,15 +201,23 @@ TEST_F(Gazetteer, ContentsOfAMunicipalityArePicturesThatLoad) {
     EXPECT_STREQ(nombre, "COD_MUNCAP");
 }
 
-// Value classifications name a field of their layer; labels name an integer
+// Each theme loads whole. Value classifications name a field of their layer; labels name an integer
 // class and rotation (width up to 4) and a text column, and get a check box
 // in the legend by their layer's name.
 TEST(AtlasThemes, NameFieldsTheirLayersHave) {
     int textLayers = 0, valueLayers = 0;
     bool rios = false;
     for (const char* theme : {"MedioFisico.vel", "MedioHumano.vel", "MiLocalidad.vel", "Referencia.vel"}) {
+        // Every layer of the file loads, without a word, at the theme's scale.
+        std::ifstream archivo(kAtlas + "MapasVel/" + theme);
+        std::string texto((std::istreambuf_iterator<char>(archivo)), std::istreambuf_iterator<char>());
+        int capas = 0;
+        for (size_t p = texto.find("<CAPA "); p != std::string::npos; p = texto.find("<CAPA ", p + 1)) ++capas;
         const auto tema = Tema(theme);
-        ASSERT_GE(tema->GetGestorVistaMapa()->GetNumCapas(), 4) << theme;
+        EXPECT_GE(capas, 4) << theme;
+        ASSERT_EQ(tema->GetGestorVistaMapa()->GetNumCapas(), capas) << theme;
+        EXPECT_TRUE(tema->GetCapasNoCargadas().empty() && tema->GetAvisosCarga().empty()) << theme;
+        EXPECT_GT(tema->GetEscala(), 0.0) << theme;
         for (int i = 0; i < tema->GetGestorVistaMapa()->GetNumCapas(); ++i) {
             CCapasEnMapa& entrada = *tema->GetGestorVistaMapa()->GetCapaEnMapa(i);
             CCapaShp& capa = *Capa(*tema, i);

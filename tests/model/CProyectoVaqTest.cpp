@@ -345,31 +345,6 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
     EXPECT_EQ(Recursos(), antes);
 }
 
-TEST(ProyectoVaqAtlas, CadaTemaDelAtlasCargaTodasSusCapas) {
-    SetModoSilencioso(true);
-    const fs::path atlas = fs::path(VAQ_SOURCE_DIR) / "data" / "atlas";
-    int temas = 0;
-    for (const auto& entrada : fs::directory_iterator(atlas / "MapasVel")) {
-        if (entrada.path().extension() != ".vel") continue;
-        ++temas;
-        std::ifstream archivo(entrada.path());  // layers counted apart from the loader
-        std::string linea;
-        int capas = 0;
-        while (std::getline(archivo, linea)) capas += linea.find("<CAPA ") != std::string::npos;
-        CProyectoVaq proyecto;
-        proyecto.NuevoProyecto("Atlas");
-        proyecto.SetRutaDatosAplicacion(wxString::FromUTF8(atlas.string().c_str()));
-        const std::string relativa = "MapasVel/" + entrada.path().filename().string();
-        ASSERT_TRUE(proyecto.AbrirProyecto(nullptr, wxString::FromUTF8(relativa.c_str())))
-            << relativa << ": " << proyecto.GetErrorCarga();
-        EXPECT_TRUE(proyecto.GetCapasNoCargadas().empty()) << relativa << ": " << proyecto.GetCapasNoCargadas()[0];
-        EXPECT_TRUE(proyecto.GetAvisosCarga().empty()) << relativa;
-        EXPECT_EQ(proyecto.GetGestorVistaMapa()->GetNumCapas(), capas) << relativa;
-        EXPECT_GT(proyecto.GetEscala(), 0.0) << relativa;
-    }
-    EXPECT_EQ(temas, 4);
-}
-
 TEST(LectorProyectoVaq, ProfundidadYDeclaracionUtf8) {
     const std::pair<const char*, int> profundidades[] = {
         {"<a><b/><c><d x=\"/>\"></d></c></a>", 3}, {"<?xml version=\"1.0\"?><!-- <a><a><a> --><a/>", 0},
