@@ -9,7 +9,6 @@
 #include <wx/list.h>
 #include <climits>
 #include <cmath>
-#include <memory>
 #include <vector>
 
 namespace {
@@ -21,20 +20,14 @@ CExtensionMapa Extension(double xMin, double yMin, double xMax, double yMax) {
     return e;
 }
 
-// A wxList of points that frees them, as the geometry code keeps them.
-class ListaPuntos {
-public:
-    ListaPuntos(std::initializer_list<CCoordenadaMapa> puntos) {
-        for (const auto& p : puntos) {
-            m_puntos.push_back(std::make_unique<CCoordenadaMapa>(p));
-            m_lista.Append(m_puntos.back().get());
-        }
+// A wxList of points, as the geometry code keeps them.
+struct ListaPuntos {
+    std::vector<CCoordenadaMapa> puntos;
+    wxList lista;
+    ListaPuntos(std::initializer_list<CCoordenadaMapa> p) : puntos(p) {
+        for (auto& q : puntos) lista.Append(&q);
     }
-    wxList* Lista() { return &m_lista; }
-
-private:
-    std::vector<std::unique_ptr<CCoordenadaMapa>> m_puntos;
-    wxList m_lista;
+    wxList* Lista() { return &lista; }
 };
 
 }  // namespace
