@@ -81,44 +81,43 @@ protected:
 
 }  // namespace
 
-// Each case: options, picture size, and pixels with their colours. The strip
-// fills the width and the middle half of 200 x 100 at 1:3771, where hidden
-// green and out-of-scale blue are not drawn; at the default 790 x 584 it is
-// 1:955 (96 ppi) and blue is. So far out that the strip falls on one pixel,
-// the run still ends by itself without a word.
-TEST_F(RenderTest, PintaElTemaEnUnPngSinMensajes) {
-    const struct { const char* opciones; wxSize tamano; std::vector<std::pair<wxPoint, wxColour>> pixeles; } casos[] = {
-        {" --tamano 200x100", {200, 100},
-         {{{100, 50}, *wxRED}, {{20, 40}, *wxRED}, {{100, 10}, kFondo}, {{100, 90}, kFondo}, {{0, 0}, *wxBLACK}}},
-        {"", {790, 584}, {{{395, 292}, *wxBLUE}}},
-        {" --tamano 200x100 --extension=900,1975,1100,2075", {200, 100}, {{{50, 50}, kFondo}, {{150, 50}, *wxRED}}},
-        {" --tamano=200x100 --escala=500", {200, 100}, {{{100, 50}, *wxBLUE}}},
-        {" --tamano 200x100 --escala 100000000", {200, 100}, {{{20, 50}, kFondo}}},
+// Each case: theme, options, picture size, pixels with their colours, and
+// stderr. The strip fills the width and the middle half of 200 x 100 at
+// 1:3771, where hidden green and out-of-scale blue are not drawn; at the
+// default 790 x 584 it is 1:955 (96 ppi) and blue is. So far out that the
+// strip falls on one pixel, the run still ends by itself without a word. A
+// layer that does not load is listed and the rest painted.
+TEST_F(RenderTest, PintaElTemaEnUnPng) {
+    ThemeWriter perdida("Con una capa perdida");
+    perdida.Capas().Add(ThemeWriter::Capa("Perdida", "noexiste.shp", "/capas/")).With(ThemeWriter::Visualizacion(1, 0, 99999999));
+    perdida.Capas().Add(ThemeWriter::Capa("Roja", "franja.shp", "/capas/"))
+        .With(ThemeWriter::Visualizacion(1, 0, 99999999)).With(ThemeWriter::Simbologia(0, 100, 255, 255, 1));
+    ASSERT_TRUE(perdida.Write(datos + "/MapasVel/Perdida.vel"));
+    const struct {
+        const char *tema, *opciones;
+        wxSize tamano;
+        std::vector<std::pair<wxPoint, wxColour>> pixeles;
+        std::vector<std::string> mensajes;
+    } casos[] = {
+        {"Franja", " --tamano 200x100", {200, 100},
+         {{{100, 50}, *wxRED}, {{20, 40}, *wxRED}, {{100, 10}, kFondo}, {{100, 90}, kFondo}, {{0, 0}, *wxBLACK}}, {}},
+        {"Franja", "", {790, 584}, {{{395, 292}, *wxBLUE}}, {}},
+        {"Franja", " --tamano 200x100 --extension=900,1975,1100,2075", {200, 100}, {{{50, 50}, kFondo}, {{150, 50}, *wxRED}}, {}},
+        {"Franja", " --tamano=200x100 --escala=500", {200, 100}, {{{100, 50}, *wxBLUE}}, {}},
+        {"Franja", " --tamano 200x100 --escala 100000000", {200, 100}, {{{20, 50}, kFondo}}, {}},
+        {"Perdida", " --tamano 200x100", {200, 100}, {{{100, 50}, *wxRED}},
+         {"No se han podido cargar las capas:", "Perdida: ErrorAbriendoShx"}},
     };
     for (size_t i = 0; i < std::size(casos); ++i) {
         std::string error;
-        ASSERT_EQ(Ejecutar(Opciones() + casos[i].opciones, error), 0) << "case " << i << ": " << error;
-        EXPECT_EQ(error, "") << "case " << i;
+        ASSERT_EQ(Ejecutar(Opciones(casos[i].tema) + casos[i].opciones, error), 0) << "case " << i << ": " << error;
+        for (const std::string& mensaje : casos[i].mensajes) EXPECT_NE(error.find(mensaje), std::string::npos) << error;
+        if (casos[i].mensajes.empty()) EXPECT_EQ(error, "") << "case " << i;
         wxImage imagen;
         ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG)) << "case " << i;
         ASSERT_EQ(imagen.GetSize(), casos[i].tamano) << "case " << i;
         for (const auto& [p, color] : casos[i].pixeles) EXPECT_EQ(Pixel(imagen, p.x, p.y), color) << "case " << i;
     }
-}
-
-TEST_F(RenderTest, CapaQueNoCargaSeListaYElRestoSePinta) {
-    ThemeWriter tema("Con una capa perdida");
-    tema.Capas().Add(ThemeWriter::Capa("Perdida", "noexiste.shp", "/capas/")).With(ThemeWriter::Visualizacion(1, 0, 99999999));
-    tema.Capas().Add(ThemeWriter::Capa("Roja", "franja.shp", "/capas/"))
-        .With(ThemeWriter::Visualizacion(1, 0, 99999999)).With(ThemeWriter::Simbologia(0, 100, 255, 255, 1));
-    ASSERT_TRUE(tema.Write(datos + "/MapasVel/Perdida.vel"));
-    std::string error;
-    ASSERT_EQ(Ejecutar(Opciones("Perdida") + " --tamano 200x100", error), 0) << error;
-    EXPECT_NE(error.find("No se han podido cargar las capas:"), std::string::npos) << error;
-    EXPECT_NE(error.find("Perdida: ErrorAbriendoShx"), std::string::npos) << error;
-    wxImage imagen;
-    ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG));
-    EXPECT_EQ(Pixel(imagen, 100, 50), *wxRED);
 }
 
 TEST_F(RenderTest, FallosTerminanConCodigoDistintoDeCeroYMensaje) {

@@ -6,9 +6,7 @@
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 namespace {
 ShapefileWriter DosCuadrados() {
@@ -28,12 +26,6 @@ CExtensionMapa Ext(double x1, double y1, double x2, double y2) {
     return e;
 }
 
-bool Mapeado(const std::string& ruta) {
-    std::ifstream mapas("/proc/self/maps");
-    std::stringstream contenido;
-    contenido << mapas.rdbuf();
-    return contenido.str().find(ruta) != std::string::npos;
-}
 }  // namespace
 
 TEST(CCapaShp, OpeningShowsTheLayerWithTheNormalisedHeaderBox) {
@@ -87,20 +79,6 @@ TEST(CCapaShp, FailuresAreReportedNotThrown) {
         EXPECT_FALSE(capa->InicializarCapa()) << archivo;
         EXPECT_EQ(capa->GetExtensionCapa(), CExtensionMapa()) << archivo;
     }
-}
-
-TEST(CCapaShp, ReinitialisingReplacesTheReaderAndReleasingReleasesTheMapping) {
-    CapaShpPrueba prueba;
-    DosCuadrados().Write(prueba.Ruta("liberada"));
-    const std::string shp = prueba.Ruta("liberada.shp");
-    auto capa = std::make_unique<CCapaShp>();
-    capa->SetRutaArchivo(wxString::FromUTF8(shp.c_str()));
-    ASSERT_TRUE(capa->InicializarCapa());
-    ASSERT_TRUE(capa->InicializarCapa());
-    EXPECT_EQ(capa->GetShape()->NumElementos(), 2u);
-    EXPECT_TRUE(Mapeado(shp));
-    capa.reset();
-    EXPECT_FALSE(Mapeado(shp));
 }
 
 TEST(CCapaShp, BoxTestsUseClosedRectanglesAndSkipDamagedRecords) {
