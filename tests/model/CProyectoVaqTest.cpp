@@ -113,7 +113,8 @@ std::pair<long, long> Recursos() {
 
 // Layers keep the file's order; non-SHP layers are skipped in silence, and
 // layers with an unknown classification, a missing attribute or a shapefile
-// that does not open are listed with their reason while the rest loads.
+// that does not open are listed with their reason while the rest loads. The
+// legend reorders them.
 TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     ThemeWriter tema("Tres capas");
     tema.Capas().With(CapaVisible("A", "a.shp"))
@@ -140,6 +141,12 @@ TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     EXPECT_EQ(fallos[4], "Sin tipo: falta el atributo \"tipo\"");
     EXPECT_EQ(fallos[5], "Perdida: ErrorAbriendoShx");
     EXPECT_TRUE(fallos[6].StartsWith("Rota: Error")) << fallos[6];
+
+    proyecto.ReordenarCapas({&Capa(2), &Capa(0), &Capa(1)});
+    EXPECT_EQ(Nombres(), "C A B ");
+    proyecto.ReordenarCapas({&Capa(0)});  // lengths differ: nothing happens
+    EXPECT_EQ(Nombres(), "C A B ");
+    EXPECT_EQ(CProyectoVaq::GetRutaProyectoToRutaAndNombre("C:\\datos\\MapasVel\\X.vel"), "C:\\datos\\MapasVel\\");
 }
 
 // Numbers start at their defaults for each layer and carry over between the
@@ -301,17 +308,6 @@ TEST_F(ProyectoVaqTest, TextosSeLeenComoUtf8SoloSiElArchivoLoDeclara) {
         ASSERT_TRUE(Abrir(tema, "T" + std::to_string(i))) << "case " << i;
         EXPECT_EQ(Capa(0).GetNombreCapa(), wxString::FromUTF8(casos[i].esperado)) << "case " << i;
     }
-}
-
-TEST_F(ProyectoVaqTest, ReordenarPoneLaListaEnElOrdenDado) {
-    ThemeWriter tema;
-    tema.Capas().With(CapaVisible("A", "a.shp")).With(CapaVisible("B", "b.shp")).With(CapaVisible("C", "c.shp"));
-    ASSERT_TRUE(Abrir(tema));
-    proyecto.ReordenarCapas({&Capa(2), &Capa(0), &Capa(1)});
-    EXPECT_EQ(Nombres(), "C A B ");
-    proyecto.ReordenarCapas({&Capa(0)});  // lengths differ: nothing happens
-    EXPECT_EQ(Nombres(), "C A B ");
-    EXPECT_EQ(CProyectoVaq::GetRutaProyectoToRutaAndNombre("C:\\datos\\MapasVel\\X.vel"), "C:\\datos\\MapasVel\\");
 }
 
 // Loading, painting (whole and close up, so that layers build what painting
