@@ -11,7 +11,6 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -76,17 +75,9 @@ CCapaShp* Capa(CProyectoVaq& tema, int i) {
 }  // namespace
 
 TEST_F(Gazetteer, HasTheColumnsTheQueriesNameAndStoresLatin1Texts) {
-    const std::map<std::string, std::set<std::string>> required = {
-        {"Toponimo", {"CODIGO", "VALOR", "CAPA_BUSQUEDA_ID"}},
-        {"Capa_de_busqueda", {"CAPABUSQUEDA_ID", "CAMPO_BUSQUEDA", "CAMPO_CODIGO", "CAPA_CAPA_ID"}},
-        {"Capa", {"CAPA_ID", "ARCHIVO", "NOMBRE", "MAPA_ID"}},
-        {"Contenido", {"CAPA_BUSQUEDA_ID", "CODIGO_ELEMENTO", "TIPO_CAMPO", "CONTENIDO", "DESCRIPCION"}},
-        {"Municipios", {"COD_MUN", "NOMBRE", "CAPA_BUSQUEDA_ID"}}};
-    for (const auto& [table, columns] : required) {
-        std::set<std::string> present;
-        for (const Row& r : Query("PRAGMA table_info(" + table + ")")) present.insert(r[1]);
-        for (const std::string& c : columns) EXPECT_TRUE(present.count(c)) << table << "." << c;
-    }
+    // Every column the viewer names is in the statements of these tests (a
+    // statement SQLite refuses fails the test), but for the searched field.
+    EXPECT_FALSE(Query("SELECT CAMPO_BUSQUEDA FROM Capa_de_busqueda").empty());
     // The viewer's own statements run and find something on every map (the
     // place-name query names MAPA_ID without a table, so only one may have it).
     for (int map = 1; map <= 3; ++map)
