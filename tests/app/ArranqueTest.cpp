@@ -9,78 +9,54 @@
 
 namespace {
 
-struct Ejecucion {
-    int codigo;
-    std::string errores;
-};
-
-Ejecucion Ejecutar(const HomePrueba& home, const std::string& argumentos) {
-    const std::string errores = home.Ruta("stderr.txt");
-    const std::string orden = "HOME='" + home.Ruta() + "' timeout 60 '" VAQ_EXECUTABLE "' " + argumentos +
-                              " >/dev/null 2>'" + errores + "'";
-    const int estado = std::system(orden.c_str());
-    std::ifstream f(errores);
-    std::stringstream texto;
-    texto << f.rdbuf();
-    return {WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, texto.str()};
-}
-
 const char kRechazo[] = "En la ruta especificada no se encuentran los datos.";
 const char kSinConfiguracion[] = "ERROR. No ha sido posible obtener la configuración.";
 
-TEST(Arranque, StartsWithADataDirectoryFromTheCommandLine) {
-    HomePrueba home;
-    DirectorioPrueba datos;
-    const std::string atlas = datos.Subdirectorio("atlas", true);
-    const Ejecucion r = Ejecutar(home, "--datos '" + atlas + "' --cerrar-tras-mostrar");
-    EXPECT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_EQ(r.errores.find(kRechazo), std::string::npos);
-    EXPECT_FALSE(home.HayConfiguracion()) << "the command line is never remembered";
-}
-
-TEST(Arranque, StartsWithTheRememberedDirectory) {
-    HomePrueba home;
-    DirectorioPrueba datos;
-    const std::string atlas = datos.Subdirectorio("atlas", true);
-    std::ofstream(home.Configuracion()) << "PathApp=" << atlas << "\n";
-    const Ejecucion r = Ejecutar(home, "--silencioso --cerrar-tras-mostrar");
-    EXPECT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_TRUE(r.errores.empty()) << r.errores;
-}
-
-TEST(Arranque, QuietWithoutDataEndsWithTheMessagesOnStderr) {
-    HomePrueba home;
-    DirectorioPrueba datos;
-    const std::string vacio = datos.Subdirectorio("vacio", false);
-    const Ejecucion r = Ejecutar(home, "--datos '" + vacio + "' --silencioso");
-    EXPECT_NE(r.codigo, 0);
-    EXPECT_NE(r.codigo, 124) << "stopped by the safety timeout: a dialog was waiting";
-    const size_t rechazo = r.errores.find(kRechazo);
-    const size_t final_ = r.errores.find(kSinConfiguracion);
-    EXPECT_NE(rechazo, std::string::npos) << r.errores;
-    EXPECT_NE(final_, std::string::npos) << r.errores;
-    EXPECT_LT(rechazo, final_);
-    EXPECT_FALSE(home.HayConfiguracion());
-}
-
-TEST(Arranque, AnInvalidDirectoryFallsBackToTheRememberedOne) {
-    HomePrueba home;
-    DirectorioPrueba datos;
-    const std::string atlas = datos.Subdirectorio("atlas", true);
-    const std::string vacio = datos.Subdirectorio("vacio", false);
-    std::ofstream(home.Configuracion()) << "PathApp=" << atlas << "\n";
-    const Ejecucion r = Ejecutar(home, "--datos '" + vacio + "' --silencioso --cerrar-tras-mostrar");
-    EXPECT_EQ(r.codigo, 0) << r.errores;
-    EXPECT_NE(r.errores.find(kRechazo), std::string::npos);
-    EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + atlas + "\n");
-}
-
-TEST(Arranque, AWrongCommandLineShowsTheUsage) {
-    HomePrueba home;
-    const Ejecucion r = Ejecutar(home, "--escala 5000");
-    EXPECT_EQ(r.codigo, 2);
-    EXPECT_NE(r.errores.find("--salida"), std::string::npos);
-    EXPECT_NE(r.errores.find("Uso: vaq"), std::string::npos);
+// Each case: whether a valid directory is remembered, the arguments (ATLAS
+// and VACIO stand for a valid and an empty data directory), the exit code
+// (1: any failure but the timeout's) and the messages expected on stderr in
+// order (none: no refusal, and nothing at all when quiet).
+TEST(Arranque, DataDirectoryFromTheCommandLineOrRememberedAndNeverWritten) {
+    const struct {
+        bool recordado;
+        std::string argumentos;
+        int codigo;
+        std::vector<std::string> mensajes;
+    } casos[] = {
+        {false, "--datos=ATLAS --cerrar-tras-mostrar", 0, {}},
+        {true, "--silencioso --cerrar-tras-mostrar", 0, {}},
+        {false, "--datos VACIO --silencioso", 1, {kRechazo, kSinConfiguracion}},
+        {true, "--datos VACIO --silencioso --cerrar-tras-mostrar", 0, {kRechazo}},
+        {false, "--escala 5000", 2, {"Uso: vaq", "--salida"}},
+    };
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        HomePrueba home;
+        DirectorioPrueba datos;
+        const std::string atlas = datos.Subdirectorio("atlas", true), vacio = datos.Subdirectorio("vacio", false);
+        if (casos[i].recordado) std::ofstream(home.Configuracion()) << "PathApp=" << atlas << "\n";
+        std::string argumentos = casos[i].argumentos;
+        for (const auto& [nombre, ruta] : {std::pair{"ATLAS", atlas}, std::pair{"VACIO", vacio}})
+            if (argumentos.find(nombre) != std::string::npos) argumentos.replace(argumentos.find(nombre), 5, "'" + ruta + "'");
+        const std::string orden = "HOME='" + home.Ruta() + "' timeout 60 '" VAQ_EXECUTABLE "' " + argumentos +
+                                  " >/dev/null 2>'" + home.Ruta("stderr.txt") + "'";
+        const int estado = std::system(orden.c_str());
+        std::ifstream f(home.Ruta("stderr.txt"));
+        const std::string errores((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        const int codigo = WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+        if (casos[i].codigo == 1) EXPECT_TRUE(codigo != 0 && codigo != 124) << "case " << i << ": " << codigo;
+        else EXPECT_EQ(codigo, casos[i].codigo) << "case " << i << ": " << errores;
+        size_t desde = 0;
+        for (const std::string& mensaje : casos[i].mensajes) {
+            desde = errores.find(mensaje, desde);
+            EXPECT_NE(desde, std::string::npos) << "case " << i << ": " << mensaje << "\n" << errores;
+        }
+        if (casos[i].mensajes.empty()) EXPECT_EQ(errores.find(kRechazo), std::string::npos) << "case " << i;
+        if (casos[i].mensajes.empty() && argumentos.find("--silencioso") != std::string::npos)
+            EXPECT_EQ(errores, "") << "case " << i;
+        // The command line is never remembered, nor the remembered directory replaced.
+        if (casos[i].recordado) EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + atlas + "\n") << "case " << i;
+        else EXPECT_FALSE(home.HayConfiguracion()) << "case " << i;
+    }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/defs.h>
+#include <cstring>
 #include <filesystem>
 #include <vector>
 
@@ -13,21 +14,13 @@ wxString W(const std::string& s) { return wxString::FromUTF8(s); }
 
 TEST(ComprobarSiDatos, OnlyARegularMarkerFileCounts) {
     DirectorioPrueba d;
-    const std::string conDatos = d.Subdirectorio("con", true);
-    const std::string sinDatos = d.Subdirectorio("sin", false);
-    const std::string marcadorDirectorio = d.Subdirectorio("falso", false);
-    std::filesystem::create_directory(marcadorDirectorio + "/datos.mmm");
-
-    EXPECT_TRUE(CConfigApp::ComprobarSiDatos(W(conDatos)));
+    const std::string conDatos = d.Subdirectorio("con", true), falso = d.Subdirectorio("falso", false);
+    std::filesystem::create_directory(falso + "/datos.mmm");
+    std::filesystem::create_directory_symlink(conDatos, d.Ruta("enlace"));
     EXPECT_TRUE(CConfigApp::ComprobarSiDatos(W(conDatos + "/")));  // double slash still resolves
-    EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(sinDatos)));
-    EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(marcadorDirectorio)));
-    EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(d.Ruta("no_existe"))));
-    EXPECT_FALSE(CConfigApp::ComprobarSiDatos(wxString()));
-
-    const std::string enlace = d.Ruta("enlace");
-    std::filesystem::create_directory_symlink(conDatos, enlace);
-    EXPECT_TRUE(CConfigApp::ComprobarSiDatos(W(enlace)));
+    EXPECT_TRUE(CConfigApp::ComprobarSiDatos(W(d.Ruta("enlace"))));
+    for (const std::string& ruta : {d.Subdirectorio("sin", false), falso, d.Ruta("no_existe"), std::string()})
+        EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(ruta))) << ruta;
 }
 
 // The chooser answers from a script: each answer is a chosen path, an empty
@@ -39,129 +32,92 @@ public:
 
 protected:
     int ElegirDirectorio(wxString& ruta) override {
-        if (llamadas >= respuestas.size()) {
-            ++llamadas;
-            return wxID_CANCEL;
-        }
-        const std::string& respuesta = respuestas[llamadas++];
-        if (respuesta.empty()) return wxID_CANCEL;
+        const std::string respuesta = llamadas < respuestas.size() ? respuestas[llamadas] : "";
+        ++llamadas;
         ruta = W(respuesta);
-        return wxID_OK;
+        return respuesta.empty() ? wxID_CANCEL : wxID_OK;
     }
 };
 
-class ConfigApp : public testing::Test {
-protected:
-    void SetUp() override {
-        SetReceptorMensajes([this](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
-    }
-    void TearDown() override {
-        SetReceptorMensajes(ReceptorMensajes());
+// Each case: the configuration file beforehand (absent when null; VALIDO,
+// VIEJO and SESION stand for data directories, VIEJO without its marker), the
+// session directory, the chooser's answers, the path expected, the calls to
+// the chooser, the messages shown and the file afterwards (absent when null).
+TEST(ConfigApp, ChoosesUntilValidRemembersAndNeverWritesTheSession) {
+    const struct {
+        const char* antes;
+        const char* sesion;
+        std::vector<std::string> respuestas;
+        const char* ruta;
+        size_t llamadas, mensajes;
+        const char* despues;
+    } casos[] = {
+        {nullptr, "", {"VIEJO", "VIEJO", "VALIDO"}, "VALIDO", 3, 2, "PathApp=VALIDO\n"},
+        {"PathApp=VALIDO\n", "", {}, "VALIDO", 0, 0, "PathApp=VALIDO\n"},
+        {"PathApp=VIEJO\nOtra=se queda\n", "", {"VALIDO"}, "VALIDO", 1, 0, "PathApp=VALIDO\nOtra=se queda\n"},
+        {"PathApp=\n", "", {}, "", 1, 0, "PathApp=\n"},
+        {nullptr, "", {"VIEJO", ""}, "", 2, 1, nullptr},
+        {"PathApp=VALIDO\n", "SESION", {}, "SESION", 0, 0, "PathApp=VALIDO\n"},
+    };
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        HomePrueba home;
+        DirectorioPrueba datos;
+        const std::string valido = datos.Subdirectorio("valido", true), viejo = datos.Subdirectorio("viejo", false);
+        const std::string sesion = datos.Subdirectorio("sesion", true);
+        const auto rutas = [&](std::string texto) {
+            for (const auto& [nombre, ruta] : {std::pair{"VALIDO", valido}, std::pair{"VIEJO", viejo}, std::pair{"SESION", sesion}})
+                for (size_t p; (p = texto.find(nombre)) != std::string::npos;) texto.replace(p, std::strlen(nombre), ruta);
+            return texto;
+        };
+        if (casos[i].antes) std::ofstream(home.Configuracion()) << rutas(casos[i].antes);
+        std::vector<wxString> mensajes;
+        SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
+        CConfigApp::SetRutaSesion(W(rutas(casos[i].sesion)));
+        ConfigGuionada config;
+        for (const std::string& r : casos[i].respuestas) config.respuestas.push_back(rutas(r));
+        EXPECT_EQ(config.GetRutaArchivo(), W(rutas(casos[i].ruta))) << "case " << i;
         CConfigApp::SetRutaSesion(wxString());
-        SetModoSilencioso(false);
+        SetReceptorMensajes(ReceptorMensajes());
+        EXPECT_EQ(config.llamadas, casos[i].llamadas) << "case " << i;
+        EXPECT_EQ(mensajes, std::vector<wxString>(casos[i].mensajes, W("En la ruta especificada no se encuentran los datos.")))
+            << "case " << i;
+        if (casos[i].despues) EXPECT_EQ(home.LeerConfiguracion(), rutas(casos[i].despues)) << "case " << i;
+        else EXPECT_FALSE(home.HayConfiguracion()) << "case " << i;
+        EXPECT_EQ(CConfigApp::GetRutaFicheroConfiguracion(), W(home.Configuracion()));
     }
-    static wxString Rechazo() {
-        return wxString::FromUTF8("En la ruta especificada no se encuentran los datos.");
-    }
+}
 
+// Quiet mode never opens the real chooser; an unwritable home is reported
+// and the choice still used.
+TEST(ConfigApp, QuietModeAndAnUnwritableHome) {
     HomePrueba home;
     DirectorioPrueba datos;
-    std::vector<wxString> mensajes;
-};
-
-TEST_F(ConfigApp, FirstStartChoosesUntilValidAndRemembers) {
-    const std::string valido = datos.Subdirectorio("atlas", true);
-    ConfigGuionada primera;
-    primera.respuestas = {datos.Subdirectorio("vacio", false), datos.Subdirectorio("otro", false), valido};
-    EXPECT_EQ(primera.GetRutaArchivo(), W(valido));
-    EXPECT_EQ(primera.llamadas, 3u);
-    EXPECT_EQ(mensajes, std::vector<wxString>({Rechazo(), Rechazo()}));
-    ASSERT_TRUE(home.HayConfiguracion());
-    EXPECT_NE(home.LeerConfiguracion().find("PathApp=" + valido), std::string::npos);
-    EXPECT_EQ(CConfigApp::GetRutaFicheroConfiguracion(), W(home.Configuracion()));
-
-    ConfigGuionada segunda;  // no dialog the second time
-    EXPECT_EQ(segunda.GetRutaArchivo(), W(valido));
-    EXPECT_EQ(segunda.llamadas, 0u);
-    EXPECT_EQ(mensajes.size(), 2u);
-}
-
-TEST_F(ConfigApp, AStaleEntryLeadsToTheChooserAndIsReplaced) {
-    const std::string viejo = datos.Subdirectorio("viejo", false);  // marker gone
-    const std::string nuevo = datos.Subdirectorio("nuevo", true);
-    std::ofstream(home.Configuracion()) << "PathApp=" << viejo << "\nOtra=se queda\n";
-    ConfigGuionada config;
-    config.respuestas = {nuevo};
-    EXPECT_EQ(config.GetRutaArchivo(), W(nuevo));
-    EXPECT_EQ(config.llamadas, 1u);
-    const std::string contenido = home.LeerConfiguracion();
-    EXPECT_NE(contenido.find("PathApp=" + nuevo), std::string::npos);
-    EXPECT_EQ(contenido.find(viejo), std::string::npos);
-    EXPECT_NE(contenido.find("Otra=se queda"), std::string::npos);
-}
-
-TEST_F(ConfigApp, AnEmptyEntryCountsAsMissing) {
-    std::ofstream(home.Configuracion()) << "PathApp=\n";
-    ConfigGuionada config;
-    EXPECT_EQ(config.GetRutaArchivo(), wxString());
-    EXPECT_EQ(config.llamadas, 1u);
-}
-
-TEST_F(ConfigApp, CancellingGivesNothingAndWritesNothing) {
-    ConfigGuionada config;
-    config.respuestas = {datos.Subdirectorio("malo", false), ""};
-    EXPECT_EQ(config.GetRutaArchivo(), wxString());
-    EXPECT_EQ(config.llamadas, 2u);
-    EXPECT_EQ(mensajes.size(), 1u);
-    EXPECT_FALSE(home.HayConfiguracion());
-}
-
-TEST_F(ConfigApp, ASessionDirectoryIsUsedButNeverWritten) {
-    const std::string recordado = datos.Subdirectorio("recordado", true);
-    const std::string sesion = datos.Subdirectorio("sesion", true);
-    std::ofstream(home.Configuracion()) << "PathApp=" << recordado << "\n";
-    CConfigApp::SetRutaSesion(W(sesion));
-    ConfigGuionada config;
-    EXPECT_EQ(config.GetRutaArchivo(), W(sesion));
-    EXPECT_EQ(config.llamadas, 0u);
-    EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + recordado + "\n");
-
-    CConfigApp::SetRutaSesion(wxString());
-    EXPECT_EQ(ConfigGuionada().GetRutaArchivo(), W(recordado));
-}
-
-TEST_F(ConfigApp, QuietModeShowsNoChooser) {
     SetModoSilencioso(true);
-    CConfigApp config;  // the real chooser: it must not open
-    EXPECT_EQ(config.GetRutaArchivo(), wxString());
+    EXPECT_EQ(CConfigApp().GetRutaArchivo(), wxString());
+    SetModoSilencioso(false);
     EXPECT_FALSE(home.HayConfiguracion());
-}
-
-TEST_F(ConfigApp, AnUnwritableHomeIsReportedAndTheChoiceStillUsed) {
-    const std::string valido = datos.Subdirectorio("atlas", true);
+    std::vector<wxString> mensajes;
+    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
     ::setenv("HOME", datos.Ruta("no/existe").c_str(), 1);
     ConfigGuionada config;
-    config.respuestas = {valido};
-    EXPECT_EQ(config.GetRutaArchivo(), W(valido));
+    config.respuestas = {datos.Subdirectorio("atlas", true)};
+    EXPECT_EQ(config.GetRutaArchivo(), W(config.respuestas[0]));
+    SetReceptorMensajes(ReceptorMensajes());
     ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_TRUE(mensajes[0].StartsWith(wxString::FromUTF8("No se ha podido guardar la configuración")));
+    EXPECT_TRUE(mensajes[0].StartsWith(W("No se ha podido guardar la configuración")));
 }
 
-TEST(Mensajes, QuietModeAnswersSafelyWithoutADialog) {
+TEST(Mensajes, QuietModeAnswersSafelyWithoutADialogAndTheReceiverGetsBoth) {
     SetModoSilencioso(true);
     EXPECT_EQ(MostrarMensaje("aviso"), wxOK);
     EXPECT_EQ(MostrarMensaje("pregunta", "t", wxYES_NO), wxNO);
     EXPECT_EQ(MostrarMensaje("pregunta", "t", wxYES_NO | wxCANCEL), wxCANCEL);
     SetModoSilencioso(false);
-    EXPECT_FALSE(EsModoSilencioso());
-
-    std::vector<std::pair<wxString, wxString>> recibidos;
-    SetReceptorMensajes([&](const wxString& t, const wxString& c) { recibidos.emplace_back(t, c); });
-    EXPECT_EQ(MostrarMensaje(wxString::FromUTF8("Capa no está"), wxString::FromUTF8("Información Error")), wxOK);
+    std::vector<wxString> recibidos;
+    SetReceptorMensajes([&](const wxString& t, const wxString& c) { recibidos = {t, c}; });
+    EXPECT_EQ(MostrarMensaje(W("Capa no está"), W("Información Error")), wxOK);
     SetReceptorMensajes(ReceptorMensajes());
-    ASSERT_EQ(recibidos.size(), 1u);
-    EXPECT_EQ(recibidos[0].first, wxString::FromUTF8("Capa no está"));
-    EXPECT_EQ(recibidos[0].second, wxString::FromUTF8("Información Error"));
+    EXPECT_EQ(recibidos, std::vector<wxString>({W("Capa no está"), W("Información Error")}));
 }
 
 }  // namespace

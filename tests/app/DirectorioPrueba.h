@@ -19,16 +19,13 @@ public:
     }
     DirectorioPrueba(const DirectorioPrueba&) = delete;
     DirectorioPrueba& operator=(const DirectorioPrueba&) = delete;
-
     const std::string& Ruta() const { return m_ruta; }
     std::string Ruta(const std::string& nombre) const { return m_ruta + "/" + nombre; }
-
     // A subdirectory, with the marker file when conMarcador.
     std::string Subdirectorio(const std::string& nombre, bool conMarcador) const {
-        const std::string ruta = Ruta(nombre);
-        std::filesystem::create_directories(ruta);
-        if (conMarcador) std::ofstream(ruta + "/datos.mmm") << "";
-        return ruta;
+        std::filesystem::create_directories(Ruta(nombre));
+        if (conMarcador) std::ofstream(Ruta(nombre) + "/datos.mmm") << "";
+        return Ruta(nombre);
     }
 
 private:
@@ -37,17 +34,8 @@ private:
 
 class HomePrueba : public DirectorioPrueba {
 public:
-    HomePrueba() {
-        const char* anterior = std::getenv("HOME");
-        m_habia = anterior != nullptr;
-        if (m_habia) m_anterior = anterior;
-        ::setenv("HOME", Ruta().c_str(), 1);
-    }
-    ~HomePrueba() {
-        if (m_habia) ::setenv("HOME", m_anterior.c_str(), 1);
-        else ::unsetenv("HOME");
-    }
-
+    HomePrueba() : m_anterior(std::getenv("HOME") ? std::getenv("HOME") : "") { ::setenv("HOME", Ruta().c_str(), 1); }
+    ~HomePrueba() { ::setenv("HOME", m_anterior.c_str(), 1); }
     std::string Configuracion() const { return Ruta("VAQConfiguracion.conf"); }
     bool HayConfiguracion() const { return std::filesystem::exists(Configuracion()); }
     std::string LeerConfiguracion() const {
@@ -56,6 +44,5 @@ public:
     }
 
 private:
-    bool m_habia = false;
     std::string m_anterior;
 };

@@ -1,119 +1,101 @@
+// Looking classes up by value, and copying classifications and symbols.
+#include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
+#include "CRepresentacionTexto.h"
 #include "CRepresentacionValor.h"
 #include <gtest/gtest.h>
 #include <wx/gdicmn.h>
+#include <map>
+#include <type_traits>
+#include <variant>
 
 namespace {
-
-// Inserts a class at the front of the list, as the theme loader does, and
-// returns it.
-CRepresentacionValor* InsertarClase(CClasificacionPorValor& c, const wxString& valor) {
-    auto* clase = new CRepresentacionValor;
+// Inserts a class at the front of the list, as the theme loader does.
+template <class Clasificacion, class Valor>
+auto* InsertarClase(Clasificacion& c, Valor valor) {
+    using Clase = std::conditional_t<std::is_same_v<Clasificacion, CClasificacionPorValor>,
+                                     CRepresentacionValor, CRepresentacionTexto>;
+    auto* clase = new Clase;
     clase->SetValor(valor);
     c.GetLista()->Insert(clase);
     return clase;
 }
-
 }  // namespace
 
-TEST(CClasificacionPorValorTest, NuevaClasificacion) {
+// Classes, listed front first after a null entry (skipped): "abc" (0 as an
+// integer, never 0.0), "", "-4", "12abc" (12 as an integer only), "Pueblo",
+// " 2" (2 as an integer, not as text), "2.5" (C notation), "2,5", "7" twice.
+TEST(CClasificacionPorValorTest, BuscaLaPrimeraClaseQueCoincide) {
     CClasificacionPorValor c;
-    EXPECT_EQ(c.GetTipo(), " ");
-    EXPECT_EQ(c.GetSimbologia()->GetEstilo(), 0);
-    EXPECT_EQ(c.GetSimbologia()->GetSize(), 0);
-    EXPECT_TRUE(c.GetSimbologia()->GetFuente().empty());
-    ASSERT_NE(c.GetLista(), nullptr);
-    EXPECT_TRUE(c.GetLista()->IsEmpty());
-    // No classes: every lookup gives the default symbol, never null.
-    EXPECT_EQ(c.BuscaSimboloValor(1.0), c.GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(wxString("x")), c.GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(0), c.GetSimbologia());
+    EXPECT_EQ(c.BuscaSimboloValor(1.0), c.GetSimbologia());  // no classes: the default
+    InsertarClase(c, wxString("7"));
+    const wxString valores[] = {"7", "2,5", "2.5", " 2", "Pueblo", "12abc", "-4", "", "abc"};
+    std::map<wxString, const CSimboloObj*> simbolo;
+    for (const wxString& v : valores) simbolo[v] = InsertarClase(c, v)->GetSimbologia();
+    c.GetLista()->Insert(static_cast<wxObject*>(nullptr));
+    const CSimboloObj* defecto = c.GetSimbologia();
+    using Clave = std::variant<int, double, wxString>;
+    const std::pair<Clave, const CSimboloObj*> casos[] = {
+        {7, simbolo["7"]}, {7.0, simbolo["7"]}, {wxString("7"), simbolo["7"]},
+        {2.5, simbolo["2.5"]}, {0.0, defecto}, {wxString("Pueblo"), simbolo["Pueblo"]},
+        {wxString("2"), defecto}, {wxString(" 2"), simbolo[" 2"]}, {2, simbolo[" 2"]},
+        {0, simbolo["abc"]}, {wxString("pueblo"), defecto},
+        {12, simbolo["12abc"]}, {12.0, defecto}, {-4, simbolo["-4"]}, {-4.0, simbolo["-4"]}};
+    int i = 0;
+    for (const auto& [clave, esperado] : casos) {
+        std::visit([&](const auto& v) { EXPECT_EQ(c.BuscaSimboloValor(v), esperado) << "case " << i; }, clave);
+        ++i;
+    }
+    // A value changed after inserting is looked up by its new value.
+    auto* cambiada = static_cast<CRepresentacionValor*>(c.GetLista()->Item(1)->GetData());
+    cambiada->SetValor("8");
+    EXPECT_EQ(c.BuscaSimboloValor(8), cambiada->GetSimbologia());
+    EXPECT_EQ(c.BuscaSimboloValor(8.0), cambiada->GetSimbologia());
 }
 
-TEST(CClasificacionPorValorTest, BusquedaPorDouble) {
-    CClasificacionPorValor c;
-    InsertarClase(c, "3");
-    CRepresentacionValor* dos = InsertarClase(c, "2");
-    InsertarClase(c, "1");
-    InsertarClase(c, "abc");
-    InsertarClase(c, "");
-    EXPECT_EQ(c.BuscaSimboloValor(2.0), dos->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(2.5), c.GetSimbologia());
-    // "abc" and "" do not convert, so they never stand for 0.0.
-    EXPECT_EQ(c.BuscaSimboloValor(0.0), c.GetSimbologia());
+TEST(CClasificacionPorTextoTest, BuscaLaPrimeraClaseSinUsarElEstiloPorDefecto) {
+    CClasificacionPorTexto c;
+    InsertarClase(c, 3);
+    CRepresentacionTexto* primera = InsertarClase(c, 3);
+    CRepresentacionTexto* uno = InsertarClase(c, 1);
+    c.GetLista()->Append(static_cast<wxObject*>(nullptr));
+    EXPECT_EQ(c.BuscaSimboloTexto(3), primera->GetSimbologia());
+    EXPECT_EQ(c.BuscaSimboloTexto(1), uno->GetSimbologia());
+    EXPECT_EQ(c.BuscaSimboloTexto(2), nullptr);
 }
 
-TEST(CClasificacionPorValorTest, BusquedaPorDoubleEnNotacionC) {
-    CClasificacionPorValor c;
-    CRepresentacionValor* medio = InsertarClase(c, "2.5");
-    InsertarClase(c, "2,5");
-    EXPECT_EQ(c.BuscaSimboloValor(2.5), medio->GetSimbologia());
-}
+// Assignment copies fields and default symbols but neither the type nor
+// the classes.
+TEST(CClasificacionTest, AsignacionSinTipoNiLista) {
+    CClasificacionPorValor v, otraV;
+    v.SetTipo("VALOR");
+    v.SetCampo("USO");
+    v.SetDescripcion("Usos del suelo");
+    v.GetSimbologia()->SetTransparente(true);
+    v.SetSimbologiaDefecto(2, 3, *wxRED, *wxGREEN, 4, "F", "f.ttf", 5, 6);
+    EXPECT_TRUE(v.GetSimbologia()->GetTransparente());  // not touched
+    InsertarClase(v, wxString("1"));
+    otraV = v;
+    EXPECT_EQ(otraV.GetTipo() + otraV.GetCampo() + otraV.GetDescripcion(), " USOUsos del suelo");
+    const CSimboloObj& s = *otraV.GetSimbologia();
+    EXPECT_EQ(std::vector<int>({s.GetTipo(), s.GetEstilo(), s.GetSize(), s.GetFontSize(), s.GetCharIndex()}),
+              std::vector<int>({2, 3, 4, 5, 6}));
+    EXPECT_TRUE(s.GetColorRelleno() == *wxRED && s.GetColorBorde() == *wxGREEN && s.GetTransparente());
+    EXPECT_EQ(s.GetFuente() + s.GetFileFuente(), "Ff.ttf");
+    EXPECT_TRUE(otraV.GetLista()->IsEmpty());
 
-TEST(CClasificacionPorValorTest, TextoExactoFrenteAEntero) {
-    CClasificacionPorValor c;
-    CRepresentacionValor* blancoDos = InsertarClase(c, " 2");
-    EXPECT_EQ(c.BuscaSimboloValor(wxString("2")), c.GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(wxString(" 2")), blancoDos->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(2), blancoDos->GetSimbologia());
-}
-
-TEST(CClasificacionPorValorTest, TextoSinCifrasValeCeroComoEntero) {
-    CClasificacionPorValor c;
-    CRepresentacionValor* letras = InsertarClase(c, "Pueblo");
-    EXPECT_EQ(c.BuscaSimboloValor(0), letras->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(0.0), c.GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(wxString("pueblo")), c.GetSimbologia());  // case matters
-}
-
-TEST(CClasificacionPorValorTest, EnteroSeDetieneEnLaPrimeraNoCifra) {
-    CClasificacionPorValor c;
-    CRepresentacionValor* mixto = InsertarClase(c, "12abc");
-    CRepresentacionValor* negativo = InsertarClase(c, "-4");
-    EXPECT_EQ(c.BuscaSimboloValor(12), mixto->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(-4), negativo->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(12.0), c.GetSimbologia());
-}
-
-TEST(CClasificacionPorValorTest, GanaLaPrimeraDeLaLista) {
-    CClasificacionPorValor c;
-    InsertarClase(c, "7");
-    CRepresentacionValor* delante = InsertarClase(c, "7");
-    c.GetLista()->Insert(static_cast<wxObject*>(nullptr));  // null entries are skipped
-    EXPECT_EQ(c.BuscaSimboloValor(7), delante->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(7.0), delante->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(wxString("7")), delante->GetSimbologia());
-}
-
-TEST(CClasificacionPorValorTest, ValorCambiadoTrasInsertar) {
-    CClasificacionPorValor c;
-    CRepresentacionValor* clase = InsertarClase(c, "1");
-    clase->SetValor("8");
-    EXPECT_EQ(c.BuscaSimboloValor(8), clase->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(8.0), clase->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloValor(1), c.GetSimbologia());
-}
-
-TEST(CClasificacionPorValorTest, SimboloPorDefectoYAsignacion) {
-    CClasificacionPorValor c;
-    c.SetTipo("VALOR");
-    c.SetCampo("USO");
-    c.SetDescripcion("Usos del suelo");
-    c.GetSimbologia()->SetTransparente(true);
-    c.SetSimbologiaDefecto(2, 3, *wxRED, *wxGREEN, 4, "F", "f.ttf", 5, 6);
-    EXPECT_TRUE(c.GetSimbologia()->GetTransparente());  // not touched
-    EXPECT_EQ(c.GetSimbologia()->GetColorRelleno(), *wxRED);
-    EXPECT_EQ(c.GetSimbologia()->GetColorBorde(), *wxGREEN);
-    EXPECT_EQ(c.GetSimbologia()->GetCharIndex(), 6);
-    InsertarClase(c, "1");
-
-    CClasificacionPorValor otra;
-    otra = c;
-    EXPECT_EQ(otra.GetTipo(), " ");  // the type is not copied
-    EXPECT_EQ(otra.GetCampo(), "USO");
-    EXPECT_EQ(otra.GetDescripcion(), "Usos del suelo");
-    EXPECT_EQ(otra.GetSimbologia()->GetEstilo(), 3);
-    EXPECT_EQ(otra.GetSimbologia()->GetFuente(), "F");
-    EXPECT_TRUE(otra.GetLista()->IsEmpty());
-    EXPECT_NE(otra.GetLista(), c.GetLista());
+    CClasificacionPorTexto t, otraT;
+    t.SetTipo("TEXTO");
+    t.SetCampo("CLASE");
+    t.SetCampoDescripcion("NOMBRE");
+    t.SetCampoRotacion("ANGULO");
+    t.SetSimbologiaDefecto(*wxRED, *wxBLUE, true, true, "Serif", "s.ttf", 11);
+    InsertarClase(t, 1);
+    otraT = t;
+    EXPECT_EQ(otraT.GetTipo() + otraT.GetCampo() + otraT.GetCampoDescripcion() + otraT.GetCampoRotacion(),
+              " CLASENOMBREANGULO");
+    const CSimboloTexto& e = *otraT.GetSimbologiaDefecto();
+    EXPECT_TRUE(e.GetColorTexto() == *wxRED && e.GetColorFondo() == *wxBLUE && e.GetNegrita() && e.GetCursiva());
+    EXPECT_EQ(e.GetFuente() + e.GetFileFont() + std::to_string(e.GetFontSize()), "Serifs.ttf11");
+    EXPECT_EQ(otraT.BuscaSimboloTexto(1), nullptr);
 }

@@ -47,14 +47,6 @@ std::size_t DbfWriter::AddRecord(const std::vector<std::string>& valores, bool b
     return registros.size() - 1;
 }
 
-std::size_t DbfWriter::AddRawRecord(const std::string& bytes, bool borrado) {
-    std::string registro(1, borrado ? '*' : ' ');
-    registro += bytes;
-    registro.resize(RecordLength(), ' ');
-    registros.push_back(registro);
-    return registros.size() - 1;
-}
-
 void DbfWriter::SetRecordCount(std::uint32_t numero) {
     hayNumero = true;
     numeroForzado = numero;

@@ -25,9 +25,6 @@ public:
     // numeric ones right-justified, both padded with spaces and cut to width.
     // Returns the record's index.
     std::size_t AddRecord(const std::vector<std::string>& valores, bool borrado = false);
-    // One record exactly as given after the deletion flag (padded or cut to
-    // the record length).
-    std::size_t AddRawRecord(const std::string& bytes, bool borrado = false);
 
     // Names padded with spaces instead of NUL bytes.
     void SetNamePaddingWithSpaces(bool espacios) { relleno = espacios ? ' ' : '\0'; }
@@ -37,7 +34,6 @@ public:
     void SetFieldWidthBytes(std::size_t campo, unsigned char byte16, unsigned char byte17);
     void Truncate(std::size_t bytes);
 
-    std::size_t NumRecords() const { return registros.size(); }
     std::size_t RecordLength() const;  // true length, deletion flag included
     std::size_t HeaderLength() const;  // true length: 32 + 32 per field + 1
     std::vector<unsigned char> Bytes() const;

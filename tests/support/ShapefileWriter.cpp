@@ -317,6 +317,6 @@ bool Guarda(const std::string& ruta, const std::vector<unsigned char>& b) {
 bool ShapefileWriter::Write(const std::string& base) const {
     bool bien = Guarda(base + extensiones[0], ShpBytes());
     bien = Guarda(base + extensiones[1], ShxBytes()) && bien;
-    if (conTabla) bien = tabla.Write(base + extensiones[2]) && bien;
+    bien = tabla.Write(base + extensiones[2]) && bien;
     return bien;
 }

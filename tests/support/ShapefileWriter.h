@@ -44,17 +44,14 @@ public:
     std::size_t AddMultiPoint(const Parte& puntos);
     std::size_t AddShape(const std::vector<Parte>& partes);  // polyline parts or polygon rings
     std::size_t AddNull();
-    std::size_t NumRecords() const { return registros.size(); }
 
     // Closed ring of the rectangle: clockwise (an outer ring) or not (a hole).
     static Parte Rectangle(double x1, double y1, double x2, double y2, bool horario = true);
     // The points given, closed (the first repeated at the end) if not already.
     static Parte Ring(const Parte& puntos);
 
-    // The table written beside the shapes (empty by default); no .dbf at all
-    // after SetWriteTable(false).
+    // The table written beside the shapes (empty by default).
     DbfWriter& Table() { return tabla; }
-    void SetWriteTable(bool escribir) { conTabla = escribir; }
     // File name endings, e.g. (".SHP", ".SHX", ".dbf").
     void SetExtensions(const std::string& shp, const std::string& shx, const std::string& dbf);
 
@@ -117,6 +114,5 @@ private:
     bool hayCaja = false;
     CRectangulo caja;
     DbfWriter tabla;
-    bool conTabla = true;
     std::string extensiones[3] = {".shp", ".shx", ".dbf"};
 };
