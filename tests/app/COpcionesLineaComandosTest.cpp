@@ -1,7 +1,7 @@
 #include "COpcionesLineaComandos.h"
 
 #include <gtest/gtest.h>
-#include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -11,7 +11,7 @@ struct Resultado {
     COpcionesLineaComandos opciones;
 };
 
-Resultado Analizar(std::initializer_list<const char*> argumentos) {
+Resultado Analizar(const std::vector<const char*>& argumentos) {
     wxArrayString args;
     args.Add("vaq");
     for (const char* a : argumentos) args.Add(wxString::FromUTF8(a));
@@ -23,12 +23,13 @@ Resultado Analizar(std::initializer_list<const char*> argumentos) {
 // Sound options are checked by the runs of the viewer (ArranqueTest,
 // CRenderLineaComandosTest); here, what is refused.
 TEST(OpcionesLineaComandos, WrongCommandLinesAreExplained) {
-    const std::pair<std::initializer_list<const char*>, const char*> casos[] = {
+    // Vectors, not initializer lists: a list's array would not outlive the table.
+    const std::pair<std::vector<const char*>, const char*> casos[] = {
         {{"--datos"}, "--datos"}, {{"--datos="}, ""}, {{"--dato", "x"}, "--dato"}, {{"atlas"}, ""},
         {{"--mapa", "fisico", "--escala", "100000"}, "--salida"}};
     for (const auto& [argumentos, mencion] : casos) {
         const Resultado r = Analizar(argumentos);
-        EXPECT_FALSE(r.correcto) << *argumentos.begin();
+        EXPECT_FALSE(r.correcto) << argumentos.front();
         EXPECT_TRUE(r.error.Contains(mencion)) << r.error;
     }
     for (const char* tamano : {"800", "0x600", "800x-1", "axb", "800x600x2", "30000x10"})
