@@ -7,13 +7,13 @@
 #include "CMedicionesPanel.h"
 #include "CPolygonShp.h"
 #include "CTransformacionMapa.h"
+#include "LienzoPrueba.h"
 #include "PantallaPruebas.h"
 #include "wxMapEvent.h"
 #include "wxRectTracker.h"
 
 #include <gtest/gtest.h>
 #include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/frame.h>
@@ -68,35 +68,29 @@ protected:
     void MostrarMenuImagen(const wxPoint& posicion) override { menus.push_back(posicion); }
 };
 
-struct EventoRecibido {
-    wxEventType tipo;
-    int id;
-    double x, y, medicion;
-};
-
 // The parent frame records every map event that reaches it.
 class MarcoPrueba : public wxFrame {
 public:
     MarcoPrueba() : wxFrame(nullptr, wxID_ANY, wxT("PanelMapa"), wxPoint(0, 0), wxSize(kAncho, kAlto)) {
         for (wxEventType tipo : {wxEVT_MAP_XY_POS, wxEVT_MAP_END_DRAW, wxEVT_MAP_MEDIR_DISTANCIA,
                                  wxEVT_MAP_MEDIR_SUPERFICIE, wxEVT_MAP_CAMBIO_EXTENSION, wxEVT_MAP_NUEVA_ESCALA})
-            Bind(wxEventTypeTag<wxMapEvent>(tipo),
-                 [this](wxMapEvent& e) { eventos.push_back({e.GetEventType(), e.GetId(), e.x, e.y, e.GetMedicion()}); });
+            Bind(wxEventTypeTag<wxMapEvent>(tipo), [this](wxMapEvent& e) { eventos.push_back(e); });
     }
-    std::vector<EventoRecibido> De(wxEventType tipo) const {
-        std::vector<EventoRecibido> lista;
-        std::copy_if(eventos.begin(), eventos.end(), std::back_inserter(lista), [tipo](auto& e) { return e.tipo == tipo; });
+    std::vector<wxMapEvent> De(wxEventType tipo) const {
+        std::vector<wxMapEvent> lista;
+        std::copy_if(eventos.begin(), eventos.end(), std::back_inserter(lista),
+                     [tipo](const wxMapEvent& e) { return e.GetEventType() == tipo; });
         return lista;
     }
-    std::vector<EventoRecibido> eventos;
+    std::vector<wxMapEvent> eventos;
 };
 
-bool Es(const wxColour& c, const wxColour& e) {
-    return std::abs(c.Red() - e.Red()) < 8 && std::abs(c.Green() - e.Green()) < 8 && std::abs(c.Blue() - e.Blue()) < 8;
+// Colours within a tolerance: close to the exact one, or loosely of a pure one.
+bool Es(const wxColour& c, const wxColour& e, int tolerancia = 8) {
+    return std::abs(c.Red() - e.Red()) < tolerancia && std::abs(c.Green() - e.Green()) < tolerancia &&
+           std::abs(c.Blue() - e.Blue()) < tolerancia;
 }
-bool EsAzul(const wxColour& c) { return c.Blue() > 200 && c.Red() < 60 && c.Green() < 60; }
-bool EsRojo(const wxColour& c) { return c.Red() > 200 && c.Green() < 60 && c.Blue() < 60; }
-bool EsVerde(const wxColour& c) { return c.Green() > 200 && c.Red() < 60 && c.Blue() < 60; }
+bool EsAzul(const wxColour& c) { return Es(c, *wxBLUE, 56); }
 
 class PanelMapaTest : public ::testing::Test {
 protected:
@@ -125,9 +119,13 @@ protected:
         ProcesarEventos();
     }
 
-    void Repintar(bool borrar = true) {
+    void Pintar(bool borrar = true) {
         panel->Refresh(borrar);
         panel->Update();
+        ProcesarEventos();
+    }
+    void Repintar(bool borrar = true) {
+        Pintar(borrar);
         ASSERT_TRUE(EsperarHasta([this] { return panel->GetBitmapMapa() != nullptr; }));
         ProcesarEventos();
     }
@@ -177,12 +175,9 @@ protected:
 
     // The panel painted, overlays included, into an image.
     wxImage Imagen() {
-        wxBitmap bitmap(kAncho, kAlto, 24);
-        {
-            wxMemoryDC dc(bitmap);
-            panel->PintarPanel(dc, wxRect(0, 0, kAncho, kAlto));
-        }
-        return bitmap.ConvertToImage();
+        LienzoPrueba lienzo(kAncho, kAlto);
+        panel->PintarPanel(*lienzo.Dc(), lienzo.Rect());
+        return lienzo.Imagen();
     }
     CExtensionMapa Vista() const { return gestor.GetExtensionActual(); }
     double Resolucion() const { return Vista().GetAncho() / kAncho; }
@@ -206,20 +201,25 @@ protected:
 };
 }  // namespace
 
-TEST_F(PanelMapaTest, ScaleButtonsCentringAndScaleBar) {
+// The scale, the paints, the scale bar and the navigation buttons.
+TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
     EXPECT_NEAR(panel->GetEscalaActual(), EscalaDeAncho(600000.0), 10.0);
     EXPECT_EQ(panel->GetEscalaActualFormateada(), wxString::Format(wxT("1:%.0f"), panel->GetEscalaActual()));
-    // Repainting only the overlays keeps the map image; a full paint draws the
-    // layers again and reports the scale.
+    // Repainting only the overlays keeps the map image; with the redraw flag
+    // off a paint only reports its end; turning it on draws the layers again
+    // at once and reports the scale.
     const int pintadas = Capa()->pintadas;
     Repintar(false);
+    panel->SetRedraw(false);
+    Pintar();
     EXPECT_EQ(Capa()->pintadas, pintadas);
-    Repintar(true);
-    EXPECT_EQ(Capa()->pintadas, pintadas + 1);
-    ASSERT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
-    EXPECT_EQ(marco->De(wxEVT_MAP_NUEVA_ESCALA).back().id, panel->GetId());
-    EXPECT_DOUBLE_EQ(marco->De(wxEVT_MAP_NUEVA_ESCALA).back().medicion, panel->GetEscalaActual());
+    EXPECT_FALSE(marco->De(wxEVT_MAP_END_DRAW).empty());
+    EXPECT_TRUE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
+    panel->SetRedraw(true);
+    ASSERT_TRUE(EsperarHasta([&] { return Capa()->pintadas == pintadas + 1; }));
+    ASSERT_EQ(marco->De(wxEVT_MAP_NUEVA_ESCALA).size(), 1u);
+    EXPECT_DOUBLE_EQ(marco->De(wxEVT_MAP_NUEVA_ESCALA)[0].GetMedicion(), panel->GetEscalaActual());
     // Scale bar over the map: the first box is black, under the origin tick.
     EXPECT_EQ(ColorEn(Imagen(), 33, 562), *wxBLACK);
     EXPECT_EQ(ColorEn(Imagen(), 400, 300), kColorCapa);
@@ -239,7 +239,6 @@ TEST_F(PanelMapaTest, ScaleButtonsCentringAndScaleBar) {
     panel->ExtensionTotal();
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
     ASSERT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
-    EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION)[0].id, panel->GetId());
     EXPECT_NEAR(panel->GetEscalaActual(), EscalaDeAncho(600000.0), 10.0);
 
     // A view in negative coordinates has scale 0, and a paint at scale 0 must
@@ -251,6 +250,18 @@ TEST_F(PanelMapaTest, ScaleButtonsCentringAndScaleBar) {
     EXPECT_DOUBLE_EQ(panel->DeterminarEscalaActual(nullptr), 0.0);
     Repintar(false);
     EXPECT_NEAR(Vista().GetAncho(), 30000.0, 1e-6);
+
+    // Without a view manager navigation does nothing; the scale is still reported.
+    marco->eventos.clear();
+    panel->SetGestorVista(nullptr);
+    panel->Acercar();
+    panel->ExtensionTotal();
+    panel->CentrarXY(CCoordenadaMapa(1, 1));
+    Mover(wxPoint(100, 100));
+    Pintar();
+    EXPECT_TRUE(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).empty());
+    EXPECT_TRUE(marco->De(wxEVT_MAP_XY_POS).empty());
+    EXPECT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
 }
 
 // The zoom window: the rectangle is drawn on the screen while dragged (solid
@@ -384,7 +395,7 @@ TEST_F(PanelMapaTest, RightPressOrEscapeCancelZoomWindowAndPan) {
 // Measuring a line: a blue band follows the mouse from the last point; every
 // click reports the length so far; a right press ends the line, which stays
 // drawn, not closed.
-TEST_F(PanelMapaTest, MeasuredLengthIsReportedAfterEveryPoint) {
+TEST_F(PanelMapaTest, MeasuringLinesAndAreas) {
     panel->SetPanelMediciones(barra);
     panel->PrepararMedirDistancia();
     const wxPoint puntos[] = {{100, 100}, {300, 100}, {300, 250}};
@@ -397,11 +408,10 @@ TEST_F(PanelMapaTest, MeasuredLengthIsReportedAfterEveryPoint) {
     const auto medidas = marco->De(wxEVT_MAP_MEDIR_DISTANCIA);
     ASSERT_EQ(medidas.size(), 3u);
     const CCoordenadaMapa a = Mapa(puntos[0]), b = Mapa(puntos[1]), c = Mapa(puntos[2]);
-    EXPECT_DOUBLE_EQ(medidas[0].medicion, 0.0);
-    EXPECT_NEAR(medidas[1].medicion, a.GetDistance(b), 2.0);
-    EXPECT_NEAR(medidas[2].medicion, a.GetDistance(b) + b.GetDistance(c), 2.0);
-    EXPECT_NEAR(medidas[2].medicion, 350 * Resolucion(), 2.0);
-    EXPECT_EQ(medidas[2].id, panel->GetId());
+    EXPECT_DOUBLE_EQ(medidas[0].GetMedicion(), 0.0);
+    EXPECT_NEAR(medidas[1].GetMedicion(), a.GetDistance(b), 2.0);
+    EXPECT_NEAR(medidas[2].GetMedicion(), a.GetDistance(b) + b.GetDistance(c), 2.0);
+    EXPECT_NEAR(medidas[2].GetMedicion(), 350 * Resolucion(), 2.0);
     const wxImage imagen = Imagen();
     EXPECT_TRUE(EsAzul(ColorEn(imagen, 200, 100)));
     EXPECT_TRUE(EsAzul(ColorEn(imagen, 300, 180)));
@@ -410,29 +420,20 @@ TEST_F(PanelMapaTest, MeasuredLengthIsReportedAfterEveryPoint) {
     Clic(wxPoint(500, 400));
     Clic(wxPoint(500, 400), wxMOUSE_BTN_RIGHT);
     EXPECT_EQ(panel->GetMediciones()->GetPolyLinea()->GetNumPuntos(), 1u);
-}
 
-// Measuring an area: a double click ends the polygon and reports its area;
-// from three points on the ring is drawn closed; no bar, no drawing.
-TEST_F(PanelMapaTest, MeasuredAreaIsReportedWhenThePolygonEnds) {
-    panel->SetPanelMediciones(barra);
+    // An area: a double click ends the polygon and reports its area; the ring
+    // is drawn closed; without a measurement bar nothing is drawn.
     panel->PrepararMedirSuperficie();
-    Clic(wxPoint(100, 100));
-    Clic(wxPoint(300, 100));
+    for (const wxPoint& p : {wxPoint(100, 100), wxPoint(300, 100), wxPoint(300, 300)}) Clic(p);
     EXPECT_TRUE(marco->De(wxEVT_MAP_MEDIR_SUPERFICIE).empty());
-    EXPECT_TRUE(EsAzul(ColorEn(Imagen(), 200, 100)));
-    Clic(wxPoint(300, 300));
     simulador.MouseDblClick();
     ProcesarEventos();
     const auto areas = marco->De(wxEVT_MAP_MEDIR_SUPERFICIE);
     ASSERT_EQ(areas.size(), 1u);
-    const double r = Resolucion();
-    EXPECT_NEAR(areas[0].medicion, 0.5 * 200 * r * 200 * r, 1e-4 * areas[0].medicion);
-    EXPECT_EQ(areas[0].id, panel->GetId());
-    const wxImage imagen = Imagen();
-    EXPECT_TRUE(EsAzul(ColorEn(imagen, 200, 200)));
-    EXPECT_TRUE(EsAzul(ColorEn(imagen, 300, 200)));
-    EXPECT_FALSE(EsAzul(ColorEn(imagen, 150, 250)));
+    EXPECT_NEAR(areas[0].GetMedicion(), 0.5 * std::pow(200 * Resolucion(), 2), 1e-4 * areas[0].GetMedicion());
+    EXPECT_EQ(areas[0].GetId(), panel->GetId());
+    EXPECT_TRUE(EsAzul(ColorEn(Imagen(), 200, 200)));
+    EXPECT_FALSE(EsAzul(ColorEn(Imagen(), 150, 250)));
     panel->SetPanelMediciones(nullptr);
     EXPECT_FALSE(EsAzul(ColorEn(Imagen(), 200, 200)));
 }
@@ -477,7 +478,7 @@ TEST_F(PanelMapaTest, MotionInformationAndImageMenu) {
         const auto lista = marco->De(wxEVT_MAP_XY_POS);
         return !lista.empty() && lista.back().x == p.GetCoordenadaMapaX() && lista.back().y == p.GetCoordenadaMapaY();
     }));
-    EXPECT_EQ(marco->De(wxEVT_MAP_XY_POS).back().id, panel->GetId());
+    EXPECT_EQ(marco->De(wxEVT_MAP_XY_POS).back().GetId(), panel->GetId());
     ASSERT_EQ(panel->informaciones.size(), 1u);
     EXPECT_DOUBLE_EQ(panel->informaciones[0].first.GetCoordenadaMapaX(), p.GetCoordenadaMapaX());
     EXPECT_NEAR(panel->informaciones[0].second, std::sqrt(18.0) * Resolucion(), 2.0);  // a (3, 3) pixel step
@@ -508,17 +509,17 @@ TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
     EXPECT_NEAR(Vista().GetCoordenadaInfIzqY() + Vista().GetCoordenadaSupDerY(), 2 * y + 20000, 4.0);
     EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
     const int izquierda = static_cast<int>((x - gestor.ReadaptarExtensionActual().GetCoordenadaInfIzqX()) / Resolucion());
-    EXPECT_TRUE(EsRojo(ColorEn(Imagen(), izquierda, kAlto / 2)));
+    EXPECT_TRUE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
-    EXPECT_FALSE(EsRojo(ColorEn(Imagen(), izquierda, kAlto / 2)));
+    EXPECT_FALSE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
 
     // The reference rectangle is drawn in green, in panel pixels.
     panel->SetEsquinasRecuadro(CCoordenadaMapa(100.7, 80.2), CCoordenadaMapa(300.9, 200.5));
     panel->SetAccion(PanelMapa::ACCION_RECUADRO_REFERENCIA);
     const wxImage imagen = Imagen();
     for (const wxPoint& p : {wxPoint(200, 80), wxPoint(100, 150), wxPoint(300, 150), wxPoint(200, 200)})
-        EXPECT_TRUE(EsVerde(ColorEn(imagen, p.x, p.y))) << p.x << "," << p.y;
-    EXPECT_FALSE(EsVerde(ColorEn(imagen, 200, 150)));
+        EXPECT_TRUE(Es(ColorEn(imagen, p.x, p.y), *wxGREEN, 56)) << p.x << "," << p.y;
+    EXPECT_FALSE(Es(ColorEn(imagen, 200, 150), *wxGREEN, 56));
 }
 
 TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {
@@ -534,33 +535,4 @@ TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {
         }
     }
     wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
-}
-
-// With the redraw flag off a paint only reports its end, and turning it on
-// repaints at once; without a view manager navigation does nothing.
-TEST_F(PanelMapaTest, WithoutRedrawOrViewManagerNothingIsDrawn) {
-    const int pintadas = Capa()->pintadas;
-    panel->SetRedraw(false);
-    panel->Refresh(true);
-    panel->Update();
-    ProcesarEventos();
-    EXPECT_EQ(Capa()->pintadas, pintadas);
-    EXPECT_FALSE(marco->De(wxEVT_MAP_END_DRAW).empty());
-    EXPECT_TRUE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
-    panel->SetRedraw(true);
-    ASSERT_TRUE(EsperarHasta([&] { return Capa()->pintadas > pintadas; }));
-    EXPECT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
-
-    marco->eventos.clear();
-    panel->SetGestorVista(nullptr);
-    panel->Acercar();
-    panel->ExtensionTotal();
-    panel->CentrarXY(CCoordenadaMapa(1, 1));
-    Mover(wxPoint(100, 100));
-    panel->Refresh(true);
-    panel->Update();
-    ProcesarEventos();
-    EXPECT_TRUE(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).empty());
-    EXPECT_TRUE(marco->De(wxEVT_MAP_XY_POS).empty());
-    EXPECT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());  // DrawMap still reports the scale
 }
