@@ -23,28 +23,6 @@ TEST(RectTracker, HitTestFollowsTheBandsAndHandles) {
         EXPECT_EQ(tracker.HitTest(casos[i].x, casos[i].y), casos[i].zona) << "case " << i;
 }
 
-TEST(RectTracker, ArrowsMoveAndShiftResizes) {
-    wxFrame marco(nullptr, wxID_ANY, "teclado");
-    int cambios = 0;
-    marco.Bind(EVT_TRACKER_CHANGED, [&cambios](wxCommandEvent&) { ++cambios; });
-    wxRectTracker tracker(&marco, 7, wxPoint(20, 20), wxSize(40, 30));
-    // By 1 pixel, 10 with Ctrl; other keys pass.
-    const struct { int tecla; bool ctrl, shift; wxRect esperado; } teclas[] = {
-        {WXK_RIGHT, false, false, {21, 20, 40, 30}}, {WXK_UP, true, false, {21, 10, 40, 30}},
-        {WXK_LEFT, false, true, {21, 10, 39, 30}},   {WXK_DOWN, true, true, {21, 10, 39, 40}},
-        {'a', false, false, {21, 10, 39, 40}}};
-    for (size_t i = 0; i < std::size(teclas); ++i) {
-        wxKeyEvent e(wxEVT_CHAR);
-        e.m_keyCode = teclas[i].tecla;
-        e.m_controlDown = teclas[i].ctrl;
-        e.m_shiftDown = teclas[i].shift;
-        e.SetEventObject(&tracker);
-        tracker.GetEventHandler()->ProcessEvent(e);
-        EXPECT_EQ(tracker.GetRect(), teclas[i].esperado) << "case " << i;
-        EXPECT_EQ(cambios, std::min<int>(i + 1, 4)) << "case " << i;
-    }
-}
-
 TEST(PolyLineTracker, ClicksWithoutTheMouseTakenSendNothing) {
     wxFrame marco(nullptr, wxID_ANY, "sin captura");
     int eventos = 0;
