@@ -238,8 +238,7 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     panel->Acercar();
     panel->ExtensionTotal();
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
-    ASSERT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
-    EXPECT_NEAR(panel->GetEscalaActual(), EscalaDeAncho(600000.0), 10.0);
+    EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
 
     // A view in negative coordinates has scale 0, and a paint at scale 0 must
     // not shrink the view to a point.
@@ -310,7 +309,6 @@ TEST_F(PanelMapaTest, ZoomWindowDrawnWhileDraggedAndApplied) {
         EXPECT_NEAR(Vista().GetAncho(), ancho, 2.0) << "case " << i;
         EXPECT_NEAR(Izquierda(), antes.GetCoordenadaInfIzqX() + (c.aplicado ? r.x * resolucion : 0), 2.0) << "case " << i;
         EXPECT_NEAR(panel->GetEscalaActual(), c.aplicado ? EscalaDeAncho(ancho) : escala, 10.0) << "case " << i;
-        EXPECT_GT(panel->GetEscalaActual(), PanelMapa::kEscalaMinima) << "case " << i;
     }
     // A press closer than 1:69000 leaves the tool.
     panel->SetEscalaActual(60000.0);
