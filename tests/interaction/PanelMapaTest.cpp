@@ -68,23 +68,6 @@ protected:
     void MostrarMenuImagen(const wxPoint& posicion) override { menus.push_back(posicion); }
 };
 
-// The parent frame records every map event that reaches it.
-class MarcoPrueba : public wxFrame {
-public:
-    MarcoPrueba() : wxFrame(nullptr, wxID_ANY, wxT("PanelMapa"), wxPoint(0, 0), wxSize(kAncho, kAlto)) {
-        for (wxEventType tipo : {wxEVT_MAP_XY_POS, wxEVT_MAP_END_DRAW, wxEVT_MAP_MEDIR_DISTANCIA,
-                                 wxEVT_MAP_MEDIR_SUPERFICIE, wxEVT_MAP_CAMBIO_EXTENSION, wxEVT_MAP_NUEVA_ESCALA})
-            Bind(wxEventTypeTag<wxMapEvent>(tipo), [this](wxMapEvent& e) { eventos.push_back(e); });
-    }
-    std::vector<wxMapEvent> De(wxEventType tipo) const {
-        std::vector<wxMapEvent> lista;
-        std::copy_if(eventos.begin(), eventos.end(), std::back_inserter(lista),
-                     [tipo](const wxMapEvent& e) { return e.GetEventType() == tipo; });
-        return lista;
-    }
-    std::vector<wxMapEvent> eventos;
-};
-
 // Colours within a tolerance: close to the exact one, or loosely of a pure one.
 bool Es(const wxColour& c, const wxColour& e, int tolerancia = 8) {
     return std::abs(c.Red() - e.Red()) < tolerancia && std::abs(c.Green() - e.Green()) < tolerancia &&
@@ -95,8 +78,12 @@ bool EsAzul(const wxColour& c) { return Es(c, *wxBLUE, 56); }
 class PanelMapaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        marco = new MarcoPrueba;
+        marco = new wxFrame(nullptr, wxID_ANY, wxT("PanelMapa"), wxPoint(0, 0), wxSize(kAncho, kAlto));
         marco->SetClientSize(kAncho, kAlto);
+        // The parent frame records every map event that reaches it.
+        for (wxEventType tipo : {wxEVT_MAP_XY_POS, wxEVT_MAP_END_DRAW, wxEVT_MAP_MEDIR_DISTANCIA,
+                                 wxEVT_MAP_MEDIR_SUPERFICIE, wxEVT_MAP_CAMBIO_EXTENSION, wxEVT_MAP_NUEVA_ESCALA})
+            marco->Bind(wxEventTypeTag<wxMapEvent>(tipo), [this](wxMapEvent& e) { eventos.push_back(e); });
         panel = new PanelConGanchos(marco, 999, wxPoint(0, 0), wxSize(kAncho, kAlto));
         barra = new CMedicionesPanel(marco, wxID_ANY, wxPoint(0, 0), wxSize(308, 36), 0);
         barra->Hide();
@@ -111,7 +98,7 @@ protected:
         panel->ExtensionTotal();
         Repintar();
         Repintar();  // the first paint shows the whole map; from the second on the view is steady
-        marco->eventos.clear();
+        eventos.clear();
     }
     void TearDown() override {
         panel->SetGestorVista(nullptr);
@@ -128,6 +115,12 @@ protected:
         Pintar(borrar);
         ASSERT_TRUE(EsperarHasta([this] { return panel->GetBitmapMapa() != nullptr; }));
         ProcesarEventos();
+    }
+    std::vector<wxMapEvent> De(wxEventType tipo) const {
+        std::vector<wxMapEvent> lista;
+        std::copy_if(eventos.begin(), eventos.end(), std::back_inserter(lista),
+                     [tipo](const wxMapEvent& e) { return e.GetEventType() == tipo; });
+        return lista;
     }
     CapaPrueba* Capa() { return static_cast<CapaPrueba*>(gestor.GetCapaEnMapa(0)->GetCapaEnCapa()); }
 
@@ -192,7 +185,8 @@ protected:
         return ancho * 1000.0 / (double(kAncho) / wxClientDC(panel).GetPPI().x * 25.46);
     }
 
-    MarcoPrueba* marco = nullptr;
+    wxFrame* marco = nullptr;
+    std::vector<wxMapEvent> eventos;
     PanelConGanchos* panel = nullptr;
     CMedicionesPanel* barra = nullptr;
     CGestorVistaMapa gestor;
@@ -214,18 +208,18 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     panel->SetRedraw(false);
     Pintar();
     EXPECT_EQ(Capa()->pintadas, pintadas);
-    EXPECT_FALSE(marco->De(wxEVT_MAP_END_DRAW).empty());
-    EXPECT_TRUE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
+    EXPECT_FALSE(De(wxEVT_MAP_END_DRAW).empty());
+    EXPECT_TRUE(De(wxEVT_MAP_NUEVA_ESCALA).empty());
     panel->SetRedraw(true);
     ASSERT_TRUE(EsperarHasta([&] { return Capa()->pintadas == pintadas + 1; }));
-    ASSERT_EQ(marco->De(wxEVT_MAP_NUEVA_ESCALA).size(), 1u);
-    EXPECT_DOUBLE_EQ(marco->De(wxEVT_MAP_NUEVA_ESCALA)[0].GetMedicion(), panel->GetEscalaActual());
+    ASSERT_EQ(De(wxEVT_MAP_NUEVA_ESCALA).size(), 1u);
+    EXPECT_DOUBLE_EQ(De(wxEVT_MAP_NUEVA_ESCALA)[0].GetMedicion(), panel->GetEscalaActual());
     // Scale bar over the map: the first box is black, under the origin tick.
     EXPECT_EQ(ColorEn(Imagen(), 33, 562), *wxBLACK);
     EXPECT_EQ(ColorEn(Imagen(), 400, 300), kColorCapa);
 
     // The zoom buttons use the factor 1.5 and leave the tool; every move is reported.
-    marco->eventos.clear();
+    eventos.clear();
     panel->SetAccion(PanelMapa::ACCION_DESPLAZAR);
     panel->Acercar();
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
@@ -238,7 +232,7 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     panel->Acercar();
     panel->ExtensionTotal();
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
-    EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
+    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
 
     // A view in negative coordinates has scale 0, and a paint at scale 0 must
     // not shrink the view to a point.
@@ -251,16 +245,16 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     EXPECT_NEAR(Vista().GetAncho(), 30000.0, 1e-6);
 
     // Without a view manager navigation does nothing; the scale is still reported.
-    marco->eventos.clear();
+    eventos.clear();
     panel->SetGestorVista(nullptr);
     panel->Acercar();
     panel->ExtensionTotal();
     panel->CentrarXY(CCoordenadaMapa(1, 1));
     Mover(wxPoint(100, 100));
     Pintar();
-    EXPECT_TRUE(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).empty());
-    EXPECT_TRUE(marco->De(wxEVT_MAP_XY_POS).empty());
-    EXPECT_FALSE(marco->De(wxEVT_MAP_NUEVA_ESCALA).empty());
+    EXPECT_TRUE(De(wxEVT_MAP_CAMBIO_EXTENSION).empty());
+    EXPECT_TRUE(De(wxEVT_MAP_XY_POS).empty());
+    EXPECT_FALSE(De(wxEVT_MAP_NUEVA_ESCALA).empty());
 }
 
 // The zoom window: the rectangle is drawn on the screen while dragged (solid
@@ -285,7 +279,7 @@ TEST_F(PanelMapaTest, ZoomWindowDrawnWhileDraggedAndApplied) {
         else panel->ExtensionTotal();
         panel->ZoomVentana();
         Repintar();
-        marco->eventos.clear();
+        eventos.clear();
         const CExtensionMapa antes = Vista();
         const double resolucion = Resolucion(), escala = panel->GetEscalaActual();
         const wxRect r(wxPoint(std::min(c.desde.x, c.hasta.x), std::min(c.desde.y, c.hasta.y)),
@@ -304,7 +298,7 @@ TEST_F(PanelMapaTest, ZoomWindowDrawnWhileDraggedAndApplied) {
         Soltar();
         EXPECT_TRUE(PantallaComoPanel(wxPoint(r.x + r.width / 2, r.y))) << "case " << i;
         EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_ZOOM_VENTANA) << "case " << i;
-        EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), c.aplicado ? 1u : 0u) << "case " << i;
+        EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), c.aplicado ? 1u : 0u) << "case " << i;
         const double ancho = c.aplicado ? (r.width - 1) * resolucion : antes.GetAncho();
         EXPECT_NEAR(Vista().GetAncho(), ancho, 2.0) << "case " << i;
         EXPECT_NEAR(Izquierda(), antes.GetCoordenadaInfIzqX() + (c.aplicado ? r.x * resolucion : 0), 2.0) << "case " << i;
@@ -340,7 +334,7 @@ TEST_F(PanelMapaTest, PanMovesTheMapWithTheMouse) {
     panel->Acercar();
     panel->Acercar();
     Repintar();
-    marco->eventos.clear();
+    eventos.clear();
     panel->SetAccion(PanelMapa::ACCION_DESPLAZAR);
     const CExtensionMapa antes = Vista();
     const double resolucion = Resolucion();
@@ -355,7 +349,7 @@ TEST_F(PanelMapaTest, PanMovesTheMapWithTheMouse) {
     EXPECT_NEAR(Izquierda(), antes.GetCoordenadaInfIzqX() - 100 * resolucion, 2.0);
     EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0);
     EXPECT_NEAR(Vista().GetCoordenadaSupDerY(), antes.GetCoordenadaSupDerY() + 30 * resolucion, 2.0);
-    EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
+    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_DESPLAZAR);
 
     Arrastrar(wxPoint(100, 300), wxPoint(700, 300));  // far past the left edge
@@ -369,7 +363,7 @@ TEST_F(PanelMapaTest, RightPressOrEscapeCancelZoomWindowAndPan) {
     panel->Acercar();
     Repintar();
     const CExtensionMapa antes = Vista();
-    marco->eventos.clear();
+    eventos.clear();
     int caso = 0;
     for (int accion : {PanelMapa::ACCION_ZOOM_VENTANA, PanelMapa::ACCION_DESPLAZAR})
         for (bool escape : {false, true}) {
@@ -383,7 +377,7 @@ TEST_F(PanelMapaTest, RightPressOrEscapeCancelZoomWindowAndPan) {
             EXPECT_NEAR(Izquierda(), antes.GetCoordenadaInfIzqX(), 2.0) << "case " << caso;
             EXPECT_NEAR(Vista().GetCoordenadaSupDerY(), antes.GetCoordenadaSupDerY(), 2.0) << "case " << caso;
             EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0) << "case " << caso;
-            EXPECT_TRUE(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).empty()) << "case " << caso;
+            EXPECT_TRUE(De(wxEVT_MAP_CAMBIO_EXTENSION).empty()) << "case " << caso;
             EXPECT_EQ(panel->GetAccion(), accion) << "case " << caso;
             EXPECT_TRUE(PantallaComoPanel(wxPoint(5, 300)) && PantallaComoPanel(wxPoint(300, 250))) << "case " << caso;
             ++caso;
@@ -403,7 +397,7 @@ TEST_F(PanelMapaTest, MeasuringLinesAndAreas) {
     Clic(wxPoint(300, 400), wxMOUSE_BTN_RIGHT);
     EXPECT_TRUE(PantallaComoPanel(wxPoint(300, 325)));
     EXPECT_FALSE(EsAzul(ColorEn(Imagen(), 300, 325)));
-    const auto medidas = marco->De(wxEVT_MAP_MEDIR_DISTANCIA);
+    const auto medidas = De(wxEVT_MAP_MEDIR_DISTANCIA);
     ASSERT_EQ(medidas.size(), 3u);
     const CCoordenadaMapa a = Mapa(puntos[0]), b = Mapa(puntos[1]), c = Mapa(puntos[2]);
     EXPECT_DOUBLE_EQ(medidas[0].GetMedicion(), 0.0);
@@ -423,10 +417,10 @@ TEST_F(PanelMapaTest, MeasuringLinesAndAreas) {
     // is drawn closed; without a measurement bar nothing is drawn.
     panel->PrepararMedirSuperficie();
     for (const wxPoint& p : {wxPoint(100, 100), wxPoint(300, 100), wxPoint(300, 300)}) Clic(p);
-    EXPECT_TRUE(marco->De(wxEVT_MAP_MEDIR_SUPERFICIE).empty());
+    EXPECT_TRUE(De(wxEVT_MAP_MEDIR_SUPERFICIE).empty());
     simulador.MouseDblClick();
     ProcesarEventos();
-    const auto areas = marco->De(wxEVT_MAP_MEDIR_SUPERFICIE);
+    const auto areas = De(wxEVT_MAP_MEDIR_SUPERFICIE);
     ASSERT_EQ(areas.size(), 1u);
     EXPECT_NEAR(areas[0].GetMedicion(), 0.5 * std::pow(200 * Resolucion(), 2), 1e-4 * areas[0].GetMedicion());
     EXPECT_EQ(areas[0].GetId(), panel->GetId());
@@ -462,7 +456,7 @@ TEST_F(PanelMapaTest, WheelZoomsKeepingThePointUnderTheCursor) {
         EXPECT_NEAR(Mapa(cursor).GetCoordenadaMapaX(), punto.GetCoordenadaMapaX(), 2.0) << "case " << i;
         EXPECT_NEAR(Mapa(cursor).GetCoordenadaMapaY(), punto.GetCoordenadaMapaY(), 2.0) << "case " << i;
     }
-    EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 2u);
+    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 2u);
 }
 
 // Motions report the map position; an information click gives the point and
@@ -473,10 +467,10 @@ TEST_F(PanelMapaTest, MotionInformationAndImageMenu) {
     Clic(wxPoint(250, 150));
     const CCoordenadaMapa p = Mapa(wxPoint(250, 150));
     EXPECT_TRUE(EsperarHasta([&] {
-        const auto lista = marco->De(wxEVT_MAP_XY_POS);
+        const auto lista = De(wxEVT_MAP_XY_POS);
         return !lista.empty() && lista.back().x == p.GetCoordenadaMapaX() && lista.back().y == p.GetCoordenadaMapaY();
     }));
-    EXPECT_EQ(marco->De(wxEVT_MAP_XY_POS).back().GetId(), panel->GetId());
+    EXPECT_EQ(De(wxEVT_MAP_XY_POS).back().GetId(), panel->GetId());
     ASSERT_EQ(panel->informaciones.size(), 1u);
     EXPECT_DOUBLE_EQ(panel->informaciones[0].first.GetCoordenadaMapaX(), p.GetCoordenadaMapaX());
     EXPECT_NEAR(panel->informaciones[0].second, std::sqrt(18.0) * Resolucion(), 2.0);  // a (3, 3) pixel step
@@ -505,7 +499,7 @@ TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_RESALTAR_BUSQUEDA);
     EXPECT_NEAR(Vista().GetCoordenadaInfIzqX() + Vista().GetCoordenadaSupDerX(), 2 * x + 40000, 4.0);
     EXPECT_NEAR(Vista().GetCoordenadaInfIzqY() + Vista().GetCoordenadaSupDerY(), 2 * y + 20000, 4.0);
-    EXPECT_EQ(marco->De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
+    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
     const int izquierda = static_cast<int>((x - gestor.ReadaptarExtensionActual().GetCoordenadaInfIzqX()) / Resolucion());
     EXPECT_TRUE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
