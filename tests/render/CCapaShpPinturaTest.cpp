@@ -24,7 +24,7 @@ void PrintTo(const wxColour& color, std::ostream* salida) {
 namespace {
 using W = ShapefileWriter;
 const wxColour kRojo(255, 0, 0), kAzul(0, 0, 255), kVerde(0, 255, 0), kBlanco(255, 255, 255);
-const wxColour kAmarillo(255, 255, 0), kMagenta(255, 0, 255);
+const wxColour kAmarillo(255, 255, 0);
 constexpr int kLapizTransparente = 106;  // wxPENSTYLE_TRANSPARENT
 constexpr int kLapizSolido = 100;
 const wxRect kTodo(0, 0, 500, 500);
@@ -145,7 +145,7 @@ TEST(CCapaShpPintura, PolygonVerticesSitHalfAPixelUpLeftOfLineVertices) {
     EXPECT_EQ(parte[0], wxPoint(4, 450));
 }
 
-TEST(CCapaShpPintura, PointMarkersCirclesAndGlyphs) {
+TEST(CCapaShpPintura, PointMarkersAreCircles) {
     W escritor(1);
     escritor.AddPoint(500, 500);  // pixel (250, 250)
     escritor.AddPoint(100, 900);  // pixel (50, 50)
@@ -159,20 +159,6 @@ TEST(CCapaShpPintura, PointMarkersCirclesAndGlyphs) {
     Simbolo(capa, kRojo, kAzul, std::numeric_limits<int>::max(), kLapizTransparente);
     ExpectPixeles(Pintar(capa), {{0, 499, kRojo}, {499, 0, kRojo}});  // huge sizes held within reason
 
-    Simbolo(capa, kMagenta, kAzul, 30, 4);  // a character marker: the glyph's box centred on the point
-    capa.GetSimbolo()->SetCharIndex(0x25A0);  // a filled square
-    capa.GetSimbolo()->SetFuente(wxT("DejaVu Sans"));
-    imagen = Pintar(capa);
-    EXPECT_GT(LienzoPrueba::Contar(imagen, wxRect(240, 240, 20, 20), kMagenta), 50);
-    EXPECT_EQ(LienzoPrueba::Contar(imagen, kTodo, kAzul), 0);
-    EXPECT_EQ(Pintados(imagen, wxRect(100, 100, 400, 100)), 0);
-    for (int glifo : {0, -7}) {  // no glyph, or no size: nothing
-        capa.GetSimbolo()->SetCharIndex(glifo);
-        EXPECT_EQ(Pintados(Pintar(capa)), 0) << "case " << glifo;
-    }
-    capa.GetSimbolo()->SetCharIndex(65);
-    capa.GetSimbolo()->SetSize(0);
-    EXPECT_EQ(Pintados(Pintar(capa)), 0);
 }
 
 TEST(CCapaShpPintura, LinePartsApartShortPartsNotAtAllAndViewEdgesKept) {
@@ -221,30 +207,6 @@ TEST(CCapaShpPintura, ValuesAreMatchedAsTheTableHoldsThem) {
     nombres.Clase(wxString::FromUTF8("C\xC3\xA1" "diz"), kAzul);
     ExpectPixeles(Pintar(acentos, &nombres), {{250, 250, kAzul}});
     EXPECT_EQ(acentos.BuscaElementoPorCodigo(wxT("NOMBRE"), wxString::FromUTF8("C\xC3\xA1" "diz")), 0);
-
-    // Integers match numerically on points but as text on polygons.
-    Clasificacion codigos(wxT("CODIGO"), &kAmarillo);
-    codigos.Clase(wxT("07"), kAzul);
-    W puntos(1);
-    puntos.AddPoint(500, 500);
-    W poligonos = Rectangulos({{0, 0, 1000, 1000}});
-    for (W* escritor : {&puntos, &poligonos}) {
-        escritor->Table().AddField("CODIGO", 'N', 3);
-        escritor->Table().AddRecord({"7"});
-    }
-    CCapaShp& capaPuntos = prueba.Abrir(puntos, "codigos_puntos");
-    Simbolo(capaPuntos, kRojo, kRojo, 5, kLapizTransparente);
-    ExpectPixeles(Pintar(capaPuntos, &codigos), {{250, 250, kAzul}, {250, 258, kBlanco}});  // the layer's radius
-    ExpectPixeles(Pintar(prueba.Abrir(poligonos, "codigos_poligonos"), &codigos), {{250, 250, kAmarillo}});
-
-    // Floating values of polygons as written in the table.
-    W alturas = Rectangulos({{0, 0, 400, 1000}, {600, 0, 1000, 1000}});
-    alturas.Table().AddField("ALTURA", 'N', 8, 2);
-    alturas.Table().AddRecord({"12.50"});
-    alturas.Table().AddRecord({"3.25"});
-    Clasificacion porAltura(wxT("ALTURA"), &kAmarillo);
-    porAltura.Clase(wxT("12.50"), kAzul);
-    ExpectPixeles(Pintar(prueba.Abrir(alturas, "alturas"), &porAltura), {{100, 250, kAzul}, {400, 250, kAmarillo}});
 }
 
 TEST(CCapaShpPintura, DamagedRecordsAreSkippedAndTheOthersPainted) {
@@ -260,27 +222,6 @@ TEST(CCapaShpPintura, DamagedRecordsAreSkippedAndTheOthersPainted) {
     Clasificacion clasificacion(wxT("USO"));
     clasificacion.Clase(wxT("a"), kAzul);
     ExpectPixeles(Pintar(capa, &clasificacion), {{50, 150, kAzul}, {250, 150, kBlanco}, {50, 450, kAzul}});
-}
-
-TEST(CCapaShpPintura, NothingIsPaintedWithoutDataSurfaceWidthOrPaintableGeometry) {
-    CCapaShp sinDatos;
-    LienzoPrueba lienzo(50, 50);
-    sinDatos.PintarCapa(lienzo.Dc(), lienzo.Rect(), kVista);
-    Clasificacion clasificacion(wxT("USO"));
-    sinDatos.PintarCapaConClasificacion(lienzo.Dc(), lienzo.Rect(), kVista, &clasificacion);
-    CapaShpPrueba prueba;
-    CCapaShp& capa = prueba.Abrir(Rectangulos({{0, 0, 1000, 1000}}), "todo");
-    Simbolo(capa, kRojo, kRojo, 1, kLapizTransparente);
-    capa.PintarCapa(nullptr, lienzo.Rect(), kVista);
-    capa.PintarCapa(lienzo.Dc(), wxRect(0, 0, 0, 50), kVista);
-    capa.PintarCapa(lienzo.Dc(), lienzo.Rect(), CExtensionMapa());  // an empty view
-    capa.PintarCapaConClasificacion(lienzo.Dc(), lienzo.Rect(), kVista, nullptr);
-    EXPECT_EQ(Pintados(lienzo.Imagen(), wxRect(0, 0, 50, 50)), 0);
-    W multipuntos(8);
-    multipuntos.AddMultiPoint({{500, 500}, {600, 600}});
-    CCapaShp& multi = prueba.Abrir(multipuntos, "multipuntos");
-    Simbolo(multi, kRojo, kRojo, 5, kLapizSolido);
-    EXPECT_EQ(Pintados(Pintar(multi)), 0);
 }
 
 // Far out, a ring falls on one pixel: it is drawn as the toolkit draws the

@@ -35,18 +35,9 @@ int ContarRojos(const wxImage& imagen, const wxRect& zona) {
     return total;
 }
 
-// Rows of the zone holding some label pixel.
-int FilasRojas(const wxImage& imagen, const wxRect& zona) {
-    int filas = 0;
-    for (int y = zona.GetTop(); y <= zona.GetBottom(); ++y)
-        filas += ContarRojos(imagen, wxRect(zona.GetLeft(), y, zona.GetWidth(), 1)) > 0;
-    return filas;
-}
-
 // Classification on CLASE / NOMBRE / ROTACION with one class, 3, in red.
 struct Rotulos {
     CClasificacionPorTexto clasificacion;
-    CSimboloTexto* estilo;
     explicit Rotulos(int size = 16, int valor = 3) {
         clasificacion.SetCampo(wxT("CLASE"));
         clasificacion.SetCampoDescripcion(wxT("NOMBRE"));
@@ -54,7 +45,6 @@ struct Rotulos {
         clase->SetValor(valor);
         clase->SetSimbologia(kRojo, *wxBLACK, false, false, wxT("DejaVu Sans"), wxT(""), size);
         clasificacion.GetLista()->Append(clase);
-        estilo = clase->GetSimbologia();
     }
 };
 
@@ -80,9 +70,8 @@ ShapefileWriter Capa(int tipo, const std::vector<Rotulado>& elementos, char tipo
     return escritor;
 }
 
-wxImage Rotular(CCapaShp& capa, CClasificacionPorTexto& clasificacion, int ancho = 500, bool impresion = false) {
-    LienzoPrueba lienzo(ancho, 500);
-    capa.SetPrinting(impresion);
+wxImage Rotular(CCapaShp& capa, CClasificacionPorTexto& clasificacion) {
+    LienzoPrueba lienzo(500, 500);
     capa.PintarCapaToponimia(lienzo.Dc(), lienzo.Rect(), kVista, &clasificacion);
     return lienzo.Imagen();
 }
@@ -147,47 +136,5 @@ TEST(CCapaShpToponimia, LinesCarryTheirLabelAtEveryVertexButTheLastAndDamagedOne
     EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(440, 0, 60, 500)), 0);
     EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(0, 200, 500, 300)), 0);
     EXPECT_EQ(LienzoPrueba::Contar(imagen, kTodo, *wxBLACK), 0);  // no line
-}
-
-TEST(CCapaShpToponimia, PrintModeEnlargesLabelsAlongLinesOnly) {
-    CapaShpPrueba prueba;
-    CCapaShp& lineas = prueba.Abrir(Capa(3, {{{{{100, 900}, {900, 900}}}, "3", "MM", "0"}}), "lineas_papel");
-    CCapaShp& puntos = prueba.Abrir(Capa(1, {{{{{100, 900}}}, "3", "MM", "0"}}), "puntos_papel");
-    Rotulos rotulos(10);
-    // On a page 2048 pixels wide a size of 10 becomes trunc(2048 / 102) = 20.
-    const wxRect zona(150, 150, 300, 150);  // labels start at pixel (204, 204)
-    const auto filas = [&](CCapaShp& capa, bool papel) {
-        return FilasRojas(Rotular(capa, rotulos.clasificacion, 2048, papel), zona);
-    };
-    const int lineaPantalla = filas(lineas, false);
-    ASSERT_GT(lineaPantalla, 3);
-    EXPECT_GE(filas(lineas, true), lineaPantalla * 17 / 10);
-    EXPECT_EQ(filas(puntos, true), filas(puntos, false));
-    // Sizes the print rule cannot scale are kept; above 1024 points it would
-    // hand back the page width as the size.
-    Rotulos sinSize(0);
-    EXPECT_EQ(LienzoPrueba::ContarPintados(Rotular(lineas, sinSize.clasificacion, 500, true), kTodo), 0);
-    Rotulos enorme(1500);
-    EXPECT_NO_THROW(Rotular(lineas, enorme.clasificacion, 500, true));
-}
-
-TEST(CCapaShpToponimia, WrongColumnsOrGeometryDrawNothingAndBoldIsHeavier) {
-    CapaShpPrueba prueba;
-    CCapaShp& capa = prueba.Abrir(Capa(1, {{{{{200, 800}}}, "3", "MMMM", "0"}}), "columnas");
-    Rotulos sinClase, textoNumerico, claseAusente;
-    sinClase.clasificacion.SetCampo(wxT(""));
-    textoNumerico.clasificacion.SetCampoDescripcion(wxT("CLASE"));
-    claseAusente.clasificacion.SetCampo(wxT("NO_ESTA"));
-    int i = 0;
-    for (Rotulos* r : {&sinClase, &textoNumerico, &claseAusente})
-        EXPECT_EQ(LienzoPrueba::ContarPintados(Rotular(capa, r->clasificacion), kTodo), 0) << "case " << i++;
-    CCapaShp& poligonos = prueba.Abrir(
-        Capa(5, {{{ShapefileWriter::Rectangle(100, 100, 900, 900)}, "3", "MMMM", "0"}}), "poligonos");
-    Rotulos rotulos;
-    EXPECT_EQ(LienzoPrueba::ContarPintados(Rotular(poligonos, rotulos.clasificacion), kTodo), 0);
-
-    const int normal = ContarRojos(Rotular(capa, rotulos.clasificacion), kTodo);
-    rotulos.estilo->SetNegrita(true);
-    EXPECT_GT(ContarRojos(Rotular(capa, rotulos.clasificacion), kTodo), normal * 12 / 10);
 }
 

@@ -1,7 +1,6 @@
 // Hit tests of the drawn shapes (measuring and editing tools).
 #include "CLineShp.h"
 #include "CPolygonShp.h"
-#include "CPolyLineShp.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,52 +25,20 @@ TEST(CLineShpTest, SegmentsHitInTheWidenedBoxAndStrictlyWithinTheDistance) {
         bool toca;
     } casos[] = {
         {Linea(0, 0, 100, 0), 50, 1, 1, true},   {Linea(0, 0, 100, 0), 50, 1.5, 1, false},  // widened box
-        {Linea(0, 0, 100, 0), 101, 0, 1, true},  {Linea(0, 0, 100, 0), 102, 0, 1, false},
         {Linea(0, 0, 100, 0), 50, -3, 3, true},  {Linea(0, 0, 100, 0), 50, -3.5, 3, false},
         {Linea(0, 0, 100, 100), 50, 60, 8, true},  {Linea(0, 0, 100, 100), 50, 60, 7, false},  // 7.07 away
-        {Linea(100, 100, 0, 0), 60, 50, 8, true},  {Linea(100, 100, 0, 0), 60, 50, 7, false},
         {Linea(0, 100, 100, 0), 50, 40, 8, true},  {Linea(0, 100, 100, 0), 50, 40, 7, false},
         {Linea(0, 0, 30, 40), 11, 23, 5, false},   {Linea(0, 0, 30, 40), 11, 23, 6, true},  // exactly 5
         // Beside the end of a vertical segment the estimate is the full
         // distance; beside its middle it is 0 and the widened box decides.
         {Linea(0, 0, 0, 100), 1, 0, 1, false},     {Linea(0, 0, 0, 100), 1, 50, 1, true},
         {Linea(0, 0, 100, 100), 50, 50.9, 0, true},  {Linea(0, 0, 100, 100), 50, 50.9, -5, true},  // at least 1
-        {Linea(0, 0, 100, 100), 50, 51.5, 0, false}, {Linea(0, 0, 100, 100), 50, 51.5, 2, true},
         {Linea(5, 5, 5, 5), 5, 5, 1, false},         {Linea(5, 5, 5, 5), 5, 5, 1000, false},
     };
     for (size_t i = 0; i < std::size(casos); ++i)
         EXPECT_EQ(casos[i].linea.PtInShape(CCoordenadaMapa(casos[i].x, casos[i].y), casos[i].tolerancia),
                   casos[i].toca) << "case " << i;
     EXPECT_DOUBLE_EQ(Linea(1, 1, 4, 5).GetLength(), 5.0);
-
-}
-
-TEST(CPolyLineShpTest, PointsListsExtentAndOpenHitTest) {
-    CPolyLineShp linea;
-    EXPECT_EQ(linea.GetPoint(0), nullptr);
-    EXPECT_FALSE(linea.PtInShape(CCoordenadaMapa(0, 0), 5));
-    Anadir(linea, {{0, 0}});
-    EXPECT_FALSE(linea.PtInShape(CCoordenadaMapa(0, 0), 5));  // one point: no segment
-    Anadir(linea, {{100, 0}, {100, 100}, {0, 100}});
-    EXPECT_EQ(*linea.GetPoint(1), CCoordenadaMapa(100, 0));
-    EXPECT_EQ(linea.GetPoint(4), nullptr);
-    EXPECT_EQ(linea.GetPoint(-1), nullptr);
-    const CExtensionMapa e = linea.GetExtension();
-    EXPECT_EQ(e.GetCoordenadaInfIzqX(), 0.0);
-    EXPECT_EQ(e.GetCoordenadaSupDerY(), 100.0);
-    EXPECT_TRUE(linea.PtInShape(CCoordenadaMapa(50, 0.5), 1));
-    EXPECT_TRUE(linea.PtInShape(CCoordenadaMapa(100.5, 50), 1));
-    EXPECT_FALSE(linea.PtInShape(CCoordenadaMapa(0.5, 50), 1));  // open: nothing joins back
-    EXPECT_FALSE(linea.PtInShape(CCoordenadaMapa(50, 50), 1));
-
-    auto* nueva = new wxList;
-    nueva->DeleteContents(true);  // must not make the points be deleted twice
-    nueva->Append(new CCoordenadaMapa(7, 8));
-    linea.SetPunteroListaCoordenadas(nueva);
-    EXPECT_EQ(*linea.GetPoint(0), CCoordenadaMapa(7, 8));
-    linea.SetPunteroListaCoordenadas(nullptr);
-    EXPECT_TRUE(linea.AddPoint(CCoordenadaMapa(1, 1)));  // a new list again
-    EXPECT_EQ(linea.GetNumPuntos(), 1u);
 }
 
 TEST(CPolygonShpTest, FilledRingsCountWindingsAndOutlinesCloseImplicitly) {
@@ -101,6 +68,4 @@ TEST(CPolygonShpTest, FilledRingsCountWindingsAndOutlinesCloseImplicitly) {
     for (size_t i = 0; i < std::size(casos); ++i)
         EXPECT_EQ(casos[i].poligono->PtInShape(CCoordenadaMapa(casos[i].x, casos[i].y), casos[i].tolerancia),
                   casos[i].dentro) << "case " << i;
-    cuadrado.Inicializar();
-    EXPECT_EQ(cuadrado.GetNumPuntos(), 0u);
 }

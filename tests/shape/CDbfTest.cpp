@@ -88,21 +88,6 @@ TEST(CDbfLectura, FieldsTextsNumbersAndRawReads) {
     EXPECT_EQ(Texto(tabla, 0, 0), "");
 }
 
-TEST(CDbfApertura, OnlyTheFourReadModesOpenAndEmptyTablesHaveNoFields) {
-    DirectorioPrueba dir;
-    ASSERT_TRUE(TablaMunicipios().Write(dir / "t.dbf"));
-    for (const char* modo : {"r", "r+", "rb", "rb+"})
-        EXPECT_EQ(CDbf((dir / "t.dbf").c_str(), modo).GetRecordCount(), 3) << modo;
-    for (const char* modo : {"w", "rb+x", "", "R"})
-        EXPECT_EQ(CDbf((dir / "t.dbf").c_str(), modo).GetFieldCount(), 0) << modo;
-    EXPECT_EQ(CDbf((dir / "t.dbf").c_str(), nullptr).GetFieldCount(), 0);
-    EXPECT_EQ(CDbf((dir / "no.dbf").c_str(), "rb").GetFieldCount(), 0);
-    DbfWriter vacia;
-    vacia.AddField("A", 'C', 3);
-    ASSERT_TRUE(vacia.Write(dir / "v.dbf"));
-    EXPECT_EQ(CDbf((dir / "v.dbf").c_str(), "rb").GetFieldCount(), 0);
-}
-
 TEST(CDbfDanado, DamagedHeadersNeverLeadOutsideTheFile) {
     const struct {
         std::function<void(DbfWriter&)> dano;

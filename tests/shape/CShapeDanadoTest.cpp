@@ -104,24 +104,6 @@ TEST(CShapeDanado, DamagedRecordsAreRefusedAndTheOthersRead) {
     }
 }
 
-TEST(CShapeDanado, HitTestsSkipDamagedRecords) {
-    DirectorioPrueba dir;
-    W escritor(5);
-    for (int i = 0; i < 3; ++i) escritor.AddShape({W::Rectangle(0, 0, 10, 10)});
-    escritor.SetNumPoints(0, 1000);
-    escritor.SetRecordOffset(1, 0x40000000);
-    ASSERT_TRUE(escritor.Write(dir / "capa"));
-    CShape shape((dir / "capa").c_str());
-    EXPECT_EQ(shape.PoligonoAlQuePertenece(CPunto(5, 5), 0), 2);
-    EXPECT_EQ(shape.PoligonoAlQuePertenece(CPunto(5, 5), 0, 1.0), 2);
-    try {
-        shape.EsPuntoEnPoligono(0u, CPunto(5, 5));
-        ADD_FAILURE() << "a damaged record must not be tested";
-    } catch (const char* error) {
-        EXPECT_STREQ(error, "ErrorOutOfLimits");
-    }
-}
-
 // Random bytes over the records and the index: whatever the reader accepts
 // must lie inside the file, and nothing it does may fail other than by its
 // error names.

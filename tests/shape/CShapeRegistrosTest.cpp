@@ -102,20 +102,3 @@ TEST(CShapeRegistros, IndicesAndPointersOutsideTheRecordsAreRefused) {
     EXPECT_EQ(Error([&] { shape.Puntos(ajeno, 0, nullptr); }), "ErrorOutOfLimits");
     EXPECT_EQ(Error([&] { shape.Bnd(ajeno); }), "ErrorOutOfLimits");
 }
-
-TEST(CShapeRegistros, NullShapesAreRecordsWithoutParts) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor(5);
-    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 1, 1)});
-    escritor.AddNull();
-    escritor.AddShape({ShapefileWriter::Rectangle(2, 2, 3, 3)});
-    ASSERT_TRUE(escritor.Write(dir / "nulos"));
-    CShape shape((dir / "nulos").c_str());
-    ASSERT_EQ(shape.NumElementos(), 3u);
-    const unsigned int* nulo = shape.Elemento(1);
-    EXPECT_EQ(shape.NumPartes(nulo), 0u);
-    EXPECT_EQ(shape.NumElemento(nulo), 1);
-    EXPECT_TRUE(std::isnan(shape.Bnd(nulo).x1));
-    EXPECT_FALSE(shape.EsPuntoEnPoligono(nulo, CPunto(0.5, 0.5)));
-    EXPECT_EQ(PuntosDe(shape, 2, 0), ShapefileWriter::Rectangle(2, 2, 3, 3));
-}
