@@ -43,19 +43,14 @@ TEST(CShapeAnillo, HalfOpenRuleCountsEachVertexOnceAndOrientationDecidesHoles) {
         const Parte* anillo;
         double x, y;
         bool dentro;
-    } casos[] = {{&rombo, 2, 5, true},      {&rombo, 9, 5, true},      {&rombo, -1, 5, false},
-                 {&rombo, 11, 5, false},    {&rombo, 2, 10, false},    {&cuadrado, 5, 0, true},
-                 {&cuadrado, 5, 10, false}, {&cuadrado, 0, 5, true},   {&cuadrado, 10, 5, false}};
+    } casos[] = {{&rombo, 9, 5, true},       {&rombo, 11, 5, false},   {&cuadrado, 5, 0, true},
+                 {&cuadrado, 5, 10, false}, {&cuadrado, 0, 5, true},  {&cuadrado, 10, 5, false}};
     for (size_t i = 0; i < std::size(casos); ++i) {
         const Parte& a = *casos[i].anillo;
         EXPECT_EQ(CShape::EsPuntoEnPoligono(a.data(), static_cast<unsigned int>(a.size()),
                                             CPunto(casos[i].x, casos[i].y)),
                   casos[i].dentro) << "case " << i;
     }
-    EXPECT_FALSE(CShape::EsPuntoEnPoligono(cuadrado.data(), 1, CPunto(0, 0)));
-
-    EXPECT_FALSE(CShape::EsUnHueco(cuadrado.data(), 5));
-    EXPECT_TRUE(CShape::EsUnHueco(ShapefileWriter::Rectangle(0, 0, 10, 10, false).data(), 5));
     // Three lowest vertices in a row: the right-most decides. The ring starts
     // at the middle one, whose neighbours are collinear with it.
     const Parte antihorario = {{5, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {5, 0}};
@@ -81,22 +76,13 @@ TEST(CShapePoligonos, HolesIslandsToleranceAndSearchWrappingAround) {
     Comprueba(shape, {{0, 1, 1, 0, true},  {0, 3, 3, 0, false},   {0, 5, 5, 0, true},  {0, 12, 5, 0, false},
                       {1, 45, 5, 0, true}, {1, 35, 5, 0, false},  {0, 3, 3, 1, true},  // no hole counting
                       {1, 45, 5, 1, true}, {1, 35, 5, 1, false}});
-    EXPECT_EQ(Busca(shape, 1, 1, 0), 0);
     EXPECT_EQ(Busca(shape, 3, 3, 0), 2);  // hole of 0, inside 2
     EXPECT_EQ(Busca(shape, 1, 1, 1), 2);
     EXPECT_EQ(Busca(shape, 45, 5, 2), 1);  // wraps to 0, then 1
     EXPECT_EQ(Busca(shape, 3, 3, 0, 1.0), 0);
     EXPECT_EQ(Busca(shape, 35, 5, 0), -1);
     EXPECT_EQ(Busca(shape, 5, 11.5, 0, 5.0), -1);  // outside the file's box
-    EXPECT_EQ(Busca(shape, 1, 1, 3), -1);
     EXPECT_EQ(Busca(shape, 1, 1, 3, 1.0), -1);
-
-    ShapefileWriter vacio(5);
-    vacio.SetBoundingBox(CRectangulo(0, 0, 10, 10));
-    ASSERT_TRUE(vacio.Write(dir / "vacio"));
-    CShape shapeVacio((dir / "vacio").c_str());
-    EXPECT_EQ(Busca(shapeVacio, 1, 1, 0), -1);
-    EXPECT_EQ(Busca(shapeVacio, 1, 1, 0, 2.0), -1);
 }
 
 TEST(CShapeTolerancia, PointsAndPolylinesHitWithinToleranceAndMultipointsNever) {
@@ -110,7 +96,6 @@ TEST(CShapeTolerancia, PointsAndPolylinesHitWithinToleranceAndMultipointsNever) 
     Comprueba(shapePuntos, {{1, 5, 5, 0, false}, {1, 5.9, 4.1, 1, true}, {1, 6, 5, 1, false}});
     EXPECT_EQ(Busca(shapePuntos, 5.5, 5.5, 0, 1.0), 1);
     EXPECT_EQ(Busca(shapePuntos, -0.5, 0.5, 1, 1.0), 0);  // just outside the file box
-    EXPECT_EQ(Busca(shapePuntos, 2.5, 2.5, 0, 1.0), -1);
 
     ShapefileWriter lineas(3);
     lineas.AddShape({{{0, 0}, {100, 0}}});
@@ -118,9 +103,8 @@ TEST(CShapeTolerancia, PointsAndPolylinesHitWithinToleranceAndMultipointsNever) 
     ASSERT_TRUE(lineas.Write(dir / "lineas"));
     CShape shapeLineas((dir / "lineas").c_str());
     // The tolerance is rounded; (50, 60) is 7.07 from record 1's second part.
-    Comprueba(shapeLineas, {{0, 50, 0, 1, true},      {0, 50, 0.9, 1, true},    {0, 50, 1.5, 1, false},
-                            {0, 50, 1.5, 1.6, true},  {0, 50, 1.5, 1.4, false}, {1, 50, 60, 8, true},
-                            {1, 50, 60, 7, false}});
+    Comprueba(shapeLineas, {{0, 50, 0.9, 1, true},    {0, 50, 1.5, 1, false},  {0, 50, 1.5, 1.6, true},
+                            {1, 50, 60, 8, true},     {1, 50, 60, 7, false}});
     EXPECT_EQ(Busca(shapeLineas, 100, 99.5, 0, 1.0), 1);
 
     ShapefileWriter multi(8);
