@@ -37,18 +37,11 @@ wxImage Pintar(CEscalimetro& barra, double escala, int maxLongitud, double resol
 }
 }  // namespace
 
-TEST(CEscalimetro, GroundUnitSegmentLengthAndPixelConversion) {
+TEST(CEscalimetro, GroundUnitAndSegmentLength) {
     const double umbrales[][2] = {{0.0, 100000.0},       {149999.0, 100000.0}, {150000.0, 1000000.0},
                                   {799999.99, 1000000.0}, {800000.0, 5000000.0}, {-1.0, 5000000.0}};
     for (const auto& u : umbrales) EXPECT_DOUBLE_EQ(CEscalimetro::UnidadTerreno(u[0]), u[1]) << "case " << u[0];
     EXPECT_NEAR(CEscalimetro::LongitudSegmento(150000.0, 96), 1000000.0 / 150000.0 / 2.54 * 96, 1e-9);
-
-    CEscalimetro barra;
-    EXPECT_EQ(barra.PixelToMapa(wxPoint(10, 10)), CCoordenadaMapa(0.0, 0.0));  // no rectangle yet
-    Pintar(barra, 50000.0, 250);
-    const CCoordenadaMapa p = barra.PixelToMapa(wxPoint(100, 50));
-    EXPECT_DOUBLE_EQ(p.GetCoordenadaMapaX(), 201000.0);
-    EXPECT_DOUBLE_EQ(p.GetCoordenadaMapaY(), 4000000.0 + kAlto * 10.0 - 500.0);
 }
 
 TEST(CEscalimetro, BoxesAlternateColoursFromTheFirstOneAndNothingIsDrawnWhenNoneFits) {
