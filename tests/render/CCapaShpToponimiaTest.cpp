@@ -35,21 +35,7 @@ int ContarRojos(const wxImage& imagen, const wxRect& zona) {
     return total;
 }
 
-// Classification on CLASE / NOMBRE / ROTACION with one class, 3, in red.
-struct Rotulos {
-    CClasificacionPorTexto clasificacion;
-    explicit Rotulos(int size = 16, int valor = 3) {
-        clasificacion.SetCampo(wxT("CLASE"));
-        clasificacion.SetCampoDescripcion(wxT("NOMBRE"));
-        auto* clase = new CRepresentacionTexto;  // freed by the classification
-        clase->SetValor(valor);
-        clase->SetSimbologia(kRojo, *wxBLACK, false, false, wxT("DejaVu Sans"), wxT(""), size);
-        clasificacion.GetLista()->Append(clase);
-    }
-};
-
-// One point per entry with class, name and rotation; or lines when `lineas`
-// (the rotation then unused).
+// One point (type 1) or line per entry with class, name and rotation.
 struct Rotulado {
     std::vector<ShapefileWriter::Parte> geometria;
     std::string clase, nombre, rotacion;
@@ -70,7 +56,15 @@ ShapefileWriter Capa(int tipo, const std::vector<Rotulado>& elementos, char tipo
     return escritor;
 }
 
-wxImage Rotular(CCapaShp& capa, CClasificacionPorTexto& clasificacion) {
+// Labels by a classification on CLASE / NOMBRE / ROTACION with one class, `valor`, in red.
+wxImage Rotular(CCapaShp& capa, int valor = 3) {
+    CClasificacionPorTexto clasificacion;
+    clasificacion.SetCampo(wxT("CLASE"));
+    clasificacion.SetCampoDescripcion(wxT("NOMBRE"));
+    auto* clase = new CRepresentacionTexto;  // freed by the classification
+    clase->SetValor(valor);
+    clase->SetSimbologia(kRojo, *wxBLACK, false, false, wxT("DejaVu Sans"), wxT(""), 16);
+    clasificacion.GetLista()->Append(clase);
     LienzoPrueba lienzo(500, 500);
     capa.PintarCapaToponimia(lienzo.Dc(), lienzo.Rect(), kVista, &clasificacion);
     return lienzo.Imagen();
@@ -87,8 +81,7 @@ TEST(CCapaShpToponimia, PointsOfAClassGetTheirLabelAtTheirCornerAndOthersNone) {
                                                {{{{200, 300}}}, texto ? "x12" : "4", "MMMM", "0"}},
                                            tipoClase),
                                       texto ? "clase_texto" : "puntos");
-        Rotulos rotulos(16, texto ? 12 : 3);
-        const wxImage imagen = Rotular(capa, rotulos.clasificacion);
+        const wxImage imagen = Rotular(capa, texto ? 12 : 3);
         EXPECT_GT(ContarRojos(imagen, wxRect(100, 100, 80, 25)), 40) << "case " << tipoClase;
         EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(0, 300, 500, 200)), 0) << "case " << tipoClase;
     }
@@ -108,8 +101,7 @@ TEST(CCapaShpToponimia, RotationTurnsTheLabelCounterClockwiseUnlessTheColumnIsFl
         CCapaShp& capa = prueba.Abrir(Capa(1, {{{{{600, 400}}}, "3", "MMMMMM", casos[i].valor}}, 'N',
                                            casos[i].tipo, casos[i].decimales),
                                       "girados" + std::to_string(i));
-        Rotulos rotulos;
-        const wxImage imagen = Rotular(capa, rotulos.clasificacion);
+        const wxImage imagen = Rotular(capa);
         const int arriba = ContarRojos(imagen, wxRect(300, 200, 25, 95));
         const int derecha = ContarRojos(imagen, wxRect(330, 300, 60, 25));
         EXPECT_EQ(arriba > 40, casos[i].girado) << "case " << i;
@@ -126,8 +118,7 @@ TEST(CCapaShpToponimia, LinesCarryTheirLabelAtEveryVertexButTheLastAndDamagedOne
     escritor.SetNumPoints(2, 70000);
     CapaShpPrueba prueba;
     CCapaShp& capa = prueba.Abrir(escritor, "lineas");
-    Rotulos rotulos;
-    const wxImage imagen = Rotular(capa, rotulos.clasificacion);
+    const wxImage imagen = Rotular(capa);
     EXPECT_GT(ContarRojos(imagen, wxRect(50, 50, 40, 25)), 20);
     EXPECT_GT(ContarRojos(imagen, wxRect(250, 50, 40, 25)), 20);
     EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(440, 0, 60, 500)), 0);
