@@ -6,6 +6,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 std::string Texto(CDbf& tabla, int registro, int campo, int tamano = 64) {
@@ -40,7 +41,7 @@ TEST(CDbfLectura, FieldsTextsNumbersAndRawReads) {
     int ancho = -1, decimales = -1;
     EXPECT_EQ(tabla.GetFieldInfo(3, nombre, ancho, decimales), CampoReal);
     EXPECT_STREQ(nombre, "AREA");  // padding spaces removed
-    EXPECT_EQ(ancho * 10 + decimales, 123);
+    EXPECT_EQ(std::make_pair(ancho, decimales), std::make_pair(12, 3));
     const int tipos[] = {CampoTexto, CampoEntero, CampoEntero, CampoReal, CampoEntero, CampoTexto,
                          CampoInvalido};  // dates are numbers
     for (int i = 0; i < 7; ++i) EXPECT_EQ(tabla.GetFieldInfo(i, nullptr, ancho, decimales), tipos[i]) << "case " << i;
