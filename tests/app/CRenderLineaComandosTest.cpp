@@ -4,12 +4,8 @@
 #include <wx/colour.h>
 #include <wx/image.h>
 #include <sys/wait.h>
-#include <unistd.h>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <string>
 
 #include "CRenderLineaComandos.h"
 #include "ShapefileWriter.h"
@@ -121,10 +117,8 @@ TEST_F(RenderTest, PintaElTemaEnUnPng) {
 }
 
 TEST_F(RenderTest, FallosTerminanConCodigoDistintoDeCeroYMensaje) {
-    std::ofstream(datos + "/MapasVel/Roto.vel") << "<PROYECTO_VELMOR";
     const struct { std::string opciones; int codigo; const char* mensaje; } casos[] = {
         {Opciones("NoExiste"), CRenderLineaComandos::kErrorProyecto, "No se pudo cargar correctamente el proyecto."},
-        {Opciones("Roto"), CRenderLineaComandos::kErrorProyecto, "No se pudo cargar correctamente el proyecto."},
         {"--datos '" + datos + "' --mapa MapasVel/Franja.vel --salida '" + datos + "/no/existe/mapa.png'",
          CRenderLineaComandos::kErrorSalida, "No se ha podido escribir la imagen"},
         {Opciones() + " --tamano grande", 2, "--tamano"},
