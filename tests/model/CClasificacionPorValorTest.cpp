@@ -67,15 +67,13 @@ TEST(CClasificacionTest, AsignacionSinTipoNiLista) {
     CClasificacionPorTexto t, otraT;
     t.SetTipo("TEXTO");
     t.SetCampo("CLASE");
-    t.SetCampoDescripcion("NOMBRE");
     t.SetCampoRotacion("ANGULO");
-    t.SetSimbologiaDefecto(*wxRED, *wxBLUE, true, true, "Serif", "s.ttf", 11);
+    t.SetSimbologiaDefecto(*wxRED, *wxBLUE, true, false, "Serif", "s.ttf", 11);
     InsertarClase(t, 1);
     otraT = t;
-    EXPECT_EQ(otraT.GetTipo() + otraT.GetCampo() + otraT.GetCampoDescripcion() + otraT.GetCampoRotacion(),
-              " CLASENOMBREANGULO");
+    EXPECT_EQ(otraT.GetTipo() + otraT.GetCampo() + otraT.GetCampoRotacion(), " CLASEANGULO");
     const CSimboloTexto& e = *otraT.GetSimbologiaDefecto();
-    EXPECT_TRUE(e.GetColorTexto() == *wxRED && e.GetColorFondo() == *wxBLUE && e.GetNegrita() && e.GetCursiva());
+    EXPECT_TRUE(e.GetColorTexto() == *wxRED && e.GetColorFondo() == *wxBLUE && e.GetNegrita() && !e.GetCursiva());
     EXPECT_EQ(e.GetFuente() + e.GetFileFont() + std::to_string(e.GetFontSize()), "Serifs.ttf11");
     EXPECT_EQ(otraT.BuscaSimboloTexto(1), nullptr);
 }
