@@ -5,18 +5,12 @@
 #include <fstream>
 
 namespace {
-void PonLE16(std::vector<unsigned char>& b, std::size_t pos, std::uint16_t v) {
-    b[pos] = static_cast<unsigned char>(v & 0xFF);
-    b[pos + 1] = static_cast<unsigned char>(v >> 8);
+// `n` bytes of `v`, least significant first.
+void PonLE(std::vector<unsigned char>& b, std::size_t pos, std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b[pos + i] = static_cast<unsigned char>((v >> (8 * i)) & 0xFF);
 }
 
-void PonLE32(std::vector<unsigned char>& b, std::size_t pos, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[pos + i] = static_cast<unsigned char>((v >> (8 * i)) & 0xFF);
-}
-
-bool EsNumerico(char tipo) {
-    return tipo == 'N' || tipo == 'F' || tipo == 'D';
-}
+bool EsNumerico(char tipo) { return tipo == 'N' || tipo == 'F' || tipo == 'D'; }
 }  // namespace
 
 void DbfWriter::AddField(const std::string& nombre, char tipo, int ancho, int decimales) {
@@ -48,9 +42,9 @@ std::vector<unsigned char> DbfWriter::Bytes() const {
     const std::size_t longitud = RecordLength();
     std::vector<unsigned char> b(cabecera, 0);
     b[0] = 3, b[1] = 126, b[2] = 1, b[3] = 1;  // dBASE III without memo, last updated 2026-01-01
-    PonLE32(b, 4, numeroForzado.value_or(static_cast<std::uint32_t>(registros.size())));
-    PonLE16(b, 8, cabeceraForzada.value_or(static_cast<std::uint16_t>(cabecera)));
-    PonLE16(b, 10, longitudForzada.value_or(static_cast<std::uint16_t>(longitud)));
+    PonLE(b, 4, numeroForzado.value_or(static_cast<std::uint32_t>(registros.size())), 4);
+    PonLE(b, 8, cabeceraForzada.value_or(static_cast<std::uint16_t>(cabecera)), 2);
+    PonLE(b, 10, longitudForzada.value_or(static_cast<std::uint16_t>(longitud)), 2);
     for (std::size_t i = 0; i < campos.size(); ++i) {
         const Campo& c = campos[i];
         const std::size_t d = 32 + 32 * i;
@@ -64,7 +58,7 @@ std::vector<unsigned char> DbfWriter::Bytes() const {
             b[d + 16] = static_cast<unsigned char>(c.ancho);
             b[d + 17] = static_cast<unsigned char>(c.decimales);
         } else {
-            PonLE16(b, d + 16, static_cast<std::uint16_t>(c.ancho));
+            PonLE(b, d + 16, static_cast<std::uint16_t>(c.ancho), 2);
         }
     }
     b[cabecera - 1] = 0x0D;
