@@ -4,12 +4,8 @@
 #include <wx/colour.h>
 #include <wx/image.h>
 #include <sys/wait.h>
-#include <unistd.h>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
-#include <string>
 
 #include "CRenderLineaComandos.h"
 #include "ShapefileWriter.h"
@@ -68,9 +64,8 @@ protected:
         return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
     }
     std::string Salida() const { return datos + "/mapa.png"; }
-    std::string Opciones(const std::string& tema = "Franja", const std::string& datos_ = "") const {
-        return "--datos '" + (datos_.empty() ? datos : datos_) + "' --mapa MapasVel/" + tema + ".vel --salida '" +
-               Salida() + "'";
+    std::string Opciones(const std::string& tema = "Franja") const {
+        return "--mapa MapasVel/" + tema + ".vel --salida '" + Salida() + "' --datos '" + datos + "'";
     }
     static wxColour Pixel(const wxImage& imagen, int x, int y) {
         return wxColour(imagen.GetRed(x, y), imagen.GetGreen(x, y), imagen.GetBlue(x, y));
@@ -121,11 +116,9 @@ TEST_F(RenderTest, PintaElTemaEnUnPng) {
 }
 
 TEST_F(RenderTest, FallosTerminanConCodigoDistintoDeCeroYMensaje) {
-    std::ofstream(datos + "/MapasVel/Roto.vel") << "<PROYECTO_VELMOR";
     const struct { std::string opciones; int codigo; const char* mensaje; } casos[] = {
         {Opciones("NoExiste"), CRenderLineaComandos::kErrorProyecto, "No se pudo cargar correctamente el proyecto."},
-        {Opciones("Roto"), CRenderLineaComandos::kErrorProyecto, "No se pudo cargar correctamente el proyecto."},
-        {"--datos '" + datos + "' --mapa MapasVel/Franja.vel --salida '" + datos + "/no/existe/mapa.png'",
+        {Opciones() + " --salida '" + datos + "/no/existe/mapa.png'",
          CRenderLineaComandos::kErrorSalida, "No se ha podido escribir la imagen"},
         {Opciones() + " --tamano grande", 2, "--tamano"},
     };
@@ -140,7 +133,7 @@ TEST_F(RenderTest, FallosTerminanConCodigoDistintoDeCeroYMensaje) {
 TEST_F(RenderTest, PintaCadaTemaDelAtlasSinMensajes) {
     for (const char* tema : {"MedioFisico", "MedioHumano", "MiLocalidad", "Referencia"}) {
         std::string error;
-        EXPECT_EQ(Ejecutar(Opciones(tema, std::string(VAQ_SOURCE_DIR) + "/data/atlas"), error), 0) << tema << ": " << error;
+        EXPECT_EQ(Ejecutar(Opciones(tema) + " --datos '" VAQ_SOURCE_DIR "/data/atlas'", error), 0) << tema << ": " << error;
         EXPECT_EQ(error, "") << tema;
         wxImage imagen;
         ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG)) << tema;

@@ -5,18 +5,12 @@
 #include <fstream>
 
 namespace {
-void PonLE16(std::vector<unsigned char>& b, std::size_t pos, std::uint16_t v) {
-    b[pos] = static_cast<unsigned char>(v & 0xFF);
-    b[pos + 1] = static_cast<unsigned char>(v >> 8);
+// `n` bytes of `v`, least significant first.
+void PonLE(std::vector<unsigned char>& b, std::size_t pos, std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b[pos + i] = static_cast<unsigned char>((v >> (8 * i)) & 0xFF);
 }
 
-void PonLE32(std::vector<unsigned char>& b, std::size_t pos, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[pos + i] = static_cast<unsigned char>((v >> (8 * i)) & 0xFF);
-}
-
-bool EsNumerico(char tipo) {
-    return tipo == 'N' || tipo == 'F' || tipo == 'D';
-}
+bool EsNumerico(char tipo) { return tipo == 'N' || tipo == 'F' || tipo == 'D'; }
 }  // namespace
 
 void DbfWriter::AddField(const std::string& nombre, char tipo, int ancho, int decimales) {
@@ -27,10 +21,6 @@ std::size_t DbfWriter::RecordLength() const {
     std::size_t longitud = 1;
     for (const Campo& c : campos) longitud += static_cast<std::size_t>(c.ancho);
     return longitud;
-}
-
-std::size_t DbfWriter::HeaderLength() const {
-    return 32 + 32 * campos.size() + 1;
 }
 
 std::size_t DbfWriter::AddRecord(const std::vector<std::string>& valores, bool borrado) {
@@ -47,44 +37,14 @@ std::size_t DbfWriter::AddRecord(const std::vector<std::string>& valores, bool b
     return registros.size() - 1;
 }
 
-void DbfWriter::SetRecordCount(std::uint32_t numero) {
-    hayNumero = true;
-    numeroForzado = numero;
-}
-
-void DbfWriter::SetHeaderLength(std::uint16_t longitud) {
-    hayCabecera = true;
-    cabeceraForzada = longitud;
-}
-
-void DbfWriter::SetRecordLength(std::uint16_t longitud) {
-    hayLongitud = true;
-    longitudForzada = longitud;
-}
-
-void DbfWriter::SetFieldWidthBytes(std::size_t campo, unsigned char byte16, unsigned char byte17) {
-    if (campo >= campos.size()) return;
-    campos[campo].anchoForzado = true;
-    campos[campo].byte16 = byte16;
-    campos[campo].byte17 = byte17;
-}
-
-void DbfWriter::Truncate(std::size_t bytes) {
-    hayCorte = true;
-    corte = bytes;
-}
-
 std::vector<unsigned char> DbfWriter::Bytes() const {
     const std::size_t cabecera = HeaderLength();
     const std::size_t longitud = RecordLength();
     std::vector<unsigned char> b(cabecera, 0);
-    b[0] = 3;  // dBASE III without memo
-    b[1] = 126;
-    b[2] = 1;
-    b[3] = 1;
-    PonLE32(b, 4, hayNumero ? numeroForzado : static_cast<std::uint32_t>(registros.size()));
-    PonLE16(b, 8, hayCabecera ? cabeceraForzada : static_cast<std::uint16_t>(cabecera));
-    PonLE16(b, 10, hayLongitud ? longitudForzada : static_cast<std::uint16_t>(longitud));
+    b[0] = 3, b[1] = 126, b[2] = 1, b[3] = 1;  // dBASE III without memo, last updated 2026-01-01
+    PonLE(b, 4, numeroForzado.value_or(static_cast<std::uint32_t>(registros.size())), 4);
+    PonLE(b, 8, cabeceraForzada.value_or(static_cast<std::uint16_t>(cabecera)), 2);
+    PonLE(b, 10, longitudForzada.value_or(static_cast<std::uint16_t>(longitud)), 2);
     for (std::size_t i = 0; i < campos.size(); ++i) {
         const Campo& c = campos[i];
         const std::size_t d = 32 + 32 * i;
@@ -92,13 +52,13 @@ std::vector<unsigned char> DbfWriter::Bytes() const {
         std::memcpy(&b[d], c.nombre.data(), c.nombre.size());
         b[d + 11] = static_cast<unsigned char>(c.tipo);
         if (c.anchoForzado) {
-            b[d + 16] = c.byte16;
-            b[d + 17] = c.byte17;
+            b[d + 16] = c.anchoForzado->first;
+            b[d + 17] = c.anchoForzado->second;
         } else if (EsNumerico(c.tipo)) {
             b[d + 16] = static_cast<unsigned char>(c.ancho);
             b[d + 17] = static_cast<unsigned char>(c.decimales);
         } else {
-            PonLE16(b, d + 16, static_cast<std::uint16_t>(c.ancho));
+            PonLE(b, d + 16, static_cast<std::uint16_t>(c.ancho), 2);
         }
     }
     b[cabecera - 1] = 0x0D;
@@ -108,7 +68,7 @@ std::vector<unsigned char> DbfWriter::Bytes() const {
         b.insert(b.end(), registro.begin(), registro.end());
     }
     b.push_back(0x1A);
-    if (hayCorte) b.resize(std::min(b.size(), corte));
+    if (corte) b.resize(std::min(b.size(), *corte));
     return b;
 }
 

@@ -14,6 +14,7 @@
 // the true sizes.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,14 +29,16 @@ public:
 
     // Names padded with spaces instead of NUL bytes.
     void SetNamePaddingWithSpaces(bool espacios) { relleno = espacios ? ' ' : '\0'; }
-    void SetRecordCount(std::uint32_t numero);
-    void SetHeaderLength(std::uint16_t longitud);
-    void SetRecordLength(std::uint16_t longitud);
-    void SetFieldWidthBytes(std::size_t campo, unsigned char byte16, unsigned char byte17);
-    void Truncate(std::size_t bytes);
+    void SetRecordCount(std::uint32_t numero) { numeroForzado = numero; }
+    void SetHeaderLength(std::uint16_t longitud) { cabeceraForzada = longitud; }
+    void SetRecordLength(std::uint16_t longitud) { longitudForzada = longitud; }
+    void SetFieldWidthBytes(std::size_t campo, unsigned char byte16, unsigned char byte17) {
+        if (campo < campos.size()) campos[campo].anchoForzado = {byte16, byte17};
+    }
+    void Truncate(std::size_t bytes) { corte = bytes; }
 
     std::size_t RecordLength() const;  // true length, deletion flag included
-    std::size_t HeaderLength() const;  // true length: 32 + 32 per field + 1
+    std::size_t HeaderLength() const { return 32 + 32 * campos.size() + 1; }  // true length
     std::vector<unsigned char> Bytes() const;
     bool Write(const std::string& ruta) const;
 
@@ -45,20 +48,13 @@ private:
         char tipo;
         int ancho;
         int decimales;
-        bool anchoForzado = false;
-        unsigned char byte16 = 0;
-        unsigned char byte17 = 0;
+        std::optional<std::pair<unsigned char, unsigned char>> anchoForzado;  // bytes 16 and 17
     };
 
     std::vector<Campo> campos;
     std::vector<std::string> registros;  // full records, deletion flag first
     char relleno = '\0';
-    bool hayNumero = false;
-    std::uint32_t numeroForzado = 0;
-    bool hayCabecera = false;
-    std::uint16_t cabeceraForzada = 0;
-    bool hayLongitud = false;
-    std::uint16_t longitudForzada = 0;
-    bool hayCorte = false;
-    std::size_t corte = 0;
+    std::optional<std::uint32_t> numeroForzado;
+    std::optional<std::uint16_t> cabeceraForzada, longitudForzada;
+    std::optional<std::size_t> corte;
 };

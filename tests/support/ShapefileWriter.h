@@ -13,13 +13,8 @@
 // record (AddPoint takes them explicitly), so a reader that strays into them
 // reads visibly wrong coordinates.
 //
-// Damage, applied when the bytes are produced:
-//   header fields (file code, version, stored length, type, box) of either file;
-//   per record: .shx offset, record content length, record type, number of
-//   parts, number of points, any part index;
-//   truncation of either file, with or without fixing its stored length.
-// Each override changes only the bytes named; the rest is laid out as for the
-// sound file, so the other records stay where they were.
+// Damage overrides change only the bytes named; the rest is laid out as for
+// the sound file, so the other records stay where they were.
 #include "CPunto.h"
 #include "CRectangulo.h"
 #include "DbfWriter.h"
@@ -27,6 +22,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,13 +33,15 @@ public:
 
     // `tipo`: the stored shape type (1, 3, 5, 8, 11, ..., 28; any other value,
     // e.g. 0 or 31, is written as given and its records laid out as polygons).
-    explicit ShapefileWriter(int tipo);
+    explicit ShapefileWriter(int tipo) : tipoFichero(tipo) {}
 
     // Records, in file order; each returns its zero-based index.
-    std::size_t AddPoint(double x, double y, double z = 0.0, double m = 0.0);
-    std::size_t AddMultiPoint(const Parte& puntos);
-    std::size_t AddShape(const std::vector<Parte>& partes);  // polyline parts or polygon rings
-    std::size_t AddNull();
+    std::size_t AddPoint(double x, double y, double z = 0.0, double m = 0.0) {
+        return Anadir({tipoFichero, {Parte{CPunto(x, y)}}, {z}, {m}});
+    }
+    std::size_t AddMultiPoint(const Parte& puntos) { return Anadir({tipoFichero, {puntos}, {}, {}}); }
+    std::size_t AddShape(const std::vector<Parte>& partes) { return Anadir({tipoFichero, partes, {}, {}}); }  // parts or rings
+    std::size_t AddNull() { return Anadir({0, {}, {}, {}}); }
 
     // Closed ring of the rectangle: clockwise (an outer ring) or not (a hole).
     static Parte Rectangle(double x1, double y1, double x2, double y2, bool horario = true);
@@ -53,28 +51,34 @@ public:
     // The table written beside the shapes (empty by default).
     DbfWriter& Table() { return tabla; }
     // File name endings, e.g. (".SHP", ".SHX", ".dbf").
-    void SetExtensions(const std::string& shp, const std::string& shx, const std::string& dbf);
+    void SetExtensions(const std::string& shp, const std::string& shx, const std::string& dbf) {
+        extensiones[0] = shp, extensiones[1] = shx, extensiones[2] = dbf;
+    }
 
-    // Header overrides.
-    void SetFileCode(Fichero fichero, std::int32_t codigo);
-    void SetVersion(Fichero fichero, std::uint32_t version);
-    void SetFileLengthWords(Fichero fichero, std::uint32_t palabras);
-    void SetBoundingBox(const CRectangulo& caja);  // default: union of the records' boxes
+    // Header overrides; the box defaults to the union of the records' boxes.
+    void SetFileCode(Fichero f, std::int32_t codigo) { cabeceras[f].codigo = codigo; }
+    void SetVersion(Fichero f, std::uint32_t version) { cabeceras[f].version = version; }
+    void SetFileLengthWords(Fichero f, std::uint32_t palabras) { cabeceras[f].longitud = palabras; }
+    void SetBoundingBox(const CRectangulo& c) { caja = c; }
 
-    // Record overrides (damage).
-    void SetRecordOffset(std::size_t registro, std::uint32_t palabras);        // in the .shx
-    void SetRecordContentLength(std::size_t registro, std::uint32_t palabras); // in the .shp
-    void SetRecordType(std::size_t registro, std::int32_t tipo);
-    void SetNumParts(std::size_t registro, std::uint32_t numero);   // polyline, polygon
-    void SetNumPoints(std::size_t registro, std::uint32_t numero);  // also multipoint
-    void SetPartIndex(std::size_t registro, std::size_t parte, std::int32_t primero);
+    // Record overrides (damage): .shx offset and .shp content length in words,
+    // type, number of parts (polylines, polygons) and points, a part's index.
+    void SetRecordOffset(std::size_t r, std::uint32_t palabras) { danos[r].offset = palabras; }
+    void SetRecordContentLength(std::size_t r, std::uint32_t palabras) { danos[r].longitud = palabras; }
+    void SetRecordType(std::size_t r, std::int32_t tipo) { danos[r].tipo = tipo; }
+    void SetNumParts(std::size_t r, std::uint32_t numero) { danos[r].partes = numero; }
+    void SetNumPoints(std::size_t r, std::uint32_t numero) { danos[r].puntos = numero; }
+    void SetPartIndex(std::size_t r, std::size_t parte, std::int32_t primero) { danos[r].indices[parte] = primero; }
 
     // Cuts the file to `bytes`; with `ajustarLongitud` its stored length is
     // set to the new size (so the header still validates).
-    void Truncate(Fichero fichero, std::size_t bytes, bool ajustarLongitud);
+    void Truncate(Fichero f, std::size_t bytes, bool ajustarLongitud) {
+        cabeceras[f].corte = bytes;
+        cabeceras[f].ajustar = ajustarLongitud;
+    }
 
     // Byte position of a record header in the .shp, as laid out.
-    std::size_t RecordPosition(std::size_t registro) const;
+    std::size_t RecordPosition(std::size_t registro) const { return Posiciones().at(registro); }
     std::vector<unsigned char> ShpBytes() const;
     std::vector<unsigned char> ShxBytes() const;
     // Writes base + the three endings; false when a file cannot be written.
@@ -84,35 +88,34 @@ private:
     struct Registro {
         std::int32_t tipo;
         std::vector<Parte> partes;
-        std::vector<double> z;  // point records only
-        std::vector<double> m;
+        std::vector<double> z, m;  // point records only
     };
     struct Danos {
-        bool offset = false, longitud = false, tipo = false, partes = false, puntos = false;
-        std::uint32_t valorOffset = 0, valorLongitud = 0, valorPartes = 0, valorPuntos = 0;
-        std::int32_t valorTipo = 0;
+        std::optional<std::uint32_t> offset, longitud, partes, puntos;
+        std::optional<std::int32_t> tipo;
         std::map<std::size_t, std::int32_t> indices;
     };
     struct Cabecera {
-        bool codigo = false, version = false, longitud = false, corte = false, ajustar = false;
-        std::int32_t valorCodigo = 9994;
-        std::uint32_t valorVersion = 1000, valorLongitud = 0;
-        std::size_t bytesCorte = 0;
+        std::int32_t codigo = 9994;
+        std::uint32_t version = 1000;
+        std::optional<std::uint32_t> longitud;
+        std::optional<std::size_t> corte;
+        bool ajustar = false;
     };
 
+    std::size_t Anadir(Registro r) {
+        registros.push_back(std::move(r));
+        return registros.size() - 1;
+    }
     std::vector<unsigned char> Contenido(const Registro& registro, const Danos& danos) const;
-    std::vector<unsigned char> Fin(std::vector<unsigned char> bytes, Fichero fichero) const;
-    void Cabeza(std::vector<unsigned char>& bytes, Fichero fichero, std::size_t longitud) const;
-    CRectangulo Caja() const;
+    std::vector<unsigned char> Bytes(Fichero fichero, std::vector<unsigned char> b) const;
     std::vector<std::size_t> Posiciones() const;
-    Danos& DanosDe(std::size_t registro);
 
     int tipoFichero;
     std::vector<Registro> registros;
     std::map<std::size_t, Danos> danos;
     Cabecera cabeceras[2];
-    bool hayCaja = false;
-    CRectangulo caja;
+    std::optional<CRectangulo> caja;
     DbfWriter tabla;
     std::string extensiones[3] = {".shp", ".shx", ".dbf"};
 };

@@ -5,7 +5,6 @@
 #include <wx/image.h>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -42,17 +41,12 @@ void StartAgainOrGiveUp(std::vector<char*>& originalArgs) {
     std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");
 }
 
-bool OnlyListing(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--gtest_list_tests") == 0) return true;
-    return false;
-}
 }  // namespace
 
 int main(int argc, char** argv) {
     std::vector<char*> originalArgs(argv, argv + argc + 1);
     testing::InitGoogleTest(&argc, argv);
-    if (OnlyListing(argc, argv)) return RUN_ALL_TESTS();
+    if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();  // no display needed
 
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv)) {

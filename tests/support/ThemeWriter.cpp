@@ -19,52 +19,24 @@ std::string Escapar(const std::string& texto) {
     return salida;
 }
 
-std::string Real(double valor) {
-    char texto[64];
-    std::snprintf(texto, sizeof texto, "%.17g", valor);
-    return texto;
-}
-
 }  // namespace
 
 XmlElemento& XmlElemento::Set(const std::string& atributo, const std::string& valor) {
     for (auto& par : atributos)
-        if (par.first == atributo) {
-            par.second = valor;
-            return *this;
-        }
+        if (par.first == atributo) return par.second = valor, *this;
     atributos.emplace_back(atributo, valor);
     return *this;
 }
 
-XmlElemento& XmlElemento::Set(const std::string& atributo, const char* valor) {
-    return Set(atributo, std::string(valor));
-}
-
-XmlElemento& XmlElemento::Set(const std::string& atributo, long long valor) {
-    return Set(atributo, std::to_string(valor));
-}
-
 XmlElemento& XmlElemento::Set(const std::string& atributo, double valor) {
-    return Set(atributo, Real(valor));
+    char texto[64];
+    std::snprintf(texto, sizeof texto, "%.17g", valor);
+    return Set(atributo, std::string(texto));
 }
 
 XmlElemento& XmlElemento::Remove(const std::string& atributo) {
     for (auto it = atributos.begin(); it != atributos.end(); ++it)
-        if (it->first == atributo) {
-            atributos.erase(it);
-            break;
-        }
-    return *this;
-}
-
-XmlElemento& XmlElemento::Add(XmlElemento hijo) {
-    hijos.push_back(std::move(hijo));
-    return hijos.back();
-}
-
-XmlElemento& XmlElemento::With(XmlElemento hijo) {
-    hijos.push_back(std::move(hijo));
+        if (it->first == atributo) return atributos.erase(it), *this;
     return *this;
 }
 
@@ -88,23 +60,14 @@ ThemeWriter::ThemeWriter(const std::string& nombre) : raiz("PROYECTO_VELMOR") {
     raiz.Set("version", "1.0.0").Set("nombre", nombre);
 }
 
-XmlElemento& ThemeWriter::Capas() {
-    if (XmlElemento* capas = raiz.Hijo("CAPAS")) return *capas;
-    return raiz.Add(XmlElemento("CAPAS"));
-}
-
 XmlElemento ThemeWriter::Capa(const std::string& nombre, const std::string& archivo,
                               const std::string& ruta, const std::string& tipo) {
-    XmlElemento capa("CAPA");
-    capa.Set("nombre", nombre).Set("archivo", archivo).Set("ruta", ruta).Set("tipo", tipo);
-    capa.Set("geometria", 5);
-    return capa;
+    return XmlElemento("CAPA").Set("nombre", nombre).Set("archivo", archivo).Set("ruta", ruta).Set("tipo", tipo)
+        .Set("geometria", 5);
 }
 
 XmlElemento ThemeWriter::Visualizacion(int estado, double escalaMin, double escalaMax) {
-    XmlElemento e("VISUALIZACION");
-    e.Set("estado", estado).Set("escala_min", escalaMin).Set("escala_max", escalaMax);
-    return e;
+    return XmlElemento("VISUALIZACION").Set("estado", estado).Set("escala_min", escalaMin).Set("escala_max", escalaMax);
 }
 
 XmlElemento ThemeWriter::Simbologia(int tipo, int estilo, long long colorBorde,
@@ -124,11 +87,7 @@ XmlElemento ThemeWriter::SimbologiaTexto(long long colorTexto, int tamanno,
     return e;
 }
 
-XmlElemento ThemeWriter::Clasificacion(const std::string& tipo) {
-    XmlElemento e("CLASIFICACION");
-    e.Set("tipo", tipo);
-    return e;
-}
+XmlElemento ThemeWriter::Clasificacion(const std::string& tipo) { return XmlElemento("CLASIFICACION").Set("tipo", tipo); }
 
 XmlElemento ThemeWriter::Campo(const std::string& campo, const std::string& descripcion,
                                const std::string& campoRotacion) {
@@ -140,10 +99,7 @@ XmlElemento ThemeWriter::Campo(const std::string& campo, const std::string& desc
 
 XmlElemento ThemeWriter::Clase(const std::string& valor, const std::string& descripcion,
                                XmlElemento simbolo) {
-    XmlElemento e("VALOR");
-    e.Set("valor", valor).Set("descripcion", descripcion);
-    e.Add(std::move(simbolo));
-    return e;
+    return XmlElemento("VALOR").Set("valor", valor).Set("descripcion", descripcion).With(std::move(simbolo));
 }
 
 std::string ThemeWriter::Xml() const {

@@ -19,18 +19,18 @@ public:
 
     // Attribute values are written as given (bytes; '&', '<' and '"' escaped).
     XmlElemento& Set(const std::string& atributo, const std::string& valor);
-    XmlElemento& Set(const std::string& atributo, const char* valor);
-    XmlElemento& Set(const std::string& atributo, long long valor);
+    XmlElemento& Set(const std::string& atributo, const char* valor) { return Set(atributo, std::string(valor)); }
+    XmlElemento& Set(const std::string& atributo, long long valor) { return Set(atributo, std::to_string(valor)); }
     XmlElemento& Set(const std::string& atributo, int valor) { return Set(atributo, (long long)valor); }
     XmlElemento& Set(const std::string& atributo, double valor);
     XmlElemento& Remove(const std::string& atributo);
-    // Appends a child; returns the child (to add to it).
-    XmlElemento& Add(XmlElemento hijo);
-    // Appends a child; returns this element (to chain siblings).
-    XmlElemento& With(XmlElemento hijo);
-
-    // The first child of that name; null when there is none. References to
+    // Appends a child; returns the child (to add to it). References to
     // children stay valid until the next child is added to this element.
+    XmlElemento& Add(XmlElemento hijo) { return hijos.emplace_back(std::move(hijo)); }
+    // Appends a child; returns this element (to chain siblings).
+    XmlElemento& With(XmlElemento hijo) { return Add(std::move(hijo)), *this; }
+
+    // The first child of that name; null when there is none.
     XmlElemento* Hijo(const std::string& nombre);
     const std::string& Nombre() const { return nombre; }
     std::string Xml(int sangria = 0) const;
@@ -48,7 +48,7 @@ public:
     // The root element: "PROYECTO_VELMOR" version "1.0.0" unless changed.
     XmlElemento& Raiz() { return raiz; }
     // The first "CAPAS" element under the root, created when missing.
-    XmlElemento& Capas();
+    XmlElemento& Capas() { return raiz.Hijo("CAPAS") ? *raiz.Hijo("CAPAS") : raiz.Add(XmlElemento("CAPAS")); }
     // The encoding named in the XML declaration; "" writes no declaration.
     void SetEncoding(const std::string& codificacion) { encoding = codificacion; }
 
