@@ -14,7 +14,7 @@
 #include "wxBitmapTracker.h"
 #include "wxMapEvent.h"
 #include "wxRectTracker.h"
-#include "res/brujula.xpm"
+#include "brujula.xpm"
 
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>

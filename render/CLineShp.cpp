@@ -1,6 +1,5 @@
 #include "CLineShp.h"
-#include <algorithm>
-#include <cmath>
+#include "CGeometriaPlana.h"
 
 void CLineShp::InicializaLinea(const CCoordenadaMapa& a, const CCoordenadaMapa& b) {
     m_a = a;
@@ -8,24 +7,7 @@ void CLineShp::InicializaLinea(const CCoordenadaMapa& a, const CCoordenadaMapa& 
 }
 
 bool CLineShp::PtInShape(const CCoordenadaMapa& punto, int tolerancia) const {
-    return PtEnSegmento(m_a.GetCoordenadaMapaX(), m_a.GetCoordenadaMapaY(),
+    return CGeometriaPlana::PtEnSegmento(m_a.GetCoordenadaMapaX(), m_a.GetCoordenadaMapaY(),
                         m_b.GetCoordenadaMapaX(), m_b.GetCoordenadaMapaY(),
                         punto.GetCoordenadaMapaX(), punto.GetCoordenadaMapaY(), tolerancia);
-}
-
-double CLineShp::ToleranciaEfectiva(double tolerancia) {
-    return tolerancia < 1.0 ? 1.0 : tolerancia;
-}
-
-bool CLineShp::PtEnSegmento(double ax, double ay, double bx, double by, double px, double py,
-                            double tolerancia) {
-    const double longitud = std::sqrt((ax - bx) * (ax - bx) + (ay - by) * (ay - by));
-    if (longitud == 0.0) return false;
-    const double t = ToleranciaEfectiva(tolerancia);
-    if (px < std::min(ax, bx) - t || px > std::max(ax, bx) + t) return false;
-    if (py < std::min(ay, by) - t || py > std::max(ay, by) + t) return false;
-    const double d = std::fabs(std::fabs(py - ay) * std::fabs(px - bx) -
-                               std::fabs(py - by) * std::fabs(px - ax)) /
-                     longitud;
-    return d < t;
 }

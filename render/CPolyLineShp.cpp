@@ -1,4 +1,5 @@
 #include "CPolyLineShp.h"
+#include "CGeometriaPlana.h"
 #include "CLineShp.h"
 #include <cmath>
 
@@ -84,7 +85,7 @@ bool CPolyLineShp::PtEnPolilinea(const CCoordenadas* puntos, size_t n,
     for (size_t i = 1; i < n; ++i) {
         const CCoordenadas& a = puntos[i - 1];
         const CCoordenadas& b = puntos[i];
-        if (CLineShp::PtEnSegmento(a.x, a.y, b.x, b.y, punto.x, punto.y, tolerancia))
+        if (CGeometriaPlana::PtEnSegmento(a.x, a.y, b.x, b.y, punto.x, punto.y, tolerancia))
             return true;
     }
     return false;

@@ -1,4 +1,5 @@
 #include "CPolygonShp.h"
+#include "CGeometriaPlana.h"
 #include "CLineShp.h"
 #include <algorithm>
 #include <cmath>
@@ -27,7 +28,7 @@ bool CPolygonShp::PtEnBorde(const CCoordenadas* puntos, size_t n, const CCoorden
     if (CPolyLineShp::PtEnPolilinea(puntos, n, punto, tolerancia)) return true;
     const CCoordenadas& ultimo = puntos[n - 1];
     const CCoordenadas& primero = puntos[0];
-    return CLineShp::PtEnSegmento(ultimo.x, ultimo.y, primero.x, primero.y, punto.x, punto.y,
+    return CGeometriaPlana::PtEnSegmento(ultimo.x, ultimo.y, primero.x, primero.y, punto.x, punto.y,
                                   tolerancia);
 }
 

@@ -3,5 +3,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${VAQ_BUILD_DIR:-$root/build}"
-cmake -S "$root" -B "$build" "$@" >/dev/null
+launcher=()
+# Rebuilds after small changes are much faster through ccache, when present.
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build" "${launcher[@]}" "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"

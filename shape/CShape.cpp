@@ -1,7 +1,7 @@
 #include "CShape.h"
 
 #include "CCajasRegistros.h"
-#include "CLineShp.h"
+#include "CGeometriaPlana.h"
 #include "IBig.h"
 
 #include <algorithm>
@@ -58,7 +58,7 @@ double Modulo(double x, double y) {
 
 bool PolilineaCerca(const CPunto* puntos, unsigned int n, CPunto const& p, int tol) {
     for (unsigned int i = 1; i < n; ++i)
-        if (CLineShp::PtEnSegmento(puntos[i - 1].x, puntos[i - 1].y, puntos[i].x, puntos[i].y,
+        if (CGeometriaPlana::PtEnSegmento(puntos[i - 1].x, puntos[i - 1].y, puntos[i].x, puntos[i].y,
                                    p.x, p.y, tol))
             return true;
     return false;
@@ -415,7 +415,7 @@ bool CShape::DentroDeCaja(CPunto const& p, const CRectangulo& caja, bool conTole
     if (conTolerancia && tipo == Polilinea) {
         // A line is hit up to the tolerance away from it, also beside its box
         // (a level line has a box of no height).
-        const double t = CLineShp::ToleranciaEfectiva(static_cast<int>(tolerancia + 0.5));
+        const double t = CGeometriaPlana::ToleranciaEfectiva(static_cast<int>(tolerancia + 0.5));
         return CRectangulo(caja.x1 - t, caja.y1 - t, caja.x2 + t, caja.y2 + t).Dentro(p);
     }
     return caja.Dentro(p);
