@@ -21,7 +21,9 @@ void CCapasEnMapa::SetClasificacionCapa(CClasificacionPorValor* nueva) {
 
 void CCapasEnMapa::SetClasificacionCapa(CClasificacionPorTexto* nueva) {
     if (!clasificacionTexto) clasificacionTexto = std::make_unique<CClasificacionPorTexto>();
-    if (!nueva) return;
+    // The holder's own classification already holds all it would copy (and
+    // appending its list to itself would never end).
+    if (!nueva || nueva == clasificacionTexto.get()) return;
     clasificacionTexto->SetCampo(nueva->GetCampo());
     clasificacionTexto->SetCampoDescripcion(nueva->GetCampoDescripcion());
     clasificacionTexto->SetCampoRotacion(nueva->GetCampoRotacion());

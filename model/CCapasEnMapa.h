@@ -35,7 +35,8 @@ public:
     void SetClasificacionCapa(CClasificacionPorValor* nueva);
     // Ensures a classification by text exists; a non-null argument's field
     // names are copied and its classes appended (shared, not copied). The
-    // caller keeps the argument.
+    // caller keeps the argument. The holder's own classification changes
+    // nothing.
     void SetClasificacionCapa(CClasificacionPorTexto* nueva);
 
     CClasificacionPorValor* GetClasificacion() const { return clasificacion.get(); }

@@ -4,7 +4,10 @@
 #include "CRepresentacionTexto.h"
 
 #include <gtest/gtest.h>
+#include <cstdlib>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 int g_vivas = 0;
@@ -60,6 +63,15 @@ TEST(CCapasEnMapa, TextClassificationCopiesFieldsAndSharesClasses) {
         origen.reset();
         EXPECT_EQ(g_vivas, 2);
         EXPECT_NE(copia->BuscaSimboloTexto(7), nullptr);
+        // Its own classification changes nothing (and returns: the child is
+        // killed if it does not within a second).
+        EXPECT_EXIT(
+            {
+                alarm(1);
+                holder.SetClasificacionCapa(copia);
+                std::_Exit(copia->GetLista()->GetCount() == 4u ? 0 : 1);
+            },
+            testing::ExitedWithCode(0), "");
     }
     EXPECT_EQ(g_vivas, 0);
 
