@@ -18,6 +18,7 @@
 #include "CClasificacionPorValor.h"
 #include "CGeneradorCapa.h"
 #include "CGestorVistaMapa.h"
+#include "CProfundidadXml.h"
 #include "CRepresentacionTexto.h"
 #include "CRepresentacionValor.h"
 #include "wxTextUtil.h"
@@ -135,14 +136,19 @@ CLectorProyectoVaq::CLectorProyectoVaq(CGestorVistaMapa& gestor, const wxString&
 CLectorProyectoVaq::Resultado CLectorProyectoVaq::Leer(const wxString& ruta) {
     std::string texto;
     if (!LeerArchivo(ruta, texto)) return Resultado::ErrorArchivo;
-    if (ProfundidadXml(texto) > kProfundidadMaxima) {
+    m_utf8 = DeclaraUtf8(texto);
+    // The parser reads bytes one by one (its ISO-8859-1 mode) whatever the
+    // file's encoding: its UTF-8 mode takes a character's length from its
+    // first byte and so may step over a '<' (and past the end of the text),
+    // which would make the nesting measured below wrong. Texts are decoded
+    // afterwards (Texto).
+    if (texto.compare(0, 3, "\xEF\xBB\xBF") == 0) texto.erase(0, 3);
+    if (CProfundidadXml::Medir(texto) > kProfundidadMaxima) {
         m_error = wxString::FromUTF8("El archivo tiene demasiados niveles de elementos.");
         return Resultado::ErrorArchivo;
     }
-    m_utf8 = DeclaraUtf8(texto);
     TiXmlDocument documento;
-    documento.Parse(texto.c_str(), nullptr,
-                    m_utf8 ? TIXML_ENCODING_UTF8 : TIXML_ENCODING_LEGACY);
+    documento.Parse(texto.c_str(), nullptr, TIXML_ENCODING_LEGACY);
     if (documento.Error()) {
         m_error = wxString::Format(
             wxString::FromUTF8("El archivo no es un XML válido (línea %d, columna %d: %s)."),
@@ -541,53 +547,6 @@ wxString CLectorProyectoVaq::Texto(const char* bytes) const {
 
 void CLectorProyectoVaq::NoCargada(const DatosCapa& datos, const wxString& motivo) {
     m_capasNoCargadas.Add(datos.Identificacion() + ": " + motivo);
-}
-
-int CLectorProyectoVaq::ProfundidadXml(const std::string& texto) {
-    int profundidad = 0;
-    int maxima = 0;
-    size_t i = 0;
-    const size_t n = texto.size();
-    auto saltarHasta = [&](const char* fin) {
-        const size_t p = texto.find(fin, i);
-        i = (p == std::string::npos) ? n : p + std::strlen(fin);
-    };
-    while (i < n) {
-        if (texto[i] != '<') {
-            ++i;
-            continue;
-        }
-        if (texto.compare(i, 4, "<!--") == 0) {
-            saltarHasta("-->");
-        } else if (texto.compare(i, 9, "<![CDATA[") == 0) {
-            saltarHasta("]]>");
-        } else if (texto.compare(i, 2, "<?") == 0) {
-            saltarHasta("?>");
-        } else if (texto.compare(i, 2, "<!") == 0) {
-            saltarHasta(">");
-        } else if (texto.compare(i, 2, "</") == 0) {
-            saltarHasta(">");
-            if (profundidad > 0) --profundidad;
-        } else {
-            // A start tag: find its end outside quoted values.
-            char comilla = 0;
-            size_t j = i + 1;
-            for (; j < n; ++j) {
-                const char c = texto[j];
-                if (comilla) {
-                    if (c == comilla) comilla = 0;
-                } else if (c == '"' || c == '\'') {
-                    comilla = c;
-                } else if (c == '>') {
-                    break;
-                }
-            }
-            const bool vacio = j < n && j > i + 1 && texto[j - 1] == '/';
-            if (!vacio) maxima = std::max(maxima, ++profundidad);
-            i = j + 1;
-        }
-    }
-    return maxima;
 }
 
 bool CLectorProyectoVaq::DeclaraUtf8(const std::string& texto) {

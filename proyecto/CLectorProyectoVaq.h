@@ -47,9 +47,6 @@ public:
     // Scale and extent values that were not applied.
     const wxArrayString& GetAvisos() const { return m_avisos; }
 
-    // Deepest element nesting in an XML text (comments, declarations and
-    // quoted attribute values do not count).
-    static int ProfundidadXml(const std::string& texto);
     // True when the text declares encoding="UTF-8" or starts with a UTF-8
     // byte-order mark.
     static bool DeclaraUtf8(const std::string& texto);

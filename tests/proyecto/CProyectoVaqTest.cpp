@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <tinyxml.h>
+#include <vector>
 
 #include "CCapa.h"
 #include "CCapasEnMapa.h"
@@ -12,6 +14,7 @@
 #include "CGestorVistaMapa.h"
 #include "CLectorProyectoVaq.h"
 #include "CMensajes.h"
+#include "CProfundidadXml.h"
 #include "CProyectoVaq.h"
 #include "CRepresentacionTexto.h"
 #include "CRepresentacionValor.h"
@@ -254,11 +257,14 @@ TEST_F(ProyectoVaqTest, RaizVersionOArchivoErroneosNoCarganNada) {
     EXPECT_TRUE(proyecto.GetErrorCarga().Contains(wxString::FromUTF8("XML válido")));
     EXPECT_FALSE(AbrirTexto("Prueba.xml", "<PROYECTO_VELMOR version=\"1.0.0\"/>"));
     EXPECT_EQ(proyecto.GetErrorCarga(), wxString::FromUTF8("El archivo seleccionado no es el esperado."));
-    // Nesting deep enough to exhaust the stack of a recursive parser.
-    std::string hondo = "<PROYECTO_VELMOR version=\"1.0.0\" nombre=\"x\">";
-    for (int i = 0; i < 200000; ++i) hondo += "<a>";
-    EXPECT_FALSE(AbrirTexto("Hondo.vel", hondo));
-    EXPECT_TRUE(proyecto.GetErrorCarga().Contains("niveles"));
+    // Nesting deep enough to exhaust the stack of a recursive parser, after
+    // the root or after a declaration that the parser ends at its first '>'.
+    for (const char* inicio : {"<PROYECTO_VELMOR version=\"1.0.0\" nombre=\"x\">", "<?xml version=\"1.0\">"}) {
+        std::string hondo = inicio;
+        for (int i = 0; i < 1000000; ++i) hondo += "<a>";
+        EXPECT_FALSE(AbrirTexto("Hondo.vel", hondo)) << inicio;
+        EXPECT_TRUE(proyecto.GetErrorCarga().Contains("niveles")) << inicio;
+    }
 }
 
 TEST_F(ProyectoVaqTest, NumerosAbsurdosDejanFueraLaCapaOSeIgnoranConAviso) {
@@ -323,9 +329,44 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
     EXPECT_EQ(Recursos(), antes);
 }
 
-TEST(LectorProyectoVaq, ProfundidadYDeclaracionUtf8) {
-    EXPECT_EQ(CLectorProyectoVaq::ProfundidadXml("<a><b/><c><d x=\"/>\"></d></c></a>"), 3);
-    EXPECT_EQ(CLectorProyectoVaq::ProfundidadXml("<?xml version=\"1.0\"?><!-- <a><a> --><a><![CDATA[<b>]]></a>"), 1);
+namespace {
+// Depth of the tree the parser built (also up to where it failed).
+int ProfundidadArbol(const std::string& texto) {
+    TiXmlDocument documento;
+    documento.Parse(texto.c_str(), nullptr, TIXML_ENCODING_LEGACY);
+    int maxima = 0;
+    std::vector<std::pair<const TiXmlNode*, int>> pendientes = {{&documento, 0}};
+    while (!pendientes.empty()) {
+        const auto [nodo, profundidad] = pendientes.back();
+        pendientes.pop_back();
+        maxima = std::max(maxima, profundidad);
+        for (const TiXmlElement* hijo = nodo->FirstChildElement(); hijo; hijo = hijo->NextSiblingElement())
+            pendientes.push_back({hijo, profundidad + 1});
+    }
+    return maxima;
+}
+}  // namespace
+
+// The nesting is measured where the parser's constructs really end, and
+// never below the tree the parser builds.
+TEST(LectorProyectoVaq, ProfundidadComoLaLeeElAnalizadorYDeclaracionUtf8) {
+    const struct { const char* texto; int profundidad; } casos[] = {
+        {"<a><b/><c><d x=\"/>\"></d></c></a>", 3},
+        {"<?xml version=\"1.0\"?><!-- <a><a> --><a><![CDATA[<b>]]></a>", 1},
+        {"<?xml version=\"1.0\"><a><a><a>", 3},        // the declaration ends at '>'
+        {"<?XML version='>' ?><a><b/></a>", 2},           // a quoted '>' does not end it
+        {"<?xml encoding=\"x\"?><!--><a><a>--><a>", 1},  // "<!-->" opens a comment only
+        {"<?otra cosa><a><a>", 2},                        // unknown: up to the first '>'
+        {"<!DOCTYPE x [<!ENTITY e \"v\">]><a><a>", 2},
+        {"<1 \"><a><a><a>", 3},                           // no name: no quotes either
+        {"<a b=\"x>y\" c='\"'><a><a>", 3},
+        {"<a>\xE0</a><a>\xE0</a><a>", 1},               // bytes, not UTF-8 characters
+        {"<a><a b=\"sin cierre><a><a><a>", 2},            // the parser stops at the error
+    };
+    for (const auto& caso : casos) {
+        EXPECT_EQ(CProfundidadXml::Medir(caso.texto), caso.profundidad) << caso.texto;
+        EXPECT_LE(ProfundidadArbol(caso.texto), CProfundidadXml::Medir(caso.texto)) << caso.texto;
+    }
     EXPECT_TRUE(CLectorProyectoVaq::DeclaraUtf8("<?xml version='1.0' encoding='utf-8'?><a/>"));
     EXPECT_TRUE(CLectorProyectoVaq::DeclaraUtf8("\xEF\xBB\xBF<a/>"));
     EXPECT_FALSE(CLectorProyectoVaq::DeclaraUtf8("<?xml version=\"1.0\"?><a encoding=\"UTF-8\"/>"));
