@@ -43,13 +43,28 @@ void* CFichero::MapaFallido() {
 
 bool CFichero::Abre(char const* ruta, Modo modoAcceso) {
     Cierra();
+    errorApertura = 0;
     if (ruta == nullptr) return false;
     nombre = ruta;
     temporal = false;
     modo = modoAcceso;
-    descriptor = ::open(ruta, FlagsDe(modoAcceso) | O_LARGEFILE | O_CLOEXEC);
-    abierto = descriptor >= 0;
-    return abierto;
+    // Without O_NONBLOCK a FIFO (or a device) named like a data file would
+    // block here for good; only regular files are data.
+    descriptor = ::open(ruta, FlagsDe(modoAcceso) | O_LARGEFILE | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor < 0) {
+        errorApertura = errno;
+        return false;
+    }
+    struct stat estado;
+    if (::fstat(descriptor, &estado) != 0 || !S_ISREG(estado.st_mode)) {
+        errorApertura = kNoEsArchivoRegular;
+        ::close(descriptor);
+        descriptor = -1;
+        return false;
+    }
+    ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
+    abierto = true;
+    return true;
 }
 
 unsigned int CFichero::Lee(void* buffer, unsigned int longitud, long long posicion) {

@@ -16,7 +16,12 @@ public:
     CFichero& operator=(const CFichero&) = delete;
 
     // Opens the path with the access mode; any file open before is closed.
+    // Only regular files open (a FIFO or a device never blocks the call).
     bool Abre(char const* ruta, Modo modo);
+    // Why the last Abre failed: the system's errno, or kNoEsArchivoRegular;
+    // 0 after a success.
+    int ErrorApertura() const { return errorApertura; }
+    static constexpr int kNoEsArchivoRegular = -1;
     // Reads up to `longitud` bytes at `posicion` (-1: the current position);
     // the number of bytes read, 0 when not open or opened write-only.
     unsigned int Lee(void* buffer, unsigned int longitud, long long posicion = -1);
@@ -67,4 +72,5 @@ private:
     Modo modo;
     std::uint64_t longitudMapa;
     bool temporal;
+    int errorApertura = 0;
 };

@@ -1,7 +1,12 @@
 #include "CFichero.h"
+#include "CShape.h"
 #include "DirectorioPrueba.h"
 
 #include <gtest/gtest.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -30,4 +35,32 @@ TEST(CFicheroLectura, MapsAtPathsLongerThan256CharactersAndRefusesEmptyFiles) {
     CFichero vacio;
     ASSERT_TRUE(vacio.Abre((ruta + "/vacio").c_str(), CFichero::SoloLectura));
     EXPECT_EQ(vacio.Map(), CFichero::MapaFallido());
+}
+
+// A FIFO or a directory named like a data file is refused at once, with the
+// reason; so is a missing file, with the system's. (The test holds the
+// FIFO's other end, so that a reader that did block on it would not hang.)
+TEST(CFicheroLectura, OnlyRegularFilesOpenAndTheReasonIsKept) {
+    DirectorioPrueba dir;
+    ASSERT_EQ(::mkfifo((dir / "tuberia.shx").c_str(), 0600), 0);
+    const int otroExtremo = ::open((dir / "tuberia.shx").c_str(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(otroExtremo, 0);
+    std::filesystem::create_directory(dir / "carpeta.shx");
+    const struct { std::string ruta; int error; } casos[] = {
+        {dir / "tuberia.shx", CFichero::kNoEsArchivoRegular},
+        {dir / "carpeta.shx", CFichero::kNoEsArchivoRegular},
+        {dir / "nada.shx", ENOENT}};
+    for (const auto& caso : casos) {
+        CFichero f;
+        EXPECT_FALSE(f.Abre(caso.ruta.c_str(), CFichero::SoloLectura)) << caso.ruta;
+        EXPECT_EQ(f.ErrorApertura(), caso.error) << caso.ruta;
+    }
+    std::ofstream(dir / "tuberia.shp") << "";
+    try {
+        CShape shape((dir / "tuberia").c_str());
+        ADD_FAILURE() << "a FIFO opened as an index";
+    } catch (const char* error) {
+        EXPECT_STREQ(error, "ErrorAbriendoShx");
+    }
+    ::close(otroExtremo);
 }
