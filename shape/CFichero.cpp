@@ -5,6 +5,7 @@
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <vector>
 
 #ifndef O_LARGEFILE
@@ -117,8 +118,10 @@ void* CFichero::Map(std::uint64_t posicion, std::uint64_t longitud) {
     const std::uint64_t pagina = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
     const std::uint64_t inicio = posicion - posicion % pagina;
     const std::uint64_t total = longitud + (posicion - inicio);
+    // Pages are read when first touched: mapping costs the same for any
+    // size of file (see Precarga for a pass over all of it).
     void* base = total == 0 ? MAP_FAILED
-                            : ::mmap(nullptr, total, ProteccionDe(modo), MAP_SHARED | (modo == SoloLectura ? MAP_POPULATE : 0), descriptor,
+                            : ::mmap(nullptr, total, ProteccionDe(modo), MAP_SHARED, descriptor,
                                      static_cast<off_t>(inicio));
     if (base == MAP_FAILED) {
         vista = MAP_FAILED;
@@ -145,14 +148,24 @@ bool CFichero::Unmap() {
     return bien;
 }
 
-bool CFichero::Precarga() {
+bool CFichero::Precarga(std::uint64_t longitud) {
     if (!mapeado) return false;
 #ifdef MADV_POPULATE_READ
     if (modo == SoloEscritura) return false;
-    return ::madvise(baseMapa, longitudMapa, MADV_POPULATE_READ) == 0;
+    const std::uint64_t hasta = std::min(longitud, longitudMapa);
+    return hasta == 0 || ::madvise(baseMapa, hasta, MADV_POPULATE_READ) == 0;
 #else
+    (void)longitud;
     return false;
 #endif
+}
+
+bool CFichero::CierraDescriptor() {
+    if (descriptor < 0) return true;
+    const bool bien = ::close(descriptor) == 0;
+    descriptor = -1;
+    abierto = false;
+    return bien;
 }
 
 bool CFichero::Cierra() {

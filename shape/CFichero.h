@@ -40,10 +40,14 @@ public:
     void* Map(std::uint64_t posicion, std::uint64_t longitud);
     void* Map();
     bool Unmap();
-    // Asks the system to map every page of the current mapping now, in one
-    // call, ahead of a pass that reads all of it: much cheaper than taking
-    // the pages one fault at a time. A hint: false when not mapped or refused.
-    bool Precarga();
+    // Asks the system to map the pages of the first `longitud` bytes of the
+    // current mapping now, in one call, ahead of a pass that reads all of
+    // them: much cheaper than taking the pages one fault at a time. A hint:
+    // false when not mapped or refused.
+    bool Precarga(std::uint64_t longitud);
+    // Closes the descriptor and keeps the mapping, which stays readable
+    // until Cierra or the destructor; the file then counts as not open.
+    bool CierraDescriptor();
     static void* MapaFallido();
 
     // Releases the mapping, closes the descriptor and deletes a temporary file.

@@ -17,6 +17,8 @@ const char* const kNoEncontrado = "Poligono no encontrado";
 const unsigned int kCabeceraFichero = 100;
 const std::int32_t kCodigoFichero = 9994;
 const std::uint32_t kVersionMinima = 1000;
+// The smallest record: its 8-byte header and a null shape's type.
+const std::uint64_t kRegistroMinimo = 12;
 
 // Byte positions inside a record, from the start of its 8-byte header.
 const std::uint64_t kPosTipo = 8;
@@ -102,7 +104,6 @@ CShape::CShape(char const* ruta)
 CShape::~CShape() = default;
 
 void CShape::Abre(const std::string& ruta) {
-    CFichero shx;
     if (!shx.Abre((ruta + ".shx").c_str(), CFichero::SoloLectura) &&
         !shx.Abre((ruta + ".SHX").c_str(), CFichero::SoloLectura))
         throw "ErrorAbriendoShx";
@@ -129,7 +130,12 @@ void CShape::Abre(const std::string& ruta) {
         throw "ErrorEnTamanosShp/Shx";
     if (LE32(cabShx + 28) < kVersionMinima || LE32(cabShp + 28) < kVersionMinima)
         throw "ErrorEnVersionShp/Shx";
-    numElementos = static_cast<unsigned int>((tamanoShx - kCabeceraFichero) / 8);
+    // Every record takes at least its header and its type in the .shp: an
+    // index that lists more records than that is damaged, and its excess is
+    // never visited.
+    const std::uint64_t enIndice = (tamanoShx - kCabeceraFichero) / 8;
+    const std::uint64_t caben = (tamanoShp - kCabeceraFichero) / kRegistroMinimo;
+    numElementos = static_cast<unsigned int>(std::min(enIndice, caben));
     bnd = CRectangulo(LEDouble(cabShp + 36), LEDouble(cabShp + 44), LEDouble(cabShp + 52),
                       LEDouble(cabShp + 60));
     bnd.Normaliza();
@@ -139,22 +145,22 @@ void CShape::Abre(const std::string& ruta) {
     void* mapa = shp.Map();
     if (mapa == nullptr || mapa == CFichero::MapaFallido()) throw "ErrorMapeandoShp";
     base = static_cast<const unsigned char*>(mapa);
-    LeeIndice(shx);
+    MapeaIndice();
 }
 
-void CShape::LeeIndice(CFichero& shx) {
-    indice.resize(2 * static_cast<std::size_t>(numElementos));
-    unsigned char* destino = reinterpret_cast<unsigned char*>(indice.data());
-    std::uint64_t pendiente = 8ull * numElementos;
-    long long posicion = kCabeceraFichero;
-    while (pendiente > 0) {
-        const unsigned int trozo = pendiente > (1u << 30) ? (1u << 30) : static_cast<unsigned int>(pendiente);
-        if (shx.Lee(destino, trozo, posicion) != trozo) throw "ErrorLeyendoShp/Shx";
-        destino += trozo;
-        posicion += trozo;
-        pendiente -= trozo;
-    }
-    shx.Cierra();
+// The index is read in place, like the .shp: opening costs the same for any
+// size of file.
+void CShape::MapeaIndice() {
+    void* mapa = shx.Map();
+    if (mapa == nullptr || mapa == CFichero::MapaFallido()) throw "ErrorMapeandoShp";
+    indice = static_cast<const unsigned char*>(mapa) + kCabeceraFichero;
+    shx.CierraDescriptor();  // the mapping is all that is needed
+}
+
+std::uint64_t CShape::PosicionRegistro(unsigned int i) const noexcept {
+    // Offsets are in 16-bit words; records are addressed on 4-byte boundaries.
+    const std::uint32_t offset = static_cast<std::uint32_t>(IBig(indice + 8ull * i));
+    return 4ull * (offset / 2);
 }
 
 bool CShape::Analiza(const unsigned int* registro, Geometria& g) const noexcept {
@@ -233,9 +239,7 @@ bool CShape::RegistroEntero(const unsigned int* registro) const noexcept {
 
 const unsigned int* CShape::BuscaElemento(unsigned int i) const noexcept {
     if (i >= numElementos) return nullptr;
-    // Offsets are in 16-bit words; records are addressed on 4-byte boundaries.
-    const std::uint32_t offset = __builtin_bswap32(indice[2 * static_cast<std::size_t>(i)]);
-    const std::uint64_t pos = 4ull * (offset / 2);
+    const std::uint64_t pos = PosicionRegistro(i);
     if (pos + kPosTipo + 4 > tamanoShp) return nullptr;
     const unsigned int* registro = reinterpret_cast<const unsigned int*>(base + pos);
     return RegistroEntero(registro) ? registro : nullptr;
@@ -325,8 +329,7 @@ void CShape::LeeCajas() {
     std::vector<unsigned char> trozo;
     std::uint64_t inicioTrozo = 0, finTrozo = 0;
     for (unsigned int i = 0; i < numElementos; ++i) {
-        const std::uint32_t offset = __builtin_bswap32(indice[2 * static_cast<std::size_t>(i)]);
-        const std::uint64_t pos = 4ull * (offset / 2);
+        const std::uint64_t pos = PosicionRegistro(i);
         if (pos + kCabezaRegistro > tamanoShp) continue;
         if (pos < inicioTrozo || pos + kCabezaRegistro > finTrozo) {
             inicioTrozo = pos;
@@ -346,7 +349,17 @@ void CShape::LeeCajas() {
 void CShape::Precarga() {
     if (precargado) return;
     precargado = true;
-    shp.Precarga();
+    // Records lie in index order: up to the end of the last one is all that
+    // a pass reads (a file padded far beyond it is not read in).
+    std::uint64_t fin = tamanoShp;
+    if (numElementos > 0) {
+        const std::uint64_t pos = PosicionRegistro(numElementos - 1);
+        if (pos + 8 <= tamanoShp) {
+            const std::uint64_t contenido = 2ull * static_cast<std::uint32_t>(IBig(base + pos + 4));
+            fin = std::min<std::uint64_t>(tamanoShp, pos + 8 + contenido);
+        }
+    }
+    shp.Precarga(fin);
 }
 
 bool CShape::CajaAparte(unsigned int i, const CRectangulo& rectangulo) const {

@@ -1,7 +1,9 @@
 #pragma once
 // Read-only access to one ESRI shapefile (.shp geometry, .shx index, .dbf
-// table). The .shp stays memory-mapped for the object's life and records,
-// parts and points are handed out as pointers into the mapping, never copied.
+// table). The .shp and its index stay memory-mapped for the object's life
+// (no descriptor of the index stays open), pages are read only when touched,
+// and records, parts and points are handed out as pointers into the
+// mapping, never copied. Opening costs the same for any size of file.
 //
 // Opening errors are thrown as constant character strings:
 //   "ErrorAbriendoShx", "ErrorAbriendoShp", "ErrorLeyendoShp/Shx",
@@ -144,7 +146,10 @@ private:
     };
 
     void Abre(const std::string& ruta);
-    void LeeIndice(CFichero& shx);
+    void MapeaIndice();
+    // Byte position in the .shp of record i (below numElementos), as the
+    // index gives it.
+    std::uint64_t PosicionRegistro(unsigned int i) const noexcept;
     // Counts and array positions (from the record's start, 0 for none) of a
     // record, as its header declares them.
     struct Medidas {
@@ -173,7 +178,8 @@ private:
     CRectangulo bnd;
     unsigned int numElementos;
     CFichero shp;
-    std::vector<unsigned int> indice;  // (offset, length) per record, big-endian as stored
+    CFichero shx;  // the index, mapped (its descriptor closed once mapped)
+    const unsigned char* indice = nullptr;  // (offset, length) per record, big-endian as stored
     std::unique_ptr<CDbf> tabla;
     const unsigned char* base;
     std::uint64_t tamanoShp;
