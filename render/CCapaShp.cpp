@@ -92,11 +92,11 @@ bool CCapaShp::IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionM
     // std::min and std::max compile to branch-free instructions: painting
     // scans every vertex of every feature here.
     for (int i = 1; i < numPuntos; ++i) {
-        const CPunto& p = puntos[i];
-        minX = std::min(minX, p.x);
-        maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y);
-        maxY = std::max(maxY, p.y);
+        const double x = puntos[i].x, y = puntos[i].y;
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
     }
     return ext.GetCoordenadaInfIzqX() <= maxX && minX <= ext.GetCoordenadaSupDerX() &&
            ext.GetCoordenadaInfIzqY() <= maxY && minY <= ext.GetCoordenadaSupDerY();

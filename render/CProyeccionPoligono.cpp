@@ -94,10 +94,11 @@ int CProyeccionPoligono::Anillo(const CPunto* puntos, unsigned int n, wxPoint* p
     int numPixeles = 0;
     for (unsigned int i = 0; i < n; ++i) {
         const CPunto& punto = puntos[i];
-        minX = std::min(minX, punto.x);
-        maxX = std::max(maxX, punto.x);
-        minY = std::min(minY, punto.y);
-        maxY = std::max(maxY, punto.y);
+        const double x = punto.x, y = punto.y;
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
         const wxPoint pixel = Pixel(punto);
         if (numPixeles == 0 || pixel != pixeles[numPixeles - 1]) pixeles[numPixeles++] = pixel;
     }

@@ -3,14 +3,43 @@
 //
 // Arrays of CPunto are laid directly over the points of a record in the
 // mapped .shp file. Records there start on 4-byte boundaries only, so the
-// type is declared with 4-byte alignment: the compiler then never assumes
-// 8-byte alignment (e.g. for vector loads) when it reads mapped points.
-class __attribute__((packed, aligned(4))) CPunto {
-public:
-    double x;
-    double y;
+// point of a record of an odd number of parts lies 4 bytes off an 8-byte
+// boundary. The type says so: it is 4-byte aligned, and its coordinates are
+// not `double` objects (whose type claims 8 bytes) but values copied in and
+// out, so that no reference or pointer to a misaligned double is ever made
+// and the compiler never assumes 8-byte alignment (e.g. for vector loads).
+// A coordinate reads as a double wherever one is expected (`p.x - q.x`,
+// `double v = p.y`); where a template deduces the type from it, say which
+// (`std::min<double>(a, p.x)`).
+#include <cstring>
 
-    CPunto() : x(0.0), y(0.0) {}
+class alignas(4) CPunto {
+public:
+    class Coordenada {
+    public:
+        Coordenada(double valor = 0.0) { *this = valor; }  // NOLINT: a value, like double
+        operator double() const {  // NOLINT
+            double valor;
+            std::memcpy(&valor, bytes, sizeof valor);
+            return valor;
+        }
+        Coordenada& operator=(double valor) {
+            std::memcpy(bytes, &valor, sizeof valor);
+            return *this;
+        }
+        Coordenada& operator+=(double d) { return *this = *this + d; }
+        Coordenada& operator-=(double d) { return *this = *this - d; }
+        Coordenada& operator*=(double d) { return *this = *this * d; }
+        Coordenada& operator/=(double d) { return *this = *this / d; }
+
+    private:
+        unsigned char bytes[sizeof(double)];
+    };
+
+    Coordenada x;
+    Coordenada y;
+
+    CPunto() = default;
     CPunto(double px, double py) : x(px), y(py) {}
 };
 

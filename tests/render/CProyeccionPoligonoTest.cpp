@@ -15,8 +15,8 @@ void Comprobar(const CProyeccionPoligono& proyeccion, const std::vector<CPunto>&
     std::vector<wxPoint> esperados;
     double caja[4] = {puntos[0].x, puntos[0].y, puntos[0].x, puntos[0].y};
     for (const CPunto& p : puntos) {
-        caja[0] = std::min(caja[0], p.x), caja[1] = std::min(caja[1], p.y);
-        caja[2] = std::max(caja[2], p.x), caja[3] = std::max(caja[3], p.y);
+        caja[0] = std::min<double>(caja[0], p.x), caja[1] = std::min<double>(caja[1], p.y);
+        caja[2] = std::max<double>(caja[2], p.x), caja[3] = std::max<double>(caja[3], p.y);
         const wxPoint pixel = proyeccion.Pixel(p);
         if (esperados.empty() || esperados.back() != pixel) esperados.push_back(pixel);
     }

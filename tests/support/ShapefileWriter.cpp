@@ -27,8 +27,8 @@ void Add64(Octetos& b, double d) {
 CRectangulo Extender(CRectangulo c, const std::vector<ShapefileWriter::Parte>& partes) {
     for (const auto& parte : partes)
         for (const CPunto& p : parte) {
-            c.x1 = std::min(c.x1, p.x), c.y1 = std::min(c.y1, p.y);
-            c.x2 = std::max(c.x2, p.x), c.y2 = std::max(c.y2, p.y);
+            c.x1 = std::min<double>(c.x1, p.x), c.y1 = std::min<double>(c.y1, p.y);
+            c.x2 = std::max<double>(c.x2, p.x), c.y2 = std::max<double>(c.y2, p.y);
         }
     return c;
 }
