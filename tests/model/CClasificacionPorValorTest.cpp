@@ -40,8 +40,9 @@ TEST(CClasificacionPorValorTest, BuscaLaPrimeraClaseQueCoincide) {
         {wxString(" 2"), simbolo[" 2"]}, {2, simbolo[" 2"]}, {0, simbolo["abc"]}, {wxString("pueblo"), defecto},
         {12, simbolo["12abc"]}, {12.0, defecto}, {-4.0, simbolo["-4"]}};
     int i = 0;
-    for (const auto& [clave, esperado] : casos) {
-        std::visit([&](const auto& v) { EXPECT_EQ(c.BuscaSimboloValor(v), esperado) << "case " << i; }, clave);
+    for (const auto& caso : casos) {
+        const CSimboloObj* esperado = caso.second;
+        std::visit([&](const auto& v) { EXPECT_EQ(c.BuscaSimboloValor(v), esperado) << "case " << i; }, caso.first);
         ++i;
     }
     // A value changed after inserting is looked up by its new value.
