@@ -41,6 +41,14 @@ char* wxTextUtil::wx2chr(const wxString& text) {
     return result;
 }
 
+std::string wxTextUtil::RutaSistema(const wxString& path) {
+    const wxCharBuffer bytes = path.fn_str();
+    // Without a usable file-name converter (no toolkit started) the names
+    // are UTF-8, as they are on the system.
+    if (!path.empty() && (!bytes.data() || bytes.length() == 0)) return path.utf8_string();
+    return std::string(bytes.data(), bytes.length());
+}
+
 int wxTextUtil::GetSizeTextPrint(int a, int b, int c) {
     if (c <= 0 || c > a) return b;
     const int quotient = a / c;

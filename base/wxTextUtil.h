@@ -18,6 +18,9 @@ public:
     // Same, in a new NUL-terminated array of (length + 1) * 4 bytes that the
     // caller releases with delete[].
     static char* wx2chr(const wxString& text);
+    // A file path as the system names files (its file-name encoding: UTF-8
+    // on Debian), to open it. File names are not data texts.
+    static std::string RutaSistema(const wxString& path);
     // b divided by the integer quotient a / c, truncated toward zero; the size
     // is returned unchanged when c is 0 or above a (the quotient would be 0).
     static int GetSizeTextPrint(int a, int b, int c);

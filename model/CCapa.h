@@ -43,8 +43,21 @@ public:
 
     void SetNombreCapa(const wxString& nombre) { nombreCapa = nombre; }
     wxString GetNombreCapa() const { return nombreCapa; }
-    void SetRutaArchivo(const wxString& ruta) { rutaArchivo = ruta; }
+    void SetRutaArchivo(const wxString& ruta) {
+        rutaArchivo = ruta;
+        longitudDirectorioDatos = 0;
+    }
+    // The path of a layer listed in a theme: the data directory (a name the
+    // system gave) followed by the theme's own relative path, whose bytes may
+    // have been written in ISO-8859-1 rather than in the system's encoding.
+    void SetRutaArchivo(const wxString& directorioDatos, const wxString& rutaEnTema) {
+        rutaArchivo = directorioDatos + rutaEnTema;
+        longitudDirectorioDatos = directorioDatos.length();
+    }
     wxString GetRutaArchivo() const { return rutaArchivo; }
+    // Characters of the path that are the data directory (0: all of it is a
+    // name the system gave).
+    size_t GetLongitudDirectorioDatos() const { return longitudDirectorioDatos; }
 
     void SetExtensionCapa(const CExtensionMapa& ext) { extension = ext; }
     CExtensionMapa GetExtensionCapa() const { return extension; }
@@ -79,6 +92,7 @@ public:
 protected:
     wxString nombreCapa;
     wxString rutaArchivo;
+    size_t longitudDirectorioDatos = 0;
     CExtensionMapa extension;
     CSimboloObj simbolo;
     int estadoCapa = ESTADO_SIN_DEFINIR;

@@ -431,7 +431,7 @@ void CLectorProyectoVaq::CrearCapa(DatosCapa& datos) {
         return;
     }
     capa->SetNombreCapa(datos.nombre);
-    capa->SetRutaArchivo(m_rutaDatos + datos.ruta + datos.archivo);
+    capa->SetRutaArchivo(m_rutaDatos, datos.ruta + datos.archivo);
     wxString error;
     try {
         if (!capa->InicializarCapa()) {

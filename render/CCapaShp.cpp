@@ -13,6 +13,8 @@ wxIMPLEMENT_DYNAMIC_CLASS(CCapaShp, CCapa);
 
 namespace {
 const wxString kExtensionShp = wxT(".shp");
+// The reader's error when neither name of the index opens.
+const wxString kNoEncontrado = wxT("ErrorAbriendoShx");
 
 // The reader opens "<base>.shp", ".shx" and ".dbf" itself.
 bool RutaBase(const wxString& ruta, wxString* base) {
@@ -21,6 +23,22 @@ bool RutaBase(const wxString& ruta, wxString* base) {
     if (!extension.IsSameAs(kExtensionShp, false)) return false;
     *base = ruta.Left(ruta.length() - kExtensionShp.length());
     return true;
+}
+
+// The path with the part after the data directory in ISO-8859-1 bytes, as
+// themes written on older systems name their files; empty when that part has
+// nothing beyond ASCII (the bytes would be the same) or something beyond
+// ISO-8859-1.
+std::string RutaLatin1(const wxString& base, size_t longitudDirectorio) {
+    if (longitudDirectorio == 0 || longitudDirectorio >= base.length()) return std::string();
+    const wxString enTema = base.Mid(longitudDirectorio);
+    bool latin1 = false;
+    for (const wxUniChar c : enTema) {
+        if (c.GetValue() > 0xFF) return std::string();
+        latin1 = latin1 || c.GetValue() >= 0x80;
+    }
+    if (!latin1) return std::string();
+    return wxTextUtil::RutaSistema(base.Left(longitudDirectorio)) + wxTextUtil::wx2std(enTema);
 }
 }  // namespace
 
@@ -38,19 +56,31 @@ bool CCapaShp::InicializarCapa() {
         errorInicializacion = wxT("ErrorAbriendoShp");
         return false;
     }
-    try {
-        shape = std::make_unique<CShape>(wxTextUtil::wx2std(base).c_str());
-    } catch (const char* error) {
-        errorInicializacion = wxTextUtil::chr2wx(error);
-        return false;
-    } catch (const std::exception& error) {
-        errorInicializacion = wxString::FromUTF8(error.what());
-        return false;
+    // The file name goes to the system in its own encoding; a theme's name
+    // that does not open that way may be one written in ISO-8859-1.
+    if (!AbrirShape(wxTextUtil::RutaSistema(base))) {
+        const std::string latin1 = RutaLatin1(base, longitudDirectorioDatos);
+        // (Under the other name, a file that is found tells why it fails.)
+        if (latin1.empty() || errorInicializacion != kNoEncontrado || !AbrirShape(latin1))
+            return false;
     }
     dbf = shape->GetDBF();
     ObtenerDatosExtension();
     SetEstadoCapa(ESTADO_VISIBLE);
     return true;
+}
+
+bool CCapaShp::AbrirShape(const std::string& base) {
+    try {
+        shape = std::make_unique<CShape>(base.c_str());
+        errorInicializacion.clear();
+        return true;
+    } catch (const char* error) {
+        errorInicializacion = wxTextUtil::chr2wx(error);
+    } catch (const std::exception& error) {
+        errorInicializacion = wxString::FromUTF8(error.what());
+    }
+    return false;
 }
 
 bool CCapaShp::ObtenerDatosExtension() {

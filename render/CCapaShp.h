@@ -120,6 +120,9 @@ public:
                                       const wxRect& rect, const CExtensionMapa& vista) const;
 
 private:
+    // Opens the reader on the base path (system bytes, no extension); false
+    // with the reader's error name kept when it does not open.
+    bool AbrirShape(const std::string& base);
     // The record at that index, or null when the reader reports it damaged.
     const unsigned int* ElementoLegible(unsigned int indice) const;
     // Whether painting must draw the feature: IsInExtentElemento, answered

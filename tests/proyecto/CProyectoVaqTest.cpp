@@ -298,6 +298,27 @@ TEST_F(ProyectoVaqTest, TextosSeLeenComoUtf8SoloSiElArchivoLoDeclara) {
     }
 }
 
+// A data directory whose name has an accent (as the system names it, in
+// UTF-8), and a theme in ISO-8859-1 naming files that the system names in
+// UTF-8 or, copied from an older system, in ISO-8859-1: every layer loads.
+TEST_F(ProyectoVaqTest, DirectorioConTildeYArchivosNombradosEnUtf8OEnLatin1) {
+    const std::string andalucia = datos + "/Andaluc\xC3\xAD" "a";
+    const char* archivos[][2] = {{"a", "a"}, {"r\xC3\xADo", "r\xEDo"}, {"ca\xF1o", "ca\xF1o"}};
+    fs::create_directories(andalucia + "/capas");
+    ThemeWriter tema;
+    for (const auto& archivo : archivos) {
+        ShapefileWriter escritor(5);
+        escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10)});
+        ASSERT_TRUE(escritor.Write(andalucia + "/capas/" + archivo[0]));
+        tema.Capas().Add(CapaVisible(archivo[1], std::string(archivo[1]) + ".shp"));
+    }
+    ASSERT_TRUE(tema.Write(andalucia + "/MapasVel/Tema.vel"));
+    proyecto.SetRutaDatosAplicacion(wxString::FromUTF8(andalucia.c_str()));
+    ASSERT_TRUE(proyecto.AbrirProyecto(nullptr, "MapasVel/Tema.vel"));
+    EXPECT_EQ(Nombres(), wxString::FromUTF8("a río caño "));
+    EXPECT_TRUE(proyecto.GetCapasNoCargadas().empty()) << proyecto.GetCapasNoCargadas()[0];
+}
+
 // Loading, painting (whole and close up, so that layers build what painting
 // keeps) and clearing a hundred times leaves no descriptors nor mappings.
 TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones) {
