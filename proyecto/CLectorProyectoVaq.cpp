@@ -433,16 +433,17 @@ void CLectorProyectoVaq::CrearCapa(DatosCapa& datos) {
     capa->SetNombreCapa(datos.nombre);
     capa->SetRutaArchivo(m_rutaDatos, datos.ruta + datos.archivo);
     wxString error;
+    const wxString noAbre = wxString::FromUTF8("No se puede abrir el archivo ") + datos.archivo;
     try {
         if (!capa->InicializarCapa()) {
             const CCapaShp* shp = dynamic_cast<const CCapaShp*>(capa.get());
-            error = shp ? shp->GetErrorInicializacion() : wxString();
-            if (error.empty()) error = "ErrorAbriendoShp";
+            error = shp ? shp->GetMensajeErrorInicializacion() : wxString();
+            if (error.empty()) error = noAbre;
         }
     } catch (const char* nombreError) {
-        error = nombreError ? wxString(nombreError) : wxString("ErrorAbriendoShp");
+        error = noAbre + " (" + (nombreError ? wxString(nombreError) : wxString()) + ")";
     } catch (const std::exception& e) {
-        error = wxString(e.what());
+        error = noAbre + " (" + wxString(e.what()) + ")";
     }
     if (!error.empty()) {
         NoCargada(datos, error);

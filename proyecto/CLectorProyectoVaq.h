@@ -42,7 +42,8 @@ public:
     double GetEscala() const { return m_escala; }
     // The layers added to the view manager, in file order.
     const std::vector<CCapa*>& GetListaCarga() const { return m_listaCarga; }
-    // One line per layer left out: "name: reason".
+    // One line per layer left out: "name: reason", the reason a sentence
+    // such as "No se encuentra el archivo índice .shx de Rios.shp".
     const wxArrayString& GetCapasNoCargadas() const { return m_capasNoCargadas; }
     // Scale and extent values that were not applied.
     const wxArrayString& GetAvisos() const { return m_avisos; }

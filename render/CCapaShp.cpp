@@ -1,10 +1,14 @@
 #include "CCapaShp.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <exception>
+
+#include <wx/filename.h>
 
 #include "CCacheAnillos.h"
 #include "CDbf.h"
+#include "CErrorShape.h"
 #include "CShape.h"
 #include "CTransformacionMapa.h"
 #include "wxTextUtil.h"
@@ -13,8 +17,6 @@ wxIMPLEMENT_DYNAMIC_CLASS(CCapaShp, CCapa);
 
 namespace {
 const wxString kExtensionShp = wxT(".shp");
-// The reader's error when neither name of the index opens.
-const wxString kNoEncontrado = wxT("ErrorAbriendoShx");
 
 // The reader opens "<base>.shp", ".shx" and ".dbf" itself.
 bool RutaBase(const wxString& ruta, wxString* base) {
@@ -51,9 +53,12 @@ bool CCapaShp::InicializarCapa() {
     shape.reset();
     dbf = nullptr;
     errorInicializacion.clear();
+    mensajeErrorInicializacion.clear();
     wxString base;
     if (!RutaBase(rutaArchivo, &base)) {
-        errorInicializacion = wxT("ErrorAbriendoShp");
+        errorInicializacion = CErrorShape::kAbriendoShp;
+        mensajeErrorInicializacion = wxString::FromUTF8("El archivo ") + NombreArchivo() +
+                                     wxString::FromUTF8(" no es un shapefile (.shp)");
         return false;
     }
     // The file name goes to the system in its own encoding; a theme's name
@@ -61,8 +66,9 @@ bool CCapaShp::InicializarCapa() {
     if (!AbrirShape(wxTextUtil::RutaSistema(base))) {
         const std::string latin1 = RutaLatin1(base, longitudDirectorioDatos);
         // (Under the other name, a file that is found tells why it fails.)
-        if (latin1.empty() || errorInicializacion != kNoEncontrado || !AbrirShape(latin1))
-            return false;
+        const bool noEncontrado = errorInicializacion == CErrorShape::kAbriendoShx &&
+                                  errorSistema == ENOENT;
+        if (latin1.empty() || !noEncontrado || !AbrirShape(latin1)) return false;
     }
     dbf = shape->GetDBF();
     ObtenerDatosExtension();
@@ -71,16 +77,23 @@ bool CCapaShp::InicializarCapa() {
 }
 
 bool CCapaShp::AbrirShape(const std::string& base) {
+    errorSistema = 0;
     try {
-        shape = std::make_unique<CShape>(base.c_str());
+        shape = std::make_unique<CShape>(base.c_str(), &errorSistema);
         errorInicializacion.clear();
+        mensajeErrorInicializacion.clear();
         return true;
     } catch (const char* error) {
         errorInicializacion = wxTextUtil::chr2wx(error);
     } catch (const std::exception& error) {
         errorInicializacion = wxString::FromUTF8(error.what());
     }
+    mensajeErrorInicializacion = CErrorShape::Frase(errorInicializacion, errorSistema, NombreArchivo());
     return false;
+}
+
+wxString CCapaShp::NombreArchivo() const {
+    return wxFileName(rutaArchivo).GetFullName();
 }
 
 bool CCapaShp::ObtenerDatosExtension() {

@@ -37,9 +37,13 @@ public:
     // Opens the shapefile named by the layer's path (".shp" at its end),
     // takes its extent and shows the layer. A shapefile that cannot be
     // opened leaves the layer without data and returns false; the reader's
-    // error name is then in GetErrorInicializacion().
+    // error name is then in GetErrorInicializacion() (such as
+    // "ErrorAbriendoShx") and a sentence for the user that names the file
+    // and the cause in GetMensajeErrorInicializacion() (such as "No se
+    // encuentra el archivo índice .shx de Rios.shp").
     bool InicializarCapa() override;
     wxString GetErrorInicializacion() const { return errorInicializacion; }
+    wxString GetMensajeErrorInicializacion() const { return mensajeErrorInicializacion; }
 
     // The extent becomes the shapefile's bounding box; false without data.
     bool ObtenerDatosExtension() override;
@@ -123,6 +127,8 @@ private:
     // Opens the reader on the base path (system bytes, no extension); false
     // with the reader's error name kept when it does not open.
     bool AbrirShape(const std::string& base);
+    // The file's name without its directories, as messages show it.
+    wxString NombreArchivo() const;
     // The record at that index, or null when the reader reports it damaged.
     const unsigned int* ElementoLegible(unsigned int indice) const;
     // Whether painting must draw the feature: IsInExtentElemento, answered
@@ -164,6 +170,8 @@ private:
     std::unique_ptr<CShape> shape;
     CDbf* dbf = nullptr;  // owned by the reader
     wxString errorInicializacion;
+    wxString mensajeErrorInicializacion;
+    int errorSistema = 0;  // why the last file did not open (see CFichero)
     // Pixels of one polygon ring, kept between rings and paints so that
     // painting does not allocate per record.
     std::vector<wxPoint> pixelesAnillo;

@@ -1,10 +1,12 @@
 #include "CShape.h"
 
 #include "CCajasRegistros.h"
+#include "CErrorShape.h"
 #include "CGeometriaPlana.h"
 #include "IBig.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -12,8 +14,8 @@
 #include <new>
 
 namespace {
-const char* const kErrorOutOfLimits = "ErrorOutOfLimits";
-const char* const kNoEncontrado = "Poligono no encontrado";
+const char* const kErrorOutOfLimits = CErrorShape::kOutOfLimits;
+const char* const kNoEncontrado = CErrorShape::kNoEncontrado;
 const unsigned int kCabeceraFichero = 100;
 const std::int32_t kCodigoFichero = 9994;
 const std::uint32_t kVersionMinima = 1000;
@@ -96,20 +98,18 @@ bool DentroPorAngulo(const CPunto* puntos, unsigned int n, CPunto const& p) {
 }
 }  // namespace
 
-CShape::CShape(char const* ruta)
+CShape::CShape(char const* ruta, int* errorSistema)
     : tipo(0), numElementos(0), base(nullptr), tamanoShp(0) {
-    Abre(ruta != nullptr ? ruta : "");
+    Abre(ruta != nullptr ? ruta : "", errorSistema);
 }
 
 CShape::~CShape() = default;
 
-void CShape::Abre(const std::string& ruta) {
-    if (!shx.Abre((ruta + ".shx").c_str(), CFichero::SoloLectura) &&
-        !shx.Abre((ruta + ".SHX").c_str(), CFichero::SoloLectura))
-        throw "ErrorAbriendoShx";
-    if (!shp.Abre((ruta + ".shp").c_str(), CFichero::SoloLectura) &&
-        !shp.Abre((ruta + ".SHP").c_str(), CFichero::SoloLectura))
-        throw "ErrorAbriendoShp";
+void CShape::Abre(const std::string& ruta, int* errorSistema) {
+    if (!AbreUnoDeLosDos(shx, ruta + ".shx", ruta + ".SHX", errorSistema))
+        throw CErrorShape::kAbriendoShx;
+    if (!AbreUnoDeLosDos(shp, ruta + ".shp", ruta + ".SHP", errorSistema))
+        throw CErrorShape::kAbriendoShp;
     try {
         tabla.reset(new CDbf((ruta + ".dbf").c_str(), "rb"));
     } catch (const std::bad_alloc&) {
@@ -120,16 +120,16 @@ void CShape::Abre(const std::string& ruta) {
     unsigned char cabShp[kCabeceraFichero];
     if (shx.Lee(cabShx, kCabeceraFichero, 0) != kCabeceraFichero ||
         shp.Lee(cabShp, kCabeceraFichero, 0) != kCabeceraFichero)
-        throw "ErrorLeyendoShp/Shx";
+        throw CErrorShape::kLeyendo;
     if (IBig(cabShx) != kCodigoFichero || IBig(cabShp) != kCodigoFichero)
-        throw "ErrorEnNumeroSerieShp/Shx";
+        throw CErrorShape::kNumeroSerie;
     const std::uint64_t tamanoShx = shx.Tamano();
     tamanoShp = shp.Tamano();
     if (2ull * static_cast<std::uint32_t>(IBig(cabShx + 24)) != tamanoShx ||
         2ull * static_cast<std::uint32_t>(IBig(cabShp + 24)) != tamanoShp)
-        throw "ErrorEnTamanosShp/Shx";
+        throw CErrorShape::kTamanos;
     if (LE32(cabShx + 28) < kVersionMinima || LE32(cabShp + 28) < kVersionMinima)
-        throw "ErrorEnVersionShp/Shx";
+        throw CErrorShape::kVersion;
     // Every record takes at least its header and its type in the .shp: an
     // index that lists more records than that is damaged, and its excess is
     // never visited.
@@ -140,19 +140,30 @@ void CShape::Abre(const std::string& ruta) {
                       LEDouble(cabShp + 60));
     bnd.Normaliza();
     tipo = Familia(static_cast<std::int32_t>(LE32(cabShp + 32)));
-    if (tipo == 0) throw "ErrorEnTipoDeDato";
+    if (tipo == 0) throw CErrorShape::kTipoDeDato;
 
     void* mapa = shp.Map();
-    if (mapa == nullptr || mapa == CFichero::MapaFallido()) throw "ErrorMapeandoShp";
+    if (mapa == nullptr || mapa == CFichero::MapaFallido()) throw CErrorShape::kMapeando;
     base = static_cast<const unsigned char*>(mapa);
     MapeaIndice();
+}
+
+// The name in lower case, else in upper case. The reason kept is the lower
+// case name's, unless that one is simply missing.
+bool CShape::AbreUnoDeLosDos(CFichero& fichero, const std::string& minusculas,
+                             const std::string& mayusculas, int* errorSistema) {
+    if (fichero.Abre(minusculas.c_str(), CFichero::SoloLectura)) return true;
+    const int error = fichero.ErrorApertura();
+    if (fichero.Abre(mayusculas.c_str(), CFichero::SoloLectura)) return true;
+    if (errorSistema) *errorSistema = error == ENOENT ? fichero.ErrorApertura() : error;
+    return false;
 }
 
 // The index is read in place, like the .shp: opening costs the same for any
 // size of file.
 void CShape::MapeaIndice() {
     void* mapa = shx.Map();
-    if (mapa == nullptr || mapa == CFichero::MapaFallido()) throw "ErrorMapeandoShp";
+    if (mapa == nullptr || mapa == CFichero::MapaFallido()) throw CErrorShape::kMapeando;
     indice = static_cast<const unsigned char*>(mapa) + kCabeceraFichero;
     shx.CierraDescriptor();  // the mapping is all that is needed
 }

@@ -5,7 +5,8 @@
 // and records, parts and points are handed out as pointers into the
 // mapping, never copied. Opening costs the same for any size of file.
 //
-// Opening errors are thrown as constant character strings:
+// Opening errors are thrown as constant character strings (CErrorShape
+// names them and has a sentence for each):
 //   "ErrorAbriendoShx", "ErrorAbriendoShp", "ErrorLeyendoShp/Shx",
 //   "ErrorEnNumeroSerieShp/Shx", "ErrorEnTamanosShp/Shx",
 //   "ErrorEnVersionShp/Shx", "ErrorEnTipoDeDato",
@@ -50,7 +51,9 @@ public:
 
     // `ruta`: the shapefile's path without extension. Tries ".shx"/".SHX" and
     // ".shp"/".SHP"; the table is always path + ".dbf" (empty when missing).
-    explicit CShape(char const* ruta);
+    // When one of them does not open, `errorSistema` (if given) receives why
+    // (see CFichero::ErrorApertura) before "ErrorAbriendoShx/Shp" is thrown.
+    explicit CShape(char const* ruta, int* errorSistema = nullptr);
     ~CShape();
     CShape(const CShape&) = delete;
     CShape& operator=(const CShape&) = delete;
@@ -145,7 +148,9 @@ private:
         const CPunto* puntos;
     };
 
-    void Abre(const std::string& ruta);
+    void Abre(const std::string& ruta, int* errorSistema);
+    static bool AbreUnoDeLosDos(CFichero& fichero, const std::string& minusculas,
+                                const std::string& mayusculas, int* errorSistema);
     void MapeaIndice();
     // Byte position in the .shp of record i (below numElementos), as the
     // index gives it.

@@ -101,7 +101,7 @@ TEST_F(RenderTest, PintaElTemaEnUnPng) {
         {"Franja", " --tamano=200x100 --escala=500", {200, 100}, {{{100, 50}, *wxBLUE}}, {}},
         {"Franja", " --tamano 200x100 --escala 100000000", {200, 100}, {{{20, 50}, kFondo}}, {}},
         {"Perdida", " --tamano 200x100", {200, 100}, {{{100, 50}, *wxRED}},
-         {"No se han podido cargar las capas:", "Perdida: ErrorAbriendoShx"}},
+         {"No se han podido cargar las capas:", "Perdida: No se encuentra el archivo índice .shx de noexiste.shp"}},
     };
     for (size_t i = 0; i < std::size(casos); ++i) {
         std::string error;

@@ -139,8 +139,8 @@ TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     EXPECT_TRUE(fallos[0].StartsWith("X: ") && fallos[0].Contains("RANGO")) << fallos[0];
     EXPECT_EQ(fallos[1], "Capa 4: falta el atributo \"nombre\"");
     EXPECT_EQ(fallos[2], "Sin tipo: falta el atributo \"tipo\"");
-    EXPECT_EQ(fallos[3], "Perdida: ErrorAbriendoShx");
-    EXPECT_TRUE(fallos[4].StartsWith("Rota: Error")) << fallos[4];
+    EXPECT_EQ(fallos[3], wxString::FromUTF8("Perdida: No se encuentra el archivo índice .shx de noexiste.shp"));
+    EXPECT_EQ(fallos[4], wxString::FromUTF8("Rota: roto.shp o su índice .shx está vacío o cortado"));
 
     proyecto.ReordenarCapas({&Capa(2), &Capa(0), &Capa(1)});
     EXPECT_EQ(Nombres(), "C A B ");

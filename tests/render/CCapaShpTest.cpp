@@ -6,7 +6,12 @@
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
+#include <cstdio>
 #include <memory>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 ShapefileWriter DosCuadrados() {
@@ -45,26 +50,45 @@ TEST(CCapaShp, OpeningShowsTheLayerWithTheNormalisedHeaderBoxAndTheReadersType) 
     EXPECT_EQ(prueba.Abrir(poligonosZ, "poligonosz").GetGeometria(), 5);
 }
 
-// A layer that cannot open reports the reader's error, is not shown, has no
-// extent and never throws.
+// A layer that cannot open reports the reader's error and a sentence naming
+// the file and the real cause, is not shown, has no extent and never throws.
 TEST(CCapaShp, FailuresAreReportedNotThrown) {
     CapaShpPrueba prueba;
     ShapefileWriter version = DosCuadrados();
     version.SetVersion(ShapefileWriter::Shp, 999);
     version.Write(prueba.Ruta("version"));
     DosCuadrados().Write(prueba.Ruta("parcelas"));
-    const std::pair<const char*, const char*> casos[] = {
-        {"no_existe.shp", "ErrorAbriendoShx"}, {"version.shp", "ErrorEnVersionShp/Shx"}, {"parcelas.shp.bak", nullptr}};
-    for (const auto& [archivo, error] : casos) {
+    DosCuadrados().Write(prueba.Ruta("sinshp"));
+    std::remove(prueba.Ruta("sinshp.shp").c_str());
+    DosCuadrados().Write(prueba.Ruta("tuberia"));
+    std::remove(prueba.Ruta("tuberia.shx").c_str());
+    ASSERT_EQ(::mkfifo(prueba.Ruta("tuberia.shx").c_str(), 0600), 0);
+    const struct { const char* archivo; const char* error; const char* frase; } casos[] = {
+        {"no_existe.shp", "ErrorAbriendoShx", "No se encuentra el archivo índice .shx de no_existe.shp"},
+        {"sinshp.shp", "ErrorAbriendoShp", "No se encuentra el archivo sinshp.shp"},
+        {"tuberia.shp", "ErrorAbriendoShx", "El archivo índice .shx de tuberia.shp no es un archivo normal"},
+        {"version.shp", "ErrorEnVersionShp/Shx",
+         "version.shp o su índice .shx tiene una versión del formato que el visor no conoce"},
+        {"parcelas.shp.bak", "ErrorAbriendoShp", "El archivo parcelas.shp.bak no es un shapefile (.shp)"},
+        {"demasiados.shp", "ErrorAbriendoShx",
+         "Hay demasiados archivos abiertos para abrir el archivo índice .shx de demasiados.shp"}};
+    for (const auto& caso : casos) {
+        const bool sinDescriptores = std::string(caso.archivo) == "demasiados.shp";
+        rlimit limite;
+        ::getrlimit(RLIMIT_NOFILE, &limite);
+        if (sinDescriptores) DosCuadrados().Write(prueba.Ruta("demasiados"));
+        const rlimit ninguno = {0, limite.rlim_max};
+        if (sinDescriptores) ::setrlimit(RLIMIT_NOFILE, &ninguno);  // no descriptor left
         CCapaShp* capa = nullptr;
-        EXPECT_NO_THROW(capa = &prueba.AbrirRuta(prueba.Ruta(archivo)));
-        EXPECT_EQ(capa->GetShape(), nullptr) << archivo;
-        EXPECT_FALSE(capa->GetErrorInicializacion().empty()) << archivo;
-        if (error) EXPECT_EQ(capa->GetErrorInicializacion(), wxString(error)) << archivo;
-        EXPECT_EQ(capa->GetEstadoCapa(), -1) << archivo;
-        EXPECT_FALSE(capa->InicializarCapa()) << archivo;
-        EXPECT_EQ(capa->GetExtensionCapa(), CExtensionMapa()) << archivo;
+        EXPECT_NO_THROW(capa = &prueba.AbrirRuta(prueba.Ruta(caso.archivo)));
+        ::setrlimit(RLIMIT_NOFILE, &limite);
+        EXPECT_EQ(capa->GetShape(), nullptr) << caso.archivo;
+        EXPECT_EQ(capa->GetErrorInicializacion(), wxString(caso.error)) << caso.archivo;
+        EXPECT_EQ(capa->GetMensajeErrorInicializacion(), wxString::FromUTF8(caso.frase)) << caso.archivo;
+        EXPECT_EQ(capa->GetEstadoCapa(), -1) << caso.archivo;
+        EXPECT_EQ(capa->GetExtensionCapa(), CExtensionMapa()) << caso.archivo;
     }
+    EXPECT_FALSE(prueba.AbrirRuta(prueba.Ruta("no_existe.shp")).InicializarCapa());
 }
 
 TEST(CCapaShp, BoxTestsUseClosedRectanglesAndSkipDamagedRecords) {
