@@ -174,6 +174,10 @@ CLectorProyectoVaq::Resultado CLectorProyectoVaq::Leer(const wxString& ruta) {
         else if (EsNombre(*hijo, "EXTENSION"))
             LeerExtension(*hijo);
     }
+    if (m_numCapas > kCapasMaximas)
+        m_capasNoCargadas.Add(wxString::Format(
+            wxString::FromUTF8("Capas %d a %d: un proyecto puede tener como mucho %d capas"),
+            kCapasMaximas + 1, m_numCapas, kCapasMaximas));
     return Resultado::Leido;
 }
 
@@ -205,8 +209,12 @@ void CLectorProyectoVaq::LeerCapas(const TiXmlElement& capas) {
     int posicion = 0;
     for (const TiXmlElement* elemento = capas.FirstChildElement(); elemento;
          elemento = elemento->NextSiblingElement()) {
+        ++posicion;
+        // Each layer keeps its files open or mapped: a theme may not list
+        // more than a map can show.
+        if (++m_numCapas > kCapasMaximas) continue;
         DatosCapa datos;
-        datos.posicion = ++posicion;
+        datos.posicion = posicion;
         LeerElementoCapa(*elemento, datos);
         CrearCapa(datos);
     }

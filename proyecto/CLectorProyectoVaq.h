@@ -30,6 +30,9 @@ public:
     // few kilobytes four levels deep; anything far beyond is not one.
     static constexpr long kTamanoArchivoMaximo = 16L * 1024 * 1024;
     static constexpr int kProfundidadMaxima = 64;
+    // Most layers a theme may list (a school map shows a few dozen); those
+    // beyond are left out, with one line in the list of layers left out.
+    static constexpr int kCapasMaximas = 500;
 
     CLectorProyectoVaq(CGestorVistaMapa& gestor, const wxString& rutaDatos);
 
@@ -90,6 +93,7 @@ private:
     CGestorVistaMapa& m_gestor;
     wxString m_rutaDatos;
     bool m_utf8 = false;
+    int m_numCapas = 0;  // layer elements seen, in all "CAPAS"
     wxString m_error;
     wxString m_nombreProyecto;
     bool m_tieneEscala = false;

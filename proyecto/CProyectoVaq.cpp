@@ -10,9 +10,23 @@
 
 namespace {
 
+// A message box (or a terminal) shows a few lines, not thousands: the
+// first ones, each cut to a readable length, and how many more there are.
+constexpr size_t kLineasMaximas = 10;
+constexpr size_t kLongitudLineaMaxima = 200;
+
 wxString Lineas(const wxString& cabecera, const wxArrayString& lineas) {
     wxString texto = cabecera;
-    for (const wxString& linea : lineas) texto << "\n" << linea;
+    for (size_t i = 0; i < lineas.size() && i < kLineasMaximas; ++i) {
+        const wxString& linea = lineas[i];
+        texto << "\n"
+              << (linea.length() > kLongitudLineaMaxima
+                      ? linea.Left(kLongitudLineaMaxima) + wxString::FromUTF8("…")
+                      : linea);
+    }
+    if (lineas.size() > kLineasMaximas)
+        texto << "\n"
+              << wxString::Format(wxString::FromUTF8("… y %zu más."), lineas.size() - kLineasMaximas);
     return texto;
 }
 

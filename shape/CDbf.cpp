@@ -87,6 +87,9 @@ CDbf::CDbf(char const* ruta, char const* modo)
     void* mapa = fichero.Map();
     if (mapa == nullptr || mapa == CFichero::MapaFallido()) return;
     datos = static_cast<const unsigned char*>(mapa);
+    // Reads go through the mapping only: a layer keeps no descriptor of its
+    // table open (a theme of many layers would run out of them).
+    fichero.CierraDescriptor();
     LeeCabecera();
 }
 

@@ -319,6 +319,30 @@ TEST_F(ProyectoVaqTest, DirectorioConTildeYArchivosNombradosEnUtf8OEnLatin1) {
     EXPECT_TRUE(proyecto.GetCapasNoCargadas().empty()) << proyecto.GetCapasNoCargadas()[0];
 }
 
+// Layers beyond the most a theme may list are left out with one line, and
+// each loaded layer keeps one descriptor at most; the message lists the
+// first few layers left out and how many more there are.
+TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYElMensajeEsCorto) {
+    const int maximas = CLectorProyectoVaq::kCapasMaximas;
+    ThemeWriter tema;
+    for (int i = 0; i < 15; ++i) tema.Capas().Add(CapaVisible("Falta" + std::to_string(i), "falta.shp"));
+    for (int i = 0; i < maximas + 5; ++i) tema.Capas().Add(CapaVisible("A" + std::to_string(i), "a.shp"));
+    wxString mensaje;
+    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensaje += texto; });
+    const long descriptores = Recursos().first;
+    ASSERT_TRUE(Abrir(tema));
+    SetReceptorMensajes(nullptr);
+    EXPECT_EQ(Gestor().GetNumCapas(), maximas - 15);
+    EXPECT_LE(Recursos().first - descriptores, maximas - 15);
+    const wxArrayString& fallos = proyecto.GetCapasNoCargadas();
+    ASSERT_EQ(fallos.size(), 16u);
+    EXPECT_EQ(fallos.back(), wxString::Format("Capas %d a %d: un proyecto puede tener como mucho %d capas",
+                                              maximas + 1, maximas + 20, maximas));
+    EXPECT_TRUE(mensaje.StartsWith(wxString::FromUTF8("No se han podido cargar las capas:\nFalta0: No se encuentra")));
+    EXPECT_EQ(mensaje.Freq('\n'), 11u);
+    EXPECT_TRUE(mensaje.EndsWith(wxString::FromUTF8("\n… y 6 más."))) << mensaje;
+}
+
 // Loading, painting (whole and close up, so that layers build what painting
 // keeps) and clearing a hundred times leaves no descriptors nor mappings.
 TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones) {
