@@ -443,10 +443,12 @@ void CLectorProyectoVaq::CrearCapa(DatosCapa& datos) {
     wxString error;
     const wxString noAbre = wxString::FromUTF8("No se puede abrir el archivo ") + datos.archivo;
     try {
+        const CCapaShp* shp = dynamic_cast<const CCapaShp*>(capa.get());
         if (!capa->InicializarCapa()) {
-            const CCapaShp* shp = dynamic_cast<const CCapaShp*>(capa.get());
             error = shp ? shp->GetMensajeErrorInicializacion() : wxString();
             if (error.empty()) error = noAbre;
+        } else if (shp && !shp->GetAvisoDanos().empty()) {
+            m_capasDanadas.Add(datos.Identificacion() + ": " + shp->GetAvisoDanos());
         }
     } catch (const char* nombreError) {
         error = noAbre + " (" + (nombreError ? wxString(nombreError) : wxString()) + ")";

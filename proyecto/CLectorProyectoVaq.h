@@ -48,6 +48,8 @@ public:
     // One line per layer left out: "name: reason", the reason a sentence
     // such as "No se encuentra el archivo índice .shx de Rios.shp".
     const wxArrayString& GetCapasNoCargadas() const { return m_capasNoCargadas; }
+    // One line per layer loaded with damaged data: "name: what is damaged".
+    const wxArrayString& GetCapasDanadas() const { return m_capasDanadas; }
     // Scale and extent values that were not applied.
     const wxArrayString& GetAvisos() const { return m_avisos; }
 
@@ -100,5 +102,6 @@ private:
     double m_escala = 0.0;
     std::vector<CCapa*> m_listaCarga;
     wxArrayString m_capasNoCargadas;
+    wxArrayString m_capasDanadas;
     wxArrayString m_avisos;
 };

@@ -1,6 +1,8 @@
 #include "CProyectoVaq.h"
 
 #include <wx/msgdlg.h>
+#include <utility>
+#include <vector>
 
 #include "CCapa.h"
 #include "CCapasEnMapa.h"
@@ -15,18 +17,25 @@ namespace {
 constexpr size_t kLineasMaximas = 10;
 constexpr size_t kLongitudLineaMaxima = 200;
 
-wxString Lineas(const wxString& cabecera, const wxArrayString& lineas) {
-    wxString texto = cabecera;
-    for (size_t i = 0; i < lineas.size() && i < kLineasMaximas; ++i) {
-        const wxString& linea = lineas[i];
-        texto << "\n"
-              << (linea.length() > kLongitudLineaMaxima
-                      ? linea.Left(kLongitudLineaMaxima) + wxString::FromUTF8("…")
-                      : linea);
+// One or more lists under their headings (an empty list is left out), with
+// kLineasMaximas lines in all.
+wxString Lineas(const std::vector<std::pair<wxString, const wxArrayString*>>& listas) {
+    wxString texto;
+    size_t escritas = 0, total = 0;
+    for (const auto& [cabecera, lineas] : listas) {
+        total += lineas->size();
+        if (lineas->empty() || escritas >= kLineasMaximas) continue;
+        texto << (texto.empty() ? "" : "\n") << cabecera;
+        for (size_t i = 0; i < lineas->size() && escritas < kLineasMaximas; ++i, ++escritas) {
+            const wxString& linea = (*lineas)[i];
+            texto << "\n"
+                  << (linea.length() > kLongitudLineaMaxima
+                          ? linea.Left(kLongitudLineaMaxima) + wxString::FromUTF8("…")
+                          : linea);
+        }
     }
-    if (lineas.size() > kLineasMaximas)
-        texto << "\n"
-              << wxString::Format(wxString::FromUTF8("… y %zu más."), lineas.size() - kLineasMaximas);
+    if (total > escritas)
+        texto << "\n" << wxString::Format(wxString::FromUTF8("… y %zu más."), total - escritas);
     return texto;
 }
 
@@ -63,6 +72,7 @@ void CProyectoVaq::CerrarProyecto(wxWindow* /*padre*/) { NuevoProyecto("VAQ"); }
 bool CProyectoVaq::CargarProyecto(const wxString& ruta) {
     m_errorCarga.clear();
     m_capasNoCargadas.clear();
+    m_capasDanadas.clear();
     m_avisos.clear();
     if (!m_gestor) m_gestor = std::make_unique<CGestorVistaMapa>();
 
@@ -79,15 +89,16 @@ bool CProyectoVaq::CargarProyecto(const wxString& ruta) {
     ReordenarCapas(lector.GetListaCarga());
 
     m_capasNoCargadas = lector.GetCapasNoCargadas();
+    m_capasDanadas = lector.GetCapasDanadas();
     m_avisos = lector.GetAvisos();
-    if (!m_capasNoCargadas.empty())
-        MostrarMensaje(Lineas(wxString::FromUTF8("No se han podido cargar las capas:"),
-                              m_capasNoCargadas),
+    if (!m_capasNoCargadas.empty() || !m_capasDanadas.empty())
+        MostrarMensaje(Lineas({{wxString::FromUTF8("No se han podido cargar las capas:"), &m_capasNoCargadas},
+                               {wxString::FromUTF8("Estas capas tienen datos dañados, que no se dibujan:"),
+                                &m_capasDanadas}}),
                        wxString::FromUTF8("Error Carga Proyecto"), wxOK | wxICON_EXCLAMATION);
     if (!m_avisos.empty())
-        MostrarMensaje(Lineas(wxString::FromUTF8(
-                                  "No se han aplicado estos valores del proyecto:"),
-                              m_avisos),
+        MostrarMensaje(Lineas({{wxString::FromUTF8("No se han aplicado estos valores del proyecto:"),
+                                &m_avisos}}),
                        wxString::FromUTF8("Error Carga Proyecto"), wxOK | wxICON_EXCLAMATION);
     return true;
 }

@@ -55,6 +55,9 @@ public:
     // One line per layer of the last load that was left out: its name (or
     // its position) and the reason, such as the reader's error name.
     const wxArrayString& GetCapasNoCargadas() const { return m_capasNoCargadas; }
+    // One line per layer of the last load that was loaded with damaged data
+    // (listed in the same message as those left out).
+    const wxArrayString& GetCapasDanadas() const { return m_capasDanadas; }
     // Values of the last load that were not applied (scale, extent).
     const wxArrayString& GetAvisosCarga() const { return m_avisos; }
 
@@ -66,5 +69,6 @@ private:
     wxString m_rutaDatos;
     wxString m_errorCarga;
     wxArrayString m_capasNoCargadas;
+    wxArrayString m_capasDanadas;
     wxArrayString m_avisos;
 };

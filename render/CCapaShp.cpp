@@ -92,6 +92,12 @@ bool CCapaShp::AbrirShape(const std::string& base) {
     return false;
 }
 
+wxString CCapaShp::GetAvisoDanos() const {
+    if (!shape) return wxString();
+    return CErrorShape::FraseDanos(shape->GetDanos(), NombreArchivo(),
+                                   dbf ? dbf->GetRecordCount() : 0, shape->NumElementos());
+}
+
 wxString CCapaShp::NombreArchivo() const {
     return wxFileName(rutaArchivo).GetFullName();
 }

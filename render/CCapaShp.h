@@ -44,6 +44,11 @@ public:
     bool InicializarCapa() override;
     wxString GetErrorInicializacion() const { return errorInicializacion; }
     wxString GetMensajeErrorInicializacion() const { return mensajeErrorInicializacion; }
+    // Damage the reader saw opening the files (an index that places records
+    // outside the .shp, a table whose header lies...), as a sentence for the
+    // user; empty when there is none, or no data. The layer paints what is
+    // sound.
+    wxString GetAvisoDanos() const;
 
     // The extent becomes the shapefile's bounding box; false without data.
     bool ObtenerDatosExtension() override;

@@ -133,18 +133,26 @@ void CDbf::LeeCabecera() {
         campos.push_back(campo);
     }
 
+    for (const Campo& campo : campos)
+        danada = danada || campo.desplazamiento + campo.ancho > static_cast<std::uint32_t>(longitudRegistro);
     // Records wholly inside the file, at most as many as the header says.
-    if (longitudRegistro <= 0 || static_cast<std::uint64_t>(longitudCabecera) >= tamanoFichero) return;
+    if (longitudRegistro <= 0 || longitudCabecera < static_cast<int>(kCabecera) ||
+        static_cast<std::uint64_t>(longitudCabecera) >= tamanoFichero) {
+        danada = true;
+        return;
+    }
     const std::uint64_t enFichero =
         (tamanoFichero - static_cast<std::uint64_t>(longitudCabecera)) /
         static_cast<std::uint64_t>(longitudRegistro);
     std::uint64_t registros = declarados < enFichero ? declarados : enFichero;
     if (registros > static_cast<std::uint64_t>(INT_MAX)) registros = INT_MAX;
     numRegistros = static_cast<int>(registros);
+    danada = danada || registros < declarados;
 }
 
 void CDbf::Close() {
     fichero.Cierra();
+    danada = false;
     datos = nullptr;
     tamanoFichero = 0;
     numRegistros = 0;

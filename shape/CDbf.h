@@ -30,6 +30,10 @@ public:
 
     // Records that the file really holds (at most what the header says).
     int GetRecordCount() const { return numRegistros; }
+    // True when the header lies about the records (a header or record length
+    // of 0, fewer records in the file than it declares, fields beyond the
+    // record): some values cannot be read.
+    bool Danada() const { return danada; }
     int GetFieldCount() const { return static_cast<int>(campos.size()); }
 
     // Kind of the field; writes its width and decimals and, when `nombre` is
@@ -97,4 +101,5 @@ private:
     int longitudCabecera;
     std::vector<Campo> campos;
     int registroActual;
+    bool danada = false;
 };

@@ -2,7 +2,10 @@
 
 #include <cerrno>
 
+#include <wx/arrstr.h>
+
 #include "CFichero.h"
+#include "CShape.h"
 
 wxString CErrorShape::Frase(const wxString& nombre, int errorSistema, const wxString& archivo) {
     const wxString indice = wxString::FromUTF8("su índice .shx");
@@ -26,6 +29,25 @@ wxString CErrorShape::Frase(const wxString& nombre, int errorSistema, const wxSt
         return wxString::FromUTF8("El sistema no ha podido leer ") + archivo +
                wxString::FromUTF8(" en memoria");
     return wxString::FromUTF8("No se puede abrir ") + archivo + " (" + nombre + ")";
+}
+
+wxString CErrorShape::FraseDanos(unsigned int danos, const wxString& archivo, int filasTabla,
+                                 unsigned int elementos) {
+    wxArrayString frases;
+    const wxString indice = wxString::FromUTF8("El índice .shx de ") + archivo;
+    if (danos & CShape::IndiceFueraDelShp)
+        frases.Add(indice + wxString::FromUTF8(" sitúa registros fuera del archivo, que no se dibujan"));
+    if (danos & CShape::IndiceDemasiadoLargo)
+        frases.Add(indice + wxString::FromUTF8(" lista más registros de los que caben en el archivo"));
+    const wxString tabla = wxString::FromUTF8("La tabla .dbf de ") + archivo;
+    if (danos & CShape::TablaDanada)
+        frases.Add(tabla + wxString::FromUTF8(" está dañada: faltan datos de algunos elementos"));
+    if (danos & CShape::TablaDeOtroTamano)
+        frases.Add(tabla + wxString::Format(wxString::FromUTF8(" tiene %d filas para %u elementos"),
+                                            filasTabla, elementos));
+    wxString texto;
+    for (const wxString& frase : frases) texto += (texto.empty() ? "" : ". ") + frase;
+    return texto;
 }
 
 wxString CErrorShape::FraseApertura(const wxString& quien, int errorSistema) {

@@ -23,6 +23,12 @@ public:
     // unknown).
     static wxString Frase(const wxString& nombre, int errorSistema, const wxString& archivo);
 
+    // A sentence for the damage the reader saw opening `archivo`
+    // (CShape::GetDanos bits), such as "La tabla .dbf de Rios.shp tiene 3
+    // filas para 5 elementos"; empty for none.
+    static wxString FraseDanos(unsigned int danos, const wxString& archivo, int filasTabla,
+                               unsigned int elementos);
+
 private:
     // "<quién>" cannot be opened, for the reason `errorSistema`.
     static wxString FraseApertura(const wxString& quien, int errorSistema);

@@ -146,6 +146,29 @@ void CShape::Abre(const std::string& ruta, int* errorSistema) {
     if (mapa == nullptr || mapa == CFichero::MapaFallido()) throw CErrorShape::kMapeando;
     base = static_cast<const unsigned char*>(mapa);
     MapeaIndice();
+    RevisaDanos(enIndice);
+}
+
+// The first and the last entry stand for the index (records lie in index
+// order): checking every one would make opening cost as much as the file.
+void CShape::RevisaDanos(std::uint64_t enIndice) {
+    if (enIndice > numElementos) danos |= IndiceDemasiadoLargo;
+    if (numElementos > 0 && (!EntradaDentro(0) || !EntradaDentro(numElementos - 1)))
+        danos |= IndiceFueraDelShp;
+    if (!tabla) return;
+    if (tabla->Danada())
+        danos |= TablaDanada;
+    else if (tabla->GetFieldCount() > 0 && !(danos & IndiceDemasiadoLargo) &&
+             static_cast<unsigned int>(tabla->GetRecordCount()) != numElementos)
+        danos |= TablaDeOtroTamano;  // (a damaged index has its own count)
+}
+
+bool CShape::EntradaDentro(unsigned int i) const noexcept {
+    const std::uint64_t pos = PosicionRegistro(i);
+    if (pos < kCabeceraFichero || pos + 8 > tamanoShp) return false;
+    // The record's own header gives its length (one page of the .shp read).
+    const std::uint64_t contenido = 2ull * static_cast<std::uint32_t>(IBig(base + pos + 4));
+    return pos + 8 + contenido <= tamanoShp;
 }
 
 // The name in lower case, else in upper case. The reason kept is the lower

@@ -58,6 +58,17 @@ public:
     CShape(const CShape&) = delete;
     CShape& operator=(const CShape&) = delete;
 
+    // Damage seen at open in the index and the table headers, without
+    // reading the records (a bit per kind). The file still opens; what is
+    // damaged is skipped when read.
+    enum Dano : unsigned int {
+        IndiceFueraDelShp = 1,     // the index places records outside the .shp
+        IndiceDemasiadoLargo = 2,  // it lists more records than the .shp can hold
+        TablaDanada = 4,           // the table's header lies (CDbf::Danada)
+        TablaDeOtroTamano = 8      // the table has another number of rows
+    };
+    unsigned int GetDanos() const { return danos; }
+
     int Tipo() const { return tipo; }  // 1, 3, 5 or 8 (Z and M types reduced)
     unsigned int NumElementos() const { return numElementos; }
     CRectangulo Bnd() const { return bnd; }
@@ -152,6 +163,11 @@ private:
     static bool AbreUnoDeLosDos(CFichero& fichero, const std::string& minusculas,
                                 const std::string& mayusculas, int* errorSistema);
     void MapeaIndice();
+    // Sets `danos` from the index and the table headers; `enIndice` is the
+    // number of records the index lists.
+    void RevisaDanos(std::uint64_t enIndice);
+    // Whether record i, where the index places it, lies wholly inside the .shp.
+    bool EntradaDentro(unsigned int i) const noexcept;
     // Byte position in the .shp of record i (below numElementos), as the
     // index gives it.
     std::uint64_t PosicionRegistro(unsigned int i) const noexcept;
@@ -188,6 +204,7 @@ private:
     std::unique_ptr<CDbf> tabla;
     const unsigned char* base;
     std::uint64_t tamanoShp;
+    unsigned int danos = 0;
     std::unique_ptr<CCajasRegistros> cajas;  // read by LeeCajas
     bool precargado = false;
 };

@@ -320,13 +320,21 @@ TEST_F(ProyectoVaqTest, DirectorioConTildeYArchivosNombradosEnUtf8OEnLatin1) {
 }
 
 // Layers beyond the most a theme may list are left out with one line, and
-// each loaded layer keeps one descriptor at most; the message lists the
-// first few layers left out and how many more there are.
-TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYElMensajeEsCorto) {
+// each loaded layer keeps one descriptor at most. One short message lists
+// the first few layers left out, then those loaded with damaged data, and
+// how many more there are.
+TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYConLasDanadasVanEnUnMensajeCorto) {
     const int maximas = CLectorProyectoVaq::kCapasMaximas;
+    ShapefileWriter danada(5);
+    danada.AddShape({ShapefileWriter::Rectangle(0, 0, 1, 1)});
+    danada.Table().AddField("N", 'N', 4);
+    danada.Table().AddRecord({"1"});
+    danada.Table().SetRecordLength(0);
+    ASSERT_TRUE(danada.Write(datos + "/capas/d"));
     ThemeWriter tema;
+    tema.Capas().Add(CapaVisible("D", "d.shp"));
     for (int i = 0; i < 15; ++i) tema.Capas().Add(CapaVisible("Falta" + std::to_string(i), "falta.shp"));
-    for (int i = 0; i < maximas + 5; ++i) tema.Capas().Add(CapaVisible("A" + std::to_string(i), "a.shp"));
+    for (int i = 0; i < maximas + 4; ++i) tema.Capas().Add(CapaVisible("A" + std::to_string(i), "a.shp"));
     wxString mensaje;
     SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensaje += texto; });
     const long descriptores = Recursos().first;
@@ -334,13 +342,23 @@ TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYElMensajeEsCorto) {
     SetReceptorMensajes(nullptr);
     EXPECT_EQ(Gestor().GetNumCapas(), maximas - 15);
     EXPECT_LE(Recursos().first - descriptores, maximas - 15);
+    ASSERT_EQ(proyecto.GetCapasDanadas().size(), 1u);
+    EXPECT_EQ(proyecto.GetCapasDanadas()[0],
+              wxString::FromUTF8("D: La tabla .dbf de d.shp está dañada: faltan datos de algunos elementos"));
     const wxArrayString& fallos = proyecto.GetCapasNoCargadas();
     ASSERT_EQ(fallos.size(), 16u);
     EXPECT_EQ(fallos.back(), wxString::Format("Capas %d a %d: un proyecto puede tener como mucho %d capas",
                                               maximas + 1, maximas + 20, maximas));
     EXPECT_TRUE(mensaje.StartsWith(wxString::FromUTF8("No se han podido cargar las capas:\nFalta0: No se encuentra")));
     EXPECT_EQ(mensaje.Freq('\n'), 11u);
-    EXPECT_TRUE(mensaje.EndsWith(wxString::FromUTF8("\n… y 6 más."))) << mensaje;
+    EXPECT_TRUE(mensaje.EndsWith(wxString::FromUTF8("\n… y 7 más."))) << mensaje;
+    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensaje = texto; });
+    ThemeWriter soloDanada;
+    soloDanada.Capas().Add(CapaVisible("D", "d.shp"));
+    ASSERT_TRUE(Abrir(soloDanada, "SoloDanada"));
+    SetReceptorMensajes(nullptr);
+    EXPECT_EQ(mensaje, wxString::FromUTF8("Estas capas tienen datos dañados, que no se dibujan:\n") +
+                           proyecto.GetCapasDanadas()[0]);
 }
 
 // Loading, painting (whole and close up, so that layers build what painting

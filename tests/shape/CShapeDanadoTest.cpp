@@ -104,6 +104,37 @@ TEST(CShapeDanado, DamagedRecordsAreRefusedAndTheOthersRead) {
     }
 }
 
+// Damage seen at open from the index's ends and the table's header, without
+// reading the records: the file opens and the damage is named.
+TEST(CShapeDanado, DamageInTheIndexAndTheTableIsSeenAtOpen) {
+    using S = CShape;
+    const struct {
+        std::function<void(W&)> dano;
+        unsigned int danos;
+    } casos[] = {
+        {[](W&) {}, 0},
+        {[](W& e) { e.SetRecordOffset(2, 0x7FFFFFFF); }, S::IndiceFueraDelShp},
+        {[](W& e) { e.SetRecordOffset(0, 10); }, S::IndiceFueraDelShp},  // into the header
+        {[](W& e) { e.SetRecordContentLength(2, 1000); }, S::IndiceFueraDelShp},
+        {[](W& e) { e.Truncate(W::Shp, 100 + 20, true); }, S::IndiceFueraDelShp | S::IndiceDemasiadoLargo},
+        {[](W& e) { e.Table().SetHeaderLength(0); }, S::TablaDanada},
+        {[](W& e) { e.Table().SetRecordLength(0); }, S::TablaDanada},
+        {[](W& e) { e.Table().Truncate(e.Table().HeaderLength() + 2 * e.Table().RecordLength()); }, S::TablaDanada},
+        {[](W& e) { e.Table().SetRecordCount(2); }, S::TablaDeOtroTamano},
+    };
+    DirectorioPrueba dir;
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        W escritor = TresRegistros();
+        escritor.Table().AddField("N", 'N', 4);
+        for (const char* n : {"1", "2", "3"}) escritor.Table().AddRecord({n});
+        casos[i].dano(escritor);
+        ASSERT_TRUE(escritor.Write(dir / "capa"));
+        EXPECT_EQ(CShape((dir / "capa").c_str()).GetDanos(), casos[i].danos) << "case " << i;
+    }
+    ASSERT_TRUE(TresRegistros().Write(dir / "sintabla"));  // no table at all: nothing to say
+    EXPECT_EQ(CShape((dir / "sintabla").c_str()).GetDanos(), 0u);
+}
+
 // Random bytes over the records and the index: whatever the reader accepts
 // must lie inside the file, and nothing it does may fail other than by its
 // error names.
