@@ -110,6 +110,7 @@ long long CFichero::MuevePuntero(long long desplazamiento, Direccion desde) {
     return posicion < 0 ? 0 : static_cast<long long>(posicion);
 }
 
+#ifndef VAQ_MAPAS_EXACTOS
 void* CFichero::Map(std::uint64_t posicion, std::uint64_t longitud) {
     if (!abierto) return nullptr;
     if (posicion != 0 && longitud == 0) return nullptr;
@@ -133,6 +134,34 @@ void* CFichero::Map(std::uint64_t posicion, std::uint64_t longitud) {
     vista = static_cast<char*>(base) + (posicion - inicio);
     return vista;
 }
+#else
+// Fuzzing build: a "mapping" is a copy of exactly the bytes asked for, on
+// the heap, so that the address sanitizer reports a read even one byte past
+// the end of the file (a real mapping runs on to the end of its page).
+// Read-only: what is written to it stays in the copy.
+void* CFichero::Map(std::uint64_t posicion, std::uint64_t longitud) {
+    if (!abierto) return nullptr;
+    if (posicion != 0 && longitud == 0) return nullptr;
+    Unmap();
+    const std::uint64_t tamano = Tamano();
+    if (longitud == 0) longitud = tamano;
+    if (longitud == 0 || posicion + longitud > tamano || longitud > 0xFFFFFFFFull) {
+        vista = MAP_FAILED;
+        return vista;
+    }
+    auto* copia = new unsigned char[longitud];
+    if (Lee(copia, static_cast<unsigned int>(longitud), static_cast<long long>(posicion)) != longitud) {
+        delete[] copia;
+        vista = MAP_FAILED;
+        return vista;
+    }
+    baseMapa = copia;
+    longitudMapa = longitud;
+    mapeado = true;
+    vista = copia;
+    return vista;
+}
+#endif
 
 void* CFichero::Map() {
     return Map(0, 0);
@@ -140,7 +169,11 @@ void* CFichero::Map() {
 
 bool CFichero::Unmap() {
     bool bien = true;
+#ifndef VAQ_MAPAS_EXACTOS
     if (mapeado) bien = ::munmap(baseMapa, longitudMapa) == 0;
+#else
+    if (mapeado) delete[] static_cast<unsigned char*>(baseMapa);
+#endif
     mapeado = false;
     baseMapa = nullptr;
     vista = nullptr;
@@ -150,7 +183,7 @@ bool CFichero::Unmap() {
 
 bool CFichero::Precarga(std::uint64_t longitud) {
     if (!mapeado) return false;
-#ifdef MADV_POPULATE_READ
+#if defined(MADV_POPULATE_READ) && !defined(VAQ_MAPAS_EXACTOS)
     if (modo == SoloEscritura) return false;
     const std::uint64_t hasta = std::min(longitud, longitudMapa);
     return hasta == 0 || ::madvise(baseMapa, hasta, MADV_POPULATE_READ) == 0;
