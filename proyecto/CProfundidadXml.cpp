@@ -15,8 +15,10 @@ int CProfundidadXml::Recorrer() {
     int maxima = 0;
     std::size_t i = 0;
     while (i != kFallo && i < longitud) {
-        if (texto[i] != '<') {
-            ++i;  // text: the parser reads it up to the next '<'
+        if (texto[i] == '&') {
+            i = Entidad(i);  // text, read up to the next '<' outside entities
+        } else if (texto[i] != '<') {
+            ++i;
         } else if (Empieza(i, "<?xml", true)) {
             i = Declaracion(i);
         } else if (Empieza(i, "<!--")) {
@@ -74,9 +76,10 @@ std::size_t CProfundidadXml::Atributo(std::size_t i) const {
     if (i >= longitud) return kFallo;
     const char comilla = texto[i];
     if (comilla == '"' || comilla == '\'') {
-        const std::size_t cierre = texto.find(comilla, i + 1);
+        ++i;
+        while (i < longitud && texto[i] != comilla) i = texto[i] == '&' ? Entidad(i) : i + 1;
         // The parser fails when the closing quote is the text's last byte.
-        return cierre == std::string::npos || cierre + 1 >= longitud ? kFallo : cierre + 1;
+        return i == kFallo || i + 1 >= longitud ? kFallo : i + 1;
     }
     while (i < longitud && !EsBlanco(i) && texto[i] != '/' && texto[i] != '>') {
         if (texto[i] == '"' || texto[i] == '\'') return kFallo;
@@ -100,6 +103,28 @@ std::size_t CProfundidadXml::EtiquetaDeApertura(std::size_t i, bool& vacia) cons
         i = Atributo(i);
         if (i == kFallo || i >= longitud) return kFallo;
     }
+}
+
+// A character reference as the parser reads it: from "&#" (or "&#x") to the
+// first ';', the bytes before that ';' back to the nearest '#' (or 'x')
+// being digits. That '#' need not be the reference's own, so one reference
+// may run over any markup up to a later one ("&#1 <a> &#2;"). Other
+// entities are one or a few plain bytes.
+std::size_t CProfundidadXml::Entidad(std::size_t i) const {
+    if (i + 2 >= longitud || texto[i + 1] != '#') return i + 1;
+    const bool hexadecimal = texto[i + 2] == 'x';
+    const std::size_t desde = hexadecimal ? i + 3 : i + 2;
+    if (desde >= longitud) return kFallo;
+    const std::size_t fin = texto.find(';', desde);
+    if (fin == std::string::npos || fin >= longitud) return kFallo;
+    const char marca = hexadecimal ? 'x' : '#';
+    for (std::size_t q = fin - 1; texto[q] != marca; --q) {
+        const char c = texto[q];
+        const bool cifra = (c >= '0' && c <= '9') ||
+                           (hexadecimal && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+        if (!cifra) return kFallo;
+    }
+    return fin + 1;
 }
 
 std::size_t CProfundidadXml::HastaTras(std::size_t desde, const char* fin) const {

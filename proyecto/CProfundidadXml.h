@@ -27,6 +27,7 @@ private:
     std::size_t Declaracion(std::size_t i) const;
     std::size_t Atributo(std::size_t i) const;
     std::size_t EtiquetaDeApertura(std::size_t i, bool& vacia) const;
+    std::size_t Entidad(std::size_t i) const;
     std::size_t HastaTras(std::size_t desde, const char* fin) const;
 
     bool Empieza(std::size_t i, const char* prefijo, bool sinMayusculas = false) const;

@@ -424,6 +424,8 @@ TEST(LectorProyectoVaq, ProfundidadComoLaLeeElAnalizadorYDeclaracionUtf8) {
         {"<1 \"><a><a><a>", 3},                           // no name: no quotes either
         {"<a b=\"x>y\" c='\"'><a><a>", 3},
         {"<a>\xE0</a><a>\xE0</a><a>", 1},               // bytes, not UTF-8 characters
+        {"<a><a>&#1 </a></a> &#2;<a>", 3},              // a reference runs to a later ';'
+        {"<a b='&#1 '/></a></a>' &#2;'><a>", 2},
         {"<a><a b=\"sin cierre><a><a><a>", 2},            // the parser stops at the error
     };
     for (const auto& caso : casos) {
