@@ -62,7 +62,10 @@ void CBuscarDlg::CargarFondo() {
         imagen.LoadFile(rutaAplicacion + wxS("/") + nombre, wxBITMAP_TYPE_ANY);
     }
     fondo = imagen.IsOk() ? wxBitmap(imagen) : wxBitmap();
-    SetClientSize(fondo.IsOk() ? fondo.GetSize() : kSizeFondo);
+    const wxSize size = fondo.IsOk() ? fondo.GetSize() : kSizeFondo;
+    // Asking a window not yet shown for the client size it already has
+    // leaves GTK with a window of 1 x 1 pixels.
+    if (GetClientSize() != size) SetClientSize(size);
     texto->SetSize(wxRect(kPosicionTexto, kSizeTexto));
     lista->SetSize(wxRect(kPosicionLista, kSizeLista));
     Refresh();
