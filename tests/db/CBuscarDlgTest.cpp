@@ -107,6 +107,7 @@ protected:
 TEST_F(CBuscarDlgTest, ADoubleClickedMunicipalityIsCentredAndOutlinedOnTheMap) {
     const CExtensionMapa antes = marco->mapa->GetGestorVista()->GetExtensionActual();
     const int rojosAntes = PixelesRojos(CapturarPantalla(marco->mapa));
+    const int cambiosAntes = marco->cambiosExtension;
     CBuscarDlg dialogo(marco, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(405, 255));
     dialogo.SetRutaAplicacion(RutaAplicacionFuentes());
     dialogo.SetTipoBusqueda(CBuscarDlg::kModoLocalidad);
@@ -160,7 +161,7 @@ TEST_F(CBuscarDlgTest, ADoubleClickedMunicipalityIsCentredAndOutlinedOnTheMap) {
     const double y = (ahora.GetCoordenadaInfIzqY() + ahora.GetCoordenadaSupDerY()) / 2;
     EXPECT_NEAR(x, 236000.0, 8000.0);  // Sevilla, UTM 30
     EXPECT_NEAR(y, 4142000.0, 8000.0);
-    EXPECT_GE(marco->cambiosExtension, 1);
+    EXPECT_GT(marco->cambiosExtension, cambiosAntes);
     EXPECT_TRUE(EsperarHasta([&] { return PixelesRojos(CapturarPantalla(&mapa)) > rojosAntes + 300; }));
 }
 
@@ -213,4 +214,15 @@ TEST_F(CBuscarDlgTest, EachModeShowsItsPictureAndAMissingGazetteerLeavesTheDialo
         EXPECT_EQ(marco->localizaciones, 0);
     }
     EXPECT_FALSE(wxDirExists(wxString::FromUTF8((vacio / "BD").c_str())));
+
+    // A hit whose layer is not on the map is told, and the map stays.
+    CInfoCapa pico;
+    pico.SetNombreCapa("Picos");
+    pico.SetValorClasificacion(wxString::FromUTF8("Mulhacén"));
+    const CExtensionMapa antes = marco->mapa->GetGestorVista()->GetExtensionActual();
+    const int cambios = marco->cambiosExtension;
+    marco->mapa->LocalizarSiCapaCargada(pico);
+    EXPECT_EQ(mensajes, std::vector<std::string>{"La capa Picos no está cargada.\n No se puede mostrar Mulhacén"});
+    EXPECT_EQ(marco->mapa->GetGestorVista()->GetExtensionActual(), antes);
+    EXPECT_EQ(marco->cambiosExtension, cambios);
 }
