@@ -3,7 +3,7 @@
 #include "CBuscarDlg.h"
 
 #include "AtlasPrueba.h"
-#include "BDBusquedaPrueba.h"
+#include "DirectorioPrueba.h"
 #include "CMensajes.h"
 #include "PanelMapa.h"
 #include "PantallaPruebas.h"
@@ -19,6 +19,10 @@
 #include <vector>
 
 namespace {
+
+int Diferencia(const wxColour& a, const wxColour& b) {
+    return std::abs(a.Red() - b.Red()) + std::abs(a.Green() - b.Green()) + std::abs(a.Blue() - b.Blue());
+}
 
 bool EsRojo(const wxColour& c) { return c.Red() > 200 && c.Green() < 60 && c.Blue() < 60; }
 
@@ -90,10 +94,10 @@ protected:
         simulador.Char(WXK_RETURN);
         ProcesarEventos();
     }
-    void DobleClicSinSeleccion(CBuscarDlg& dialogo) {
-        Lista(dialogo)->SetSelection(wxNOT_FOUND);
+    // A double click as the list reports it, with that line selected.
+    static void DobleClic(CBuscarDlg& dialogo, int fila) {
+        Lista(dialogo)->SetSelection(fila);
         wxCommandEvent dobleClic(wxEVT_LISTBOX_DCLICK, CBuscarDlg::ID_LISTA);
-        dobleClic.SetInt(wxNOT_FOUND);
         Lista(dialogo)->GetEventHandler()->ProcessEvent(dobleClic);
     }
 
@@ -123,8 +127,7 @@ TEST_F(CBuscarDlgTest, ADoubleClickedMunicipalityIsCentredAndOutlinedOnTheMap) {
         primera = Lineas(dialogo);
         Teclear(dialogo, "sevilla");
         segunda = Lineas(dialogo);
-        DobleClicSinSeleccion(dialogo);
-        ProcesarEventos();
+        DobleClic(dialogo, wxNOT_FOUND);
         seguiaAbierto = dialogo.IsModal() && marco->localizaciones == 0;
         // A real double click on the line "Sevilla".
         const auto sevilla = std::find(segunda.begin(), segunda.end(), "Sevilla");
@@ -184,12 +187,10 @@ TEST_F(CBuscarDlgTest, EachModeShowsItsPictureAndAMissingGazetteerLeavesTheDialo
         int distintos = 0, propios = 0;
         for (int y = 0; y < 60; y += 2)
             for (int x = 0; x < fondos[0].GetWidth(); x += 2) {
-                const wxColour a = ColorEn(fondos[modo], x, y), b = ColorEn(fondos[1 - modo], x, y);
-                if (std::abs(a.Red() - b.Red()) + std::abs(a.Green() - b.Green()) + std::abs(a.Blue() - b.Blue()) < 90)
-                    continue;
+                const wxColour propio = ColorEn(fondos[modo], x, y);
+                if (Diferencia(propio, ColorEn(fondos[1 - modo], x, y)) < 90) continue;
                 ++distintos;
-                const wxColour c = ColorEn(pantalla, x, y);
-                propios += std::abs(a.Red() - c.Red()) + std::abs(a.Green() - c.Green()) + std::abs(a.Blue() - c.Blue()) < 30;
+                propios += Diferencia(propio, ColorEn(pantalla, x, y)) < 30;
             }
         EXPECT_GT(distintos, 50);
         EXPECT_GT(propios, distintos * 9 / 10) << "modo " << modo;
@@ -207,9 +208,7 @@ TEST_F(CBuscarDlgTest, EachModeShowsItsPictureAndAMissingGazetteerLeavesTheDialo
         EXPECT_EQ(mensajes, (std::vector<std::string>{"SQLITE_CANTOPEN",
                                                       "No se  ha podido establecer la conexion con la BD."}));
         mensajes.clear();
-        Lista(dialogo)->SetSelection(0);
-        wxCommandEvent dobleClic(wxEVT_LISTBOX_DCLICK, CBuscarDlg::ID_LISTA);
-        Lista(dialogo)->GetEventHandler()->ProcessEvent(dobleClic);
+        DobleClic(dialogo, 0);
         EXPECT_TRUE(dialogo.IsShown());
         EXPECT_EQ(marco->localizaciones, 0);
     }

