@@ -19,5 +19,13 @@ bool EsperarHasta(const std::function<bool()>& condicion);
 // it has drawn before is included.
 wxImage CapturarPantalla(wxWindow* ventana);
 
+// The pixels the X server shows in a rectangle of the screen (any window's,
+// also another process's).
+wxImage CapturarZona(const wxRect& zona);
+
+// Screen rectangle of the shown top-level window of process pid (by the
+// _NET_WM_PID the toolkit sets); empty while there is none.
+wxRect RectanguloVentanaDeProceso(long pid);
+
 // Colour of one pixel of an image.
 wxColour ColorEn(const wxImage& imagen, int x, int y);
