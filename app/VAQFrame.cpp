@@ -337,8 +337,13 @@ void VAQFrame::CambiarTema(Tema tema, const wxString& ruta) {
     CerrarProyectoMedio();
     if (!AbrirProyectoMedio(ruta)) {
         MarcarTema(TEMA_NINGUNO);
+    } else if (habiaMapa && extension.GetAncho() > 0.0 && tema != TEMA_MI_LOCALIDAD) {
+        // The extent shown is already fitted to the map: set as it is, since
+        // fitting it again would move it by part of a pixel.
+        m_mapa->SetEscalaActual(escala);
+        m_mapa->GetGestorVista()->SetExtensionActual(extension);
+        m_mapa->DeterminarEscalaActual(nullptr);
     } else if (habiaMapa && extension.GetAncho() > 0.0) {
-        if (tema != TEMA_MI_LOCALIDAD) m_mapa->SetEscalaActual(escala);
         m_mapa->GetGestorVista()->Zoom(extension);
         m_mapa->DeterminarEscalaActual(nullptr);
     } else {
@@ -563,7 +568,8 @@ void VAQFrame::OnBtnCerrar(wxCommandEvent& /*event*/) { Close(true); }
 
 // Keys for the map wherever the focus is, except in the scale box (where
 // they edit the text) and during a gesture: the arrows pan by a quarter of
-// the map, "+" and "-" zoom like the buttons, Home shows the whole map.
+// the map, "+" and "-" zoom like the buttons ("=" too, the "+" key without
+// shift on many keyboards), Home shows the whole map.
 void VAQFrame::OnCharHook(wxKeyEvent& event) {
     if (wxWindow::FindFocus() == m_cajaEscala || wxWindow::GetCapture() || (event.GetModifiers() & ~wxMOD_SHIFT)) {
         event.Skip();
@@ -580,7 +586,7 @@ void VAQFrame::OnCharHook(wxKeyEvent& event) {
         DesplazarConTeclado(0, 1);
     else if (tecla == WXK_DOWN || tecla == WXK_NUMPAD_DOWN)
         DesplazarConTeclado(0, -1);
-    else if (caracter == '+' || tecla == WXK_NUMPAD_ADD)
+    else if (caracter == '+' || caracter == '=' || tecla == WXK_NUMPAD_ADD)
         OnBtnZoomAcercar(orden);
     else if (caracter == '-' || tecla == WXK_NUMPAD_SUBTRACT)
         OnBtnZoomAlejar(orden);
