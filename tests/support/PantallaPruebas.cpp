@@ -5,7 +5,6 @@
 #include <wx/window.h>
 
 #include <X11/Xlib.h>
-#include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <dlfcn.h>
 
@@ -63,47 +62,6 @@ wxImage CapturarZona(const wxRect& zona) {
         }
     XDestroyImage(xi);
     return imagen;
-}
-
-namespace {
-long PidDeVentana(Display* display, Window ventana) {
-    const Atom propiedad = XInternAtom(display, "_NET_WM_PID", True);
-    if (propiedad == None) return -1;
-    Atom tipo = None;
-    int formato = 0;
-    unsigned long elementos = 0, restantes = 0;
-    unsigned char* datos = nullptr;
-    long pid = -1;
-    if (XGetWindowProperty(display, ventana, propiedad, 0, 1, False, XA_CARDINAL, &tipo, &formato,
-                           &elementos, &restantes, &datos) == Success &&
-        datos && elementos == 1 && formato == 32)
-        pid = static_cast<long>(*reinterpret_cast<unsigned long*>(datos));
-    if (datos) XFree(datos);
-    return pid;
-}
-}  // namespace
-
-wxRect RectanguloVentanaDeProceso(long pid) {
-    Display* display = DisplayToolkit();
-    if (!display) return wxRect();
-    XSync(display, False);
-    const Window raiz = DefaultRootWindow(display);
-    Window padre = 0, raizDevuelta = 0;
-    Window* hijas = nullptr;
-    unsigned int numero = 0;
-    if (!XQueryTree(display, raiz, &raizDevuelta, &padre, &hijas, &numero)) return wxRect();
-    wxRect rect;
-    for (unsigned int i = 0; i < numero && rect.IsEmpty(); ++i) {
-        XWindowAttributes atributos;
-        if (!XGetWindowAttributes(display, hijas[i], &atributos) || atributos.map_state != IsViewable) continue;
-        if (PidDeVentana(display, hijas[i]) != pid) continue;
-        int x = 0, y = 0;
-        Window hija = 0;
-        XTranslateCoordinates(display, hijas[i], raiz, 0, 0, &x, &y, &hija);
-        rect = wxRect(x, y, atributos.width, atributos.height);
-    }
-    if (hijas) XFree(hijas);
-    return rect;
 }
 
 wxColour ColorEn(const wxImage& imagen, int x, int y) {

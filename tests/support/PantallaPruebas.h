@@ -23,9 +23,5 @@ wxImage CapturarPantalla(wxWindow* ventana);
 // also another process's).
 wxImage CapturarZona(const wxRect& zona);
 
-// Screen rectangle of the shown top-level window of process pid (by the
-// _NET_WM_PID the toolkit sets); empty while there is none.
-wxRect RectanguloVentanaDeProceso(long pid);
-
 // Colour of one pixel of an image.
 wxColour ColorEn(const wxImage& imagen, int x, int y);
