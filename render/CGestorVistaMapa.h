@@ -98,7 +98,7 @@ public:
     // holder's layer, in map units, quantised to the pixels of the current
     // view in `rect`: a CPointShp, CPolyLineShp or CPolygonShp by the layer's
     // type. Null when the layer is not a point, line or polygon layer or holds
-    // no such feature.
+    // no such feature. Both calls make `rect` the view area.
     std::unique_ptr<CShapeObj> LocalizarElementoBusqueda(const wxRect& rect, CCapasEnMapa* capaEnMapa,
                                                          const CInfoCapa& registro);
     // Outlines the hit in red, when its layer is shown at the current scale.
