@@ -2,7 +2,6 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/imagpng.h>
 #include <wx/log.h>
@@ -23,18 +22,6 @@ constexpr int kFiltroPngSub = 0x10;  // libpng's PNG_FILTER_SUB
 
 // The colour around the map in the viewer's map panel.
 const wxColour kColorFondo(15, 61, 0);
-
-// The map panel's own background: white, then its colour framed in black.
-void PintarFondo(wxDC& dc, const wxSize& tamano) {
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(*wxWHITE_BRUSH);
-    dc.DrawRectangle(0, 0, tamano.x, tamano.y);
-    dc.SetPen(*wxBLACK_PEN);
-    dc.SetBrush(wxBrush(kColorFondo));
-    dc.DrawRectangle(0, 0, tamano.x, tamano.y);
-    dc.SetBrush(wxNullBrush);
-    dc.SetPen(wxNullPen);
-}
 
 // While alive, what the toolkit logs goes to the standard error, not to a
 // dialog.
@@ -101,23 +88,16 @@ int CRenderLineaComandos::Ejecutar(const wxString& datos, const Opciones& opcion
 void CRenderLineaComandos::PintarMapa(CGestorVistaMapa& gestor, const Opciones& opciones,
                                       wxDC& dc) {
     const wxRect area(wxPoint(0, 0), opciones.tamano);
-    const wxSize ppi = wxGetDisplayPPI();
     // As the main frame opens a theme: view area, whole map.
     gestor.SetDimensionAreaVisualizacion(area);
     gestor.ReCalcularExtGlobal();
     gestor.ZoomExtensionTotal();
     if (opciones.tieneExtension) gestor.Zoom(opciones.extension);
-    // As the map panel paints: the scale that the view shows (or the one
-    // asked for), which sizes the view about its centre.
-    const double escala = opciones.tieneEscala
-                              ? opciones.escala
-                              : CGestorVistaMapa::EscalaDeExtension(gestor.GetExtensionActual(),
-                                                                    area.width, ppi.x);
-    gestor.SetEscalaActual(opciones.tamano, ppi, escala);
     // Without options the first paint shows the whole map; an asked-for view
     // must survive it.
     if (opciones.tieneEscala || opciones.tieneExtension) gestor.SetMantenerExtension(true);
-    if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
-    PintarFondo(dc, opciones.tamano);
-    gestor.Pintar(&dc, area, false);
+    // As the map panel paints: at the scale that the view shows, or the one
+    // asked for, which sizes the view about its centre.
+    gestor.PintarVista(dc, area, wxGetDisplayPPI(), opciones.tieneEscala ? opciones.escala : 0.0,
+                       false, kColorFondo);
 }

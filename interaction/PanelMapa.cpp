@@ -63,6 +63,28 @@ int Truncar(double valor) { return CTransformacionMapa::TruncarPixel(valor); }
 const CCoordenadaMapa* Coordenada(const wxList::compatibility_iterator& nodo) {
     return static_cast<const CCoordenadaMapa*>(nodo->GetData());
 }
+
+// The segments between consecutive points, and the closing one of a ring
+// of more than two, at the pixels of polygon vertices.
+void TrazarLineas(wxDC& dc, const CTransformacionMapa& vista, const wxList& puntos, bool cerrada) {
+    for (auto nodo = puntos.GetFirst(); nodo && nodo->GetNext(); nodo = nodo->GetNext())
+        dc.DrawLine(vista.PixelPoligono(*Coordenada(nodo)), vista.PixelPoligono(*Coordenada(nodo->GetNext())));
+    if (cerrada && puntos.GetCount() > 2)
+        dc.DrawLine(vista.PixelPoligono(*Coordenada(puntos.GetLast())),
+                    vista.PixelPoligono(*Coordenada(puntos.GetFirst())));
+}
+
+void SoltarHerramientas(wxDC& dc) {
+    dc.SetBrush(wxNullBrush);
+    dc.SetPen(wxNullPen);
+}
+
+void RellenarBlanco(wxDC& dc, const wxRect& area) {
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.SetPen(*wxWHITE_PEN);
+    dc.SetBrush(*wxWHITE_BRUSH);
+    dc.DrawRectangle(area);
+}
 }  // namespace
 
 PanelMapa::PanelMapa(wxWindow* parent, int /*id*/, const wxPoint& pos, const wxSize& size)
@@ -314,8 +336,7 @@ void PanelMapa::ZoomEnPunto(const wxPoint& pixel, bool acercar) {
 // paint sizes the view again after the scale; storing it would move later
 // clicks of a measurement by part of a pixel row.
 CCoordenadaMapa PanelMapa::PixelAMapaVista(const wxPoint& pixel) const {
-    return CTransformacionMapa::PixelToMapa(pixel, m_gestorVista->GetDimensionAreaVisualizacion(),
-                                            m_gestorVista->ReadaptarExtensionActual());
+    return m_gestorVista->GetVista().PixelAMapa(pixel);
 }
 
 // ---------------------------------------------------------------- scale
@@ -369,15 +390,6 @@ void PanelMapa::OnPaint(wxPaintEvent& /*event*/) {
 
 void PanelMapa::PintarPanel(wxDC& dc, const wxRect& zona) {
     dc.SetBackground(wxBrush(m_colorFondo, wxBRUSHSTYLE_SOLID));
-    m_escalimetro.SetEscala(m_escalaActual);
-    if (m_gestorVista) {
-        if (m_gestorVista->GetNumCapas() > 0) m_escalimetro.SetExtension(m_gestorVista->GetExtensionActual());
-        const double escala = DeterminarEscalaActual(nullptr);
-        // A zero scale (no width, or a view in negative coordinates) would
-        // collapse the view to its centre.
-        if (escala > 0.0 && std::isfinite(escala))
-            m_gestorVista->SetEscalaActual(GetClientSize(), ResolucionPantalla(), escala);
-    }
     // While panning, the bitmap tracker covers the panel with the dragged image.
     if (m_panning) return;
     if (!m_redibujar) {
@@ -416,12 +428,12 @@ void PanelMapa::PintarPanel(wxDC& dc, const wxRect& zona) {
 }
 
 void PanelMapa::PintarOverlays(wxDC& dc) {
-    const wxSize cliente = GetClientSize();
+    const CTransformacionMapa vista = VistaPanel();
     switch (m_accion) {
         case ACCION_MEDIR_DISTANCIA:
             if (m_panelMediciones) {
                 if (wxList* puntos = m_mediciones->GetPunteroListaCoordenadasPolyLinea()) {
-                    DrawMediciones(dc, puntos);
+                    TrazarMedicion(dc, vista, puntos, false);
                     m_panelMediciones->Refresh(true);
                 }
             }
@@ -429,9 +441,7 @@ void PanelMapa::PintarOverlays(wxDC& dc) {
         case ACCION_MEDIR_SUPERFICIE:
             if (m_panelMediciones) {
                 if (wxList* puntos = m_mediciones->GetPunteroListaCoordenadasPoligono()) {
-                    DrawMediciones(dc, puntos);
-                    if (puntos->GetCount() > 2)
-                        DrawLinea(dc, Coordenada(puntos->GetFirst()), Coordenada(puntos->GetLast()));
+                    TrazarMedicion(dc, vista, puntos, true);
                     m_panelMediciones->Refresh(true);
                 }
             }
@@ -440,14 +450,16 @@ void PanelMapa::PintarOverlays(wxDC& dc) {
             PintarRecuadroReferencia(dc);
             break;
         case ACCION_RESALTAR_BUSQUEDA:
-            DrawElementoBusqueda(&dc);
+            TrazarElementoBusqueda(dc, vista);
             SetAccion(ACCION_NINGUNA);
             break;
         default:
             break;
     }
     if (m_iconoBrujula.IsOk()) dc.DrawIcon(m_iconoBrujula, kPosicionBrujula);
-    m_escalimetro.Pintar(&dc, wxRect(0, 0, cliente.GetWidth(), cliente.GetHeight()), kEscalimetroX0,
+    m_escalimetro.SetEscala(m_escalaActual);
+    if (TieneCapas()) m_escalimetro.SetExtension(vista.GetExtension());
+    m_escalimetro.Pintar(&dc, wxRect(wxPoint(0, 0), GetClientSize()), kEscalimetroX0,
                          kEscalimetroY0, kEscalimetroLongitud, kEscalimetroAltura);
 }
 
@@ -462,40 +474,24 @@ void PanelMapa::PintarRecuadroReferencia(wxDC& dc) {
     dc.DrawLines(5, puntos);
 }
 
-void PanelMapa::limpiarFondo(wxDC* dc) {
-    if (m_imprimiendo) return;
-    const wxSize cliente = GetClientSize();
-    dc->SetBrush(*wxWHITE_BRUSH);
-    dc->DrawRectangle(0, 0, cliente.GetWidth(), cliente.GetHeight());
-    dc->SetBrush(wxNullBrush);
-}
-
 void PanelMapa::DrawMap(wxDC* dc) {
     if (!dc) return;
-    limpiarFondo(dc);
-    dc->SetPen(*wxBLACK_PEN);
-    dc->SetBrush(wxBrush(m_colorFondo, wxBRUSHSTYLE_SOLID));
-    const wxSize cliente = GetClientSize();
-    const wxSize tamano = m_imprimiendo ? dc->GetSize() : cliente;
-    const wxRect area(0, 0, tamano.GetWidth(), tamano.GetHeight());
-    if (m_gestorVista) {
+    if (m_gestorVista && !m_imprimiendo) {
+        m_gestorVista->PintarVista(*dc, wxRect(wxPoint(0, 0), GetClientSize()), ResolucionPantalla(),
+                                   DeterminarEscalaActual(nullptr), false, m_colorFondo);
+    } else if (m_gestorVista) {
+        // On paper the map keeps the screen's view, drawn on the page.
+        const wxRect area(wxPoint(0, 0), dc->GetSize());
         m_gestorVista->SetDimensionAreaVisualizacion(area);
-        if (!m_imprimiendo) {
-            dc->DrawRectangle(0, 0, cliente.GetWidth(), cliente.GetHeight());
-            m_gestorVista->Pintar(dc, area, false);
-        } else if (m_impresionRapida) {
-            dc->SetBackground(*wxWHITE_BRUSH);
-            dc->SetPen(*wxWHITE_PEN);
-            dc->SetBrush(*wxWHITE_BRUSH);
-            dc->DrawRectangle(area);
+        if (m_impresionRapida) {
             m_bitmapImpresion = std::make_unique<wxBitmap>(area.GetWidth(), area.GetHeight(), wxBITMAP_SCREEN_DEPTH);
             if (m_bitmapImpresion->IsOk()) {
                 wxMemoryDC memoria(*m_bitmapImpresion);
-                memoria.SetPen(*wxWHITE_PEN);
-                memoria.SetBrush(*wxWHITE_BRUSH);
-                memoria.DrawRectangle(area);
+                RellenarBlanco(memoria, area);
                 m_gestorVista->Pintar(&memoria, area, true);
                 dc->Blit(0, 0, area.GetWidth(), area.GetHeight(), &memoria, 0, 0, wxCOPY);
+            } else {
+                RellenarBlanco(*dc, area);
             }
             m_impresionRapida = false;
         } else {
@@ -505,86 +501,58 @@ void PanelMapa::DrawMap(wxDC* dc) {
     GenerarEventoNuevaEscala();
 }
 
-// The resolutions of the measured overlay, from the fitted view once per
-// drawing rather than once per segment.
-namespace {
-struct TransformacionOverlay {
-    double infIzqX = 0, supDerY = 0, rx = 0, ry = 0;
-    bool valida = false;
-    wxPoint ToPixel(const CCoordenadaMapa& p) const {
-        return wxPoint(Truncar((p.GetCoordenadaMapaX() - infIzqX) / rx - 0.5),
-                       Truncar((supDerY - p.GetCoordenadaMapaY()) / ry - 0.5));
-    }
-};
-
-TransformacionOverlay Transformacion(CGestorVistaMapa* gestor, const wxSize& cliente) {
-    TransformacionOverlay t;
-    if (!gestor || cliente.GetWidth() <= 0 || cliente.GetHeight() <= 0) return t;
-    gestor->SetDimensionAreaVisualizacion(wxRect(0, 0, cliente.GetWidth(), cliente.GetHeight()));
-    const CExtensionMapa e = gestor->ReadaptarExtensionActual();
-    t.infIzqX = e.GetCoordenadaInfIzqX();
-    t.supDerY = e.GetCoordenadaSupDerY();
-    t.rx = (e.GetCoordenadaSupDerX() - e.GetCoordenadaInfIzqX()) / cliente.GetWidth();
-    t.ry = (e.GetCoordenadaSupDerY() - e.GetCoordenadaInfIzqY()) / cliente.GetHeight();
-    t.valida = t.rx != 0.0 && t.ry != 0.0;
-    return t;
+// The view the map shows on the panel: the overlays are drawn in it.
+CTransformacionMapa PanelMapa::VistaPanel() {
+    if (!m_gestorVista) return CTransformacionMapa();
+    m_gestorVista->SetDimensionAreaVisualizacion(wxRect(wxPoint(0, 0), GetClientSize()));
+    return m_gestorVista->GetVista();
 }
 
-void PintarSegmento(wxDC& dc, const TransformacionOverlay& t, const CCoordenadaMapa& a, const CCoordenadaMapa& b) {
-    dc.DrawLine(t.ToPixel(a), t.ToPixel(b));
-}
-}  // namespace
-
-void PanelMapa::DrawMediciones(wxDC& dc, wxList* puntos) {
-    if (!puntos || puntos->GetCount() < 2) return;
-    const TransformacionOverlay t = Transformacion(m_gestorVista, GetClientSize());
-    if (!t.valida) return;
+void PanelMapa::TrazarMedicion(wxDC& dc, const CTransformacionMapa& vista, const wxList* puntos,
+                               bool cerrada) {
+    if (!puntos || puntos->GetCount() < 2 || !vista.EsValida()) return;
     dc.SetPen(wxPen(kColorMedicion, kAnchoMedicion, wxPENSTYLE_SOLID));
-    for (auto nodo = puntos->GetFirst(); nodo && nodo->GetNext(); nodo = nodo->GetNext())
-        PintarSegmento(dc, t, *Coordenada(nodo), *Coordenada(nodo->GetNext()));
-    dc.SetBrush(wxNullBrush);
-    dc.SetPen(wxNullPen);
+    TrazarLineas(dc, vista, *puntos, cerrada);
+    SoltarHerramientas(dc);
 }
+
+void PanelMapa::DrawMediciones(wxDC& dc, wxList* puntos) { TrazarMedicion(dc, VistaPanel(), puntos, false); }
 
 void PanelMapa::DrawLinea(wxDC& dc, const CCoordenadaMapa* a, const CCoordenadaMapa* b) {
-    if (!a || !b) return;
-    const TransformacionOverlay t = Transformacion(m_gestorVista, GetClientSize());
-    if (!t.valida) return;
+    const CTransformacionMapa vista = VistaPanel();
+    if (!a || !b || !vista.EsValida()) return;
     dc.SetPen(wxPen(kColorMedicion, kAnchoMedicion, wxPENSTYLE_SOLID));
-    PintarSegmento(dc, t, *a, *b);
-    dc.SetBrush(wxNullBrush);
-    dc.SetPen(wxNullPen);
+    dc.DrawLine(vista.PixelPoligono(*a), vista.PixelPoligono(*b));
+    SoltarHerramientas(dc);
+}
+
+void PanelMapa::DrawElementoBusqueda(wxDC* dc) {
+    if (dc) TrazarElementoBusqueda(*dc, VistaPanel());
 }
 
 // Outlines the found feature in red over the map.
-void PanelMapa::DrawElementoBusqueda(wxDC* dc) {
-    if (!dc || !m_geometriaBusqueda) return;
-    const TransformacionOverlay t = Transformacion(m_gestorVista, GetClientSize());
-    if (!t.valida) return;
-    dc->SetPen(wxPen(kColorResaltado, kAnchoResaltado, wxPENSTYLE_SOLID));
-    dc->SetBrush(*wxTRANSPARENT_BRUSH);
+void PanelMapa::TrazarElementoBusqueda(wxDC& dc, const CTransformacionMapa& vista) {
+    if (!m_geometriaBusqueda || !vista.EsValida()) return;
+    dc.SetPen(wxPen(kColorResaltado, kAnchoResaltado, wxPENSTYLE_SOLID));
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
     switch (m_tipoGeometriaBusqueda) {
         case 1: {
-            const wxPoint centro = t.ToPixel(m_geometriaBusqueda->GetCoordenadaMapaPunto());
-            dc->DrawCircle(centro, std::max(1, Truncar(m_geometriaBusqueda->GetPunto()->GetSize() / 2)));
+            const wxPoint centro = vista.PixelPoligono(m_geometriaBusqueda->GetCoordenadaMapaPunto());
+            dc.DrawCircle(centro, std::max(1, Truncar(m_geometriaBusqueda->GetPunto()->GetSize() / 2)));
             break;
         }
         case 3:
-        case 5: {
-            wxList* puntos = m_tipoGeometriaBusqueda == 3 ? m_geometriaBusqueda->GetPunteroListaCoordenadasPolyLinea()
-                                                          : m_geometriaBusqueda->GetPunteroListaCoordenadasPoligono();
-            if (!puntos || puntos->IsEmpty()) break;
-            for (auto nodo = puntos->GetFirst(); nodo->GetNext(); nodo = nodo->GetNext())
-                PintarSegmento(*dc, t, *Coordenada(nodo), *Coordenada(nodo->GetNext()));
-            if (m_tipoGeometriaBusqueda == 5 && puntos->GetCount() > 2)
-                PintarSegmento(*dc, t, *Coordenada(puntos->GetLast()), *Coordenada(puntos->GetFirst()));
+            if (const wxList* puntos = m_geometriaBusqueda->GetPunteroListaCoordenadasPolyLinea())
+                TrazarLineas(dc, vista, *puntos, false);
             break;
-        }
+        case 5:
+            if (const wxList* puntos = m_geometriaBusqueda->GetPunteroListaCoordenadasPoligono())
+                TrazarLineas(dc, vista, *puntos, true);
+            break;
         default:
             break;
     }
-    dc->SetBrush(wxNullBrush);
-    dc->SetPen(wxNullPen);
+    SoltarHerramientas(dc);
 }
 
 double PanelMapa::ConvertirUmbralPixelToMapa(const wxPoint& pixel, int umbral) {

@@ -8,6 +8,7 @@
 #include "CEscalimetro.h"
 #include "CExt.h"
 #include "CExtensionMapa.h"
+#include "CTransformacionMapa.h"
 
 #include <wx/bitmap.h>
 #include <wx/cursor.h>
@@ -168,8 +169,10 @@ private:
     void TrasNavegar();
     void GenerarEventoXY(const wxMouseEvent& event);
     bool CrearBitmapRedraw();
-    void limpiarFondo(wxDC* dc);
     void PintarOverlays(wxDC& dc);
+    CTransformacionMapa VistaPanel();
+    void TrazarMedicion(wxDC& dc, const CTransformacionMapa& vista, const wxList* puntos, bool cerrada);
+    void TrazarElementoBusqueda(wxDC& dc, const CTransformacionMapa& vista);
     void PintarRecuadroReferencia(wxDC& dc);
     bool ProcesarEventoMapa(wxEvent& event);
     wxCursor CursorDeArchivo(const wxString& nombre, wxStockCursor sustituto);

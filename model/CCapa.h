@@ -11,6 +11,7 @@
 #include "CCoordenadaMapa.h"
 #include "CExtensionMapa.h"
 #include "CSimboloObj.h"
+#include "CTransformacionMapa.h"
 
 class wxDC;
 class wxList;
@@ -30,7 +31,8 @@ public:
 
     virtual bool ObtenerDatosExtension() = 0;
     virtual bool InicializarCapa() = 0;
-    virtual void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) = 0;
+    // Paints the layer with its own symbol in the view of one paint.
+    virtual void PintarCapa(wxDC* dc, const CTransformacionMapa& vista) = 0;
     virtual wxString ObtenerTipoCapa() const = 0;
     virtual int GetGeometria() const = 0;
     virtual bool GuardarDatosAlfaNumericos(wxList* datos, int elemento, bool nuevo) = 0;

@@ -41,8 +41,10 @@ double CCoordenadas::GetDistance(const CCoordenadas& otra) const {
 CCoordenadas CCoordenadas::ToPixel(const wxRect& rect, const CCoordenadas& supDer,
                                    const CCoordenadas& infIzq,
                                    const CCoordenadas& punto) const {
+    CExtensionMapa extension;
+    extension.SetCoordenadasInfIzq(infIzq.x, infIzq.y);
+    extension.SetCoordenadasSupDer(supDer.x, supDer.y);
     CCoordenadas pixel;
-    CTransformacionMapa::MapaToPixel(rect.GetWidth(), supDer.x, supDer.y, infIzq.x,
-                                     punto.x, punto.y, pixel.x, pixel.y);
+    CTransformacionMapa(rect, extension).MapaAPixel(punto.x, punto.y, pixel.x, pixel.y);
     return pixel;
 }

@@ -103,5 +103,5 @@ bool CCapaShp::IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionM
 }
 
 CCoordenadaMapa CCapaShp::PixelToMapa(wxPoint pixel, wxRect rect, CExtensionMapa ext) const {
-    return CTransformacionMapa::PixelToMapa(pixel, rect, ext);
+    return CTransformacionMapa(rect, ext).PixelAMapa(pixel);
 }

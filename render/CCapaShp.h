@@ -14,6 +14,7 @@
 #include "CCoordenadas.h"
 #include "CPunto.h"
 #include "CRectangulo.h"
+#include "CTransformacionMapa.h"
 #include "CTrazadoCairo.h"
 
 class CShape;
@@ -69,31 +70,24 @@ public:
     CCoordenadaMapa PixelToMapa(wxPoint pixel, wxRect rect, CExtensionMapa ext) const;
 
     // Painting with the layer's own symbol.
-    void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) override;
+    void PintarCapa(wxDC* dc, const CTransformacionMapa& vista) override;
     // Painting with a symbol per feature chosen by value.
-    void PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa vista,
+    void PintarCapaConClasificacion(wxDC* dc, const CTransformacionMapa& vista,
                                     CClasificacionPorValor* clasificacion);
     // Labels only (points and lines), style chosen by the class column.
-    void PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
+    void PintarCapaToponimia(wxDC* dc, const CTransformacionMapa& vista,
                              CClasificacionPorTexto* clasificacion);
 
     // One feature each (a record from CShape::Elemento or BuscaElemento),
     // with the pen and brush already selected.
-    void PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                     double, const unsigned int* elemento);
-    void PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                              double, double, const unsigned int* elemento,
-                              const CSimboloObj* simbolo);
-    void PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                         const CCoordenadas& supDer, const CCoordenadas& infIzq,
-                         const unsigned int* elemento);
-    void PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                        const CPunto& infIzq, const CPunto& supDer, const unsigned int* elemento);
-    void PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                          double, const unsigned int* elemento, const CSimboloTexto* estilo,
-                          const Toponimo& toponimo);
-    void PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                              const CCoordenadas& supDer, const CCoordenadas& infIzq,
+    void PintarPunto(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento);
+    void PintarPuntoConFuente(wxDC* dc, const CTransformacionMapa& vista,
+                              const unsigned int* elemento, const CSimboloObj* simbolo);
+    void PintarPolylinea(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento);
+    void PintarPoligono(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento);
+    void PintarTextoPunto(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento,
+                          const CSimboloTexto* estilo, const Toponimo& toponimo);
+    void PintarTextoPolylinea(wxDC* dc, const CTransformacionMapa& vista,
                               const unsigned int* elemento, const CSimboloTexto* estilo,
                               const Toponimo& toponimo);
 
@@ -117,7 +111,7 @@ public:
     // the rule painting uses for the layer's type (polygons half a pixel up
     // and left). Empty for a damaged record or a part out of range.
     std::vector<wxPoint> PixelesParte(const unsigned int* elemento, unsigned int parte,
-                                      const wxRect& rect, const CExtensionMapa& vista) const;
+                                      const CTransformacionMapa& vista) const;
 
 private:
     // The record at that index, or null when the reader reports it damaged.
@@ -131,8 +125,8 @@ private:
     // the feature that lies in the view (the markers and labels of point
     // layers). Defined where it is used, in the painting source.
     template <class Dibujar>
-    void ParaCadaPuntoEnVista(const wxRect& rect, const CExtensionMapa& vista,
-                              const unsigned int* elemento, Dibujar dibujar) const;
+    void ParaCadaPuntoEnVista(const CTransformacionMapa& vista, const unsigned int* elemento,
+                              Dibujar dibujar) const;
     // Calls dibujar(const CPunto*, unsigned int) with every part of two
     // points or more that lies in the view (lines and their labels).
     template <class Dibujar>
@@ -141,11 +135,10 @@ private:
     // One feature with a symbol: polygons with `herramientas` straight into
     // cairo when given and possible, everything else with the tools selected
     // in the device context.
-    void PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                        const unsigned int* elemento, const CSimboloObj& simboloElemento,
-                        CTrazadoCairo& trazado, const CTrazadoCairo::Herramientas* herramientas);
-    void PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                       const CPunto& infIzq, const CPunto& supDer, const unsigned int* elemento,
+    void PintarElemento(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento,
+                        const CSimboloObj& simboloElemento, CTrazadoCairo& trazado,
+                        const CTrazadoCairo::Herramientas* herramientas);
+    void PintarAnillos(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento,
                        CTrazadoCairo& trazado, const CTrazadoCairo::Herramientas* herramientas);
     CCacheAnillos& CacheAnillos();
     // For a view that does not hold the whole layer, has the reader read its

@@ -36,43 +36,10 @@ constexpr int kEstiloMarcadorCaracter = 4;
 constexpr int kAnchoEnteroCorto = 4;
 // The reference page width against which print labels grow.
 constexpr int kAnchoReferenciaImpresion = 1024;
-// Far-off vertices of lines and points are held as those of polygons.
-constexpr int kLimitePixel = CProyeccionPoligono::kLimitePixel;
-
 // Sizes from a theme file are untrusted: markers, pen widths and fonts are
 // held to what a screen or a page can show, so that no size can overflow a
 // pixel computation or make the toolkit build a huge glyph.
 constexpr int kTamanoMaximo = 4096;
-
-// CTransformacionMapa::TruncarPixel held within the limit, computed here in
-// line because painting calls it twice per vertex: NaN gives 0, the rest is
-// truncated toward zero (holding first gives the same pixel).
-int APixel(double valor) {
-    if (std::isnan(valor)) return 0;
-    return static_cast<int>(std::clamp(valor, -static_cast<double>(kLimitePixel),
-                                       static_cast<double>(kLimitePixel)));
-}
-
-// The map-to-window rule for points, lines and labels, fixed for one call.
-class Proyeccion {
-public:
-    Proyeccion(const wxRect& rect, double supDerX, double supDerY, double infIzqX)
-        : ancho(rect.GetWidth()), supDerX(supDerX), supDerY(supDerY), infIzqX(infIzqX) {}
-    Proyeccion(const wxRect& rect, const CExtensionMapa& vista)
-        : Proyeccion(rect, vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY(),
-                     vista.GetCoordenadaInfIzqX()) {}
-    Proyeccion(const wxRect& rect, const CCoordenadas& supDer, const CCoordenadas& infIzq)
-        : Proyeccion(rect, supDer.x, supDer.y, infIzq.x) {}
-
-    wxPoint Pixel(const CPunto& p) const {
-        double px = 0.0, py = 0.0;
-        CTransformacionMapa::MapaToPixel(ancho, supDerX, supDerY, infIzqX, p.x, p.y, px, py);
-        return wxPoint(APixel(px), APixel(py));
-    }
-
-private:
-    double ancho, supDerX, supDerY, infIzqX;
-};
 
 // Pen styles the toolkit draws from the style alone. Others (stipples, user
 // dashes) need data a symbol does not carry, and numbers that are no pen
@@ -263,8 +230,8 @@ bool CCapaShp::RecorteConCajas(const CExtensionMapa& vista, CRectangulo& rectang
     return true;
 }
 
-void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
-    if (!dc || !shape || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return;
+void CCapaShp::PintarCapa(wxDC* dc, const CTransformacionMapa& vista) {
+    if (!dc || !shape || !vista.EsValida()) return;
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
     SeleccionarHerramientas(dc, simbolo);
@@ -274,40 +241,34 @@ void CCapaShp::PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) {
     // Character markers cull part by part themselves.
     const bool caracter = tipo == kPuntos && simbolo.GetEstilo() == kEstiloMarcadorCaracter;
     CRectangulo rectangulo;
-    const bool recorta = !caracter && RecorteConCajas(vista, rectangulo);
+    const bool recorta = !caracter && RecorteConCajas(vista.GetExtension(), rectangulo);
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
         if (recorta && shape->CajaAparte(i, rectangulo)) continue;
         const unsigned int* elemento = ElementoLegible(i);
         if (!elemento) continue;
-        if (caracter || ElementoEnVista(elemento, vista))
-            PintarElemento(dc, rect, vista, elemento, simbolo, trazado, herramientas);
+        if (caracter || ElementoEnVista(elemento, vista.GetExtension()))
+            PintarElemento(dc, vista, elemento, simbolo, trazado, herramientas);
     }
     SoltarHerramientas(dc);
 }
 
-void CCapaShp::PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+void CCapaShp::PintarElemento(wxDC* dc, const CTransformacionMapa& vista,
                               const unsigned int* elemento, const CSimboloObj& simboloElemento,
                               CTrazadoCairo& trazado,
                               const CTrazadoCairo::Herramientas* herramientas) {
     switch (shape->Tipo()) {
     case kPuntos:
         if (simboloElemento.GetEstilo() == kEstiloMarcadorCaracter)
-            PintarPuntoConFuente(dc, rect, vista, 0, 0, elemento, &simboloElemento);
+            PintarPuntoConFuente(dc, vista, elemento, &simboloElemento);
         else
-            PintarPunto(dc, rect, vista, 0, 0, elemento);
+            PintarPunto(dc, vista, elemento);
         break;
     case kLineas:
-        PintarPolylinea(dc, rect, vista,
-                        CCoordenadas(vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()),
-                        CCoordenadas(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()),
-                        elemento);
+        PintarPolylinea(dc, vista, elemento);
         break;
     case kPoligonos:
-        PintarAnillos(dc, rect, vista,
-                      CPunto{vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()},
-                      CPunto{vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()},
-                      elemento, trazado, herramientas);
+        PintarAnillos(dc, vista, elemento, trazado, herramientas);
         break;
     default:
         break;
@@ -366,10 +327,9 @@ private:
     wxString valorTexto;
 };
 
-void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa vista,
+void CCapaShp::PintarCapaConClasificacion(wxDC* dc, const CTransformacionMapa& vista,
                                           CClasificacionPorValor* clasificacion) {
-    if (!dc || !shape || !clasificacion || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0)
-        return;
+    if (!dc || !shape || !clasificacion || !vista.EsValida()) return;
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
     CampoTabla campo = ResolverCampo(*shape, dbf, clasificacion->GetCampo());
@@ -381,12 +341,12 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
     std::unordered_map<const CSimboloObj*, TrazoSimbolo> trazos;
     const CSimboloObj* seleccionado = nullptr;  // tools are rebuilt only on change
     CRectangulo rectangulo;
-    const bool recorta = RecorteConCajas(vista, rectangulo);
+    const bool recorta = RecorteConCajas(vista.GetExtension(), rectangulo);
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
         if (recorta && shape->CajaAparte(i, rectangulo)) continue;
         const unsigned int* elemento = ElementoLegible(i);
-        if (!elemento || !ElementoEnVista(elemento, vista)) continue;
+        if (!elemento || !ElementoEnVista(elemento, vista.GetExtension())) continue;
         const int registro = static_cast<int>(i);
         const CSimboloObj* simboloElemento = nullptr;
         switch (campo.tipo) {
@@ -417,7 +377,7 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa 
             SeleccionarHerramientas(dc, *simboloElemento);
             seleccionado = simboloElemento;
         }
-        PintarElemento(dc, rect, vista, elemento, *simboloElemento, trazado, herramientas);
+        PintarElemento(dc, vista, elemento, *simboloElemento, trazado, herramientas);
     }
     SoltarHerramientas(dc);
 }
@@ -435,31 +395,30 @@ void CCapaShp::ParaCadaLineaEnVista(const CExtensionMapa& vista, const unsigned 
 }
 
 template <class Dibujar>
-void CCapaShp::ParaCadaPuntoEnVista(const wxRect& rect, const CExtensionMapa& vista,
+void CCapaShp::ParaCadaPuntoEnVista(const CTransformacionMapa& vista,
                                     const unsigned int* elemento, Dibujar dibujar) const {
-    const Proyeccion proyeccion(rect, vista);
     const unsigned int partes = shape->NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
         const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
-        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista)) continue;
-        for (unsigned int i = 0; i < numPuntos; ++i) dibujar(proyeccion.Pixel(puntos[i]));
+        if (!IsInExtent(puntos, static_cast<int>(numPuntos), vista.GetExtension())) continue;
+        for (unsigned int i = 0; i < numPuntos; ++i) dibujar(vista.Pixel(puntos[i]));
     }
 }
 
-void CCapaShp::PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                           double, const unsigned int* elemento) {
+void CCapaShp::PintarPunto(wxDC* dc, const CTransformacionMapa& vista,
+                           const unsigned int* elemento) {
     if (!dc || !shape || !elemento) return;
     // Under a classification too the radius is the layer's own.
     const int radio = std::min(simbolo.GetSize(), kTamanoMaximo);
     if (radio < 0) return;
-    ParaCadaPuntoEnVista(rect, vista, elemento, [&](const wxPoint& p) {
+    ParaCadaPuntoEnVista(vista, elemento, [&](const wxPoint& p) {
         dc->DrawEllipse(p.x - radio, p.y - radio, 2 * radio, 2 * radio);
     });
 }
 
-void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                                    double, double, const unsigned int* elemento,
+void CCapaShp::PintarPuntoConFuente(wxDC* dc, const CTransformacionMapa& vista,
+                                    const unsigned int* elemento,
                                     const CSimboloObj* simboloElemento) {
     if (!dc || !shape || !elemento || !simboloElemento) return;
     const int codigo = simboloElemento->GetCharIndex();
@@ -475,43 +434,39 @@ void CCapaShp::PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensi
     wxCoord ancho = 0, alto = 0;
     dc->GetTextExtent(caracter, &ancho, &alto);
 
-    ParaCadaPuntoEnVista(rect, vista, elemento, [&](const wxPoint& p) {
+    ParaCadaPuntoEnVista(vista, elemento, [&](const wxPoint& p) {
         dc->DrawText(caracter, p.x - ancho / 2, p.y - alto / 2);
     });
 }
 
-void CCapaShp::PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                               const CCoordenadas& supDer, const CCoordenadas& infIzq,
+void CCapaShp::PintarPolylinea(wxDC* dc, const CTransformacionMapa& vista,
                                const unsigned int* elemento) {
     if (!dc || !shape || !elemento) return;
-    const Proyeccion proyeccion(rect, supDer, infIzq);
-    ParaCadaLineaEnVista(vista, elemento, [&](const CPunto* puntos, unsigned int numPuntos) {
-        wxPoint anterior = proyeccion.Pixel(puntos[0]);
+    ParaCadaLineaEnVista(vista.GetExtension(), elemento, [&](const CPunto* puntos, unsigned int numPuntos) {
+        wxPoint anterior = vista.Pixel(puntos[0]);
         for (unsigned int i = 1; i < numPuntos; ++i) {
-            const wxPoint actual = proyeccion.Pixel(puntos[i]);
+            const wxPoint actual = vista.Pixel(puntos[i]);
             dc->DrawLine(anterior, actual);
             anterior = actual;
         }
     });
 }
 
-void CCapaShp::PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                              const CPunto& infIzq, const CPunto& supDer,
+void CCapaShp::PintarPoligono(wxDC* dc, const CTransformacionMapa& vista,
                               const unsigned int* elemento) {
     if (!dc) return;
     CTrazadoCairo trazado(dc, &CacheAnillos());
     CTrazadoCairo::Herramientas herramientas;
     const bool directo = CTrazadoCairo::HerramientasDe(dc->GetPen(), dc->GetBrush(), herramientas);
-    PintarAnillos(dc, rect, vista, infIzq, supDer, elemento, trazado,
-                  directo ? &herramientas : nullptr);
+    PintarAnillos(dc, vista, elemento, trazado, directo ? &herramientas : nullptr);
 }
 
-void CCapaShp::PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                             const CPunto& infIzq, const CPunto& supDer,
+void CCapaShp::PintarAnillos(wxDC* dc, const CTransformacionMapa& vista,
                              const unsigned int* elemento, CTrazadoCairo& trazado,
                              const CTrazadoCairo::Herramientas* herramientas) {
-    if (!dc || !shape || !elemento || rect.GetWidth() <= 0 || supDer.x == infIzq.x) return;
-    const CProyeccionPoligono proyeccion(rect, infIzq, supDer);
+    if (!dc || !shape || !elemento || !vista.EsValida()) return;
+    const CProyeccionPoligono proyeccion(vista);
+    const CExtensionMapa& extension = vista.GetExtension();
     const unsigned int partes = shape->NumPartes(elemento);
     // Every ring, holes too, is filled on its own with the same brush.
     for (unsigned int parte = 0; parte < partes; ++parte) {
@@ -525,10 +480,10 @@ void CCapaShp::PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa&
         // and spares the toolkit most of the work on rings small on screen.
         CRectangulo caja;
         int numPixeles = proyeccion.Anillo(puntos, numPuntos, pixelesAnillo.data(), caja);
-        const bool enVista = vista.GetCoordenadaInfIzqX() <= caja.x2 &&
-                             caja.x1 <= vista.GetCoordenadaSupDerX() &&
-                             vista.GetCoordenadaInfIzqY() <= caja.y2 &&
-                             caja.y1 <= vista.GetCoordenadaSupDerY();
+        const bool enVista = extension.GetCoordenadaInfIzqX() <= caja.x2 &&
+                             caja.x1 <= extension.GetCoordenadaSupDerX() &&
+                             extension.GetCoordenadaInfIzqY() <= caja.y2 &&
+                             caja.y1 <= extension.GetCoordenadaSupDerY();
         if (!enVista) continue;
         // A ring fallen on one pixel is drawn as the whole ring would be (a
         // dot, when outlined with round ends): its point twice. A ring of a
@@ -574,44 +529,42 @@ void CCapaShp::SeleccionarFuenteTexto(wxDC* dc, int size, const CSimboloTexto& e
     dc->SetTextForeground(estilo.GetColorTexto());
 }
 
-void CCapaShp::PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                                double, double, const unsigned int* elemento,
+void CCapaShp::PintarTextoPunto(wxDC* dc, const CTransformacionMapa& vista,
+                                const unsigned int* elemento,
                                 const CSimboloTexto* estilo, const Toponimo& toponimo) {
     if (!dc || !shape || !elemento || !estilo || estilo->GetFontSize() < 1) return;
     SeleccionarFuenteTexto(dc, std::min(estilo->GetFontSize(), kTamanoMaximo), *estilo);
     // The point is the text's top-left corner and its centre of rotation.
-    ParaCadaPuntoEnVista(rect, vista, elemento, [&](const wxPoint& p) {
+    ParaCadaPuntoEnVista(vista, elemento, [&](const wxPoint& p) {
         dc->DrawRotatedText(toponimo.texto, p.x, p.y, toponimo.angulo);
     });
 }
 
-void CCapaShp::PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                                    const CCoordenadas& supDer, const CCoordenadas& infIzq,
+void CCapaShp::PintarTextoPolylinea(wxDC* dc, const CTransformacionMapa& vista,
                                     const unsigned int* elemento, const CSimboloTexto* estilo,
                                     const Toponimo& toponimo) {
     if (!dc || !shape || !elemento || !estilo) return;
     int size = estilo->GetFontSize();
     // On paper, labels along lines grow with the page against a 1024-pixel
     // screen; sizes the rule cannot scale are kept.
-    if (printing && vista.GetAlto() != 0.0 && size >= 1 && size <= kAnchoReferenciaImpresion)
+    if (printing && vista.GetExtension().GetAlto() != 0.0 && size >= 1 &&
+        size <= kAnchoReferenciaImpresion)
         size = std::max(1, wxTextUtil::GetSizeTextPrint(kAnchoReferenciaImpresion,
-                                                        rect.GetWidth(), size));
+                                                        vista.GetArea().GetWidth(), size));
     if (size < 1) return;
     SeleccionarFuenteTexto(dc, std::min(size, kTamanoMaximo), *estilo);
-    const Proyeccion proyeccion(rect, supDer, infIzq);
-    ParaCadaLineaEnVista(vista, elemento, [&](const CPunto* puntos, unsigned int numPuntos) {
+    ParaCadaLineaEnVista(vista.GetExtension(), elemento, [&](const CPunto* puntos, unsigned int numPuntos) {
         // One copy at every vertex but the last.
         for (unsigned int i = 0; i + 1 < numPuntos; ++i) {
-            const wxPoint p = proyeccion.Pixel(puntos[i]);
+            const wxPoint p = vista.Pixel(puntos[i]);
             dc->DrawRotatedText(toponimo.texto, p.x, p.y, toponimo.angulo);
         }
     });
 }
 
-void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
+void CCapaShp::PintarCapaToponimia(wxDC* dc, const CTransformacionMapa& vista,
                                    CClasificacionPorTexto* clasificacion) {
-    if (!dc || !shape || !clasificacion || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0)
-        return;
+    if (!dc || !shape || !clasificacion || !vista.EsValida()) return;
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas) return;
     const wxString nombreClase = clasificacion->GetCampo();
@@ -623,12 +576,10 @@ void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
     // Floating or missing class columns select no style for any feature.
     if (clase.tipo != kCampoTexto && clase.tipo != kCampoEntero) return;
 
-    const CCoordenadas supDer(vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY());
-    const CCoordenadas infIzq(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY());
     Toponimo toponimo;
     wxString textoRotacion;
     CRectangulo rectangulo;
-    const bool recorta = RecorteConCajas(vista, rectangulo);
+    const bool recorta = RecorteConCajas(vista.GetExtension(), rectangulo);
     const unsigned int total = shape->NumElementos();
     for (unsigned int i = 0; i < total; ++i) {
         if (recorta && shape->CajaAparte(i, rectangulo)) continue;
@@ -639,7 +590,7 @@ void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
         const CSimboloTexto* estilo = clasificacion->BuscaSimboloTexto(valorClase);
         if (!estilo) continue;  // the default style is not used for labels
         const unsigned int* elemento = ElementoLegible(i);
-        if (!elemento || !IsInExtentElemento(elemento, vista)) continue;
+        if (!elemento || !IsInExtentElemento(elemento, vista.GetExtension())) continue;
 
         AsignarTexto(toponimo.texto, LeerTexto(dbf, registro, texto));
         toponimo.angulo = 0.0;
@@ -653,9 +604,9 @@ void CCapaShp::PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
         }
 
         if (tipo == kPuntos)
-            PintarTextoPunto(dc, rect, vista, 0, 0, elemento, estilo, toponimo);
+            PintarTextoPunto(dc, vista, elemento, estilo, toponimo);
         else
-            PintarTextoPolylinea(dc, rect, vista, supDer, infIzq, elemento, estilo, toponimo);
+            PintarTextoPolylinea(dc, vista, elemento, estilo, toponimo);
     }
     if (tipo == kPuntos) SoltarHerramientas(dc);
 }
@@ -674,23 +625,16 @@ int CCapaShp::BuscaElementoPorCodigo(const wxString& campoCodigo, const wxString
 }
 
 std::vector<wxPoint> CCapaShp::PixelesParte(const unsigned int* elemento, unsigned int parte,
-                                            const wxRect& rect,
-                                            const CExtensionMapa& vista) const {
+                                            const CTransformacionMapa& vista) const {
     std::vector<wxPoint> pixeles;
-    if (!shape || !elemento || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return pixeles;
+    if (!shape || !elemento || !vista.EsValida()) return pixeles;
     unsigned int numPuntos = 0;
     const CPunto* puntos = shape->BuscaPuntos(elemento, parte, &numPuntos);
     if (!puntos) return pixeles;
     pixeles.reserve(numPuntos);
-    if (shape->Tipo() == kPoligonos) {
-        const CProyeccionPoligono proyeccion(
-            rect, CPunto(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY()),
-            CPunto(vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY()));
-        for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
-    } else {
-        const Proyeccion proyeccion(rect, vista);
-        for (unsigned int i = 0; i < numPuntos; ++i) pixeles.push_back(proyeccion.Pixel(puntos[i]));
-    }
+    const bool poligonos = shape->Tipo() == kPoligonos;
+    for (unsigned int i = 0; i < numPuntos; ++i)
+        pixeles.push_back(poligonos ? vista.PixelPoligono(puntos[i]) : vista.Pixel(puntos[i]));
     return pixeles;
 }
 
@@ -707,12 +651,13 @@ std::vector<wxPoint> CCapaShp::LocElementoBusqueda(const wxRect& rect,
     const unsigned int partes = shape->NumPartes(elemento);
     if (partes == 0) return {};
     // Multi-part features are located by their last part.
-    return PixelesParte(elemento, partes - 1, rect, vista);
+    return PixelesParte(elemento, partes - 1, CTransformacionMapa(rect, vista));
 }
 
 void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                                   const wxString& campoCodigo, const wxString& codigo) {
-    if (!dc || !shape || rect.GetWidth() <= 0 || vista.GetAncho() == 0.0) return;
+    const CTransformacionMapa transformacion(rect, vista);
+    if (!dc || !shape || !transformacion.EsValida()) return;
     const int tipo = shape->Tipo();
     if (tipo != kPuntos && tipo != kLineas && tipo != kPoligonos) return;
     const int indice = BuscaElementoPorCodigo(campoCodigo, codigo);
@@ -723,13 +668,13 @@ void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtension
     // Points are outlined as circles of the layer's radius, even when the
     // layer draws character markers.
     if (tipo == kPuntos) {
-        PintarPunto(dc, rect, vista, 0, 0, elemento);
+        PintarPunto(dc, transformacion, elemento);
     } else {
         CTrazadoCairo trazado(dc, nullptr);
         CTrazadoCairo::Herramientas herramientas;
         const bool directo =
             CTrazadoCairo::HerramientasDe(dc->GetPen(), dc->GetBrush(), herramientas);
-        PintarElemento(dc, rect, vista, elemento, simbolo, trazado,
+        PintarElemento(dc, transformacion, elemento, simbolo, trazado,
                        directo ? &herramientas : nullptr);
     }
     SoltarHerramientas(dc);

@@ -96,12 +96,11 @@ void CGestorVistaMapa::Limpiar() {
 }
 
 CCoordenadaMapa CGestorVistaMapa::PixelToMapa(const wxPoint& pixel) const {
-    return CTransformacionMapa::PixelToMapa(pixel, m_areaVisualizacion, m_extensionActual);
+    return CTransformacionMapa(m_areaVisualizacion, m_extensionActual).PixelAMapa(pixel);
 }
 
 CExtensionMapa CGestorVistaMapa::PixelToMapa(const wxRect& pixeles) const {
-    return CTransformacionMapa::PixelToMapa(pixeles, m_areaVisualizacion.width,
-                                            m_areaVisualizacion.height, m_extensionActual);
+    return CTransformacionMapa(m_areaVisualizacion, m_extensionActual).PixelAMapa(pixeles);
 }
 
 void CGestorVistaMapa::Centrar(const CCoordenadaMapa& centro) {
@@ -189,6 +188,10 @@ CExtensionMapa CGestorVistaMapa::ReadaptarExtensionActual() const {
     return Centrar(CExtensionMapa(m_extensionActual), m_areaVisualizacion);
 }
 
+CTransformacionMapa CGestorVistaMapa::GetVista() const {
+    return CTransformacionMapa(m_areaVisualizacion, ReadaptarExtensionActual());
+}
+
 CExtensionMapa CGestorVistaMapa::Centrar(const CExtensionMapa& extension, const wxRect& area) const {
     if (m_extensionActual.GetAlto() == 0.0 || area.width == 0 || area.height == 0)
         return CExtensionMapa();
@@ -240,20 +243,40 @@ void CGestorVistaMapa::Pintar(wxDC* dc, const wxRect& rect, bool impresion) {
         ReCalcularExtGlobal();
         m_mantenerExtension = true;
     }
-    const CExtensionMapa vista = ReadaptarExtensionActual();
+    const CTransformacionMapa vista(rect, ReadaptarExtensionActual());
     DesactivarSuavizado(*dc);
     // Bottom layer (the tail) first, so the head ends on top.
     for (auto it = m_capas.rbegin(); it != m_capas.rend(); ++it)
-        PintarCapaEnMapa(**it, dc, rect, vista, impresion);
+        PintarCapaEnMapa(**it, dc, vista, impresion);
 }
 
-void CGestorVistaMapa::PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const wxRect& rect,
-                                        const CExtensionMapa& vista, bool impresion) {
+CTransformacionMapa CGestorVistaMapa::PintarVista(wxDC& dc, const wxRect& area, const wxSize& ppi,
+                                                  double escala, bool impresion,
+                                                  const wxColour& fondo) {
+    SetDimensionAreaVisualizacion(area);
+    if (escala <= 0.0) escala = EscalaDeExtension(m_extensionActual, area.width, ppi.x);
+    // A zero scale (no width, or a view in negative coordinates) would
+    // collapse the view to its centre.
+    if (escala > 0.0 && std::isfinite(escala)) SetEscalaActual(area.GetSize(), ppi, escala);
+    DesactivarSuavizado(dc);
+    if (fondo.IsOk()) {
+        dc.SetPen(*wxBLACK_PEN);
+        dc.SetBrush(wxBrush(fondo));
+        dc.DrawRectangle(area);
+        dc.SetBrush(wxNullBrush);
+        dc.SetPen(wxNullPen);
+    }
+    Pintar(&dc, area, impresion);
+    return CTransformacionMapa(area, ReadaptarExtensionActual());
+}
+
+void CGestorVistaMapa::PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc,
+                                        const CTransformacionMapa& vista, bool impresion) {
     CCapa* capa = capaEnMapa.GetCapaEnCapa();
     if (!capa || capa->GetEstadoCapa() != 1 || !EstaEnEscala(*capa, m_escalaActual)) return;
     if (!capaEnMapa.GetTieneClasificacion()) {
         capa->SetPrinting(impresion);
-        capa->PintarCapa(dc, rect, vista);
+        capa->PintarCapa(dc, vista);
         return;
     }
     // Classified painting is a feature of shapefile layers.
@@ -266,7 +289,7 @@ void CGestorVistaMapa::PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, cons
             return;
         }
         capa->SetPrinting(impresion);
-        if (capaShp) capaShp->PintarCapaConClasificacion(dc, rect, vista, clasificacion);
+        if (capaShp) capaShp->PintarCapaConClasificacion(dc, vista, clasificacion);
         return;
     }
     CClasificacionPorTexto* clasificacion = capaEnMapa.GetClasificacionTexto();
@@ -276,5 +299,5 @@ void CGestorVistaMapa::PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, cons
         return;
     }
     capa->SetPrinting(impresion);
-    if (capaShp) capaShp->PintarCapaToponimia(dc, rect, vista, clasificacion);
+    if (capaShp) capaShp->PintarCapaToponimia(dc, vista, clasificacion);
 }

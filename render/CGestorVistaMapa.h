@@ -3,11 +3,13 @@
 // part of the map shown (current extent), the size of the whole map (global
 // extent), the window area in pixels, the scale, and the paint loop.
 #include <wx/object.h>
+#include <wx/colour.h>
 #include <wx/gdicmn.h>
 #include <memory>
 #include <vector>
 #include "CCoordenadaMapa.h"
 #include "CExtensionMapa.h"
+#include "CTransformacionMapa.h"
 
 class CCapa;
 class CCapasEnMapa;
@@ -82,15 +84,28 @@ public:
 
     // The current extent fitted to the view area's aspect (not stored).
     CExtensionMapa ReadaptarExtensionActual() const;
+    // The view the map is painted in: the view area showing that fitted
+    // extent.
+    CTransformacionMapa GetVista() const;
     // Aspect fit of `extension`; see ReadaptarExtensionActual.
     CExtensionMapa Centrar(const CExtensionMapa& extension, const wxRect& area) const;
     // Global extent = union of the layers' extents; unless the keep-extent
     // flag is set the current extent becomes the fitted global extent.
     void ReCalcularExtGlobal();
 
-    // Paints the visible layers within scale, bottom layer first. `impresion`
-    // is true while drawing for the printer.
+    // Paints the visible layers within scale, bottom layer first, in the
+    // current extent fitted to `rect`'s aspect. `impresion` is true while
+    // drawing for the printer.
     void Pintar(wxDC* dc, const wxRect& rect, bool impresion);
+    // One paint of the map as every map window does it: the view area
+    // becomes `area`, the view is shown at the scale 1:escala about its
+    // centre (with escala 0, at the scale its extent has on `area` at `ppi`
+    // pixels per inch), edges are drawn hard, the area is filled with
+    // `fondo` framed in black (when it is valid: a map window's background)
+    // and the layers are painted over it. Returns the view painted.
+    CTransformacionMapa PintarVista(wxDC& dc, const wxRect& area, const wxSize& ppi,
+                                    double escala, bool impresion,
+                                    const wxColour& fondo = wxNullColour);
 
     // Physical length in metres of `pixeles` at `ppi` pixels per inch.
     static double MedidaFisicaMetros(int pixeles, int ppi);
@@ -102,8 +117,8 @@ public:
     static double EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi);
 
 private:
-    void PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const wxRect& rect,
-                          const CExtensionMapa& vista, bool impresion);
+    void PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const CTransformacionMapa& vista,
+                          bool impresion);
 
     ListaCapas m_capas;
     CExtensionMapa m_extensionActual;

@@ -38,7 +38,8 @@ public:
     }
     bool ObtenerDatosExtension() override { return true; }
     bool InicializarCapa() override { return true; }
-    void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa) override {
+    void PintarCapa(wxDC* dc, const CTransformacionMapa& vista) override {
+        const wxRect rect = vista.GetArea();
         dc->SetPen(*wxTRANSPARENT_PEN);
         dc->SetBrush(wxBrush(kColorCapa));
         dc->DrawRectangle(rect);
@@ -178,7 +179,7 @@ protected:
     // Map position of a pixel of the map as painted (in the fitted view).
     CCoordenadaMapa Mapa(const wxPoint& p) {
         gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, kAncho, kAlto));
-        return CTransformacionMapa::PixelToMapa(p, wxRect(0, 0, kAncho, kAlto), gestor.ReadaptarExtensionActual());
+        return gestor.GetVista().PixelAMapa(p);
     }
     // The scale of a view of the given width: the panel's width at 2.546 cm per inch.
     double EscalaDeAncho(double ancho) const {

@@ -23,7 +23,7 @@ CExtensionMapa Extension(double x1, double y1, double x2, double y2) {
     ext.SetCoordenadasSupDer(x2, y2);
     return ext;
 }
-const CExtensionMapa kVista = Extension(0, 0, 1000, 1000);
+const CTransformacionMapa kVista(kTodo, Extension(0, 0, 1000, 1000));
 
 // Pixels of the label colour, allowing for the smoothing of glyph edges.
 int ContarRojos(const wxImage& imagen, const wxRect& zona) {
@@ -66,7 +66,7 @@ wxImage Rotular(CCapaShp& capa, int valor = 3) {
     clase->SetSimbologia(kRojo, *wxBLACK, false, false, wxT("DejaVu Sans"), wxT(""), 16);
     clasificacion.GetLista()->Append(clase);
     LienzoPrueba lienzo(500, 500);
-    capa.PintarCapaToponimia(lienzo.Dc(), lienzo.Rect(), kVista, &clasificacion);
+    capa.PintarCapaToponimia(lienzo.Dc(), kVista, &clasificacion);
     return lienzo.Imagen();
 }
 }  // namespace

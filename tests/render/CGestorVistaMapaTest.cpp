@@ -34,7 +34,8 @@ public:
     ~CapaDePrueba() override { *m_destruidas += 1; }
     bool ObtenerDatosExtension() override { return true; }
     bool InicializarCapa() override { return true; }
-    void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) override {
+    void PintarCapa(wxDC* dc, const CTransformacionMapa& vista) override {
+        const wxRect rect = vista.GetArea();
         dc->SetPen(*wxTRANSPARENT_PEN);
         dc->SetBrush(wxBrush(GetSimbolo()->GetColorRelleno()));
         dc->DrawRectangle(rect);
