@@ -7,10 +7,7 @@
 #include <cmath>
 
 #include "CCapa.h"
-#include "CCapaShp.h"
 #include "CCapasEnMapa.h"
-#include "CClasificacionPorTexto.h"
-#include "CClasificacionPorValor.h"
 #include "CTransformacionMapa.h"
 #include "CMensajes.h"
 
@@ -90,7 +87,7 @@ void CGestorVistaMapa::AddCapa(CCapa* capa) {
 void CGestorVistaMapa::Limpiar() {
     for (auto& capaEnMapa : m_capas) {
         CCapa* capa = capaEnMapa ? capaEnMapa->GetCapaEnCapa() : nullptr;
-        if (capa && capa->ObtenerTipoCapa() != wxS("CBD")) delete capa;
+        if (capa && !capa->EsDeBaseDeDatos()) delete capa;
     }
     ListaCapas().swap(m_capas);
 }
@@ -270,34 +267,27 @@ CTransformacionMapa CGestorVistaMapa::PintarVista(wxDC& dc, const wxRect& area, 
     return CTransformacionMapa(area, ReadaptarExtensionActual());
 }
 
-void CGestorVistaMapa::PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc,
+void CGestorVistaMapa::PintarCapaEnMapa(const CCapasEnMapa& capaEnMapa, wxDC* dc,
                                         const CTransformacionMapa& vista, bool impresion) {
     CCapa* capa = capaEnMapa.GetCapaEnCapa();
-    if (!capa || capa->GetEstadoCapa() != 1 || !EstaEnEscala(*capa, m_escalaActual)) return;
-    if (!capaEnMapa.GetTieneClasificacion()) {
-        capa->SetPrinting(impresion);
-        capa->PintarCapa(dc, vista);
+    if (!capa || !capa->EsVisible() ||
+        !EstaEnEscala(*capa, m_escalaActual) || FaltaClasificacion(capaEnMapa))
         return;
+    capa->SetPrinting(impresion);
+    capa->PintarCapa(dc, vista, capaEnMapa);
+}
+
+bool CGestorVistaMapa::FaltaClasificacion(const CCapasEnMapa& capaEnMapa) {
+    const CCapasEnMapa::Pintura pintura = capaEnMapa.GetPintura();
+    if (pintura == CCapasEnMapa::Pintura::PorValor && !capaEnMapa.GetClasificacion()) {
+        MostrarMensaje(wxString::FromUTF8(
+            "Error CGestorVistaMapa::Pintar: El puntero a la clasificación por valor es nulo"));
+        return true;
     }
-    // Classified painting is a feature of shapefile layers.
-    CCapaShp* capaShp = dynamic_cast<CCapaShp*>(capa);
-    if (capaEnMapa.GetTipoClasificacion().GetTipo() == wxS("VALOR")) {
-        CClasificacionPorValor* clasificacion = capaEnMapa.GetClasificacion();
-        if (!clasificacion) {
-            MostrarMensaje(wxString::FromUTF8(
-                "Error CGestorVistaMapa::Pintar: El puntero a la clasificación por valor es nulo"));
-            return;
-        }
-        capa->SetPrinting(impresion);
-        if (capaShp) capaShp->PintarCapaConClasificacion(dc, vista, clasificacion);
-        return;
-    }
-    CClasificacionPorTexto* clasificacion = capaEnMapa.GetClasificacionTexto();
-    if (!clasificacion) {
+    if (pintura == CCapasEnMapa::Pintura::PorTexto && !capaEnMapa.GetClasificacionTexto()) {
         MostrarMensaje(wxString::FromUTF8(
             "Error CGestorVistaMapa::Pintar: El puntero a la clasificación por texto es nulo"));
-        return;
+        return true;
     }
-    capa->SetPrinting(impresion);
-    if (capaShp) capaShp->PintarCapaToponimia(dc, vista, clasificacion);
+    return false;
 }

@@ -117,8 +117,11 @@ public:
     static double EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi);
 
 private:
-    void PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const CTransformacionMapa& vista,
-                          bool impresion);
+    void PintarCapaEnMapa(const CCapasEnMapa& capaEnMapa, wxDC* dc,
+                          const CTransformacionMapa& vista, bool impresion);
+    // A holder classified without its classification object: the message
+    // of the paint loop, and true (the layer is not painted).
+    static bool FaltaClasificacion(const CCapasEnMapa& capaEnMapa);
 
     ListaCapas m_capas;
     CExtensionMapa m_extensionActual;

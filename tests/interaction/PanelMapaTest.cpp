@@ -1,7 +1,6 @@
 #include "PanelMapa.h"
 
-#include "CCapa.h"
-#include "CCapasEnMapa.h"
+#include "CapaColorPrueba.h"
 #include "CGestorVistaMapa.h"
 #include "CMediciones.h"
 #include "CMedicionesPanel.h"
@@ -27,35 +26,6 @@ namespace {
 constexpr int kAncho = 790;
 constexpr int kAlto = 584;
 const wxColour kColorCapa(200, 200, 200);
-
-// A layer of the given extent that paints the whole panel light grey.
-class CapaPrueba : public CCapa {
-public:
-    explicit CapaPrueba(const CExtensionMapa& ext) {
-        extension = ext;
-        estadoCapa = ESTADO_VISIBLE;
-        escalaMinima = 0.0;
-    }
-    bool ObtenerDatosExtension() override { return true; }
-    bool InicializarCapa() override { return true; }
-    void PintarCapa(wxDC* dc, const CTransformacionMapa& vista) override {
-        const wxRect rect = vista.GetArea();
-        dc->SetPen(*wxTRANSPARENT_PEN);
-        dc->SetBrush(wxBrush(kColorCapa));
-        dc->DrawRectangle(rect);
-        ++pintadas;
-    }
-    wxString ObtenerTipoCapa() const override { return wxT("SHP"); }
-    int GetGeometria() const override { return 5; }
-    bool GuardarDatosAlfaNumericos(wxList*, int, bool) override { return false; }
-    bool GuardarDatosGraficos(int, CShapeObj*, bool) override { return false; }
-    bool EliminarElemento(int) override { return false; }
-    bool Identify(CCoordenadaMapa, double) override { return false; }
-    CSimboloObj* SetSimbolo(CSimboloObj s) override { return &(simbolo = s); }
-    void SetEscalaMinima(double e) override { escalaMinima = e; }
-    void SetEscalaMaxima(double e) override { escalaMaxima = e; }
-    int pintadas = 0;
-};
 
 // The panel with its two hooks recorded.
 class PanelConGanchos : public PanelMapa {
@@ -91,7 +61,7 @@ protected:
         // A map 600 km across: about 1:2900000 on the whole panel.
         global.SetCoordenadasInfIzq(100000.0, 3900000.0);
         global.SetCoordenadasSupDer(700000.0, 4300000.0);
-        gestor.AddCapa(new CapaPrueba(global));
+        gestor.AddCapa(new CapaColorPrueba(kColorCapa, global));
         marco->Show();
         ProcesarEventos();
         panel->SetGestorVista(&gestor);
@@ -123,7 +93,7 @@ protected:
                      [tipo](const wxMapEvent& e) { return e.GetEventType() == tipo; });
         return lista;
     }
-    CapaPrueba* Capa() { return static_cast<CapaPrueba*>(gestor.GetCapaEnMapa(0)->GetCapaEnCapa()); }
+    size_t Pintadas() { return static_cast<CapaColorPrueba*>(gestor.GetCapaEnMapa(0)->GetCapaEnCapa())->pinturas.size(); }
 
     void Mover(const wxPoint& p) {
         simulador.MouseMove(panel->ClientToScreen(p));
@@ -204,15 +174,15 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     // Repainting only the overlays keeps the map image; with the redraw flag
     // off a paint only reports its end; turning it on draws the layers again
     // at once and reports the scale.
-    const int pintadas = Capa()->pintadas;
+    const size_t pintadas = Pintadas();
     Repintar(false);
     panel->SetRedraw(false);
     Pintar();
-    EXPECT_EQ(Capa()->pintadas, pintadas);
+    EXPECT_EQ(Pintadas(), pintadas);
     EXPECT_FALSE(De(wxEVT_MAP_END_DRAW).empty());
     EXPECT_TRUE(De(wxEVT_MAP_NUEVA_ESCALA).empty());
     panel->SetRedraw(true);
-    ASSERT_TRUE(EsperarHasta([&] { return Capa()->pintadas == pintadas + 1; }));
+    ASSERT_TRUE(EsperarHasta([&] { return Pintadas() == pintadas + 1; }));
     ASSERT_EQ(De(wxEVT_MAP_NUEVA_ESCALA).size(), 1u);
     EXPECT_DOUBLE_EQ(De(wxEVT_MAP_NUEVA_ESCALA)[0].GetMedicion(), panel->GetEscalaActual());
     // Scale bar over the map: the first box is black, under the origin tick.

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "CCapa.h"
-#include "CCapasEnMapa.h"
+#include "CapaColorPrueba.h"
 #include "CGestorVistaMapa.h"
+#include "CMensajes.h"
 #include "LienzoPrueba.h"
 
 namespace {
@@ -18,49 +18,12 @@ CExtensionMapa Extension(double x1, double y1, double x2, double y2) {
     return e;
 }
 
-// A layer that fills the whole rectangle with its fill colour, so order and
-// presence show in pixels, and counts its destruction.
-class CapaDePrueba : public CCapa {
-public:
-    CapaDePrueba(const std::string& nombre, const wxColour& color, const CExtensionMapa& ext, int* destruidas,
-                 const wxString& tipo = "SHP")
-        : m_destruidas(destruidas), m_tipo(tipo) {
-        SetNombreCapa(nombre);
-        SetExtensionCapa(ext);
-        SetEstadoCapa(1);
-        escalaMinima = 0.0;  // painted before any scale is set
-        GetSimbolo()->SetColorRelleno(color);
-    }
-    ~CapaDePrueba() override { *m_destruidas += 1; }
-    bool ObtenerDatosExtension() override { return true; }
-    bool InicializarCapa() override { return true; }
-    void PintarCapa(wxDC* dc, const CTransformacionMapa& vista) override {
-        const wxRect rect = vista.GetArea();
-        dc->SetPen(*wxTRANSPARENT_PEN);
-        dc->SetBrush(wxBrush(GetSimbolo()->GetColorRelleno()));
-        dc->DrawRectangle(rect);
-        dc->SetBrush(wxNullBrush);
-    }
-    wxString ObtenerTipoCapa() const override { return m_tipo; }
-    int GetGeometria() const override { return 5; }
-    bool GuardarDatosAlfaNumericos(wxList*, int, bool) override { return false; }
-    bool GuardarDatosGraficos(int, CShapeObj*, bool) override { return false; }
-    bool EliminarElemento(int) override { return false; }
-    bool Identify(CCoordenadaMapa, double) override { return false; }
-    CSimboloObj* SetSimbolo(CSimboloObj s) override { return &(*GetSimbolo() = s); }
-    void SetEscalaMinima(double e) override { escalaMinima = e; }
-    void SetEscalaMaxima(double e) override { escalaMaxima = e; }
-
-private:
-    int* m_destruidas;
-    wxString m_tipo;
-};
-
 class GestorVistaMapaTest : public testing::Test {
 protected:
-    CapaDePrueba* Anadir(const std::string& nombre, const wxColour& color,
-                         const CExtensionMapa& ext = Extension(0, 0, 1000, 1000)) {
-        auto* capa = new CapaDePrueba(nombre, color, ext, &destruidas);
+    CapaColorPrueba* Anadir(const std::string& nombre, const wxColour& color,
+                            const CExtensionMapa& ext = Extension(0, 0, 1000, 1000)) {
+        auto* capa = new CapaColorPrueba(color, ext, &destruidas);
+        capa->SetNombreCapa(nombre);
         gestor.AddCapa(capa);
         return capa;
     }
@@ -168,7 +131,7 @@ TEST_F(GestorVistaMapaTest, ExtensionGlobalEsLaUnionDeLasCapasSinLasNulas) {
 TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
     Anadir("roja", *wxRED);
     Anadir("azul", *wxBLUE);
-    CapaDePrueba* verde = Anadir("verde", *wxGREEN);
+    CapaColorPrueba* verde = Anadir("verde", *wxGREEN);
     EXPECT_EQ(gestor.GetCapaEnMapa(0)->GetCapaEnCapa()->GetNombreCapa(), "verde");  // added on top
     EXPECT_EQ(Pintar(), *wxGREEN);
     for (int estado : {0, 2}) {  // hidden, or neither shown nor hidden
@@ -185,12 +148,52 @@ TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
     }
 }
 
+// Each layer is painted as its holder says; a holder classified without its
+// classification is reported and not painted, and the others still are.
+TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
+    using P = CCapasEnMapa::Pintura;
+    const struct {
+        bool clasificada;
+        const char* tipo;
+        bool conClasificacion;
+        std::vector<P> pinturas;
+        const char* mensaje;
+    } casos[] = {{false, CClasificacion::VALOR, false, {P::Simbolo}, nullptr},
+                 {true, CClasificacion::VALOR, true, {P::PorValor}, nullptr},
+                 {true, CClasificacion::TEXTO, true, {P::PorTexto}, nullptr},
+                 {true, "otro", true, {P::PorTexto}, nullptr},
+                 {true, CClasificacion::VALOR, false, {}, "por valor es nulo"},
+                 {true, CClasificacion::TEXTO, false, {}, "por texto es nulo"}};
+    std::vector<wxString> mensajes;
+    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        gestor.Limpiar();
+        mensajes.clear();
+        auto* capa = new CapaColorPrueba(*wxRED, Extension(0, 0, 1000, 1000));
+        auto* entrada = new CCapasEnMapa;
+        entrada->SetCapaEnMapa(capa);
+        entrada->SetTieneClasificacion(casos[i].clasificada);
+        entrada->SetTipoClasificacion(casos[i].tipo);
+        if (casos[i].conClasificacion) {
+            entrada->SetClasificacionCapa(static_cast<CClasificacionPorValor*>(nullptr));
+            entrada->SetClasificacionCapa(static_cast<CClasificacionPorTexto*>(nullptr));
+        }
+        gestor.AddCapa(entrada);
+        Anadir("encima", *wxBLUE);
+        EXPECT_EQ(Pintar(), *wxBLUE) << "case " << i;
+        EXPECT_EQ(capa->pinturas, casos[i].pinturas) << "case " << i;
+        ASSERT_EQ(mensajes.size(), casos[i].mensaje ? 1u : 0u) << "case " << i;
+        if (casos[i].mensaje) EXPECT_TRUE(mensajes[0].Contains(casos[i].mensaje)) << "case " << i;
+    }
+    SetReceptorMensajes(ReceptorMensajes());
+}
+
 TEST_F(GestorVistaMapaTest, LimpiarYElDestructorLiberanLasCapasSalvoLasDeBaseDeDatos) {
     Anadir("a", *wxRED);
     Anadir("b", *wxGREEN);
     int destruidasBd = 0;
-    auto bd = std::make_unique<CapaDePrueba>("bd", *wxBLUE, Extension(0, 0, 1, 1),
-                                             &destruidasBd, "CBD");
+    auto bd = std::make_unique<CapaColorPrueba>(*wxBLUE, Extension(0, 0, 1, 1), &destruidasBd,
+                                                CCapa::TIPO_BD);
     gestor.AddCapa(bd.get());
     gestor.Limpiar();
     EXPECT_EQ(destruidas, 2);
@@ -199,7 +202,7 @@ TEST_F(GestorVistaMapaTest, LimpiarYElDestructorLiberanLasCapasSalvoLasDeBaseDeD
     EXPECT_EQ(Pintar(), *wxWHITE);
     {
         CGestorVistaMapa otro;
-        otro.AddCapa(new CapaDePrueba("x", *wxRED, Extension(0, 0, 1, 1), &destruidas));
+        otro.AddCapa(new CapaColorPrueba(*wxRED, Extension(0, 0, 1, 1), &destruidas));
     }
     EXPECT_EQ(destruidas, 3);
 }
