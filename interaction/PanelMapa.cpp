@@ -3,17 +3,20 @@
 #include "CCapa.h"
 #include "CGeneradorCapa.h"
 #include "CGestorVistaMapa.h"
+#include "CHerramientaDesplazar.h"
+#include "CHerramientaInformacion.h"
+#include "CHerramientaMedir.h"
+#include "CHerramientaNinguna.h"
+#include "CHerramientaRecuadro.h"
+#include "CHerramientaResaltado.h"
+#include "CHerramientaZoomVentana.h"
 #include "CMediciones.h"
-#include "CMedicionesPanel.h"
-#include "CPointShp.h"
 #include "CPolyLineShp.h"
 #include "CPolygonShp.h"
-#include "CPolyLineTracker.h"
 #include "CTransformacionMapa.h"
 #include "DirectorioEjecutable.h"
 #include "wxBitmapTracker.h"
 #include "wxMapEvent.h"
-#include "wxRectTracker.h"
 #include "brujula.xpm"
 
 #include <wx/dcclient.h>
@@ -41,43 +44,17 @@ wxBEGIN_EVENT_TABLE(PanelMapa, wxPanel)
     EVT_SIZE(PanelMapa::OnSize)
     EVT_LEFT_DCLICK(PanelMapa::OnMouseLeftDoubleClick)
     EVT_MOUSEWHEEL(PanelMapa::OnMouseWheel)
+    EVT_KEY_DOWN(PanelMapa::OnKeyDown)
 wxEND_EVENT_TABLE()
 
 namespace {
 const wxColour kColorFondo(15, 61, 0);
-const wxColour kColorMedicion(0, 0, 255);
-const wxColour kColorRecuadro(0, 255, 0);
-const wxColour kColorResaltado(255, 0, 0);
-constexpr int kAnchoMedicion = 3;
-constexpr int kAnchoResaltado = 10;
 constexpr double kFactorZoom = 1.5;
-constexpr int kMinimoZoomVentana = 20;  // pixels of width a zoom window must exceed
 const wxPoint kPosicionBrujula(667, 460);
 constexpr int kEscalimetroX0 = 30;
 constexpr int kEscalimetroY0 = 560;
 constexpr int kEscalimetroLongitud = 250;
 constexpr int kEscalimetroAltura = 20;
-
-int Truncar(double valor) { return CTransformacionMapa::TruncarPixel(valor); }
-
-const CCoordenadaMapa* Coordenada(const wxList::compatibility_iterator& nodo) {
-    return static_cast<const CCoordenadaMapa*>(nodo->GetData());
-}
-
-// The segments between consecutive points, and the closing one of a ring
-// of more than two, at the pixels of polygon vertices.
-void TrazarLineas(wxDC& dc, const CTransformacionMapa& vista, const wxList& puntos, bool cerrada) {
-    for (auto nodo = puntos.GetFirst(); nodo && nodo->GetNext(); nodo = nodo->GetNext())
-        dc.DrawLine(vista.PixelPoligono(*Coordenada(nodo)), vista.PixelPoligono(*Coordenada(nodo->GetNext())));
-    if (cerrada && puntos.GetCount() > 2)
-        dc.DrawLine(vista.PixelPoligono(*Coordenada(puntos.GetLast())),
-                    vista.PixelPoligono(*Coordenada(puntos.GetFirst())));
-}
-
-void SoltarHerramientas(wxDC& dc) {
-    dc.SetBrush(wxNullBrush);
-    dc.SetPen(wxNullPen);
-}
 
 void RellenarBlanco(wxDC& dc, const wxRect& area) {
     dc.SetBackground(*wxWHITE_BRUSH);
@@ -102,23 +79,37 @@ PanelMapa::PanelMapa(wxWindow* parent, int /*id*/, const wxPoint& pos, const wxS
 }
 
 PanelMapa::~PanelMapa() {
-    // The trackers go first, while the panel they report to is still whole.
-    DestruirBitmapTracker();
-    if (m_rectTracker) m_rectTracker->Destroy();
-    if (m_polyLineTracker) m_polyLineTracker->Destroy();
+    // The tools (and their trackers) go first, while the panel they report
+    // to is still whole.
+    m_herramientas.clear();
     if (m_gestorVista == m_gestorPropio.get()) m_gestorVista = nullptr;
 }
 
 void PanelMapa::Inicializa() {
     SetBackgroundColour(m_colorFondo);
     m_redibujar = true;
-    if (!m_rectTracker) {
-        m_rectTracker = new wxRectTracker(this, wxID_ANY, wxPoint(0, 0), wxSize(0, 0), 0);
-    }
-    if (!m_polyLineTracker) {
-        m_polyLineTracker = new CPolyLineTracker(this, wxID_ANY, wxPoint(0, 0), wxSize(0, 0), 0);
-    }
-    m_tracking = false;
+    if (m_herramientas.empty()) CrearHerramientas();
+}
+
+void PanelMapa::CrearHerramientas() {
+    SetHerramienta(ACCION_NINGUNA, std::make_unique<CHerramientaNinguna>(*this));
+    SetHerramienta(ACCION_ZOOM_VENTANA, std::make_unique<CHerramientaZoomVentana>(*this));
+    SetHerramienta(ACCION_DESPLAZAR, std::make_unique<CHerramientaDesplazar>(*this));
+    SetHerramienta(ACCION_INFORMACION, std::make_unique<CHerramientaInformacion>(*this));
+    SetHerramienta(ACCION_MEDIR_DISTANCIA, std::make_unique<CHerramientaMedir>(*this, false));
+    SetHerramienta(ACCION_MEDIR_SUPERFICIE, std::make_unique<CHerramientaMedir>(*this, true));
+    SetHerramienta(ACCION_RECUADRO_REFERENCIA, std::make_unique<CHerramientaRecuadro>(*this));
+    SetHerramienta(ACCION_RESALTAR_BUSQUEDA, std::make_unique<CHerramientaResaltado>(*this));
+}
+
+void PanelMapa::SetHerramienta(int accion, std::unique_ptr<CHerramientaMapa> herramienta) {
+    m_herramientas[accion] = std::move(herramienta);
+    if (accion == m_accion) CargarCursor();
+}
+
+CHerramientaMapa* PanelMapa::GetHerramienta(int accion) const {
+    const auto encontrada = m_herramientas.find(accion);
+    return encontrada == m_herramientas.end() ? nullptr : encontrada->second.get();
 }
 
 void PanelMapa::SetRedraw(bool redibujar) {
@@ -169,24 +160,11 @@ wxCursor PanelMapa::CursorDeArchivo(const wxString& nombre, wxStockCursor sustit
 }
 
 void PanelMapa::CargarCursor() {
-    switch (m_accion) {
-        case ACCION_ZOOM_VENTANA:
-            SeleccionarCursor(wxT("cursor/zoom_ventana.cur"));
-            break;
-        case ACCION_DESPLAZAR:
-            SeleccionarCursor(wxT("cursor/pan.cur"));
-            break;
-        case ACCION_INFORMACION:
-            SeleccionarCursor(wxT("cursor/info_capas.cur"));
-            break;
-        case ACCION_MEDIR_DISTANCIA:
-        case ACCION_MEDIR_SUPERFICIE:
-            SeleccionarCursor(wxT("cursor/lapiz.cur"));
-            break;
-        default:
-            SetCursor(wxCursor(wxCURSOR_ARROW));
-            break;
-    }
+    const wxString archivo = Herramienta() ? Herramienta()->Cursor() : wxString();
+    if (archivo.empty())
+        SetCursor(wxCursor(wxCURSOR_ARROW));
+    else
+        SeleccionarCursor(archivo);
 }
 
 void PanelMapa::SeleccionarCursor(const wxString& nombre) {
@@ -391,7 +369,7 @@ void PanelMapa::OnPaint(wxPaintEvent& /*event*/) {
 void PanelMapa::PintarPanel(wxDC& dc, const wxRect& zona) {
     dc.SetBackground(wxBrush(m_colorFondo, wxBRUSHSTYLE_SOLID));
     // While panning, the bitmap tracker covers the panel with the dragged image.
-    if (m_panning) return;
+    if (Herramienta() && Herramienta()->CubreElMapa()) return;
     if (!m_redibujar) {
         wxMapEvent evento(wxEVT_MAP_END_DRAW, GetId());
         evento.SetDCDraw(&dc);
@@ -429,49 +407,12 @@ void PanelMapa::PintarPanel(wxDC& dc, const wxRect& zona) {
 
 void PanelMapa::PintarOverlays(wxDC& dc) {
     const CTransformacionMapa vista = VistaPanel();
-    switch (m_accion) {
-        case ACCION_MEDIR_DISTANCIA:
-            if (m_panelMediciones) {
-                if (wxList* puntos = m_mediciones->GetPunteroListaCoordenadasPolyLinea()) {
-                    TrazarMedicion(dc, vista, puntos, false);
-                    m_panelMediciones->Refresh(true);
-                }
-            }
-            break;
-        case ACCION_MEDIR_SUPERFICIE:
-            if (m_panelMediciones) {
-                if (wxList* puntos = m_mediciones->GetPunteroListaCoordenadasPoligono()) {
-                    TrazarMedicion(dc, vista, puntos, true);
-                    m_panelMediciones->Refresh(true);
-                }
-            }
-            break;
-        case ACCION_RECUADRO_REFERENCIA:
-            PintarRecuadroReferencia(dc);
-            break;
-        case ACCION_RESALTAR_BUSQUEDA:
-            TrazarElementoBusqueda(dc, vista);
-            SetAccion(ACCION_NINGUNA);
-            break;
-        default:
-            break;
-    }
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->PintarSuperposicion(dc, vista);
     if (m_iconoBrujula.IsOk()) dc.DrawIcon(m_iconoBrujula, kPosicionBrujula);
     m_escalimetro.SetEscala(m_escalaActual);
     if (TieneCapas()) m_escalimetro.SetExtension(vista.GetExtension());
     m_escalimetro.Pintar(&dc, wxRect(wxPoint(0, 0), GetClientSize()), kEscalimetroX0,
                          kEscalimetroY0, kEscalimetroLongitud, kEscalimetroAltura);
-}
-
-void PanelMapa::PintarRecuadroReferencia(wxDC& dc) {
-    dc.SetPen(wxPen(kColorRecuadro, 3, wxPENSTYLE_SOLID));
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    const int x1 = Truncar(m_esquinaRecuadro1.GetCoordenadaMapaX());
-    const int y1 = Truncar(m_esquinaRecuadro1.GetCoordenadaMapaY());
-    const int x2 = Truncar(m_esquinaRecuadro2.GetCoordenadaMapaX());
-    const int y2 = Truncar(m_esquinaRecuadro2.GetCoordenadaMapaY());
-    const wxPoint puntos[] = {{x2, y2}, {x1, y2}, {x1, y1}, {x2, y1}, {x2, y2}};
-    dc.DrawLines(5, puntos);
 }
 
 void PanelMapa::DrawMap(wxDC* dc) {
@@ -508,51 +449,22 @@ CTransformacionMapa PanelMapa::VistaPanel() {
     return m_gestorVista->GetVista();
 }
 
-void PanelMapa::TrazarMedicion(wxDC& dc, const CTransformacionMapa& vista, const wxList* puntos,
-                               bool cerrada) {
-    if (!puntos || puntos->GetCount() < 2 || !vista.EsValida()) return;
-    dc.SetPen(wxPen(kColorMedicion, kAnchoMedicion, wxPENSTYLE_SOLID));
-    TrazarLineas(dc, vista, *puntos, cerrada);
-    SoltarHerramientas(dc);
+void PanelMapa::DrawMediciones(wxDC& dc, wxList* puntos) {
+    CHerramientaMedir::Trazar(dc, VistaPanel(), puntos, false);
 }
 
-void PanelMapa::DrawMediciones(wxDC& dc, wxList* puntos) { TrazarMedicion(dc, VistaPanel(), puntos, false); }
-
 void PanelMapa::DrawLinea(wxDC& dc, const CCoordenadaMapa* a, const CCoordenadaMapa* b) {
-    const CTransformacionMapa vista = VistaPanel();
-    if (!a || !b || !vista.EsValida()) return;
-    dc.SetPen(wxPen(kColorMedicion, kAnchoMedicion, wxPENSTYLE_SOLID));
-    dc.DrawLine(vista.PixelPoligono(*a), vista.PixelPoligono(*b));
-    SoltarHerramientas(dc);
+    if (!a || !b) return;
+    wxList segmento;
+    segmento.DeleteContents(true);  // owns the copies of the two points
+    segmento.Append(new CCoordenadaMapa(*a));
+    segmento.Append(new CCoordenadaMapa(*b));
+    CHerramientaMedir::Trazar(dc, VistaPanel(), &segmento, false);
 }
 
 void PanelMapa::DrawElementoBusqueda(wxDC* dc) {
-    if (dc) TrazarElementoBusqueda(*dc, VistaPanel());
-}
-
-// Outlines the found feature in red over the map.
-void PanelMapa::TrazarElementoBusqueda(wxDC& dc, const CTransformacionMapa& vista) {
-    if (!m_geometriaBusqueda || !vista.EsValida()) return;
-    dc.SetPen(wxPen(kColorResaltado, kAnchoResaltado, wxPENSTYLE_SOLID));
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    switch (m_tipoGeometriaBusqueda) {
-        case 1: {
-            const wxPoint centro = vista.PixelPoligono(m_geometriaBusqueda->GetCoordenadaMapaPunto());
-            dc.DrawCircle(centro, std::max(1, Truncar(m_geometriaBusqueda->GetPunto()->GetSize() / 2)));
-            break;
-        }
-        case 3:
-            if (const wxList* puntos = m_geometriaBusqueda->GetPunteroListaCoordenadasPolyLinea())
-                TrazarLineas(dc, vista, *puntos, false);
-            break;
-        case 5:
-            if (const wxList* puntos = m_geometriaBusqueda->GetPunteroListaCoordenadasPoligono())
-                TrazarLineas(dc, vista, *puntos, true);
-            break;
-        default:
-            break;
-    }
-    SoltarHerramientas(dc);
+    if (dc)
+        CHerramientaResaltado::Trazar(*dc, VistaPanel(), m_tipoGeometriaBusqueda, m_geometriaBusqueda.get());
 }
 
 double PanelMapa::ConvertirUmbralPixelToMapa(const wxPoint& pixel, int umbral) {
@@ -571,88 +483,30 @@ void PanelMapa::OnKillFocus(wxFocusEvent& /*event*/) {}
 void PanelMapa::OnMouseLeftDoubleClick(wxMouseEvent& /*event*/) {}
 
 void PanelMapa::OnMouseLeftDown(wxMouseEvent& event) {
-    const wxPoint posicion = event.GetPosition();
-    if (m_accion == ACCION_ZOOM_VENTANA) {
-        if (m_escalaActual > kEscalaMinima) {
-            m_tracking = true;
-            m_rectTracker->SetSize(posicion.x, posicion.y, 0, 0);
-            // The tracker drags the rectangle from its own top-left corner.
-            wxMouseEvent copia(event);
-            copia.SetPosition(wxPoint(0, 0));
-            m_rectTracker->GetEventHandler()->AddPendingEvent(copia);
-        } else {
-            SetAccion(ACCION_NINGUNA);  // the zoom window works only farther than 1:69000
-        }
-    }
-    if (m_accion == ACCION_DESPLAZAR) {
-        Refresh(false);
-        SeleccionarCursor(wxT("cursor/pan_press.cur"));
-        DestruirBitmapTracker();
-        m_panning = true;
-        m_bitmapTracker = new wxBitmapTracker(this, wxID_ANY, posicion, wxSize(0, 0), 0);
-        m_bitmapTracker->SetBitmap(m_bitmapMapa.get());
-        m_bitmapTracker->SetSize(0, 0, 0, 0);
-        m_tracking = true;
-        if (m_gestorVista) m_inicioPaneo = m_gestorVista->PixelToMapa(posicion);
-        m_bitmapTracker->GetEventHandler()->AddPendingEvent(event);
-    }
-    if (m_accion == ACCION_INFORMACION) {
-        if (!m_gestorVista) return;
-        MostrarInformacion(PixelAMapaVista(posicion), ConvertirUmbralPixelToMapa(posicion, m_umbral));
-    }
-    if (m_accion == ACCION_MEDIR_DISTANCIA || m_accion == ACCION_MEDIR_SUPERFICIE) {
-        if (m_accion == ACCION_MEDIR_DISTANCIA)
-            m_mediciones->InicializarPolyLinea();
-        else
-            m_mediciones->InicializarPoligono();
-        m_polyLineTracker->Inicializar();
-        Refresh(false);
-        m_polyLineTracker->GetEventHandler()->AddPendingEvent(event);
-    }
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->Pulsar(event);
 }
 
 void PanelMapa::OnMouseLeftUp(wxMouseEvent& event) {
-    if (m_accion == ACCION_ZOOM_VENTANA && m_tracking) {
-        const wxRect rect = m_rectTracker->GetRect();
-        m_tracking = false;
-        m_rectTracker->SetSize(0, 0, 0, 0);
-        m_rectTracker->Refresh();
-        if (rect.GetWidth() > kMinimoZoomVentana) AplicarZoomVentana(rect);
-    }
-    if (m_accion == ACCION_DESPLAZAR && m_panning) {
-        SeleccionarCursor(wxT("cursor/pan.cur"));
-        m_tracking = false;
-        m_panning = false;
-        DestruirBitmapTracker();
-        if (!m_gestorVista) return;
-        m_finPaneo = m_gestorVista->PixelToMapa(event.GetPosition());
-        AplicarDesplazamiento(m_inicioPaneo, m_finPaneo);
-    }
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->Soltar(event);
 }
 
 void PanelMapa::OnMouseRightDown(wxMouseEvent& event) {
-    if (m_accion == ACCION_ZOOM_VENTANA) {
-        m_rectTracker->SetSize(wxSize(0, 0));
-        m_tracking = false;
-        Refresh(false);
-    }
-    if (m_accion == ACCION_DESPLAZAR && m_panning) {
-        SeleccionarCursor(wxT("cursor/pan.cur"));
-        m_panning = false;
-        m_tracking = false;
-        DestruirBitmapTracker();
-        Refresh(false);  // the panel's own painting was hidden by the tracker
-    }
-    if (m_accion == ACCION_NINGUNA && m_bitmapMapa) MostrarMenuImagen(event.GetPosition());
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->PulsarDerecho(event);
 }
 
 void PanelMapa::OnMouseMove(wxMouseEvent& event) {
     if (TieneCapas()) GenerarEventoXY(event);
-    if (event.LeftIsDown() && m_accion == ACCION_DESPLAZAR) SeleccionarCursor(wxT("cursor/pan_press.cur"));
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->Arrastrar(event);
+}
+
+void PanelMapa::OnKeyDown(wxKeyEvent& event) {
+    CHerramientaMapa* herramienta = Herramienta();
+    if (!herramienta || !herramienta->Tecla(event)) event.Skip();
 }
 
 void PanelMapa::OnMouseWheel(wxMouseEvent& event) {
-    if (m_tracking || m_panning || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) return;
+    const bool enGesto = Herramienta() && Herramienta()->EnGesto();
+    if (enGesto || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) return;
     const int paso = event.GetWheelDelta() > 0 ? event.GetWheelDelta() : 120;
     m_ruedaAcumulada += event.GetWheelRotation();
     // Fine-grained wheels send fractions of a step: zoom once per whole step.
@@ -668,13 +522,6 @@ void PanelMapa::OnSize(wxSizeEvent& event) {
     event.Skip();
 }
 
-void PanelMapa::DestruirBitmapTracker() {
-    if (!m_bitmapTracker) return;
-    if (m_bitmapTracker->HasCapture()) m_bitmapTracker->ReleaseMouse();
-    m_bitmapTracker->Destroy();
-    m_bitmapTracker = nullptr;
-}
-
 // ---------------------------------------------------------------- events
 
 bool PanelMapa::ProcessEvent(wxEvent& event) {
@@ -686,30 +533,10 @@ bool PanelMapa::ProcessEvent(wxEvent& event) {
 bool PanelMapa::ProcesarEventoMapa(wxEvent& event) {
     const wxEventType tipo = event.GetEventType();
     if (tipo == EVT_BMPTRACKER_CHANGED || tipo == EVT_BMPTRACKER_CHANGING) return true;
-    if (tipo == wxEVT_MAP_NUEVO_PUNTO) {
-        auto* evento = wxDynamicCast(&event, wxMapEvent);
-        if (evento && m_gestorVista &&
-            (m_accion == ACCION_MEDIR_DISTANCIA || m_accion == ACCION_MEDIR_SUPERFICIE)) {
-            const CCoordenadaMapa punto = PixelAMapaVista(wxPoint(Truncar(evento->x), Truncar(evento->y)));
-            if (m_accion == ACCION_MEDIR_DISTANCIA) {
-                m_mediciones->AddCoordenadasPolyLinea(punto);
-                GenerarEventoMedirDistancia(m_mediciones->GetLongitudTotalPolyLinea());
-            } else {
-                m_mediciones->AddCoordenadasPoligono(punto);
-            }
-        }
-        return true;
-    }
-    if (tipo == wxEVT_MAP_FIN_LINEA) {
-        if (m_accion == ACCION_MEDIR_DISTANCIA) {
-            Refresh(false);
-        } else if (m_accion == ACCION_MEDIR_SUPERFICIE) {
-            Refresh(false);
-            GenerarEventoMedirSuperficie(m_mediciones->GetSuperficiePoligono());
-        }
-        return true;
-    }
-    return false;
+    if (tipo != wxEVT_MAP_NUEVO_PUNTO && tipo != wxEVT_MAP_FIN_LINEA) return false;
+    auto* evento = wxDynamicCast(&event, wxMapEvent);
+    if (evento && Herramienta()) Herramienta()->EventoMapa(*evento);
+    return true;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "PanelMapa.h"
 
 #include "CapaColorPrueba.h"
+#include "CHerramientaRecuadro.h"
 #include "CGestorVistaMapa.h"
 #include "CMediciones.h"
 #include "CMedicionesPanel.h"
@@ -27,10 +28,12 @@ constexpr int kAncho = 790;
 constexpr int kAlto = 584;
 const wxColour kColorCapa(200, 200, 200);
 
-// The panel with its two hooks recorded.
+// The panel with its two hooks recorded, open to tools of its own.
 class PanelConGanchos : public PanelMapa {
 public:
     using PanelMapa::PanelMapa;
+    using PanelMapa::GetHerramienta;
+    using PanelMapa::SetHerramienta;
     std::vector<std::pair<CCoordenadaMapa, double>> informaciones;
     std::vector<wxPoint> menus;
 
@@ -476,13 +479,29 @@ TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
     EXPECT_FALSE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
 
-    // The reference rectangle is drawn in green, in panel pixels.
+    // The reference rectangle is drawn in green, in panel pixels, also by a
+    // tool a derived panel puts in its place to take the clicks (as the
+    // reference map centres the main map on one).
+    struct ClicReferencia : CHerramientaRecuadro {
+        using CHerramientaRecuadro::CHerramientaRecuadro;
+        void Pulsar(wxMouseEvent& evento) override { clics.push_back(panel.PixelAMapaVista(evento.GetPosition())); }
+        wxString Cursor() const override { return wxT("cursor/pan.cur"); }
+        std::vector<CCoordenadaMapa> clics;
+    };
     panel->SetEsquinasRecuadro(CCoordenadaMapa(100.7, 80.2), CCoordenadaMapa(300.9, 200.5));
     panel->SetAccion(PanelMapa::ACCION_RECUADRO_REFERENCIA);
-    const wxImage imagen = Imagen();
-    for (const wxPoint& p : {wxPoint(200, 80), wxPoint(100, 150), wxPoint(300, 150), wxPoint(200, 200)})
-        EXPECT_TRUE(Es(ColorEn(imagen, p.x, p.y), *wxGREEN, 56)) << p.x << "," << p.y;
-    EXPECT_FALSE(Es(ColorEn(imagen, 200, 150), *wxGREEN, 56));
+    for (bool propia : {false, true}) {
+        const wxImage imagen = Imagen();
+        for (const wxPoint& p : {wxPoint(200, 80), wxPoint(100, 150), wxPoint(300, 150), wxPoint(200, 200)})
+            EXPECT_TRUE(Es(ColorEn(imagen, p.x, p.y), *wxGREEN, 56)) << p.x << "," << p.y;
+        EXPECT_FALSE(Es(ColorEn(imagen, 200, 150), *wxGREEN, 56));
+        if (!propia) panel->SetHerramienta(PanelMapa::ACCION_RECUADRO_REFERENCIA, std::make_unique<ClicReferencia>(*panel));
+    }
+    EXPECT_FALSE(panel->GetCursor().IsSameAs(wxCursor(wxCURSOR_ARROW)));
+    Clic(wxPoint(250, 150));
+    const auto& clics = static_cast<ClicReferencia*>(panel->GetHerramienta(PanelMapa::ACCION_RECUADRO_REFERENCIA))->clics;
+    ASSERT_EQ(clics.size(), 1u);
+    EXPECT_EQ(clics[0], Mapa(wxPoint(250, 150)));
 }
 
 TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {
