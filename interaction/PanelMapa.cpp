@@ -13,6 +13,7 @@
 #include "CMediciones.h"
 #include "CPolyLineShp.h"
 #include "CPolygonShp.h"
+#include "CShape.h"
 #include "CTransformacionMapa.h"
 #include "DirectorioEjecutable.h"
 #include "wxBitmapTracker.h"
@@ -587,11 +588,12 @@ void PanelMapa::ResaltarElementoBusqueda(int tipoGeometria, std::unique_ptr<CMed
     if (m_geometriaBusqueda) {
         CCoordenadaMapa centro;
         bool conCentro = true;
-        if (tipoGeometria == 1) {
+        if (tipoGeometria == CShape::Punto) {
             centro = m_geometriaBusqueda->GetCoordenadaMapaPunto();
-        } else if (tipoGeometria == 3 || tipoGeometria == 5) {
-            const CExtensionMapa e = tipoGeometria == 3 ? m_geometriaBusqueda->GetPolyLinea()->GetExtension()
-                                                        : m_geometriaBusqueda->GetPoligono()->GetExtension();
+        } else if (tipoGeometria == CShape::Polilinea || tipoGeometria == CShape::Poligono) {
+            const CExtensionMapa e = tipoGeometria == CShape::Polilinea
+                                         ? m_geometriaBusqueda->GetPolyLinea()->GetExtension()
+                                         : m_geometriaBusqueda->GetPoligono()->GetExtension();
             centro = CCoordenadaMapa((e.GetCoordenadaInfIzqX() + e.GetCoordenadaSupDerX()) * 0.5,
                                      (e.GetCoordenadaInfIzqY() + e.GetCoordenadaSupDerY()) * 0.5);
         } else {

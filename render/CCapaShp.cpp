@@ -65,7 +65,9 @@ wxString CCapaShp::ObtenerTipoCapa() const { return TIPO_SHP; }
 
 int CCapaShp::GetGeometria() const {
     const int tipo = GetGeometriaShp();
-    return (tipo == 1 || tipo == 3 || tipo == 5 || tipo == 8) ? tipo : 0;
+    const bool conocido = tipo == CShape::Punto || tipo == CShape::Polilinea ||
+                          tipo == CShape::Poligono || tipo == CShape::Multipunto;
+    return conocido ? tipo : 0;
 }
 
 int CCapaShp::GetGeometriaShp() const { return shape ? shape->Tipo() : 0; }

@@ -40,8 +40,8 @@ public:
 
     // The extent becomes the shapefile's bounding box; false without data.
     bool ObtenerDatosExtension() override;
-    wxString ObtenerTipoCapa() const override;  // "SHP"
-    // 1, 3, 5 or 8 (points, lines, polygons, multipoints); 0 without data.
+    wxString ObtenerTipoCapa() const override;  // TIPO_SHP
+    // CShape::Punto, Polilinea, Poligono or Multipunto; 0 without data.
     int GetGeometria() const override;
     int GetGeometriaShp() const;  // the reader's type unchanged; 0 without data
     CShape* GetShape() const { return shape.get(); }

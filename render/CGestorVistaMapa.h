@@ -59,7 +59,7 @@ public:
     // the manager takes ownership of the layer.
     void AddCapa(CCapa* capa);
     // Empties the map: deletes every layer (except database layers, which
-    // report "CBD" and belong to their database) and every holder. Extents,
+    // report CCapa::TIPO_BD and belong to their database) and every holder. Extents,
     // scale and keep-extent flag stay.
     void Limpiar();
 

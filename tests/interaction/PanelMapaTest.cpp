@@ -6,6 +6,7 @@
 #include "CMediciones.h"
 #include "CMedicionesPanel.h"
 #include "CPolygonShp.h"
+#include "CShape.h"
 #include "CTransformacionMapa.h"
 #include "LienzoPrueba.h"
 #include "PantallaPruebas.h"
@@ -469,7 +470,7 @@ TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
     for (const auto& p : {CCoordenadaMapa(x, y), CCoordenadaMapa(x + 40000, y), CCoordenadaMapa(x + 40000, y + 20000),
                           CCoordenadaMapa(x, y + 20000)})
         geometria->AddCoordenadasPoligono(p);
-    panel->ResaltarElementoBusqueda(5, std::move(geometria));
+    panel->ResaltarElementoBusqueda(CShape::Poligono, std::move(geometria));
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_RESALTAR_BUSQUEDA);
     EXPECT_NEAR(Vista().GetCoordenadaInfIzqX() + Vista().GetCoordenadaSupDerX(), 2 * x + 40000, 4.0);
     EXPECT_NEAR(Vista().GetCoordenadaInfIzqY() + Vista().GetCoordenadaSupDerY(), 2 * y + 20000, 4.0);
