@@ -6,6 +6,8 @@
 #include <wx/imagpng.h>
 #include <wx/log.h>
 
+#include <cmath>
+
 #include "CGestorVistaMapa.h"
 #include "CProyectoVaq.h"
 #include "CMensajes.h"
@@ -22,6 +24,14 @@ constexpr int kFiltroPngSub = 0x10;  // libpng's PNG_FILTER_SUB
 
 // The colour around the map in the viewer's map panel.
 const wxColour kColorFondo(15, 61, 0);
+
+// An extent with finite corners and some width and height.
+bool Dibujable(const CExtensionMapa& e) {
+    for (double valor : {e.GetCoordenadaInfIzqX(), e.GetCoordenadaInfIzqY(),
+                         e.GetCoordenadaSupDerX(), e.GetCoordenadaSupDerY()})
+        if (!std::isfinite(valor)) return false;
+    return e.GetAncho() > 0.0 && e.GetAlto() > 0.0;
+}
 
 // While alive, what the toolkit logs goes to the standard error, not to a
 // dialog.
@@ -66,7 +76,11 @@ int CRenderLineaComandos::Ejecutar(const wxString& datos, const Opciones& opcion
     }
     {
         wxMemoryDC dc(mapa);
-        PintarMapa(*proyecto.GetGestorVistaMapa(), opciones, dc);
+        if (!PintarMapa(*proyecto.GetGestorVistaMapa(), opciones, dc)) {
+            MostrarMensaje(wxString::FromUTF8(
+                "No se puede dibujar esa vista del mapa: no tiene extensión o no tiene escala."));
+            return kErrorVista;
+        }
     }
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
     bool escrito = false;
@@ -85,19 +99,26 @@ int CRenderLineaComandos::Ejecutar(const wxString& datos, const Opciones& opcion
     return kCorrecto;
 }
 
-void CRenderLineaComandos::PintarMapa(CGestorVistaMapa& gestor, const Opciones& opciones,
+bool CRenderLineaComandos::PintarMapa(CGestorVistaMapa& gestor, const Opciones& opciones,
                                       wxDC& dc) {
     const wxRect area(wxPoint(0, 0), opciones.tamano);
+    const wxSize ppi = wxGetDisplayPPI();
     // As the main frame opens a theme: view area, whole map.
     gestor.SetDimensionAreaVisualizacion(area);
     gestor.ReCalcularExtGlobal();
     gestor.ZoomExtensionTotal();
     if (opciones.tieneExtension) gestor.Zoom(opciones.extension);
+    // As the map panel paints: at the scale that the view shows, or the one
+    // asked for, which sizes the view about its centre.
+    const double escala = opciones.tieneEscala ? opciones.escala
+                                               : CGestorVistaMapa::EscalaDeExtension(
+                                                     gestor.GetExtensionActual(), area.width, ppi.x);
+    if (!Dibujable(gestor.GetExtensionActual()) || !(std::isfinite(escala) && escala > 0.0) ||
+        ppi.x <= 0 || ppi.y <= 0)
+        return false;
     // Without options the first paint shows the whole map; an asked-for view
     // must survive it.
     if (opciones.tieneEscala || opciones.tieneExtension) gestor.SetMantenerExtension(true);
-    // As the map panel paints: at the scale that the view shows, or the one
-    // asked for, which sizes the view about its centre.
-    gestor.PintarVista(dc, area, wxGetDisplayPPI(), opciones.tieneEscala ? opciones.escala : 0.0,
-                       false, kColorFondo);
+    gestor.PintarVista(dc, area, ppi, escala, false, kColorFondo);
+    return true;
 }

@@ -171,14 +171,11 @@ double CGestorVistaMapa::MedidaFisicaMetros(int pixeles, int ppi) {
 }
 
 double CGestorVistaMapa::EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi) {
-    const int xmin = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaInfIzqX());
-    const int ymin = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaInfIzqY());
-    const int xmax = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaSupDerX());
-    const int ymax = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaSupDerY());
-    if (xmin < 0 && ymin < 0 && xmax < 0 && ymax < 0) return 0.0;
     const double medida = MedidaFisicaMetros(ancho, ppi);
     if (medida <= 0.0) return 0.0;
-    return (static_cast<double>(xmax) - xmin) / medida;
+    const double escala =
+        (extension.GetCoordenadaSupDerX() - extension.GetCoordenadaInfIzqX()) / medida;
+    return std::isfinite(escala) && escala > 0.0 ? escala : 0.0;
 }
 
 CExtensionMapa CGestorVistaMapa::ReadaptarExtensionActual() const {

@@ -110,10 +110,11 @@ public:
     // Physical length in metres of `pixeles` at `ppi` pixels per inch.
     static double MedidaFisicaMetros(int pixeles, int ppi);
     // The denominator N of the scale 1:N at which `extension` fills a window
-    // `ancho` pixels wide at `ppi` pixels per inch. The corners are truncated
-    // to whole map units first; 0 when all four are negative or the window
-    // has no width. The map panel and the command-line render share it so
-    // that setting a scale and reading it back agree.
+    // `ancho` pixels wide at `ppi` pixels per inch: its width over the
+    // window's physical width. 0 when there is no such scale (a window or an
+    // extent without width, a width that is not finite). The map panel and
+    // the command-line render share it so that setting a scale and reading it
+    // back agree.
     static double EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi);
 
 private:

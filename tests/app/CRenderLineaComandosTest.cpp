@@ -115,6 +115,52 @@ TEST_F(RenderTest, PintaElTemaEnUnPng) {
     }
 }
 
+// The scale comes from the view's real corners: a layer in degrees zoomed to
+// a window 0.46 wide shows that window (its left half red), a map all in
+// negative coordinates is drawn at its own scale (1:3771 on 200 pixels, within
+// its layer's range). A view that cannot be drawn is refused: a theme none of
+// whose layers has data, a window too wide to have a scale.
+TEST_F(RenderTest, LaEscalaEsLaDeLasEsquinasRealesYUnaVistaSinEscalaSeRechaza) {
+    const struct { const char* capa; CRectangulo caja; double escalaMinima; } capas[] = {
+        {"grados", {-4.0, 37.0, -3.77, 37.3}, 0}, {"negativa", {-1200, -2050, -1000, -2000}, 1000}};
+    for (const auto& c : capas) {
+        ShapefileWriter escritor(5);
+        escritor.AddShape({ShapefileWriter::Rectangle(c.caja.x1, c.caja.y1, c.caja.x2, c.caja.y2)});
+        ASSERT_TRUE(escritor.Write(datos + "/capas/" + c.capa));
+        ThemeWriter tema(c.capa);
+        tema.Capas().Add(ThemeWriter::Capa("Roja", std::string(c.capa) + ".shp", "/capas/"))
+            .With(ThemeWriter::Visualizacion(1, c.escalaMinima, 99999999)).With(ThemeWriter::Simbologia(0, 100, 255, 255, 1));
+        ASSERT_TRUE(tema.Write(datos + "/MapasVel/" + c.capa + ".vel"));
+    }
+    ThemeWriter vacio("Vacio");
+    vacio.Capas().Add(ThemeWriter::Capa("Perdida", "noexiste.shp", "/capas/")).With(ThemeWriter::Visualizacion(1, 0, 99999999));
+    ASSERT_TRUE(vacio.Write(datos + "/MapasVel/Vacio.vel"));
+    const struct {
+        const char *tema, *opciones;
+        int codigo;
+        std::vector<std::pair<wxPoint, wxColour>> pixeles;
+    } casos[] = {
+        {"grados", " --extension=-4.0,37.0,-3.54,37.23", 0, {{{20, 50}, *wxRED}, {{95, 50}, *wxRED}, {{150, 50}, kFondo}}},
+        {"negativa", "", 0, {{{100, 50}, *wxRED}, {{100, 10}, kFondo}}},
+        {"Vacio", "", CRenderLineaComandos::kErrorVista, {}},
+        {"Franja", " --extension=-1e308,0,1e308,1", CRenderLineaComandos::kErrorVista, {}},
+    };
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        std::string error;
+        fs::remove(Salida());
+        ASSERT_EQ(Ejecutar(Opciones(casos[i].tema) + " --tamano 200x100" + casos[i].opciones, error), casos[i].codigo)
+            << "case " << i << ": " << error;
+        wxImage imagen;
+        if (casos[i].codigo != 0) {
+            EXPECT_NE(error.find("No se puede dibujar esa vista del mapa"), std::string::npos) << "case " << i;
+            EXPECT_FALSE(fs::exists(Salida())) << "case " << i;
+            continue;
+        }
+        ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG)) << "case " << i;
+        for (const auto& [p, color] : casos[i].pixeles) EXPECT_EQ(Pixel(imagen, p.x, p.y), color) << "case " << i;
+    }
+}
+
 TEST_F(RenderTest, FallosTerminanConCodigoDistintoDeCeroYMensaje) {
     const struct { std::string opciones; int codigo; const char* mensaje; } casos[] = {
         {Opciones("NoExiste"), CRenderLineaComandos::kErrorProyecto, "No se pudo cargar correctamente el proyecto."},

@@ -209,15 +209,16 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
     EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
 
-    // A view in negative coordinates has scale 0, and a paint at scale 0 must
-    // not shrink the view to a point.
+    // A view in negative coordinates has the scale of its width, which a
+    // paint keeps.
     CExtensionMapa negativa;
     negativa.SetCoordenadasInfIzq(-50000.0, -40000.0);
     negativa.SetCoordenadasSupDer(-20000.0, -10000.0);
     gestor.SetExtensionActual(negativa);
-    EXPECT_DOUBLE_EQ(panel->DeterminarEscalaActual(nullptr), 0.0);
-    Repintar(false);
+    EXPECT_NEAR(panel->DeterminarEscalaActual(nullptr), EscalaDeAncho(30000.0), 1e-6);
+    Repintar();
     EXPECT_NEAR(Vista().GetAncho(), 30000.0, 1e-6);
+    EXPECT_NEAR(panel->GetEscalaActual(), EscalaDeAncho(30000.0), 1e-6);
 
     // Without a view manager navigation does nothing; the scale is still reported.
     eventos.clear();

@@ -1,5 +1,6 @@
 // The view manager: extents, aspect fit, navigation, scale and the paint loop.
 #include <gtest/gtest.h>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -96,13 +97,21 @@ TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
     EXPECT_NEAR(e.GetCoordenadaInfIzqY(), 4000.0 - 636.5, 1e-6);  // 1273 high about the centre
     EXPECT_NEAR(e.GetCoordenadaSupDerY(), 4000.0 + 636.5, 1e-6);
 
-    // 790 pixels at 96 ppi showing 30000 m: 1:143188.
-    EXPECT_NEAR(CGestorVistaMapa::EscalaDeExtension(Extension(0, 0, 30000, 20000), 790, 96),
-                30000.0 * 1000 / (790.0 / 96 * 25.46), 1e-6);
-    // Corners count in whole map units, and all-negative corners give 0.
-    EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(Extension(0.9, 0, 30000.9, 1), 790, 96),
-              CGestorVistaMapa::EscalaDeExtension(Extension(0, 0, 30000, 1), 790, 96));
-    EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(Extension(-10, -10, -5, -5), 790, 96), 0.0);
+    // 790 pixels at 96 ppi showing 30000 m: 1:143188. The real corners count
+    // (a view in degrees is a fraction of a unit wide), wherever they lie.
+    const double porUnidad = 1000 / (790.0 / 96 * 25.46);
+    const std::pair<CExtensionMapa, double> anchos[] = {{Extension(0, 0, 30000, 20000), 30000},
+                                                        {Extension(0.9, 0, 30000.4, 1), 29999.5},
+                                                        {Extension(-4.0, 37.0, -3.54, 37.3), 0.46},
+                                                        {Extension(-50000, -40000, -20000, -10000), 30000}};
+    for (const auto& [extension, ancho] : anchos)
+        EXPECT_NEAR(CGestorVistaMapa::EscalaDeExtension(extension, 790, 96), ancho * porUnidad, 1e-9 * ancho)
+            << "case " << ancho;
+    const double nan = std::nan("");
+    for (const CExtensionMapa& sinEscala : {Extension(5, 0, 5, 1), Extension(nan, 0, 5, 1), Extension(0, 0, 1e308, 1),
+                                            Extension(-1e308, 0, 1e308, 1)})
+        EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(sinEscala, 790, 96), 0.0);
+    EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(Extension(0, 0, 30000, 1), 0, 96), 0.0);
     for (int ppi : {72, 96, 150, 220}) {  // setting the scale an extent shows keeps its width
         gestor.SetExtensionActual(Extension(1000, 1000, 31000, 21000));
         const double n = CGestorVistaMapa::EscalaDeExtension(gestor.GetExtensionActual(), 790, ppi);
