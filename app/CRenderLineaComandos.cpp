@@ -57,8 +57,7 @@ CRenderLineaComandos::Opciones CRenderLineaComandos::DesdeLineaComandos(
     opciones.tieneEscala = linea.escala > 0.0;
     opciones.escala = linea.escala;
     opciones.tieneExtension = linea.HayExtension();
-    opciones.extension.SetCoordenadasInfIzq(linea.xmin, linea.ymin);
-    opciones.extension.SetCoordenadasSupDer(linea.xmax, linea.ymax);
+    opciones.extension = CExtensionMapa(linea.xmin, linea.ymin, linea.xmax, linea.ymax);
     return opciones;
 }
 

@@ -322,12 +322,8 @@ CCoordenadaMapa PanelMapa::PixelAMapaVista(const wxPoint& pixel) const {
 
 double PanelMapa::DeterminarEscalaActual(wxDC* dc) {
     RefrescarEsquinas();
-    const CExtensionMapa extension = [this] {
-        CExtensionMapa e;
-        e.SetCoordenadasInfIzq(m_extension.GetPrimera().x, m_extension.GetPrimera().y);
-        e.SetCoordenadasSupDer(m_extension.GetSegunda().x, m_extension.GetSegunda().y);
-        return e;
-    }();
+    const CExtensionMapa extension(m_extension.GetPrimera().x, m_extension.GetPrimera().y,
+                                   m_extension.GetSegunda().x, m_extension.GetSegunda().y);
     const int ppi = dc ? dc->GetPPI().x : ResolucionPantalla().x;
     m_escalaActual = CGestorVistaMapa::EscalaDeExtension(extension, GetClientSize().GetWidth(), ppi);
     return m_escalaActual;
@@ -420,7 +416,8 @@ void PanelMapa::DrawMap(wxDC* dc) {
     if (!dc) return;
     if (m_gestorVista && !m_imprimiendo) {
         m_gestorVista->PintarVista(*dc, wxRect(wxPoint(0, 0), GetClientSize()), ResolucionPantalla(),
-                                   DeterminarEscalaActual(nullptr), false, m_colorFondo);
+                                   0.0, false, m_colorFondo);
+        DeterminarEscalaActual(nullptr);  // of what was painted
     } else if (m_gestorVista) {
         // On paper the map keeps the screen's view, drawn on the page.
         const wxRect area(wxPoint(0, 0), dc->GetSize());

@@ -44,10 +44,8 @@ wxPoint CCoordenadaMapa::ToPixel(const wxRect& rect, const CCoordenadaMapa& supD
 CCoordenadaMapa CCoordenadaMapa::ToPixel(const wxRect& rect, const CCoordenadaMapa& supDer,
                                          const CCoordenadaMapa& infIzq,
                                          const CCoordenadaMapa& punto) const {
-    CExtensionMapa extension;
-    extension.SetCoordenadasInfIzq(infIzq.m_x, infIzq.m_y);
-    extension.SetCoordenadasSupDer(supDer.m_x, supDer.m_y);
     CCoordenadaMapa pixel;
-    CTransformacionMapa(rect, extension).MapaAPixel(punto.m_x, punto.m_y, pixel.m_x, pixel.m_y);
+    CTransformacionMapa(rect, CExtensionMapa(infIzq.m_x, infIzq.m_y, supDer.m_x, supDer.m_y))
+        .MapaAPixel(punto.m_x, punto.m_y, pixel.m_x, pixel.m_y);
     return pixel;
 }

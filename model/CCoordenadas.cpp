@@ -41,10 +41,8 @@ double CCoordenadas::GetDistance(const CCoordenadas& otra) const {
 CCoordenadas CCoordenadas::ToPixel(const wxRect& rect, const CCoordenadas& supDer,
                                    const CCoordenadas& infIzq,
                                    const CCoordenadas& punto) const {
-    CExtensionMapa extension;
-    extension.SetCoordenadasInfIzq(infIzq.x, infIzq.y);
-    extension.SetCoordenadasSupDer(supDer.x, supDer.y);
     CCoordenadas pixel;
-    CTransformacionMapa(rect, extension).MapaAPixel(punto.x, punto.y, pixel.x, pixel.y);
+    CTransformacionMapa(rect, CExtensionMapa(infIzq.x, infIzq.y, supDer.x, supDer.y))
+        .MapaAPixel(punto.x, punto.y, pixel.x, pixel.y);
     return pixel;
 }

@@ -78,13 +78,11 @@ CCoordenadaMapa CTransformacionMapa::PixelAMapa(double px, double py) const {
 }
 
 CExtensionMapa CTransformacionMapa::PixelAMapa(const wxRect& pixeles) const {
-    CExtensionMapa resultado;
-    if (!TieneInversa()) return resultado;
+    if (!TieneInversa()) return CExtensionMapa();
     const CCoordenadaMapa infIzq = PixelAMapa(pixeles.x, pixeles.y + pixeles.height - 1);
     const CCoordenadaMapa supDer = PixelAMapa(pixeles.x + pixeles.width - 1, pixeles.y);
-    resultado.SetCoordenadasInfIzq(infIzq.GetCoordenadaMapaX(), infIzq.GetCoordenadaMapaY());
-    resultado.SetCoordenadasSupDer(supDer.GetCoordenadaMapaX(), supDer.GetCoordenadaMapaY());
-    return resultado;
+    return CExtensionMapa(infIzq.GetCoordenadaMapaX(), infIzq.GetCoordenadaMapaY(),
+                          supDer.GetCoordenadaMapaX(), supDer.GetCoordenadaMapaY());
 }
 
 int CTransformacionMapa::TruncarPixel(double valor) {

@@ -275,8 +275,8 @@ void CCapaShp::PintarPuntoConFuente(wxDC* dc, const CTransformacionMapa& vista,
 void CCapaShp::PintarPolylinea(wxDC* dc, const CTransformacionMapa& vista,
                                const unsigned int* elemento) {
     if (!dc || !shape || !elemento) return;
-    CPinturaCapaShp::ParaCadaLineaEnVista(
-        *shape, vista.GetExtension(), elemento, [&](const CPunto* puntos, unsigned int numPuntos) {
+    CPinturaCapaShp::ParaCadaParteEnVista(
+        *shape, vista.GetExtension(), elemento, 2, [&](const CPunto* puntos, unsigned int numPuntos) {
             wxPoint anterior = vista.Pixel(puntos[0]);
             for (unsigned int i = 1; i < numPuntos; ++i) {
                 const wxPoint actual = vista.Pixel(puntos[i]);

@@ -80,8 +80,8 @@ void CCapaShp::PintarTextoPolylinea(wxDC* dc, const CTransformacionMapa& vista,
                                                         vista.GetArea().GetWidth(), size));
     if (size < 1) return;
     SeleccionarFuenteTexto(*pintura, *dc, size, *estilo);
-    CPinturaCapaShp::ParaCadaLineaEnVista(
-        *shape, vista.GetExtension(), elemento, [&](const CPunto* puntos, unsigned int numPuntos) {
+    CPinturaCapaShp::ParaCadaParteEnVista(
+        *shape, vista.GetExtension(), elemento, 2, [&](const CPunto* puntos, unsigned int numPuntos) {
             // One copy at every vertex but the last.
             for (unsigned int i = 0; i + 1 < numPuntos; ++i) {
                 const wxPoint p = vista.Pixel(puntos[i]);

@@ -13,12 +13,7 @@
 
 namespace {
 
-CExtensionMapa ExtensionInicial() {
-    CExtensionMapa extension;
-    extension.SetCoordenadasInfIzq(95000.0, 3950000.0);
-    extension.SetCoordenadasSupDer(625000.0, 4300000.0);
-    return extension;
-}
+const CExtensionMapa kExtensionInicial(95000.0, 3950000.0, 625000.0, 4300000.0);
 
 bool EsExtensionNula(const CExtensionMapa& e) {
     return e.GetCoordenadaInfIzqX() == 0.0 && e.GetCoordenadaInfIzqY() == 0.0 &&
@@ -40,8 +35,8 @@ void DesactivarSuavizado(wxDC& dc) {
 }  // namespace
 
 CGestorVistaMapa::CGestorVistaMapa()
-    : m_extensionActual(ExtensionInicial()),
-      m_extensionGlobal(ExtensionInicial()),
+    : m_extensionActual(kExtensionInicial),
+      m_extensionGlobal(kExtensionInicial),
       m_areaVisualizacion(0, 0, 0, 0) {}
 
 CGestorVistaMapa::~CGestorVistaMapa() { Limpiar(); }
@@ -231,12 +226,15 @@ void CGestorVistaMapa::ReCalcularExtGlobal() {
     }
 }
 
+void CGestorVistaMapa::MostrarTodoSiEsNuevo() {
+    if (m_capas.empty() || m_mantenerExtension) return;
+    ReCalcularExtGlobal();
+    m_mantenerExtension = true;
+}
+
 void CGestorVistaMapa::Pintar(wxDC* dc, const wxRect& rect, bool impresion) {
     if (!dc) return;
-    if (!m_capas.empty() && !m_mantenerExtension) {
-        ReCalcularExtGlobal();
-        m_mantenerExtension = true;
-    }
+    MostrarTodoSiEsNuevo();
     const CTransformacionMapa vista(rect, ReadaptarExtensionActual());
     DesactivarSuavizado(*dc);
     // Bottom layer (the tail) first, so the head ends on top.
@@ -248,6 +246,8 @@ CTransformacionMapa CGestorVistaMapa::PintarVista(wxDC& dc, const wxRect& area, 
                                                   double escala, bool impresion,
                                                   const wxColour& fondo) {
     SetDimensionAreaVisualizacion(area);
+    // The scale is that of what this paint shows.
+    MostrarTodoSiEsNuevo();
     if (escala <= 0.0) escala = EscalaDeExtension(m_extensionActual, area.width, ppi.x);
     // A zero scale (no width, or a view in negative coordinates) would
     // collapse the view to its centre.

@@ -118,6 +118,9 @@ public:
     static double EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi);
 
 private:
+    // The first paint of a map just filled shows the whole map (unless the
+    // keep-extent flag says otherwise); later paints keep the user's view.
+    void MostrarTodoSiEsNuevo();
     void PintarCapaEnMapa(const CCapasEnMapa& capaEnMapa, wxDC* dc,
                           const CTransformacionMapa& vista, bool impresion);
     // A holder classified without its classification object: the message

@@ -40,15 +40,17 @@ public:
     void SeleccionarFuente(wxDC& dc, int size, const wxString& cara, wxFontStyle estilo,
                            wxFontWeight peso);
 
+    // Calls dibujar(const CPunto*, unsigned int) with every part of the
+    // record of at least `minimoPuntos` points that lies in the view (two for
+    // lines and their labels).
+    template <class Dibujar>
+    static void ParaCadaParteEnVista(const CShape& shape, const CExtensionMapa& vista,
+                                     const unsigned int* elemento, unsigned int minimoPuntos,
+                                     Dibujar dibujar);
     // Calls dibujar(wxPoint) with the pixel of every point of every part of
     // the record that lies in the view (the markers and labels of points).
     template <class Dibujar>
     static void ParaCadaPuntoEnVista(const CShape& shape, const CTransformacionMapa& vista,
-                                     const unsigned int* elemento, Dibujar dibujar);
-    // Calls dibujar(const CPunto*, unsigned int) with every part of two
-    // points or more that lies in the view (lines and their labels).
-    template <class Dibujar>
-    static void ParaCadaLineaEnVista(const CShape& shape, const CExtensionMapa& vista,
                                      const unsigned int* elemento, Dibujar dibujar);
 
     // For a view that does not hold the whole layer, has the reader read its
@@ -68,26 +70,25 @@ private:
 };
 
 template <class Dibujar>
-void CPinturaCapaShp::ParaCadaPuntoEnVista(const CShape& shape, const CTransformacionMapa& vista,
-                                           const unsigned int* elemento, Dibujar dibujar) {
+void CPinturaCapaShp::ParaCadaParteEnVista(const CShape& shape, const CExtensionMapa& vista,
+                                           const unsigned int* elemento, unsigned int minimoPuntos,
+                                           Dibujar dibujar) {
     const unsigned int partes = shape.NumPartes(elemento);
     for (unsigned int parte = 0; parte < partes; ++parte) {
         unsigned int numPuntos = 0;
         const CPunto* puntos = shape.BuscaPuntos(elemento, parte, &numPuntos);
-        if (!CCapaShp::IsInExtent(puntos, static_cast<int>(numPuntos), vista.GetExtension()))
-            continue;
-        for (unsigned int i = 0; i < numPuntos; ++i) dibujar(vista.Pixel(puntos[i]));
+        if (numPuntos >= minimoPuntos &&
+            CCapaShp::IsInExtent(puntos, static_cast<int>(numPuntos), vista))
+            dibujar(puntos, numPuntos);
     }
 }
 
 template <class Dibujar>
-void CPinturaCapaShp::ParaCadaLineaEnVista(const CShape& shape, const CExtensionMapa& vista,
+void CPinturaCapaShp::ParaCadaPuntoEnVista(const CShape& shape, const CTransformacionMapa& vista,
                                            const unsigned int* elemento, Dibujar dibujar) {
-    const unsigned int partes = shape.NumPartes(elemento);
-    for (unsigned int parte = 0; parte < partes; ++parte) {
-        unsigned int numPuntos = 0;
-        const CPunto* puntos = shape.BuscaPuntos(elemento, parte, &numPuntos);
-        if (numPuntos >= 2 && CCapaShp::IsInExtent(puntos, static_cast<int>(numPuntos), vista))
-            dibujar(puntos, numPuntos);
-    }
+    ParaCadaParteEnVista(shape, vista.GetExtension(), elemento, 1,
+                         [&](const CPunto* puntos, unsigned int numPuntos) {
+                             for (unsigned int i = 0; i < numPuntos; ++i)
+                                 dibujar(vista.Pixel(puntos[i]));
+                         });
 }

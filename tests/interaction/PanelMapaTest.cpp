@@ -63,8 +63,7 @@ protected:
         barra = new CMedicionesPanel(marco, wxID_ANY, wxPoint(0, 0), wxSize(308, 36), 0);
         barra->Hide();
         // A map 600 km across: about 1:2900000 on the whole panel.
-        global.SetCoordenadasInfIzq(100000.0, 3900000.0);
-        global.SetCoordenadasSupDer(700000.0, 4300000.0);
+        global = CExtensionMapa(100000.0, 3900000.0, 700000.0, 4300000.0);
         gestor.AddCapa(new CapaColorPrueba(kColorCapa, global));
         marco->Show();
         ProcesarEventos();
@@ -211,10 +210,7 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
 
     // A view in negative coordinates has the scale of its width, which a
     // paint keeps.
-    CExtensionMapa negativa;
-    negativa.SetCoordenadasInfIzq(-50000.0, -40000.0);
-    negativa.SetCoordenadasSupDer(-20000.0, -10000.0);
-    gestor.SetExtensionActual(negativa);
+    gestor.SetExtensionActual(CExtensionMapa(-50000.0, -40000.0, -20000.0, -10000.0));
     EXPECT_NEAR(panel->DeterminarEscalaActual(nullptr), EscalaDeAncho(30000.0), 1e-6);
     Repintar();
     EXPECT_NEAR(Vista().GetAncho(), 30000.0, 1e-6);

@@ -29,13 +29,7 @@ constexpr int kLapizTransparente = 106;  // wxPENSTYLE_TRANSPARENT
 constexpr int kLapizSolido = 100;
 const wxRect kTodo(0, 0, 500, 500);
 
-CExtensionMapa Extension(double x1, double y1, double x2, double y2) {
-    CExtensionMapa ext;
-    ext.SetCoordenadasInfIzq(x1, y1);
-    ext.SetCoordenadasSupDer(x2, y2);
-    return ext;
-}
-const CTransformacionMapa kVista(kTodo, Extension(0, 0, 1000, 1000));
+const CTransformacionMapa kVista(kTodo, CExtensionMapa(0, 0, 1000, 1000));
 
 void Simbolo(CCapa& capa, const wxColour& relleno, const wxColour& borde, int size, int estilo) {
     capa.GetSimbolo()->SetColorRelleno(relleno);

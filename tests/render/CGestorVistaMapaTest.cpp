@@ -12,17 +12,10 @@
 
 namespace {
 
-CExtensionMapa Extension(double x1, double y1, double x2, double y2) {
-    CExtensionMapa e;
-    e.SetCoordenadasInfIzq(x1, y1);
-    e.SetCoordenadasSupDer(x2, y2);
-    return e;
-}
-
 class GestorVistaMapaTest : public testing::Test {
 protected:
     CapaColorPrueba* Anadir(const std::string& nombre, const wxColour& color,
-                            const CExtensionMapa& ext = Extension(0, 0, 1000, 1000)) {
+                            const CExtensionMapa& ext = CExtensionMapa(0, 0, 1000, 1000)) {
         auto* capa = new CapaColorPrueba(color, ext, &destruidas);
         capa->SetNombreCapa(nombre);
         gestor.AddCapa(capa);
@@ -45,43 +38,43 @@ protected:
 
 TEST(GestorVistaMapaExtensiones, AjusteDeAspectoYConversionDePixeles) {
     CGestorVistaMapa gestor;
-    const CExtensionMapa region = Extension(95000, 3950000, 625000, 4300000);
+    const CExtensionMapa region = CExtensionMapa(95000, 3950000, 625000, 4300000);
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 800, 0));
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());  // no view area
     // The fit centres the window's rows: rows 563 and -35.
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 800, 600));
-    EXPECT_EQ(gestor.ReadaptarExtensionActual(), Extension(95000, 3927012.5, 625000, 4323187.5));
+    EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa(95000, 3927012.5, 625000, 4323187.5));
     EXPECT_EQ(gestor.GetExtensionActual(), region);  // only computed
-    gestor.SetExtensionActual(Extension(0, 10, 100, 10));  // no height
+    gestor.SetExtensionActual(CExtensionMapa(0, 10, 100, 10));  // no height
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());
     EXPECT_EQ(gestor.PixelToMapa(wxPoint(5, 5)), CCoordenadaMapa(0, 0));
 
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 500, 400));
-    gestor.SetExtensionActual(Extension(0, 0, 1000, 2000));
+    gestor.SetExtensionActual(CExtensionMapa(0, 0, 1000, 2000));
     EXPECT_EQ(gestor.PixelToMapa(wxPoint(125, 250)), CCoordenadaMapa(250, 1500));
-    EXPECT_EQ(gestor.PixelToMapa(wxRect(10, 20, 51, 31)), Extension(20, 1900, 120, 1960));
+    EXPECT_EQ(gestor.PixelToMapa(wxRect(10, 20, 51, 31)), CExtensionMapa(20, 1900, 120, 1960));
 }
 
 TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
     CGestorVistaMapa gestor;
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 300, 200));
-    gestor.SetExtensionActual(Extension(1000, 1000, 2500, 2000));
+    gestor.SetExtensionActual(CExtensionMapa(1000, 1000, 2500, 2000));
     gestor.Zoom(1.5);  // the width about the centre, then fitted: about 199 rows
     CExtensionMapa e = gestor.GetExtensionActual();
     EXPECT_DOUBLE_EQ(e.GetCoordenadaInfIzqX(), 1250.0);
     EXPECT_NEAR(e.GetAlto(), 199 * 1000.0 / 300, 1000.0 / 300);
     EXPECT_NEAR(0.5 * (e.GetCoordenadaInfIzqY() + e.GetCoordenadaSupDerY()), 1500.0, 1000.0 / 300);
-    gestor.SetExtensionActual(Extension(1000, 1000, 2500, 2000));
+    gestor.SetExtensionActual(CExtensionMapa(1000, 1000, 2500, 2000));
     gestor.Zoom(-1.5);
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaInfIzqX(), 1750.0 - 1125.0);
     gestor.Zoom(0.0);  // collapses to the centre, which has no height to fit
     EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa());
 
-    gestor.SetExtensionActual(Extension(0, 0, 100, 50));
+    gestor.SetExtensionActual(CExtensionMapa(0, 0, 100, 50));
     gestor.Centrar(CCoordenadaMapa(1000, 2000));
-    EXPECT_EQ(gestor.GetExtensionActual(), Extension(950, 1975, 1050, 2025));
+    EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(950, 1975, 1050, 2025));
     gestor.Desplazar(CCoordenadaMapa(10, 20), CCoordenadaMapa(40, 10));
-    EXPECT_EQ(gestor.GetExtensionActual(), Extension(920, 1985, 1020, 2035));
+    EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(920, 1985, 1020, 2035));
 
     gestor.ZoomExtensionTotal();
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaSupDerX(), 625000.0);
@@ -89,7 +82,7 @@ TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
 
 TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
     CGestorVistaMapa gestor;
-    gestor.SetExtensionActual(Extension(0, 0, 10000, 8000));
+    gestor.SetExtensionActual(CExtensionMapa(0, 0, 10000, 8000));
     gestor.SetEscalaActual(wxSize(960, 480), wxSize(96, 96), 10000.0);
     // (960 / 96) * 2.546 / 100 * 10000 wide about the same centre.
     const CExtensionMapa e = gestor.GetExtensionActual();
@@ -100,20 +93,20 @@ TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
     // 790 pixels at 96 ppi showing 30000 m: 1:143188. The real corners count
     // (a view in degrees is a fraction of a unit wide), wherever they lie.
     const double porUnidad = 1000 / (790.0 / 96 * 25.46);
-    const std::pair<CExtensionMapa, double> anchos[] = {{Extension(0, 0, 30000, 20000), 30000},
-                                                        {Extension(0.9, 0, 30000.4, 1), 29999.5},
-                                                        {Extension(-4.0, 37.0, -3.54, 37.3), 0.46},
-                                                        {Extension(-50000, -40000, -20000, -10000), 30000}};
+    const std::pair<CExtensionMapa, double> anchos[] = {{CExtensionMapa(0, 0, 30000, 20000), 30000},
+                                                        {CExtensionMapa(0.9, 0, 30000.4, 1), 29999.5},
+                                                        {CExtensionMapa(-4.0, 37.0, -3.54, 37.3), 0.46},
+                                                        {CExtensionMapa(-50000, -40000, -20000, -10000), 30000}};
     for (const auto& [extension, ancho] : anchos)
         EXPECT_NEAR(CGestorVistaMapa::EscalaDeExtension(extension, 790, 96), ancho * porUnidad, 1e-9 * ancho)
             << "case " << ancho;
     const double nan = std::nan("");
-    for (const CExtensionMapa& sinEscala : {Extension(5, 0, 5, 1), Extension(nan, 0, 5, 1), Extension(0, 0, 1e308, 1),
-                                            Extension(-1e308, 0, 1e308, 1)})
+    for (const CExtensionMapa& sinEscala : {CExtensionMapa(5, 0, 5, 1), CExtensionMapa(nan, 0, 5, 1), CExtensionMapa(0, 0, 1e308, 1),
+                                            CExtensionMapa(-1e308, 0, 1e308, 1)})
         EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(sinEscala, 790, 96), 0.0);
-    EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(Extension(0, 0, 30000, 1), 0, 96), 0.0);
+    EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(CExtensionMapa(0, 0, 30000, 1), 0, 96), 0.0);
     for (int ppi : {72, 96, 150, 220}) {  // setting the scale an extent shows keeps its width
-        gestor.SetExtensionActual(Extension(1000, 1000, 31000, 21000));
+        gestor.SetExtensionActual(CExtensionMapa(1000, 1000, 31000, 21000));
         const double n = CGestorVistaMapa::EscalaDeExtension(gestor.GetExtensionActual(), 790, ppi);
         gestor.SetEscalaActual(wxSize(790, 584), wxSize(ppi, ppi), n);
         EXPECT_NEAR(gestor.GetExtensionActual().GetAncho(), 30000.0, 1e-6) << "case " << ppi;
@@ -121,20 +114,20 @@ TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
 }
 
 TEST_F(GestorVistaMapaTest, ExtensionGlobalEsLaUnionDeLasCapasSinLasNulas) {
-    for (const CExtensionMapa& e : {Extension(10, 20, 30, 40), Extension(0, 0, 0, 0), Extension(-5, 25, 20, 50)})
+    for (const CExtensionMapa& e : {CExtensionMapa(10, 20, 30, 40), CExtensionMapa(0, 0, 0, 0), CExtensionMapa(-5, 25, 20, 50)})
         Anadir("a", *wxRED, e);
     gestor.ReCalcularExtGlobal();
-    EXPECT_EQ(gestor.GetExtensionGlobal(), Extension(-5, 20, 30, 50));
+    EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa(-5, 20, 30, 50));
     gestor.Limpiar();
-    Anadir("nula", *wxRED, Extension(0, 0, 0, 0));  // only null layers: null
+    Anadir("nula", *wxRED, CExtensionMapa(0, 0, 0, 0));  // only null layers: null
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa());
-    Anadir("a", *wxRED, Extension(10, 20, 30, 40));
+    Anadir("a", *wxRED, CExtensionMapa(10, 20, 30, 40));
     gestor.AddCapa(new CCapasEnMapa);  // an entry without a layer stops it
-    gestor.SetExtensionActual(Extension(1, 2, 3, 4));
+    gestor.SetExtensionActual(CExtensionMapa(1, 2, 3, 4));
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa());
-    EXPECT_EQ(gestor.GetExtensionActual(), Extension(1, 2, 3, 4));
+    EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(1, 2, 3, 4));
 }
 
 TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
@@ -178,7 +171,7 @@ TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
     for (size_t i = 0; i < std::size(casos); ++i) {
         gestor.Limpiar();
         mensajes.clear();
-        auto* capa = new CapaColorPrueba(*wxRED, Extension(0, 0, 1000, 1000));
+        auto* capa = new CapaColorPrueba(*wxRED, CExtensionMapa(0, 0, 1000, 1000));
         auto* entrada = new CCapasEnMapa;
         entrada->SetCapaEnMapa(capa);
         entrada->SetTieneClasificacion(casos[i].clasificada);
@@ -197,11 +190,32 @@ TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
     SetReceptorMensajes(ReceptorMensajes());
 }
 
+// One paint of a map window: the first after the map is filled shows the
+// whole map and judges the layers' scale ranges at the scale it shows; a
+// scale asked for sizes the view about its centre; the background is framed.
+TEST_F(GestorVistaMapaTest, PintarVistaMuestraElMapaALaEscalaQuePinta) {
+    CapaColorPrueba* capa = Anadir("verde", *wxGREEN);  // 1000 units wide
+    const double escala = 1000.0 / CGestorVistaMapa::MedidaFisicaMetros(100, 96);
+    capa->SetEscalaMinima(0.99 * escala);
+    capa->SetEscalaMaxima(1.01 * escala);
+    for (double pedida : {0.0, 2 * escala}) {
+        LienzoPrueba lienzo(100, 80);
+        const CTransformacionMapa vista =
+            gestor.PintarVista(*lienzo.Dc(), lienzo.Rect(), wxSize(96, 96), pedida, false, *wxBLUE);
+        EXPECT_NEAR(vista.GetExtension().GetAncho(), pedida ? 2000 : 1000, 1e-6) << "case " << pedida;
+        EXPECT_NEAR(vista.GetExtension().GetCoordenadaInfIzqX(), pedida ? -500 : 0, 1e-6) << "case " << pedida;
+        EXPECT_NEAR(gestor.GetEscalaActual(), pedida ? pedida : escala, 1e-6 * escala) << "case " << pedida;
+        const wxImage& imagen = lienzo.Imagen();
+        EXPECT_EQ(LienzoPrueba::Color(imagen, 50, 40), pedida ? *wxBLUE : *wxGREEN) << "case " << pedida;
+        if (pedida) EXPECT_EQ(LienzoPrueba::Color(imagen, 0, 0), *wxBLACK);
+    }
+}
+
 TEST_F(GestorVistaMapaTest, LimpiarYElDestructorLiberanLasCapasSalvoLasDeBaseDeDatos) {
     Anadir("a", *wxRED);
     Anadir("b", *wxGREEN);
     int destruidasBd = 0;
-    auto bd = std::make_unique<CapaColorPrueba>(*wxBLUE, Extension(0, 0, 1, 1), &destruidasBd,
+    auto bd = std::make_unique<CapaColorPrueba>(*wxBLUE, CExtensionMapa(0, 0, 1, 1), &destruidasBd,
                                                 CCapa::TIPO_BD);
     gestor.AddCapa(bd.get());
     gestor.Limpiar();
@@ -211,7 +225,7 @@ TEST_F(GestorVistaMapaTest, LimpiarYElDestructorLiberanLasCapasSalvoLasDeBaseDeD
     EXPECT_EQ(Pintar(), *wxWHITE);
     {
         CGestorVistaMapa otro;
-        otro.AddCapa(new CapaColorPrueba(*wxRED, Extension(0, 0, 1, 1), &destruidas));
+        otro.AddCapa(new CapaColorPrueba(*wxRED, CExtensionMapa(0, 0, 1, 1), &destruidas));
     }
     EXPECT_EQ(destruidas, 3);
 }

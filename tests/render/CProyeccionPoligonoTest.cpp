@@ -35,15 +35,10 @@ void Comprobar(const CTransformacionMapa& vista, const std::vector<CPunto>& punt
 
 TEST(CProyeccionPoligono, RingsGiveThePixelsAndBoxOfPointByPointProjection) {
     std::mt19937_64 azar(99);
-    const auto vista = [](const wxRect& area, double x1, double y1, double x2, double y2) {
-        CExtensionMapa extension;
-        extension.SetCoordenadasInfIzq(x1, y1);
-        extension.SetCoordenadasSupDer(x2, y2);
-        return CTransformacionMapa(area, extension);
-    };
-    const CTransformacionMapa vistas[] = {vista(wxRect(0, 0, 790, 584), 100000.0, 3900000.0, 600000.0, 4269620.0),
-                                          vista(wxRect(0, 0, 500, 500), 0, 0, 1000, 1000),
-                                          vista(wxRect(0, 0, 333, 100), -7.3, 1e-3, 11.9, 5.0)};
+    const CTransformacionMapa vistas[] = {
+        {wxRect(0, 0, 790, 584), CExtensionMapa(100000.0, 3900000.0, 600000.0, 4269620.0)},
+        {wxRect(0, 0, 500, 500), CExtensionMapa(0, 0, 1000, 1000)},
+        {wxRect(0, 0, 333, 100), CExtensionMapa(-7.3, 1e-3, 11.9, 5.0)}};
     std::uniform_real_distribution<double> dentro(-0.2, 1.2);
     for (const CTransformacionMapa& proyeccion : vistas) {
         for (int anillo = 0; anillo < 300; ++anillo) {
