@@ -12,6 +12,7 @@
 #include "CProyectoVaq.h"
 #include "CMensajes.h"
 #include "COpcionesLineaComandos.h"
+#include "PanelMapa.h"
 
 namespace {
 
@@ -21,9 +22,6 @@ namespace {
 // smaller than the default choice of filter row by row, in half the time.
 constexpr int kCompresionPng = 1;
 constexpr int kFiltroPngSub = 0x10;  // libpng's PNG_FILTER_SUB
-
-// The colour around the map in the viewer's map panel.
-const wxColour kColorFondo(15, 61, 0);
 
 // An extent with finite corners and some width and height.
 bool Dibujable(const CExtensionMapa& e) {
@@ -118,6 +116,7 @@ bool CRenderLineaComandos::PintarMapa(CGestorVistaMapa& gestor, const Opciones& 
     // Without options the first paint shows the whole map; an asked-for view
     // must survive it.
     if (opciones.tieneEscala || opciones.tieneExtension) gestor.SetMantenerExtension(true);
-    gestor.PintarVista(dc, area, ppi, escala, false, kColorFondo);
+    // On the map panel's own background.
+    gestor.PintarVista(dc, area, ppi, escala, false, PanelMapa::ColorFondo());
     return true;
 }

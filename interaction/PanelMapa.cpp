@@ -49,7 +49,6 @@ wxBEGIN_EVENT_TABLE(PanelMapa, wxPanel)
 wxEND_EVENT_TABLE()
 
 namespace {
-const wxColour kColorFondo(15, 61, 0);
 constexpr double kFactorZoom = 1.5;
 const wxPoint kPosicionBrujula(667, 460);
 constexpr int kEscalimetroX0 = 30;
@@ -66,7 +65,7 @@ void RellenarBlanco(wxDC& dc, const wxRect& area) {
 }  // namespace
 
 PanelMapa::PanelMapa(wxWindow* parent, int /*id*/, const wxPoint& pos, const wxSize& size)
-    : wxPanel(parent, wxID_ANY, pos, size, wxTAB_TRAVERSAL | wxNO_BORDER), m_colorFondo(kColorFondo) {
+    : wxPanel(parent, wxID_ANY, pos, size, wxTAB_TRAVERSAL | wxNO_BORDER), m_colorFondo(ColorFondo()) {
     // The whole panel is painted from the map image: no background erasing.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Inicializa();
@@ -84,6 +83,11 @@ PanelMapa::~PanelMapa() {
     // to is still whole.
     m_herramientas.clear();
     if (m_gestorVista == m_gestorPropio.get()) m_gestorVista = nullptr;
+}
+
+const wxColour& PanelMapa::ColorFondo() {
+    static const wxColour color(15, 61, 0);
+    return color;
 }
 
 void PanelMapa::Inicializa() {

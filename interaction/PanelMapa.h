@@ -43,6 +43,9 @@ public:
     static constexpr double kEscalaMinima = 69000.01;
     static constexpr double kEscalaMaxima = 2000000.01;
 
+    // The colour around the map (the panel's background).
+    static const wxColour& ColorFondo();
+
     // The id argument is not used: the panel gets a generated id.
     PanelMapa(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size);
     ~PanelMapa() override;
