@@ -59,8 +59,8 @@ public:
     // the manager takes ownership of the layer.
     void AddCapa(CCapa* capa);
     // Empties the map: deletes every layer (except database layers, which
-    // report CCapa::TIPO_BD and belong to their database) and every holder. Extents,
-    // scale and keep-extent flag stay.
+    // belong to their database) and every holder. Extents, scale and
+    // keep-extent flag stay.
     void Limpiar();
 
     // Pixel to map conversions with the view area and the current extent.
@@ -98,11 +98,12 @@ public:
     // drawing for the printer.
     void Pintar(wxDC* dc, const wxRect& rect, bool impresion);
     // One paint of the map as every map window does it: the view area
-    // becomes `area`, the view is shown at the scale 1:escala about its
-    // centre (with escala 0, at the scale its extent has on `area` at `ppi`
-    // pixels per inch), edges are drawn hard, the area is filled with
-    // `fondo` framed in black (when it is valid: a map window's background)
-    // and the layers are painted over it. Returns the view painted.
+    // becomes `area` (and a map just filled shows all of itself), the view
+    // is shown at the scale 1:escala about its centre (with escala 0, at the
+    // scale its extent has on `area` at `ppi` pixels per inch), edges are
+    // drawn hard, the area is filled with `fondo` framed in black (when it
+    // is valid: a map window's background) and the layers are painted over
+    // it. Returns the view painted.
     CTransformacionMapa PintarVista(wxDC& dc, const wxRect& area, const wxSize& ppi,
                                     double escala, bool impresion,
                                     const wxColour& fondo = wxNullColour);
