@@ -38,6 +38,8 @@ bool COpcionesLineaComandos::Analizar(const wxArrayString& args, wxString& error
         wxString valor;
         if (arg == "--silencioso") {
             silencioso = true;
+        } else if (arg == "--ventana") {
+            ventana = true;
         } else if (arg == "--cerrar-tras-mostrar") {
             cerrarTrasMostrar = true;
         } else if (EsOpcion(arg, "--datos")) {
@@ -109,7 +111,7 @@ bool COpcionesLineaComandos::LeerExtension(const wxString& valor, wxString& erro
 
 wxString COpcionesLineaComandos::GetUso() {
     return wxString::FromUTF8(
-        "Uso: vaq [--datos DIR] [--silencioso]\n"
+        "Uso: vaq [--datos DIR] [--silencioso] [--ventana]\n"
         "         [--mapa TEMA --salida FICHERO.png [--tamano AxB] [--escala N]\n"
         "          [--extension XMIN,YMIN,XMAX,YMAX]]\n");
 }

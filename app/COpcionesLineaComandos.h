@@ -1,10 +1,11 @@
 #pragma once
 // Options of the command line:
-//   vaq [--datos DIR] [--silencioso]
+//   vaq [--datos DIR] [--silencioso] [--ventana]
 //       [--mapa TEMA --salida FICHERO.png [--tamano AxB] [--escala N]
 //        [--extension XMIN,YMIN,XMAX,YMAX]]
 // --datos gives the data directory for this run only; --silencioso sends every
-// message to stderr and opens no dialog. --salida asks for a render of a theme
+// message to stderr and opens no dialog; --ventana shows the window at the
+// design's size instead of full screen. --salida asks for a render of a theme
 // into an image file without any window (quiet mode is implied); the other
 // render options only make sense with it. Each option takes its value as the
 // next argument or after "=" (--datos=DIR).
@@ -24,9 +25,12 @@ public:
 
     wxString datos;
     bool silencioso = false;
-    // Closes the main window as soon as it has been shown: lets the start-up
-    // be checked from a script (exit code 0 once the window has been shown).
+    // Closes the main window as soon as both maps have been painted: lets the
+    // start-up be checked and timed from a script (exit code 0).
     bool cerrarTrasMostrar = false;
+    // The window at the design's size, neither maximised nor full screen
+    // (for projectors and for development).
+    bool ventana = false;
 
     // Render: theme, output file, image size in pixels (0 = not given), scale
     // denominator (0 = not given) and extent in map units.

@@ -3,8 +3,8 @@
 #include "CConfigApp.h"
 #include "CMensajes.h"
 #include "CRenderLineaComandos.h"
+#include "VAQFrame.h"
 
-#include <wx/frame.h>
 #include <wx/image.h>
 #include <cstdio>
 
@@ -39,17 +39,25 @@ bool MyApp::OnInit() {
         return true;
     }
 
-    CConfigApp configuracion;
-    const wxString datos = configuracion.GetRutaArchivo();
-    if (datos.empty()) {
+    // The frame establishes the data directory while it is built.
+    VAQFrame* ventana = new VAQFrame(wxEmptyString, wxDefaultPosition, wxDefaultSize);
+    if (ventana->GetRutaDatosAplicacion().empty()) {
+        ventana->Destroy();
         MostrarMensaje(ErrorConfiguracion());
         return false;
     }
-    // Stand-in for the main frame until it exists.
-    wxFrame* ventana = new wxFrame(nullptr, wxID_ANY, "VAQ Vistral");
     SetTopWindow(ventana);
-    ventana->Show();
-    if (m_opciones.cerrarTrasMostrar) ventana->CallAfter([ventana]() { ventana->Close(); });
+    if (m_opciones.cerrarTrasMostrar) ventana->SetAlPrimerPintado([ventana]() { ventana->Close(true); });
+    if (m_opciones.ventana) {
+        // The design at its own size, in a window of the desktop.
+        ventana->SetClientSize(VAQFrame::kAnchoDiseno, VAQFrame::kAltoDiseno);
+        ventana->Centre();
+        ventana->Show();
+    } else {
+        ventana->Maximize();
+        ventana->Show();
+        ventana->ShowFullScreen(true, wxFULLSCREEN_ALL);
+    }
     return true;
 }
 

@@ -1,10 +1,22 @@
 // The real viewer started as a user would start it, with a home directory of
 // its own. A safety timeout stops a run that would wait for a dialog.
 #include "DirectorioPrueba.h"
+#include "PantallaPruebas.h"
 
 #include <gtest/gtest.h>
-#include <fstream>
+#include <wx/colour.h>
+#include <wx/uiaction.h>
+#include <wx/utils.h>
+
+#include <spawn.h>
+#include <signal.h>
 #include <sys/wait.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+extern char** environ;
 
 namespace {
 
@@ -12,7 +24,7 @@ const char kRechazo[] = "En la ruta especificada no se encuentran los datos.";
 const char kSinConfiguracion[] = "ERROR. No ha sido posible obtener la configuración.";
 
 // Each case: whether a valid directory is remembered, the arguments (ATLAS
-// and VACIO stand for a valid and an empty data directory), the exit code
+// and VACIO stand for the bundled atlas and an empty data directory), the exit code
 // (1: any failure but the timeout's) and the messages expected on stderr in
 // order (none: no refusal, and nothing at all when quiet).
 TEST(Arranque, DataDirectoryFromTheCommandLineOrRememberedAndNeverWritten) {
@@ -31,7 +43,7 @@ TEST(Arranque, DataDirectoryFromTheCommandLineOrRememberedAndNeverWritten) {
     for (size_t i = 0; i < std::size(casos); ++i) {
         HomePrueba home;
         DirectorioPrueba datos;
-        const std::string atlas = datos.Subdirectorio("atlas", true), vacio = datos.Subdirectorio("vacio", false);
+        const std::string atlas = VAQ_SOURCE_DIR "/data/atlas", vacio = datos.Subdirectorio("vacio", false);
         if (casos[i].recordado) std::ofstream(home.Configuracion()) << "PathApp=" << atlas << "\n";
         std::string argumentos = casos[i].argumentos;
         for (const auto& [nombre, ruta] : {std::pair{"ATLAS", atlas}, std::pair{"VACIO", vacio}})
@@ -55,6 +67,106 @@ TEST(Arranque, DataDirectoryFromTheCommandLineOrRememberedAndNeverWritten) {
         // The command line is never remembered, nor the remembered directory replaced.
         if (casos[i].recordado) EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + atlas + "\n") << "case " << i;
         else EXPECT_FALSE(home.HayConfiguracion()) << "case " << i;
+    }
+}
+
+// Runs a shell command line that execs the viewer (so that its pid is the
+// viewer's); the pid, or -1.
+pid_t Lanzar(const std::string& orden) {
+    pid_t pid = -1;
+    const char* args[] = {"/bin/sh", "-c", orden.c_str(), nullptr};
+    return posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(args), environ) == 0 ? pid : -1;
+}
+
+// Exit status of the process once it ends within the time; else it is killed
+// and the result is -1.
+int Esperar(pid_t pid, int segundos) {
+    int estado = 0;
+    for (int i = 0; i < segundos * 20; ++i, wxMilliSleep(50))
+        if (waitpid(pid, &estado, WNOHANG) == pid) return WIFEXITED(estado) ? WEXITSTATUS(estado) : -1;
+    kill(pid, SIGKILL);
+    waitpid(pid, &estado, 0);
+    return -1;
+}
+
+// Share of the pixels of an image that are none of the given colours.
+double ParteDistinta(const wxImage& imagen, std::initializer_list<wxColour> colores) {
+    if (!imagen.IsOk()) return 0.0;
+    long distintos = 0;
+    for (int y = 0; y < imagen.GetHeight(); ++y)
+        for (int x = 0; x < imagen.GetWidth(); ++x) {
+            const wxColour c = ColorEn(imagen, x, y);
+            distintos += std::none_of(colores.begin(), colores.end(), [&c](const wxColour& o) { return c == o; });
+        }
+    return static_cast<double>(distintos) / (imagen.GetWidth() * imagen.GetHeight());
+}
+
+// An application directory beside a copy of the viewer: every picture of the
+// bundled one, except the close button's (missing) and the help button's
+// (damaged).
+std::string DirectorioAplicacionIncompleto(const DirectorioPrueba& dir) {
+    namespace fs = std::filesystem;
+    const fs::path app = VAQ_SOURCE_DIR "/data/app";
+    fs::create_directories(dir / "ico");
+    for (const auto& entrada : fs::directory_iterator(app / "ico"))
+        if (entrada.path().filename() != "b_cerrar.bmp")
+            fs::create_symlink(entrada.path(), fs::path(dir / "ico") / entrada.path().filename());
+    fs::remove(dir / "ico/b_ayuda.bmp");
+    std::ofstream(dir / "ico/b_ayuda.bmp") << "BM no es una imagen";
+    for (const char* carpeta : {"cursor", "BD", "Ayuda"}) fs::create_symlink(app / carpeta, dir / carpeta);
+    fs::copy_file(VAQ_EXECUTABLE, dir / "vaq");
+    return dir / "vaq";
+}
+
+// The built viewer on the bundled atlas, as a user starts it (full screen, or
+// in a window with --ventana): its window shows the map and the overview, and its
+// close button ends it with status 0. Without the close button's picture the
+// button shows its name and still closes the viewer; each unreadable picture
+// is one line on stderr, and no dialog stops the run.
+TEST(Arranque, TheViewerShowsBothMapsAndItsCloseButtonEndsIt) {
+    DirectorioPrueba copia;
+    const struct {
+        std::string ejecutable;
+        bool ventana;  // --ventana: the design's size instead of full screen
+        std::vector<std::string> avisos;
+    } casos[] = {
+        {VAQ_EXECUTABLE, false, {}},
+        {VAQ_EXECUTABLE, true, {}},
+        {DirectorioAplicacionIncompleto(copia), false, {"/ico/b_cerrar.bmp; el bot", "/ico/b_ayuda.bmp; el bot"}},
+    };
+    const wxColour fondo(15, 61, 0);
+    for (const auto& caso : casos) {
+        HomePrueba home;
+        const pid_t pid = Lanzar("exec '" + caso.ejecutable + "' --datos '" VAQ_SOURCE_DIR "/data/atlas'" +
+                                 (caso.ventana ? " --ventana" : "") + " 2>'" + home.Ruta("stderr.txt") + "'");
+        ASSERT_GT(pid, 0);
+        auto errores = [&home] {
+            std::ifstream f(home.Ruta("stderr.txt"));
+            return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+        };
+        // Full screen or centred in a window, the design lies in the middle of
+        // the screen; until both maps are drawn there.
+        const wxPoint origen((wxGetDisplaySize().x - 1024) / 2, (wxGetDisplaySize().y - 768) / 2);
+        wxImage mapa, referencia;
+        for (int i = 0; i < 600; ++i, wxMilliSleep(50)) {
+            mapa = CapturarZona(wxRect(origen + wxPoint(224, 66), wxSize(790, 584)));
+            referencia = CapturarZona(wxRect(origen + wxPoint(27, 647), wxSize(176, 107)));
+            if (ParteDistinta(mapa, {fondo, *wxBLACK, *wxWHITE}) > 0.3 &&
+                ParteDistinta(referencia, {fondo, *wxBLACK, *wxWHITE}) > 0.3)
+                break;
+        }
+        EXPECT_GT(ParteDistinta(mapa, {fondo, *wxBLACK, *wxWHITE}), 0.3) << caso.ejecutable << "\n" << errores();
+        EXPECT_GT(ParteDistinta(referencia, {fondo, *wxBLACK, *wxWHITE}), 0.3) << caso.ejecutable;
+        // Full screen, the window's background fills the screen around the design.
+        EXPECT_EQ(ColorEn(CapturarZona(wxRect(2, 2, 1, 1)), 0, 0) == fondo, !caso.ventana) << caso.ejecutable;
+
+        wxUIActionSimulator raton;
+        raton.MouseMove(origen + wxPoint(980 + 20, 21));  // the close button
+        raton.MouseClick();
+        EXPECT_EQ(Esperar(pid, 20), 0) << caso.ejecutable << "\n" << errores();
+        const std::string texto = errores();
+        EXPECT_EQ(static_cast<size_t>(std::count(texto.begin(), texto.end(), '\n')), caso.avisos.size()) << texto;
+        for (const std::string& aviso : caso.avisos) EXPECT_NE(texto.find(aviso), std::string::npos) << texto;
     }
 }
 

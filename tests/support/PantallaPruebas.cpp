@@ -43,17 +43,20 @@ bool EsperarHasta(const std::function<bool()>& condicion) {
 
 wxImage CapturarPantalla(wxWindow* ventana) {
     ProcesarEventos();
+    return CapturarZona(wxRect(ventana->ClientToScreen(wxPoint(0, 0)), ventana->GetClientSize()));
+}
+
+wxImage CapturarZona(const wxRect& zona) {
     Display* display = DisplayToolkit();
-    const wxSize tamano = ventana->GetClientSize();
-    if (!display || tamano.x <= 0 || tamano.y <= 0) return wxImage();
-    const wxPoint origen = ventana->ClientToScreen(wxPoint(0, 0));
-    XImage* xi = XGetImage(display, DefaultRootWindow(display), origen.x, origen.y,
-                           static_cast<unsigned>(tamano.x), static_cast<unsigned>(tamano.y),
+    if (!display || zona.width <= 0 || zona.height <= 0) return wxImage();
+    XSync(display, False);
+    XImage* xi = XGetImage(display, DefaultRootWindow(display), zona.x, zona.y,
+                           static_cast<unsigned>(zona.width), static_cast<unsigned>(zona.height),
                            AllPlanes, ZPixmap);
     if (!xi) return wxImage();
-    wxImage imagen(tamano.x, tamano.y);
-    for (int y = 0; y < tamano.y; ++y)
-        for (int x = 0; x < tamano.x; ++x) {
+    wxImage imagen(zona.width, zona.height);
+    for (int y = 0; y < zona.height; ++y)
+        for (int x = 0; x < zona.width; ++x) {
             const unsigned long v = XGetPixel(xi, x, y);
             imagen.SetRGB(x, y, (v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
         }

@@ -19,5 +19,9 @@ bool EsperarHasta(const std::function<bool()>& condicion);
 // it has drawn before is included.
 wxImage CapturarPantalla(wxWindow* ventana);
 
+// The pixels the X server shows in a rectangle of the screen (any window's,
+// also another process's).
+wxImage CapturarZona(const wxRect& zona);
+
 // Colour of one pixel of an image.
 wxColour ColorEn(const wxImage& imagen, int x, int y);

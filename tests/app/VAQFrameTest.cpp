@@ -1,0 +1,453 @@
+// The main window on the bundled atlas, driven with the real pointer and
+// keyboard: buttons, scale box, themes, overview, readout and keys.
+#include "VAQFrame.h"
+
+#include "CBuscarDlg.h"
+#include "CCoordenadasPanel.h"
+#include "CGestorVistaMapa.h"
+#include "CMedicionesPanel.h"
+#include "CMensajes.h"
+#include "DirectorioPrueba.h"
+#include "PanelMapa.h"
+#include "PanelReferenciaMapa.h"
+#include "PantallaPruebas.h"
+#include "wxMapEvent.h"
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+#include <wx/weakref.h>
+
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <map>
+
+namespace {
+namespace fs = std::filesystem;
+const std::string kAtlas = VAQ_SOURCE_DIR "/data/atlas";
+const wxString kGrado = wxString::FromUTF8("°");
+
+// The bundled atlas with some themes replaced by the texts given ("": none).
+std::string AtlasCon(const DirectorioPrueba& dir, const std::map<std::string, std::string>& temas) {
+    for (const auto& e : fs::directory_iterator(kAtlas))
+        if (e.path().filename() != "MapasVel") fs::create_symlink(e.path(), dir / e.path().filename().string());
+    fs::create_directory(dir / "MapasVel");
+    for (const auto& e : fs::directory_iterator(kAtlas + "/MapasVel")) {
+        const std::string nombre = "MapasVel/" + e.path().filename().string();
+        const auto propio = temas.find(e.path().filename().string());
+        if (propio == temas.end()) fs::create_symlink(e.path(), dir / nombre);
+        else if (!propio->second.empty()) std::ofstream(dir / nombre) << propio->second;
+    }
+    return dir.Ruta();
+}
+
+class VAQFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetReceptorMensajes([this](const wxString& texto, const wxString& titulo) { mensajes.push_back(titulo + ": " + texto); });
+        wxTheApp->Bind(wxEVT_IDLE, &VAQFrameTest::AtenderDialogo, this);
+    }
+    void TearDown() override {
+        wxTheApp->Unbind(wxEVT_IDLE, &VAQFrameTest::AtenderDialogo, this);
+        if (marco) marco->Destroy();
+        ProcesarEventos();
+        SetReceptorMensajes({});
+        CConfigApp::SetRutaSesion(wxEmptyString);
+    }
+    // The window on a data directory at the design's size, once both maps
+    // have been painted with their first themes.
+    void Abrir(const std::string& datos = kAtlas) {
+        CConfigApp::SetRutaSesion(wxString::FromUTF8(datos));
+        marco = new VAQFrame(wxEmptyString, wxPoint(0, 0), wxDefaultSize);
+        bool pintado = false;
+        marco->SetAlPrimerPintado([&pintado] { pintado = true; });
+        marco->SetLanzadorAyuda([this](const wxString& url) {
+            urls.push_back(url);
+            return navegador;
+        });
+        marco->SetClientSize(VAQFrame::kAnchoDiseno, VAQFrame::kAltoDiseno);
+        marco->Show();
+        ASSERT_TRUE(EsperarHasta([&pintado] { return pintado; }));
+    }
+    PanelMapa* Mapa() const { return marco->GetPanelMapa(); }
+    CGestorVistaMapa* Gestor() const { return Mapa()->GetGestorVista(); }
+    CExtensionMapa Extension() const { return Gestor()->GetExtensionActual(); }
+    double Escala() const { return Mapa()->GetEscalaActual(); }
+    CCoordenadaMapa Centro() const {
+        const CExtensionMapa e = Extension();
+        return CCoordenadaMapa((e.GetCoordenadaInfIzqX() + e.GetCoordenadaSupDerX()) / 2,
+                               (e.GetCoordenadaInfIzqY() + e.GetCoordenadaSupDerY()) / 2);
+    }
+    void PonerEscala(double escala) {
+        Mapa()->SetEscalaActual(escala);
+        Mapa()->Refresh(true);
+        ProcesarEventos();
+    }
+    void Clic(wxWindow* ventana, const wxPoint& punto) {
+        wxMilliSleep(350);  // apart from the last click: never a double click
+        raton.MouseMove(ventana->ClientToScreen(punto));
+        ProcesarEventos();
+        raton.MouseClick();
+        ProcesarEventos();
+    }
+    void Pulsar(int id) { Clic(marco->GetBoton(id), wxPoint(20, 20)); }
+    void Tecla(int tecla, int modificadores = wxMOD_NONE) {
+        raton.Char(tecla, modificadores);
+        ProcesarEventos();
+    }
+    bool TieneFoco(int id) const { return wxWindow::FindFocus() == marco->GetBoton(id); }
+    // Bounding box of the green rectangle on the overview.
+    wxRect Recuadro() {
+        const wxImage imagen = CapturarPantalla(marco->GetPanelReferencia());
+        wxRect caja;
+        for (int y = 0; y < imagen.GetHeight(); ++y)
+            for (int x = 0; x < imagen.GetWidth(); ++x)
+                if (ColorEn(imagen, x, y) == wxColour(0, 255, 0)) caja = caja.IsEmpty() ? wxRect(x, y, 1, 1) : caja.Union(wxRect(x, y, 1, 1));
+        return caja;
+    }
+
+    // A modal dialog the frame opens is noted by its title and handed to
+    // `enDialogo` (when set, once), then closed if still open: no test waits
+    // on a dialog.
+    void AtenderDialogo(wxIdleEvent& event) {
+        event.Skip();
+        for (wxWindow* ventana : wxTopLevelWindows) {
+            auto* dialogo = wxDynamicCast(ventana, wxDialog);
+            if (!dialogo || !dialogo->IsModal()) continue;
+            dialogos.push_back(dialogo->GetTitle());
+            if (auto accion = std::move(enDialogo)) accion(*dialogo);
+            enDialogo = nullptr;
+            if (dialogo->IsModal()) dialogo->EndModal(wxID_CANCEL);
+        }
+    }
+
+    wxWeakRef<VAQFrame> marco;
+    std::vector<wxString> mensajes;
+    std::vector<wxString> dialogos;
+    std::function<void(wxDialog&)> enDialogo;
+    std::vector<wxString> urls;
+    bool navegador = true;  // whether a browser starts
+    wxUIActionSimulator raton;
+};
+
+bool Igual(const CExtensionMapa& a, const CExtensionMapa& b) {
+    return std::abs(a.GetCoordenadaInfIzqX() - b.GetCoordenadaInfIzqX()) < 1 &&
+           std::abs(a.GetCoordenadaInfIzqY() - b.GetCoordenadaInfIzqY()) < 1 &&
+           std::abs(a.GetCoordenadaSupDerX() - b.GetCoordenadaSupDerX()) < 1 &&
+           std::abs(a.GetCoordenadaSupDerY() - b.GetCoordenadaSupDerY()) < 1;
+}
+
+// Whether the button shows the picture (sampled).
+bool MuestraImagen(wxButton* boton, const std::string& nombre) {
+    const wxImage esperada(wxString::FromUTF8(VAQ_SOURCE_DIR "/data/app/ico/" + nombre + ".bmp"), wxBITMAP_TYPE_BMP);
+    const wxImage mostrada = boton->GetBitmapLabel().ConvertToImage();
+    bool igual = esperada.IsOk() && mostrada.GetSize() == esperada.GetSize();
+    for (int y = 0; igual && y < esperada.GetHeight(); y += 3)
+        for (int x = 0; igual && x < esperada.GetWidth(); x += 3) igual = ColorEn(esperada, x, y) == ColorEn(mostrada, x, y);
+    return igual;
+}
+
+// The first layout opens the physical environment theme (its button pressed
+// and focused) and the overview's theme; every window keeps its place of the
+// design, centred in any client area.
+TEST_F(VAQFrameTest, OpensThePhysicalThemeAndPlacesTheDesignCentred) {
+    Abrir();
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_FISICO);
+    EXPECT_GT(Gestor()->GetNumCapas(), 0);
+    EXPECT_GT(marco->GetPanelReferencia()->GetGestorVista()->GetNumCapas(), 0);
+    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_FISICO), "b_medioFisicoPul"));
+    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO), "b_medioHumano"));
+    EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
+    EXPECT_TRUE(marco->GetCajaEscala()->GetValue().StartsWith("1:")) << marco->GetCajaEscala()->GetValue();
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+    marco->SetClientSize(1224, 868);
+    ProcesarEventos();
+    const wxPoint origen(100, 50);
+    EXPECT_EQ(Mapa()->GetRect(), wxRect(origen + wxPoint(224, 66), wxSize(790, 584)));
+    EXPECT_EQ(marco->GetPanelReferencia()->GetRect(), wxRect(origen + wxPoint(27, 647), wxSize(176, 107)));
+    EXPECT_EQ(marco->GetPanelCoordenadas()->GetRect(), wxRect(origen + wxPoint(224, 650), wxSize(790, 17)));
+    EXPECT_EQ(marco->GetBoton(VAQFrame::ID_BUSCAR)->GetRect(), wxRect(origen + wxPoint(934, 675), wxSize(87, 92)));
+}
+
+// Each tool button turns its tool on, and off again (the focus back on the
+// active theme's button); a measuring tool shows its bar while it is on, and
+// any other command closes it.
+TEST_F(VAQFrameTest, ToolButtonsToggleTheirTools) {
+    Abrir();
+    const struct {
+        int boton, accion;
+        const char* medicion;
+    } herramientas[] = {
+        {VAQFrame::ID_ZOOM_VENTANA, PanelMapa::ACCION_ZOOM_VENTANA, nullptr},
+        {VAQFrame::ID_DESPLAZAR, PanelMapa::ACCION_DESPLAZAR, nullptr},
+        {VAQFrame::ID_INFO, PanelMapa::ACCION_INFORMACION, nullptr},
+        {VAQFrame::ID_MEDIR_LONGITUD, PanelMapa::ACCION_MEDIR_DISTANCIA, "0.00 m"},
+        {VAQFrame::ID_MEDIR_SUPERFICIE, PanelMapa::ACCION_MEDIR_SUPERFICIE, "0.00 m2"},
+    };
+    for (const auto& h : herramientas) {
+        Pulsar(h.boton);
+        EXPECT_EQ(Mapa()->GetAccion(), h.accion) << h.boton;
+        ASSERT_EQ(marco->GetPanelMediciones() != nullptr, h.medicion != nullptr) << h.boton;
+        if (h.medicion) EXPECT_EQ(marco->GetPanelMediciones()->GetTextoMedicion(), h.medicion);
+        Pulsar(h.boton);
+        EXPECT_EQ(Mapa()->GetAccion(), PanelMapa::ACCION_NINGUNA) << h.boton;
+        EXPECT_EQ(marco->GetPanelMediciones(), nullptr) << h.boton;
+        EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO)) << h.boton;
+    }
+    Pulsar(VAQFrame::ID_MEDIR_LONGITUD);
+    Pulsar(VAQFrame::ID_MEDIR_SUPERFICIE);
+    ASSERT_NE(marco->GetPanelMediciones(), nullptr);
+    EXPECT_EQ(marco->GetPanelMediciones()->GetTipoMedicion(), 1);
+    const double antes = Escala();
+    Pulsar(VAQFrame::ID_ACERCAR);
+    EXPECT_EQ(marco->GetPanelMediciones(), nullptr);
+    EXPECT_EQ(Mapa()->GetAccion(), PanelMapa::ACCION_NINGUNA);
+    EXPECT_NEAR(Escala(), antes / 1.5, antes * 1e-3);
+}
+
+// Zoom in only farther than 1:69000.01, out only closer than 1:2000000.01; in
+// my locality never out of the locality scale band, and the full-extent button
+// brings a closer map back to 1:200000 (elsewhere it shows the whole map).
+TEST_F(VAQFrameTest, ZoomButtonsKeepTheScaleLimits) {
+    Abrir();
+    const CExtensionMapa total = Extension();
+    const struct {
+        bool localidad;
+        double escala;
+        int boton;
+        double esperada;  // 0: unchanged
+    } casos[] = {
+        {false, 69100, VAQFrame::ID_ACERCAR, 69100 / 1.5},  {false, 68900, VAQFrame::ID_ACERCAR, 0},
+        {false, 1990000, VAQFrame::ID_ALEJAR, 2985000},     {false, 2010000, VAQFrame::ID_ALEJAR, 0},
+        {true, 70000, VAQFrame::ID_ALEJAR, 105000},         {true, 200000, VAQFrame::ID_ALEJAR, 0},
+        {true, 199000, VAQFrame::ID_EXTENSION, 200000},     {true, 250000, VAQFrame::ID_EXTENSION, 0},
+    };
+    for (const auto& c : casos) {
+        if (c.localidad != (marco->GetTemaActivo() == VAQFrame::TEMA_MI_LOCALIDAD))
+            Pulsar(c.localidad ? VAQFrame::ID_MI_LOCALIDAD : VAQFrame::ID_MEDIO_FISICO);
+        PonerEscala(c.escala);
+        const double antes = Escala();
+        ASSERT_NEAR(antes, c.escala, 10);
+        Pulsar(c.boton);
+        EXPECT_NEAR(Escala(), c.esperada ? c.esperada : antes, c.escala * 1e-3) << c.escala << " " << c.boton;
+    }
+    Pulsar(VAQFrame::ID_MEDIO_FISICO);
+    PonerEscala(500000);
+    Pulsar(VAQFrame::ID_EXTENSION);
+    EXPECT_TRUE(Igual(Extension(), total));
+}
+
+// The scale box takes its own text ("1:N") and Spanish ways of writing the
+// number, within the limits; anything else is refused in the box itself.
+TEST_F(VAQFrameTest, ScaleBoxAcceptsItsOwnTextAndSpanishNumbers) {
+    Abrir();
+    const std::pair<const char*, double> casos[] = {  // 0: refused
+        {"70000", 70000},     {"1:70.000", 70000}, {"70 000", 70000},      {"1: 1.500.000", 1500000},
+        {"1:143188.23", 143188.23}, {"80.000,5", 80000.5}, {"69000", 0}, {"2000000.01", 0},
+        {"70000x", 0},        {"7.0000", 0},       {"1:", 0},              {"abc", 0},
+    };
+    wxTextCtrl* caja = marco->GetCajaEscala();
+    for (const auto& [texto, escala] : casos) {
+        PonerEscala(300000);
+        caja->SetFocus();
+        caja->ChangeValue(wxString::FromUTF8(texto));
+        caja->SetInsertionPointEnd();
+        Tecla(WXK_RETURN);
+        EXPECT_NEAR(Escala(), escala ? escala : 300000, 10) << texto;
+        EXPECT_EQ(caja->GetValue() == wxString::FromUTF8("Escala no válida"), escala == 0) << texto;
+    }
+    // Typed by hand; then Enter on the text the map writes back.
+    caja->Clear();
+    raton.Text("1:90.000");
+    Tecla(WXK_RETURN);
+    EXPECT_NEAR(Escala(), 90000, 10);
+    Tecla(WXK_RETURN);
+    EXPECT_NEAR(Escala(), 90000, 20) << caja->GetValue();
+}
+
+// Physical and human environment keep the view; my locality shows the whole
+// of the previous map; the active theme's button shows its pressed picture.
+TEST_F(VAQFrameTest, ThemeSwitchesKeepTheViewOrShowThePreviousWholeMap) {
+    Abrir();
+    Pulsar(VAQFrame::ID_ACERCAR);
+    Pulsar(VAQFrame::ID_ACERCAR);
+    const CExtensionMapa vista = Extension();
+    const double escala = Escala();
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_HUMANO);
+    EXPECT_TRUE(Igual(Extension(), vista));
+    EXPECT_NEAR(Escala(), escala, 1);
+    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO), "b_medioHumanoPul"));
+    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_FISICO), "b_medioFisico"));
+
+    const CExtensionMapa global = Gestor()->GetExtensionGlobal();
+    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MI_LOCALIDAD);
+    // The whole previous map, fitted to the window: its x range, its centre.
+    EXPECT_NEAR(Extension().GetCoordenadaInfIzqX(), global.GetCoordenadaInfIzqX(), 1);
+    EXPECT_NEAR(Extension().GetCoordenadaSupDerX(), global.GetCoordenadaSupDerX(), 1);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), (global.GetCoordenadaInfIzqY() + global.GetCoordenadaSupDerY()) / 2, 1000);
+    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MI_LOCALIDAD), "b_miLocalidadPul"));
+    EXPECT_EQ(dialogos, std::vector<wxString>{wxString::FromUTF8("Búsqueda de mi localidad")});
+
+    Pulsar(VAQFrame::ID_ACERCAR);
+    const CExtensionMapa local = Extension();
+    Pulsar(VAQFrame::ID_MEDIO_FISICO);
+    EXPECT_TRUE(Igual(Extension(), local));
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}
+
+// A theme that cannot be read leaves its map empty with the loader's message:
+// without overview there is no rectangle (and no division by its zero
+// width); without main theme no theme is active, the search says there are no
+// layers, and the next theme button works.
+TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndTheNextButtonWorks) {
+    DirectorioPrueba datos;
+    Abrir(AtlasCon(datos, {{"MedioHumano.vel", "<PROYECTO_VELMOR version=\"1.0.0\"><CAPAS>"}, {"Referencia.vel", ""}}));
+    ASSERT_EQ(mensajes.size(), 1u);
+    Pulsar(VAQFrame::ID_ACERCAR);
+    Clic(marco->GetPanelReferencia(), wxPoint(70, 60));
+    EXPECT_EQ(marco->GetPanelReferencia()->GetAccion(), PanelMapa::ACCION_NINGUNA);
+    EXPECT_TRUE(Recuadro().IsEmpty());
+
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_TRUE(mensajes[1].StartsWith("Error Carga Proyecto: No se pudo cargar correctamente el proyecto.")) << mensajes[1];
+    EXPECT_EQ(Gestor()->GetNumCapas(), 0);
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_NINGUNO);
+    Pulsar(VAQFrame::ID_BUSCAR);
+    ASSERT_EQ(mensajes.size(), 3u);
+    EXPECT_EQ(mensajes[2], "Informacion Error: No existen capas cargadas.");
+    EXPECT_TRUE(dialogos.empty());
+
+    Pulsar(VAQFrame::ID_MEDIO_FISICO);
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_FISICO);
+    EXPECT_GT(Gestor()->GetNumCapas(), 0);
+    EXPECT_EQ(mensajes.size(), 3u);
+}
+
+// The green rectangle on the overview follows the main map's extent (after a
+// zoom and a pan); a click on the overview centres the main map there, and
+// the rectangle with it.
+TEST_F(VAQFrameTest, OverviewRectangleFollowsTheMapAndAClickCentresIt) {
+    Abrir();
+    PanelReferenciaMapa* referencia = marco->GetPanelReferencia();
+    Pulsar(VAQFrame::ID_ACERCAR);
+    Pulsar(VAQFrame::ID_ACERCAR);
+    const CExtensionMapa vistaRef = referencia->GetGestorVista()->ReadaptarExtensionActual();
+    const double metrosPorPixel = vistaRef.GetAncho() / referencia->GetClientSize().x;
+    const wxRect recuadro = Recuadro();
+    // As wide as the map's extent (plus the line's width, 3), about its centre.
+    EXPECT_NEAR(recuadro.width - 3, Extension().GetAncho() / metrosPorPixel, 2);
+    EXPECT_NEAR(recuadro.x + recuadro.width / 2.0, (Centro().GetCoordenadaMapaX() - vistaRef.GetCoordenadaInfIzqX()) / metrosPorPixel, 2);
+    Tecla(WXK_RIGHT);
+    EXPECT_NEAR(Recuadro().x - recuadro.x, Extension().GetAncho() / 4 / metrosPorPixel, 2);
+    EXPECT_EQ(Recuadro().y, recuadro.y);
+
+    const wxPoint clic(70, 60);
+    CCoordenadaMapa esperado;
+    ASSERT_TRUE(referencia->PixelAMapa(clic, esperado));
+    Clic(referencia, clic);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaX(), esperado.GetCoordenadaMapaX(), metrosPorPixel);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), esperado.GetCoordenadaMapaY(), metrosPorPixel);
+    const wxPoint centro = Recuadro().GetPosition() + Recuadro().GetSize() / 2;
+    EXPECT_NEAR(centro.x, clic.x, 2);
+    EXPECT_NEAR(centro.y, clic.y, 2);
+}
+
+// The readout shows the true latitude and longitude of the mouse position
+// over the main map, and stays as it is over the overview.
+TEST_F(VAQFrameTest, ReadoutShowsLatitudeAndLongitude) {
+    Abrir();
+    CCoordenadasPanel* coordenadas = marco->GetPanelCoordenadas();
+    wxMapEvent evento(wxEVT_MAP_XY_POS, Mapa()->GetId());
+    evento.SetCoordenadas(830000, 4250000);  // east of Greenwich
+    Mapa()->GetEventHandler()->ProcessEvent(evento);
+    EXPECT_TRUE(coordenadas->GetValorLatitud().StartsWith("38" + kGrado + " 20' 12.33")) << coordenadas->GetValorLatitud();
+    EXPECT_TRUE(coordenadas->GetValorLongitud().Matches("0" + kGrado + " 46' 30.66??\"  E")) << coordenadas->GetValorLongitud();
+
+    raton.MouseMove(Mapa()->ClientToScreen(wxPoint(400, 300)));
+    ASSERT_TRUE(EsperarHasta([&] { return coordenadas->GetValorLongitud().EndsWith(" O"); }));
+    const wxString antes = coordenadas->GetValorLatitud();
+    raton.MouseMove(marco->GetPanelReferencia()->ClientToScreen(wxPoint(20, 20)));
+    ProcesarEventos();
+    EXPECT_EQ(coordenadas->GetValorLatitud(), antes);
+}
+
+// The keys act on the map while a theme button has the focus: the arrows pan
+// by a quarter of the map, "+" and "-" zoom like the buttons, Home shows the
+// whole map. In the scale box they edit the text instead.
+TEST_F(VAQFrameTest, KeysPanAndZoomTheMap) {
+    Abrir();
+    const CExtensionMapa total = Extension();
+    marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO)->SetFocus();
+    Tecla('+', wxMOD_SHIFT);
+    Tecla(WXK_NUMPAD_ADD);
+    EXPECT_NEAR(Extension().GetAncho(), total.GetAncho() / 2.25, 1);
+    const CCoordenadaMapa centro = Centro();
+    const double ancho = Extension().GetAncho(), alto = Extension().GetAlto();
+    Tecla(WXK_LEFT);
+    Tecla(WXK_UP);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaX(), centro.GetCoordenadaMapaX() - ancho / 4, ancho / 500);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), centro.GetCoordenadaMapaY() + alto / 4, alto / 500);
+    Tecla('-');
+    EXPECT_NEAR(Extension().GetAncho(), ancho * 1.5, 1);
+    EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
+    Tecla(WXK_HOME);
+    EXPECT_TRUE(Igual(Extension(), total));
+
+    marco->GetCajaEscala()->SetFocus();
+    marco->GetCajaEscala()->Clear();
+    for (int tecla : {int('7'), int(WXK_LEFT), int('+')}) Tecla(tecla);
+    EXPECT_EQ(marco->GetCajaEscala()->GetValue(), "7");
+    EXPECT_TRUE(Igual(Extension(), total));
+}
+
+// Help opens the help page in the desktop's browser; when none starts, the
+// message says where the page should be. The close button ends the window.
+TEST_F(VAQFrameTest, HelpOpensInTheBrowserAndCloseEndsTheWindow) {
+    Abrir();
+    Pulsar(VAQFrame::ID_AYUDA);
+    ASSERT_EQ(urls.size(), 1u);
+    EXPECT_TRUE(urls[0].StartsWith("file://") && urls[0].EndsWith("/Ayuda/index.html")) << urls[0];
+    EXPECT_TRUE(mensajes.empty());
+    navegador = false;
+    Pulsar(VAQFrame::ID_AYUDA);
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0], wxString::FromUTF8("Ayuda: ERROR: No se pudo mostrar el archivo de ayuda.\nAsegúrese de que se "
+                                              "encuentra en la carpeta Ayuda dentro de la ruta de la aplicación."));
+    Pulsar(VAQFrame::ID_CERRAR);
+    EXPECT_TRUE(EsperarHasta([this] { return !marco; }));
+}
+
+}  // namespace
+
+// The search button opens the place-name search on the active map; the hit
+// double-clicked there centres the main map on it, and the overview's
+// rectangle follows.
+TEST_F(VAQFrameTest, ASearchHitCentresTheMainMapAndMovesTheOverviewRectangle) {
+    Abrir();
+    const wxRect antes = Recuadro();
+    enDialogo = [](wxDialog& dialogo) {
+        auto* busqueda = wxDynamicCast(&dialogo, CBuscarDlg);
+        if (!busqueda) return;
+        busqueda->Buscar("mulhacen");
+        auto* lista = wxDynamicCast(busqueda->FindWindow(CBuscarDlg::ID_LISTA), wxListBox);
+        if (!lista || lista->IsEmpty()) return;
+        lista->SetSelection(0);
+        wxCommandEvent dobleClic(wxEVT_LISTBOX_DCLICK, CBuscarDlg::ID_LISTA);
+        lista->GetEventHandler()->ProcessEvent(dobleClic);
+    };
+    Pulsar(VAQFrame::ID_BUSCAR);
+    ASSERT_EQ(dialogos, std::vector<wxString>{wxString::FromUTF8("Búsqueda por topónimos")});
+    EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
+    EXPECT_NEAR(Centro().GetCoordenadaMapaX(), 472500.0, 5000.0);  // Mulhacén, UTM 30
+    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), 4100800.0, 5000.0);
+    ProcesarEventos();
+    EXPECT_NE(Recuadro(), antes);
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}
