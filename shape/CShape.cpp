@@ -256,7 +256,8 @@ const unsigned int* CShape::Elemento(unsigned int i) const {
 int CShape::NumElemento(const unsigned int* registro) const noexcept {
     Geometria g;
     if (!Analiza(registro, g)) return -1;
-    return IBig(registro) - 1;
+    const int numero = IBig(registro);
+    return numero > 0 ? numero - 1 : -1;  // numbers start at 1
 }
 
 unsigned int CShape::NumPartes(const unsigned int* registro) const noexcept {

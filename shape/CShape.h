@@ -79,7 +79,7 @@ public:
     // The same without exceptions: null when out of range or damaged.
     const unsigned int* BuscaElemento(unsigned int indice) const noexcept;
     // Record number stored in the record header, minus 1; -1 for a pointer
-    // that is not a record of this file.
+    // that is not a record of this file or a stored number below 1.
     int NumElemento(const unsigned int* registro) const noexcept;
     // 1 for point and multipoint records, the number of parts of polyline and
     // polygon records; 0 for null shapes and damaged records.

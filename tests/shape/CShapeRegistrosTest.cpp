@@ -3,6 +3,7 @@
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -82,4 +83,13 @@ TEST(CShapeRegistros, IndicesAndPointersOutsideTheRecordsAreRefused) {
     EXPECT_EQ(shape.NumPartes(ajeno), 0u);
     EXPECT_EQ(shape.NumPartes(registro - 25), 0u);  // inside the file header
     EXPECT_EQ(shape.NumPartes(registro + 1), 0u);   // not a record start
+
+    // Record numbers start at 1: one stored below that is no number.
+    EXPECT_EQ(shape.NumElemento(registro), 0);
+    std::vector<unsigned char> bytes = escritor.ShpBytes();
+    bytes[escritor.RecordPosition(0)] = 0x80;  // 0x80000000, the lowest 32-bit number
+    bytes[escritor.RecordPosition(0) + 3] = 0;
+    std::ofstream(dir / "lineas.shp", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    CShape numerada((dir / "lineas").c_str());
+    EXPECT_EQ(numerada.NumElemento(numerada.Elemento(0)), -1);
 }
