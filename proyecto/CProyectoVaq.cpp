@@ -93,7 +93,7 @@ bool CProyectoVaq::CargarProyecto(const wxString& ruta) {
     m_avisos = lector.GetAvisos();
     if (!m_capasNoCargadas.empty() || !m_capasDanadas.empty())
         MostrarMensaje(Lineas({{wxString::FromUTF8("No se han podido cargar las capas:"), &m_capasNoCargadas},
-                               {wxString::FromUTF8("Estas capas tienen datos dañados, que no se dibujan:"),
+                               {wxString::FromUTF8("Estas capas se han cargado con datos dañados:"),
                                 &m_capasDanadas}}),
                        wxString::FromUTF8("Error Carga Proyecto"), wxOK | wxICON_EXCLAMATION);
     if (!m_avisos.empty())

@@ -357,7 +357,7 @@ TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYConLasDanadasVanEnUnMensajeC
     soloDanada.Capas().Add(CapaVisible("D", "d.shp"));
     ASSERT_TRUE(Abrir(soloDanada, "SoloDanada"));
     SetReceptorMensajes(nullptr);
-    EXPECT_EQ(mensaje, wxString::FromUTF8("Estas capas tienen datos dañados, que no se dibujan:\n") +
+    EXPECT_EQ(mensaje, wxString::FromUTF8("Estas capas se han cargado con datos dañados:\n") +
                            proyecto.GetCapasDanadas()[0]);
 }
 
