@@ -132,11 +132,17 @@ bool CPropiedadesCapaDlg::AplicarPaginas() {
     return true;
 }
 
+// The result is kept for a dialog shown without a modal loop too.
 void CPropiedadesCapaDlg::OnAplicar(wxCommandEvent& /*event*/) {
-    if (AplicarPaginas()) EndDialog(wxID_OK);
+    if (!AplicarPaginas()) return;
+    SetReturnCode(wxID_OK);
+    EndDialog(wxID_OK);
 }
 
-void CPropiedadesCapaDlg::OnCancelar(wxCommandEvent& /*event*/) { EndDialog(wxID_CANCEL); }
+void CPropiedadesCapaDlg::OnCancelar(wxCommandEvent& /*event*/) {
+    SetReturnCode(wxID_CANCEL);
+    EndDialog(wxID_CANCEL);
+}
 
 void CPropiedadesCapaDlg::OnPageChanged(wxBookCtrlEvent& event) {
     RefrescarPanelActual();
