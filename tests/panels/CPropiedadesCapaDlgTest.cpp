@@ -312,4 +312,15 @@ TEST_F(CPropiedadesCapaDlgTest, ScaleRangesThatMakeNoSenseAreRefused) {
     }
 }
 
+// The scale fields read back every range they show (the theme's, or one
+// applied before), fractions and very large denominators included.
+TEST_F(CPropiedadesCapaDlgTest, ScaleFieldsReadBackWhatTheyShow) {
+    CEscalaMinMaxPanel pagina(marco, wxID_ANY);
+    for (const double escala : {0.0, 5000.0, 99999999.0, 143188.23, 1500000.5, 1e20}) {
+        pagina.SetEscalaMinMax(escala, escala);
+        EXPECT_EQ(pagina.GetEscalaMinima(), escala) << escala;
+        EXPECT_EQ(pagina.GetEscalaMaxima(), escala) << escala;
+    }
+}
+
 }  // namespace
