@@ -16,7 +16,7 @@
 #include "PropiedadesCapaPanelPoligonos.h"
 #include "PropiedadesCapaPanelPuntos.h"
 #include "PropiedadesPuntos.h"
-#include "TemasPrueba.h"
+#include "PropiedadesPrueba.h"
 
 #include <gtest/gtest.h>
 #include <wx/button.h>
@@ -33,34 +33,9 @@
 
 namespace {
 
-// The toolkit's handling of a click on a button (or a slider's move).
-void Pulsar(wxWindow* control, wxEventType tipo = wxEVT_BUTTON) {
-    ASSERT_NE(control, nullptr);
-    wxCommandEvent evento(tipo, control->GetId());
-    evento.SetEventObject(control);
-    if (tipo == wxEVT_SLIDER) evento.SetInt(static_cast<wxSlider*>(control)->GetValue());
-    control->GetEventHandler()->ProcessEvent(evento);
-}
-
-// The first child of that kind.
-template <class T>
-T* Hijo(wxWindow* padre) {
-    for (wxWindow* hijo : padre->GetChildren())
-        if (auto* buscado = dynamic_cast<T*>(hijo)) return buscado;
-    return nullptr;
-}
-
 template <class T>
 bool Es(wxWindow* ventana) {
     return dynamic_cast<T*>(ventana) != nullptr;
-}
-
-// The text of a spin control changed as a paste would change it.
-void EscribirEnSpin(wxSpinCtrl* spin, const wxString& texto) {
-    wxCommandEvent evento(wxEVT_TEXT, spin->GetId());
-    evento.SetEventObject(spin);
-    evento.SetString(texto);
-    spin->GetEventHandler()->ProcessEvent(evento);
 }
 
 class CPropiedadesCapaDlgTest : public ::testing::Test {
