@@ -9,7 +9,7 @@
 #include "CProyectoVaq.h"
 #include "CTextoEscala.h"
 #include "DirectorioEjecutable.h"
-#include "PanelMapa.h"
+#include "PanelMapaPrincipal.h"
 #include "PanelReferenciaMapa.h"
 #include "wxMapEvent.h"
 
@@ -133,7 +133,7 @@ VAQFrame::VAQFrame(const wxString& title, const wxPoint& pos, const wxSize& size
     m_proyectoReferencia = std::make_unique<CProyectoVaq>();
     m_proyectoReferencia->NuevoProyecto("Nuevo proyecto mapa referencia");
 
-    m_mapa = new PanelMapa(this, wxID_ANY, wxPoint(0, 0), kRectMapa.GetSize());
+    m_mapa = new PanelMapaPrincipal(this, wxID_ANY, wxPoint(0, 0), kRectMapa.GetSize());
     m_referencia = new PanelReferenciaMapa(this, wxID_ANY, wxPoint(0, 0), kRectReferencia.GetSize());
     m_gestionCapas = new CGestionCapasPanel(this, wxID_ANY, wxPoint(0, 0), kRectGestionCapas.GetSize());
     CrearBotones();

@@ -18,7 +18,7 @@ class CCoordenadasPanel;
 class CGestionCapasPanel;
 class CMedicionesPanel;
 class CProyectoVaq;
-class PanelMapa;
+class PanelMapaPrincipal;
 class PanelReferenciaMapa;
 class wxButton;
 class wxTextCtrl;
@@ -88,7 +88,7 @@ public:
 
     bool ProcessEvent(wxEvent& event) override;
 
-    PanelMapa* GetPanelMapa() const { return m_mapa; }
+    PanelMapaPrincipal* GetPanelMapa() const { return m_mapa; }
     PanelReferenciaMapa* GetPanelReferencia() const { return m_referencia; }
     CGestionCapasPanel* GetPanelGestionCapas() const { return m_gestionCapas; }
     CCoordenadasPanel* GetPanelCoordenadas() const { return m_coordenadas; }
@@ -158,7 +158,7 @@ private:
     std::unique_ptr<CProyectoVaq> m_proyecto;            // main map
     std::unique_ptr<CProyectoVaq> m_proyectoReferencia;  // overview
     // Child windows, destroyed with the frame.
-    PanelMapa* m_mapa = nullptr;
+    PanelMapaPrincipal* m_mapa = nullptr;
     PanelReferenciaMapa* m_referencia = nullptr;
     CGestionCapasPanel* m_gestionCapas = nullptr;
     CMedicionesPanel* m_mediciones = nullptr;  // only while a measuring tool is on

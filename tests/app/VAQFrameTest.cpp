@@ -7,7 +7,7 @@
 #include "CMedicionesPanel.h"
 #include "CMensajes.h"
 #include "DirectorioPrueba.h"
-#include "PanelMapa.h"
+#include "PanelMapaPrincipal.h"
 #include "PanelReferenciaMapa.h"
 #include "PantallaPruebas.h"
 #include "wxMapEvent.h"
