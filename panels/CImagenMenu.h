@@ -12,11 +12,12 @@ class wxPrintData;
 
 class CImagenMenu : public wxMenu {
 public:
+    // Menu ids stay below the toolkit's limit of 32767.
     enum {
-        ID_COPIAR = 20000,
-        ID_GUARDAR = 30000,
-        ID_IMPRIMIR_RAPIDO = 40000,
-        ID_IMPRIMIR = 50000
+        ID_COPIAR = 2000,
+        ID_GUARDAR = 3000,
+        ID_IMPRIMIR_RAPIDO = 4000,
+        ID_IMPRIMIR = 5000
     };
 
     // With `imprimirMapa` the two print entries of the map; otherwise one.
