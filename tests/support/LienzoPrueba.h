@@ -57,7 +57,8 @@ private:
     wxImage imagen;
 };
 
-// Colours in test failures as "rgb(r, g, b)".
+// Colours in test failures as "rgb(r, g, b)", texts as UTF-8.
 inline void PrintTo(const wxColour& color, std::ostream* salida) {
     *salida << color.GetAsString(wxC2S_CSS_SYNTAX).utf8_string();
 }
+inline void PrintTo(const wxString& texto, std::ostream* salida) { *salida << '"' << texto.utf8_string() << '"'; }
