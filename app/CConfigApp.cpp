@@ -19,7 +19,7 @@ wxString& RutaSesion() {
 }
 }  // namespace
 
-CConfigApp::CConfigApp() = default;
+CConfigApp::CConfigApp(const wxString& directorioAplicacion) : m_directorioAplicacion(directorioAplicacion) {}
 CConfigApp::~CConfigApp() = default;
 
 void CConfigApp::SetRutaSesion(const wxString& ruta) { RutaSesion() = ruta; }
@@ -34,6 +34,16 @@ bool CConfigApp::ComprobarSiDatos(const wxString& ruta) {
     // An empty path would test "/datos.mmm" at the root of the file system.
     if (ruta.empty()) return false;
     return wxFileName::FileExists(ruta + kMarcador);
+}
+
+wxString CConfigApp::GetRutaInicialSelector(const wxString& directorioAplicacion) {
+    if (directorioAplicacion.empty()) return wxString();
+    // The build gives the atlas's place relative to the application directory.
+    wxFileName atlas =
+        wxFileName::DirName(directorioAplicacion + "/" + wxString::FromUTF8(VAQ_ATLAS_DESDE_APLICACION));
+    atlas.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+    const wxString ruta = atlas.GetPath();
+    return ComprobarSiDatos(ruta) ? ruta : wxString();
 }
 
 wxString CConfigApp::GetRutaArchivo() {
@@ -76,7 +86,8 @@ int CConfigApp::ElegirDirectorio(wxString& ruta) {
     if (EsModoSilencioso()) return wxID_CANCEL;
     if (!m_dialogo)
         m_dialogo = std::make_unique<wxDirDialog>(
-            nullptr, wxString::FromUTF8("Seleccione la ruta de los datos"), wxEmptyString,
+            nullptr, wxString::FromUTF8("Seleccione la ruta de los datos"),
+            GetRutaInicialSelector(m_directorioAplicacion),
             wxDD_DEFAULT_STYLE, wxDefaultPosition, wxSize(450, 550));
     const int respuesta = m_dialogo->ShowModal();
     if (respuesta == wxID_OK) ruta = m_dialogo->GetPath();

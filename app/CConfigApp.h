@@ -2,7 +2,10 @@
 // Finds the data directory: the one remembered in the per-user configuration
 // file when it still holds the marker file, else the one the user picks in a
 // directory chooser (remembered from then on). A directory given on the
-// command line is used instead, for that run only.
+// command line is used instead, for that run only. The chooser opens on the
+// atlas installed with the program, when there is one.
+#include "DirectorioEjecutable.h"
+
 #include <wx/string.h>
 #include <memory>
 
@@ -11,7 +14,9 @@ class wxDirDialog;
 
 class CConfigApp {
 public:
-    CConfigApp();
+    // directorioAplicacion: where the running program lives; the installed
+    // atlas is looked for relative to it.
+    explicit CConfigApp(const wxString& directorioAplicacion = DirectorioAplicacion());
     virtual ~CConfigApp();
     CConfigApp(const CConfigApp&) = delete;
     CConfigApp& operator=(const CConfigApp&) = delete;
@@ -32,6 +37,11 @@ public:
     // "VAQConfiguracion.conf" in the user's home directory.
     static wxString GetRutaFicheroConfiguracion();
 
+    // Where the chooser opens: the atlas installed beside the program (at the
+    // same relative place under any installation prefix) when it holds the
+    // data, else "" (as when running from the build folder).
+    static wxString GetRutaInicialSelector(const wxString& directorioAplicacion);
+
 protected:
     // Shows the directory chooser (the same dialog on every call of one
     // establishment); wxID_OK with the chosen path, or wxID_CANCEL.
@@ -40,6 +50,7 @@ protected:
 private:
     wxString BucleSeleccion(wxFileConfig& config);
 
+    const wxString m_directorioAplicacion;
     wxString m_ruta;
     std::unique_ptr<wxDirDialog> m_dialogo;
 };

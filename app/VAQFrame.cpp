@@ -1,9 +1,11 @@
 #include "VAQFrame.h"
 
+#include "CBuscarDlg.h"
 #include "CConversor.h"
 #include "CCoordenadasPanel.h"
 #include "CGestionCapasPanel.h"
 #include "CGestorVistaMapa.h"
+#include "CInfoCapa.h"
 #include "CMedicionesPanel.h"
 #include "CMensajes.h"
 #include "CProyectoVaq.h"
@@ -523,13 +525,23 @@ void VAQFrame::OnBtnBuscar(wxCommandEvent& /*event*/) {
     if (wxButton* boton = BotonTema(m_temaActivo)) boton->SetFocus();
 }
 
-// The place-name search dialog opens here, on the active map; a search that
-// finds nothing leaves the map as it is.
-void VAQFrame::AbrirBusquedaToponimos() {}
+// The place-name search on the active map; a chosen hit comes back as a
+// locate event. A search that finds nothing leaves the map as it is.
+void VAQFrame::AbrirBusquedaToponimos() {
+    CBuscarDlg dialogo(this);
+    dialogo.SetRutaAplicacion(m_rutaAplicacion);
+    dialogo.SetMapaActivo(NumeroMapa());
+    dialogo.ShowModal();
+}
 
-// The my-locality search dialog opens here; a search that finds nothing
-// leaves the map as it is.
-void VAQFrame::AbrirBusquedaLocalidad() {}
+// The my-locality search: municipalities of the gazetteer.
+void VAQFrame::AbrirBusquedaLocalidad() {
+    CBuscarDlg dialogo(this, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(405, 255));
+    dialogo.SetRutaAplicacion(m_rutaAplicacion);
+    dialogo.SetTipoBusqueda(CBuscarDlg::kModoLocalidad);
+    dialogo.Inicializar();
+    dialogo.ShowModal();
+}
 
 // The scale box: 1:N with N strictly between the zoom limits.
 void VAQFrame::OnAplicarEscala(wxCommandEvent& /*event*/) {
@@ -643,7 +655,8 @@ bool VAQFrame::ProcesarEventoMapa(wxEvent& event) {
     }
     if (tipo != wxEVT_MAP_XY_POS && tipo != wxEVT_MAP_NUEVA_ESCALA && tipo != wxEVT_MAP_MEDIR_DISTANCIA &&
         tipo != wxEVT_MAP_MEDIR_SUPERFICIE && tipo != wxEVT_POSICIONAR_PANELMAPA &&
-        tipo != wxEVT_MAP_CAMBIO_EXTENSION && tipo != wxEVT_CERRAR_MEDICIONES)
+        tipo != wxEVT_MAP_CAMBIO_EXTENSION && tipo != wxEVT_CERRAR_MEDICIONES &&
+        tipo != wxEVT_LOCALIZAR_ELEMENT_BUSQUEDA)
         return false;
     const wxMapEvent* evento = wxDynamicCast(&event, wxMapEvent);
     if (!evento) return true;
@@ -659,6 +672,9 @@ bool VAQFrame::ProcesarEventoMapa(wxEvent& event) {
         m_mapa->CentrarXY(CCoordenadaMapa(evento->x, evento->y));
     } else if (tipo == wxEVT_MAP_CAMBIO_EXTENSION) {
         ActualizarRecuadro();
+    } else if (tipo == wxEVT_LOCALIZAR_ELEMENT_BUSQUEDA) {
+        if (const auto* registro = wxDynamicCast(evento->GetEventObject(), CInfoCapa))
+            m_mapa->LocalizarSiCapaCargada(*registro);
     } else if (tipo == wxEVT_CERRAR_MEDICIONES) {
         // The bar hides itself; it goes with the next command.
         m_mapa->SetAccion(PanelMapa::ACCION_NINGUNA);

@@ -1,7 +1,6 @@
 #include "DirectorioEjecutable.h"
 
-#include "wxTextUtil.h"
-
+#include <wx/strconv.h>
 #include <unistd.h>
 
 char* DirectorioEjecutable(char* buf, int size) {
@@ -22,6 +21,8 @@ char* DirectorioEjecutable(char* buf, int size) {
 
 wxString DirectorioAplicacion() {
     char buf[4096];
-    const wxString directory = wxTextUtil::chr2wx(DirectorioEjecutable(buf, sizeof buf));
+    // A file name, in the system's encoding (not a data text): the directory
+    // of a program installed under a non-ASCII prefix must still be found.
+    const wxString directory(DirectorioEjecutable(buf, sizeof buf), *wxConvFileName);
     return directory.BeforeLast('/');
 }

@@ -1,8 +1,10 @@
 #include "PanelMapa.h"
 
 #include "CCapa.h"
+#include "CCapasEnMapa.h"
 #include "CGeneradorCapa.h"
 #include "CGestorVistaMapa.h"
+#include "CInfoCapa.h"
 #include "CMediciones.h"
 #include "CMedicionesPanel.h"
 #include "CPointShp.h"
@@ -10,6 +12,7 @@
 #include "CPolygonShp.h"
 #include "CPolyLineTracker.h"
 #include "CTransformacionMapa.h"
+#include "CMensajes.h"
 #include "DirectorioEjecutable.h"
 #include "wxBitmapTracker.h"
 #include "wxMapEvent.h"
@@ -556,9 +559,20 @@ void PanelMapa::DrawLinea(wxDC& dc, const CCoordenadaMapa* a, const CCoordenadaM
     dc.SetPen(wxNullPen);
 }
 
-// Outlines the found feature in red over the map.
+// Outlines the found feature in red over the map: a gazetteer hit is drawn
+// by its layer, from the layer's own geometry; any other result from the
+// geometry kept.
 void PanelMapa::DrawElementoBusqueda(wxDC* dc) {
-    if (!dc || !m_geometriaBusqueda) return;
+    if (!dc) return;
+    if (m_registroBusqueda) {
+        if (CCapasEnMapa* capa = CapaBusqueda()) {
+            const wxSize cliente = GetClientSize();
+            m_gestorVista->PintarElementoBusqueda(dc, wxRect(0, 0, cliente.GetWidth(), cliente.GetHeight()),
+                                                  capa, *m_registroBusqueda);
+        }
+        return;
+    }
+    if (!m_geometriaBusqueda) return;
     const TransformacionOverlay t = Transformacion(m_gestorVista, GetClientSize());
     if (!t.valida) return;
     dc->SetPen(wxPen(kColorResaltado, kAnchoResaltado, wxPENSTYLE_SOLID));
@@ -784,7 +798,66 @@ void PanelMapa::GenerarEventoMedirSuperficie(double superficie) {
 
 // ---------------------------------------------------------------- search, hooks
 
+namespace {
+// The located geometry as the panel keeps it.
+std::unique_ptr<CMediciones> GeometriaBusqueda(const CShapeObj* forma) {
+    if (!forma) return nullptr;
+    auto geometria = std::make_unique<CMediciones>(nullptr, wxID_ANY, wxPoint(0, 0), wxSize(0, 0), 0);
+    if (const auto* punto = dynamic_cast<const CPointShp*>(forma)) {
+        geometria->AddCoordenadasPunto(punto->GetPoint());
+        return geometria;
+    }
+    const auto* linea = dynamic_cast<const CPolyLineShp*>(forma);
+    if (!linea) return nullptr;
+    const bool poligono = dynamic_cast<const CPolygonShp*>(forma) != nullptr;
+    CCoordenadaMapa punto;
+    for (size_t i = 0; linea->GetPoint(static_cast<int>(i), &punto); ++i) {
+        if (poligono)
+            geometria->AddCoordenadasPoligono(punto);
+        else
+            geometria->AddCoordenadasPolyLinea(punto);
+    }
+    return geometria;
+}
+}  // namespace
+
+void PanelMapa::LocalizarSiCapaCargada(const CInfoCapa& registro) {
+    if (!TieneCapas()) return;
+    m_registroBusqueda = std::make_unique<CInfoCapa>(registro);
+    if (!CapaBusqueda()) {
+        MostrarMensaje(wxString::FromUTF8("La capa ") + registro.GetNombreCapa() +
+                           wxString::FromUTF8(" no está cargada.\n No se puede mostrar ") +
+                           registro.GetValorClasificacion(),
+                       wxString::FromUTF8("Información Error"), wxOK | wxICON_INFORMATION);
+        return;
+    }
+    SetElementoBusqueda();
+}
+
+void PanelMapa::SetElementoBusqueda() {
+    CCapasEnMapa* capa = CapaBusqueda();
+    if (!capa || !m_registroBusqueda) return;
+    const wxSize cliente = GetClientSize();
+    const std::unique_ptr<CShapeObj> forma = m_gestorVista->LocalizarElementoBusqueda(
+        wxRect(0, 0, cliente.GetWidth(), cliente.GetHeight()), capa, *m_registroBusqueda);
+    CentrarElementoBusqueda(capa->GetCapaEnCapa()->GetGeometria(), GeometriaBusqueda(forma.get()));
+}
+
+CCapasEnMapa* PanelMapa::CapaBusqueda() const {
+    if (!m_registroBusqueda || !m_gestorVista) return nullptr;
+    for (const auto& capaEnMapa : *m_gestorVista->GetListaCapas()) {
+        const CCapa* capa = capaEnMapa->GetCapaEnCapa();
+        if (capa && capa->GetNombreCapa() == m_registroBusqueda->GetNombreCapa()) return capaEnMapa.get();
+    }
+    return nullptr;
+}
+
 void PanelMapa::ResaltarElementoBusqueda(int tipoGeometria, std::unique_ptr<CMediciones> geometria) {
+    m_registroBusqueda.reset();
+    CentrarElementoBusqueda(tipoGeometria, std::move(geometria));
+}
+
+void PanelMapa::CentrarElementoBusqueda(int tipoGeometria, std::unique_ptr<CMediciones> geometria) {
     if (!TieneCapas()) return;
     m_tipoGeometriaBusqueda = tipoGeometria;
     m_geometriaBusqueda = std::move(geometria);

@@ -17,7 +17,9 @@
 #include <map>
 #include <memory>
 
+class CCapasEnMapa;
 class CGestorVistaMapa;
+class CInfoCapa;
 class CMediciones;
 class CMedicionesPanel;
 class CPolyLineTracker;
@@ -112,6 +114,14 @@ public:
     void DrawElementoBusqueda(wxDC* dc);
     double ConvertirUmbralPixelToMapa(const wxPoint& pixel, int umbral);
 
+    // Shows a gazetteer hit when its layer (by its exact name) is on the map:
+    // the map is centred on the feature (in my locality a municipality also
+    // at 1:200000), the next paint outlines it in red and the parent hears of
+    // the new extent. Otherwise a message says the layer is not loaded.
+    // Nothing happens while the map has no layers. The panel keeps a copy.
+    void LocalizarSiCapaCargada(const CInfoCapa& registro);
+    // Locates the kept hit in its layer and centres the map on it.
+    void SetElementoBusqueda();
     // Highlights a search result: geometry is the found feature in map units
     // (its point, polyline or polygon by `tipoGeometria` 1, 3 or 5). The map
     // is centred on it and the next paint outlines it in red.
@@ -161,6 +171,10 @@ protected:
 
 private:
     bool TieneCapas() const;
+    // The holder of the kept hit's layer, looked up by name on every use
+    // (a theme change replaces the layers); null when it is not on the map.
+    CCapasEnMapa* CapaBusqueda() const;
+    void CentrarElementoBusqueda(int tipoGeometria, std::unique_ptr<CMediciones> geometria);
     void RefrescarEsquinas();
     void ComprobarExtension(const CExtensionMapa& extension);
     CCoordenadaMapa PixelAMapaVista(const wxPoint& pixel) const;
@@ -181,6 +195,7 @@ private:
     std::unique_ptr<CGestorVistaMapa> m_gestorPropio;  // made by CargarCapa
     CCoordenadaMapa m_esquinaRecuadro1;
     CCoordenadaMapa m_esquinaRecuadro2;
+    std::unique_ptr<CInfoCapa> m_registroBusqueda;  // the hit shown, when it came from the gazetteer
     int m_tipoGeometriaBusqueda = 0;
     std::unique_ptr<CMediciones> m_geometriaBusqueda;
     CMedicionesPanel* m_panelMediciones = nullptr;  // not owned

@@ -6,6 +6,13 @@ CCapa::CCapa() = default;
 
 CCapa::~CCapa() = default;
 
+std::vector<wxPoint> CCapa::LocElementoBusqueda(const wxRect&, const CExtensionMapa&,
+                                                const CInfoCapa&) const {
+    return {};
+}
+
+void CCapa::PintarElementoCapa(wxDC*, const wxRect&, const CExtensionMapa&, const CInfoCapa&) {}
+
 void CCapa::SetEstadoCapa(int estado) {
     const bool conocido = estado >= ESTADO_SIN_DEFINIR && estado <= 2;
     estadoCapa = conocido ? estado : ESTADO_SIN_DEFINIR;

@@ -8,6 +8,8 @@
 #include <wx/object.h>
 #include <wx/string.h>
 
+#include <vector>
+
 #include "CCoordenadaMapa.h"
 #include "CExtensionMapa.h"
 #include "CSimboloObj.h"
@@ -15,6 +17,7 @@
 class wxDC;
 class wxList;
 class CShapeObj;
+class CInfoCapa;
 
 class CCapa : public wxObject {
 public:
@@ -40,6 +43,14 @@ public:
     virtual CSimboloObj* SetSimbolo(CSimboloObj simbolo) = 0;
     virtual void SetEscalaMinima(double escala) = 0;
     virtual void SetEscalaMaxima(double escala) = 0;
+
+    // A gazetteer hit in this layer, found by its code column and code: the
+    // pixels (in the given view) of the vertices of its last part, and its
+    // red outline. Layers that cannot hold hits find nothing and draw nothing.
+    virtual std::vector<wxPoint> LocElementoBusqueda(const wxRect& rect, const CExtensionMapa& vista,
+                                                     const CInfoCapa& registro) const;
+    virtual void PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                                    const CInfoCapa& registro);
 
     void SetNombreCapa(const wxString& nombre) { nombreCapa = nombre; }
     wxString GetNombreCapa() const { return nombreCapa; }

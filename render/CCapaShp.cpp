@@ -39,7 +39,9 @@ bool CCapaShp::InicializarCapa() {
         return false;
     }
     try {
-        shape = std::make_unique<CShape>(wxTextUtil::wx2std(base).c_str());
+        // A file name goes to the system in its own encoding (a data
+        // directory such as ".../Geografía" must open).
+        shape = std::make_unique<CShape>(static_cast<const char*>(base.fn_str()));
     } catch (const char* error) {
         errorInicializacion = wxTextUtil::chr2wx(error);
         return false;

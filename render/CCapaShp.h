@@ -107,6 +107,11 @@ public:
                                              const wxString& codigo) const;
     void PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
                             const wxString& campoCodigo, const wxString& codigo);
+    // The same for a gazetteer hit: its code column and code.
+    std::vector<wxPoint> LocElementoBusqueda(const wxRect& rect, const CExtensionMapa& vista,
+                                             const CInfoCapa& registro) const override;
+    void PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                            const CInfoCapa& registro) override;
 
     // For locating search hits: the index of the first feature (file order)
     // whose text column `campoCodigo` holds exactly `codigo` (the table's

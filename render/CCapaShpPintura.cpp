@@ -20,6 +20,7 @@
 #include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
 #include "CDbf.h"
+#include "CInfoCapa.h"
 #include "CProyeccionPoligono.h"
 #include "CShape.h"
 #include "CSimboloTexto.h"
@@ -733,4 +734,14 @@ void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtension
                        directo ? &herramientas : nullptr);
     }
     SoltarHerramientas(dc);
+}
+
+std::vector<wxPoint> CCapaShp::LocElementoBusqueda(const wxRect& rect, const CExtensionMapa& vista,
+                                                   const CInfoCapa& registro) const {
+    return LocElementoBusqueda(rect, vista, registro.GetCampoCodigo(), registro.GetCodigo());
+}
+
+void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
+                                  const CInfoCapa& registro) {
+    PintarElementoCapa(dc, rect, vista, registro.GetCampoCodigo(), registro.GetCodigo());
 }

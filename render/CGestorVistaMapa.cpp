@@ -11,6 +11,9 @@
 #include "CCapasEnMapa.h"
 #include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
+#include "CInfoCapa.h"
+#include "CPointShp.h"
+#include "CPolygonShp.h"
 #include "CTransformacionMapa.h"
 #include "CMensajes.h"
 
@@ -245,6 +248,54 @@ void CGestorVistaMapa::Pintar(wxDC* dc, const wxRect& rect, bool impresion) {
     // Bottom layer (the tail) first, so the head ends on top.
     for (auto it = m_capas.rbegin(); it != m_capas.rend(); ++it)
         PintarCapaEnMapa(**it, dc, rect, vista, impresion);
+}
+
+std::unique_ptr<CShapeObj> CGestorVistaMapa::LocalizarElementoBusqueda(const wxRect& rect,
+                                                                     CCapasEnMapa* capaEnMapa,
+                                                                     const CInfoCapa& registro) {
+    CCapa* capa = capaEnMapa ? capaEnMapa->GetCapaEnCapa() : nullptr;
+    if (!capa) return nullptr;
+    m_areaVisualizacion = rect;
+    if (!m_mantenerExtension) {
+        ReCalcularExtGlobal();
+        m_mantenerExtension = true;
+    }
+    m_extensionActual = ReadaptarExtensionActual();
+    const std::vector<wxPoint> pixeles = capa->LocElementoBusqueda(rect, m_extensionActual, registro);
+    if (pixeles.empty()) return nullptr;
+    const auto mapa = [&](const wxPoint& pixel) {
+        return PixelToMapa(pixel);
+    };
+    switch (capa->GetGeometria()) {
+        case 1: {
+            auto punto = std::make_unique<CPointShp>();
+            punto->AddPoint(mapa(pixeles.back()));
+            return punto;
+        }
+        case 3:
+        case 5: {
+            std::unique_ptr<CPolyLineShp> linea = capa->GetGeometria() == 3
+                                                      ? std::make_unique<CPolyLineShp>()
+                                                      : std::make_unique<CPolygonShp>();
+            for (const wxPoint& pixel : pixeles) linea->AddPoint(mapa(pixel));
+            return linea;
+        }
+        default:
+            return nullptr;
+    }
+}
+
+void CGestorVistaMapa::PintarElementoBusqueda(wxDC* dc, const wxRect& rect, CCapasEnMapa* capaEnMapa,
+                                              const CInfoCapa& registro) {
+    CCapa* capa = capaEnMapa ? capaEnMapa->GetCapaEnCapa() : nullptr;
+    if (!dc || !capa) return;
+    m_areaVisualizacion = rect;
+    if (!m_mantenerExtension) {
+        ReCalcularExtGlobal();
+        m_mantenerExtension = true;
+    }
+    if (capa->GetEstadoCapa() != CCapa::ESTADO_VISIBLE || !EstaEnEscala(*capa, m_escalaActual)) return;
+    capa->PintarElementoCapa(dc, rect, ReadaptarExtensionActual(), registro);
 }
 
 void CGestorVistaMapa::PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const wxRect& rect,

@@ -11,6 +11,8 @@
 
 class CCapa;
 class CCapasEnMapa;
+class CInfoCapa;
+class CShapeObj;
 class wxDC;
 class wxWindow;
 
@@ -91,6 +93,17 @@ public:
     // Paints the visible layers within scale, bottom layer first. `impresion`
     // is true while drawing for the printer.
     void Pintar(wxDC* dc, const wxRect& rect, bool impresion);
+
+    // Gazetteer hits. The geometry of the hit named by `registro` in the
+    // holder's layer, in map units, quantised to the pixels of the current
+    // view in `rect`: a CPointShp, CPolyLineShp or CPolygonShp by the layer's
+    // type. Null when the layer is not a point, line or polygon layer or holds
+    // no such feature. Both calls make `rect` the view area.
+    std::unique_ptr<CShapeObj> LocalizarElementoBusqueda(const wxRect& rect, CCapasEnMapa* capaEnMapa,
+                                                         const CInfoCapa& registro);
+    // Outlines the hit in red, when its layer is shown at the current scale.
+    void PintarElementoBusqueda(wxDC* dc, const wxRect& rect, CCapasEnMapa* capaEnMapa,
+                                const CInfoCapa& registro);
 
     // Physical length in metres of `pixeles` at `ppi` pixels per inch.
     static double MedidaFisicaMetros(int pixeles, int ppi);

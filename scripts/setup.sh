@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need,
-# only those that are missing (apt-get; through sudo when not root).
+# Installs the Debian 12 packages that building, running, testing and
+# packaging need, only those that are missing (apt-get; through sudo when not
+# root).
 set -euo pipefail
 packages=(build-essential cmake pkg-config
           libwxgtk3.2-dev libtinyxml-dev libsqlite3-dev libwxsqlite3-3.2-dev
           libgtest-dev googletest libbenchmark-dev libcairo2-dev
-          xvfb xauth fonts-dejavu-core poppler-utils)
+          xvfb xauth fonts-dejavu-core poppler-utils
+          dpkg-dev desktop-file-utils)
 packages+=("$@")
 missing=()
 for p in "${packages[@]}"; do

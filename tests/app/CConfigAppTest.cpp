@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 #include <wx/defs.h>
+#include <wx/app.h>
+#include <wx/timer.h>
 #include <cstring>
+#include <dlfcn.h>
 #include <filesystem>
 #include <vector>
 
@@ -105,6 +108,72 @@ TEST(ConfigApp, QuietModeAndAnUnwritableHome) {
     SetReceptorMensajes(ReceptorMensajes());
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_TRUE(mensajes[0].StartsWith(W("No se ha podido guardar la configuración")));
+}
+
+// A program installed under some prefix, an accented one here: the
+// application directory and the atlas installed at its place relative to it.
+struct InstalacionPrueba {
+    DirectorioPrueba raiz;
+    std::filesystem::path aplicacion = std::filesystem::u8path(raiz.Ruta("Programación ñ/1/2/3/4/5"));
+    std::filesystem::path atlas = (aplicacion / VAQ_ATLAS_DESDE_APLICACION).lexically_normal();
+    wxString Aplicacion() const { return W(aplicacion.u8string()); }
+    wxString Atlas() const { return W(atlas.u8string()); }
+};
+
+TEST(ConfigApp, TheChooserStartsOnTheAtlasInstalledBesideTheProgramWhenItHoldsTheData) {
+    enum class Atlas { Ausente, SinMarcador, ConMarcador };
+    for (const Atlas caso : {Atlas::Ausente, Atlas::SinMarcador, Atlas::ConMarcador}) {
+        InstalacionPrueba instalacion;
+        std::filesystem::create_directories(instalacion.aplicacion);
+        if (caso != Atlas::Ausente) std::filesystem::create_directories(instalacion.atlas);
+        if (caso == Atlas::ConMarcador) std::ofstream(instalacion.atlas / "datos.mmm") << "";
+        const wxString esperada = caso == Atlas::ConMarcador ? instalacion.Atlas() : wxString();
+        EXPECT_EQ(CConfigApp::GetRutaInicialSelector(instalacion.Aplicacion()), esperada) << static_cast<int>(caso);
+        EXPECT_EQ(CConfigApp::GetRutaInicialSelector(instalacion.Aplicacion() + "/"), esperada);
+    }
+    EXPECT_EQ(CConfigApp::GetRutaInicialSelector(wxString()), wxString());
+}
+
+// Answers the open modal GTK dialog as one of its buttons would (the native
+// directory chooser is not among the toolkit's top-level windows); false when
+// none is open.
+bool ResponderDialogoGtk(int respuesta) {
+    struct Lista { void* dato; Lista* siguiente; Lista* anterior; };  // GList
+    const auto simbolo = [](const char* nombre) { return dlsym(RTLD_DEFAULT, nombre); };
+    const auto ventanas = reinterpret_cast<Lista* (*)()>(simbolo("gtk_window_list_toplevels"));
+    const auto esModal = reinterpret_cast<int (*)(void*)>(simbolo("gtk_window_get_modal"));
+    const auto esVisible = reinterpret_cast<int (*)(void*)>(simbolo("gtk_widget_get_visible"));
+    const auto responder = reinterpret_cast<void (*)(void*, int)>(simbolo("gtk_dialog_response"));
+    const auto liberar = reinterpret_cast<void (*)(Lista*)>(simbolo("g_list_free"));
+    if (!ventanas || !esModal || !esVisible || !responder || !liberar) return false;
+    Lista* lista = ventanas();
+    void* dialogo = nullptr;
+    for (Lista* l = lista; l && !dialogo; l = l->siguiente)
+        if (esModal(l->dato) && esVisible(l->dato)) dialogo = l->dato;
+    liberar(lista);
+    if (dialogo) responder(dialogo, respuesta);
+    return dialogo != nullptr;
+}
+
+// The first start after installing: the real chooser opens on the installed
+// atlas, so accepting it at once starts the viewer on it and remembers it.
+TEST(ConfigApp, AcceptingTheChooserAtOnceTakesTheInstalledAtlas) {
+    InstalacionPrueba instalacion;
+    std::filesystem::create_directories(instalacion.atlas);
+    std::ofstream(instalacion.atlas / "datos.mmm") << "";
+    HomePrueba home;
+    const int kAceptar = -3, kCancelar = -6;  // GTK_RESPONSE_ACCEPT, GTK_RESPONSE_CANCEL
+    wxTheApp->CallAfter([&] { EXPECT_TRUE(ResponderDialogoGtk(kAceptar)) << "no chooser open"; });
+    // Should the chooser refuse, the test fails instead of waiting for a click.
+    wxTimer plazo;
+    plazo.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (ResponderDialogoGtk(kCancelar)) ADD_FAILURE() << "the chooser did not accept its starting directory";
+    });
+    plazo.Start(10000);
+    CConfigApp config(instalacion.Aplicacion());
+    EXPECT_EQ(config.GetRutaArchivo(), instalacion.Atlas());
+    plazo.Stop();
+    EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + instalacion.atlas.u8string() + "\n");
 }
 
 TEST(Mensajes, QuietModeAnswersSafelyWithoutADialogAndTheReceiverGetsBoth) {

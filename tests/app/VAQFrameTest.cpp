@@ -2,6 +2,7 @@
 // keyboard: buttons, scale box, themes, overview, readout and keys.
 #include "VAQFrame.h"
 
+#include "CBuscarDlg.h"
 #include "CCoordenadasPanel.h"
 #include "CGestorVistaMapa.h"
 #include "CMedicionesPanel.h"
@@ -13,12 +14,15 @@
 #include "wxMapEvent.h"
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/button.h>
+#include <wx/listbox.h>
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <map>
 
@@ -45,8 +49,10 @@ class VAQFrameTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetReceptorMensajes([this](const wxString& texto, const wxString& titulo) { mensajes.push_back(titulo + ": " + texto); });
+        wxTheApp->Bind(wxEVT_IDLE, &VAQFrameTest::AtenderDialogo, this);
     }
     void TearDown() override {
+        wxTheApp->Unbind(wxEVT_IDLE, &VAQFrameTest::AtenderDialogo, this);
         if (marco) marco->Destroy();
         ProcesarEventos();
         SetReceptorMensajes({});
@@ -104,8 +110,25 @@ protected:
         return caja;
     }
 
+    // A modal dialog the frame opens is noted by its title and handed to
+    // `enDialogo` (when set, once), then closed if still open: no test waits
+    // on a dialog.
+    void AtenderDialogo(wxIdleEvent& event) {
+        event.Skip();
+        for (wxWindow* ventana : wxTopLevelWindows) {
+            auto* dialogo = wxDynamicCast(ventana, wxDialog);
+            if (!dialogo || !dialogo->IsModal()) continue;
+            dialogos.push_back(dialogo->GetTitle());
+            if (auto accion = std::move(enDialogo)) accion(*dialogo);
+            enDialogo = nullptr;
+            if (dialogo->IsModal()) dialogo->EndModal(wxID_CANCEL);
+        }
+    }
+
     wxWeakRef<VAQFrame> marco;
     std::vector<wxString> mensajes;
+    std::vector<wxString> dialogos;
+    std::function<void(wxDialog&)> enDialogo;
     std::vector<wxString> urls;
     bool navegador = true;  // whether a browser starts
     wxUIActionSimulator raton;
@@ -269,6 +292,7 @@ TEST_F(VAQFrameTest, ThemeSwitchesKeepTheViewOrShowThePreviousWholeMap) {
     EXPECT_NEAR(Extension().GetCoordenadaSupDerX(), global.GetCoordenadaSupDerX(), 1);
     EXPECT_NEAR(Centro().GetCoordenadaMapaY(), (global.GetCoordenadaInfIzqY() + global.GetCoordenadaSupDerY()) / 2, 1000);
     EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MI_LOCALIDAD), "b_miLocalidadPul"));
+    EXPECT_EQ(dialogos, std::vector<wxString>{wxString::FromUTF8("Búsqueda de mi localidad")});
 
     Pulsar(VAQFrame::ID_ACERCAR);
     const CExtensionMapa local = Extension();
@@ -298,6 +322,7 @@ TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndTheNextButtonWorks) {
     Pulsar(VAQFrame::ID_BUSCAR);
     ASSERT_EQ(mensajes.size(), 3u);
     EXPECT_EQ(mensajes[2], "Informacion Error: No existen capas cargadas.");
+    EXPECT_TRUE(dialogos.empty());
 
     Pulsar(VAQFrame::ID_MEDIO_FISICO);
     EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_FISICO);
@@ -400,3 +425,29 @@ TEST_F(VAQFrameTest, HelpOpensInTheBrowserAndCloseEndsTheWindow) {
 }
 
 }  // namespace
+
+// The search button opens the place-name search on the active map; the hit
+// double-clicked there centres the main map on it, and the overview's
+// rectangle follows.
+TEST_F(VAQFrameTest, ASearchHitCentresTheMainMapAndMovesTheOverviewRectangle) {
+    Abrir();
+    const wxRect antes = Recuadro();
+    enDialogo = [](wxDialog& dialogo) {
+        auto* busqueda = wxDynamicCast(&dialogo, CBuscarDlg);
+        if (!busqueda) return;
+        busqueda->Buscar("mulhacen");
+        auto* lista = wxDynamicCast(busqueda->FindWindow(CBuscarDlg::ID_LISTA), wxListBox);
+        if (!lista || lista->IsEmpty()) return;
+        lista->SetSelection(0);
+        wxCommandEvent dobleClic(wxEVT_LISTBOX_DCLICK, CBuscarDlg::ID_LISTA);
+        lista->GetEventHandler()->ProcessEvent(dobleClic);
+    };
+    Pulsar(VAQFrame::ID_BUSCAR);
+    ASSERT_EQ(dialogos, std::vector<wxString>{wxString::FromUTF8("Búsqueda por topónimos")});
+    EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
+    EXPECT_NEAR(Centro().GetCoordenadaMapaX(), 472500.0, 5000.0);  // Mulhacén, UTM 30
+    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), 4100800.0, 5000.0);
+    ProcesarEventos();
+    EXPECT_NE(Recuadro(), antes);
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}

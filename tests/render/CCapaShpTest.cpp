@@ -42,7 +42,7 @@ TEST(CCapaShp, OpeningShowsTheLayerWithTheNormalisedHeaderBoxAndTheReadersType) 
     EXPECT_EQ(capa.GetExtensionCapa(), Ext(50, 150, 800, 950));
     ShapefileWriter poligonosZ(15);
     poligonosZ.AddShape({ShapefileWriter::Rectangle(0, 0, 1, 1)});
-    EXPECT_EQ(prueba.Abrir(poligonosZ, "poligonosz").GetGeometria(), 5);
+    EXPECT_EQ(prueba.Abrir(poligonosZ, "polígonos ñ").GetGeometria(), 5);  // file names in UTF-8
 }
 
 // A layer that cannot open reports the reader's error, is not shown, has no

@@ -1,11 +1,13 @@
 """Draws every picture and cursor of the viewer's application directory, and
 the small pictures compiled into the program.
 
-usage: draw_assets.py APP_DIR BUILTIN_DIR
+usage: draw_assets.py APP_DIR BUILTIN_DIR ICON_DIR
   APP_DIR      receives ico/, cursor/ and Ayuda/img/
   BUILTIN_DIR  receives the XPM images compiled into the program (compass,
                information tree and legend check boxes); PNG copies of them
                go to APP_DIR/ico/
+  ICON_DIR     receives the installed program's icon for the desktop menus,
+               in the hicolor theme's layout (hicolor/SIZExSIZE/apps/vaq.png)
 """
 
 import os
@@ -268,7 +270,11 @@ def write(img, path, background=BACKGROUND):
         img.save(path, "PNG", optimize=False)
 
 
-def main(app_dir, builtin_dir):
+# Sizes of the menu icon: the usual menu size and the largest one shown.
+DESKTOP_ICON_SIZES = (48, 256)
+
+
+def main(app_dir, builtin_dir, icon_dir):
     ico = os.path.join(app_dir, "ico")
     cur = os.path.join(app_dir, "cursor")
     helpimg = os.path.join(app_dir, "Ayuda", "img")
@@ -299,6 +305,10 @@ def main(app_dir, builtin_dir):
     write(search_background("Búsqueda por topónimos", hint),
           os.path.join(ico, "FondoBusToponimo.bmp"))
     save_ico([app_icon(s) for s in (16, 24, 32, 48, 64)], os.path.join(ico, "icono.ico"))
+    for size in DESKTOP_ICON_SIZES:
+        apps = os.path.join(icon_dir, "hicolor", "%dx%d" % (size, size), "apps")
+        os.makedirs(apps, exist_ok=True)
+        write(app_icon(size), os.path.join(apps, "vaq.png"))
 
     for name, draw, hotspot in CURSORS:
         save_cur(cursor(draw), os.path.join(cur, name), hotspot)
@@ -333,6 +343,6 @@ def main(app_dir, builtin_dir):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3:
+    if len(sys.argv) != 4:
         sys.exit(__doc__)
-    main(sys.argv[1], sys.argv[2])
+    main(sys.argv[1], sys.argv[2], sys.argv[3])

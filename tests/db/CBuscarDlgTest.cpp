@@ -1,0 +1,227 @@
+// The search dialog in a real X server: typed text, Enter, a double click on
+// a hit, and the map of a small frame centred on the hit and outlined.
+#include "CBuscarDlg.h"
+
+#include "AtlasPrueba.h"
+#include "DirectorioPrueba.h"
+#include "CMensajes.h"
+#include "PanelMapa.h"
+#include "PantallaPruebas.h"
+#include "wxMapEvent.h"
+
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+#include <wx/listbox.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+int Diferencia(const wxColour& a, const wxColour& b) {
+    return std::abs(a.Red() - b.Red()) + std::abs(a.Green() - b.Green()) + std::abs(a.Blue() - b.Blue());
+}
+
+bool EsRojo(const wxColour& c) { return c.Red() > 200 && c.Green() < 60 && c.Blue() < 60; }
+
+int PixelesRojos(const wxImage& imagen) {
+    int rojos = 0;
+    for (int y = 0; y < imagen.GetHeight(); ++y)
+        for (int x = 0; x < imagen.GetWidth(); ++x) rojos += EsRojo(ColorEn(imagen, x, y));
+    return rojos;
+}
+
+// The main frame as far as the search goes: the main map on the my-locality
+// theme, and the locate event handed to it.
+class MarcoPrueba : public wxFrame {
+public:
+    MarcoPrueba() : wxFrame(nullptr, wxID_ANY, "Marco", wxPoint(0, 0), wxSize(790, 584)), tema(TemaMiLocalidad()) {
+        SetClientSize(790, 584);
+        mapa = new PanelMapa(this, wxID_ANY, wxPoint(0, 0), wxSize(790, 584));
+        mapa->SetRutaAplicacion(RutaAplicacionFuentes());
+        mapa->SetGestorVista(tema->GetGestorVistaMapa());
+        mapa->SetMapaActivo(3);
+        mapa->SetTipoBusqueda(CBuscarDlg::kModoLocalidad);
+        Bind(wxEVT_LOCALIZAR_ELEMENT_BUSQUEDA, [this](wxMapEvent& evento) {
+            ++localizaciones;
+            if (auto* registro = wxDynamicCast(evento.GetEventObject(), CInfoCapa))
+                mapa->LocalizarSiCapaCargada(*registro);
+        });
+        Bind(wxEVT_MAP_CAMBIO_EXTENSION, [this](wxMapEvent&) { ++cambiosExtension; });
+        Show();
+        ProcesarEventos();
+        mapa->ReadaptarExtension();
+        mapa->ExtensionTotal();
+    }
+    ~MarcoPrueba() override { mapa->SetGestorVista(nullptr); }
+
+    std::unique_ptr<CProyectoVaq> tema;
+    PanelMapa* mapa = nullptr;
+    int localizaciones = 0;
+    int cambiosExtension = 0;
+};
+
+class CBuscarDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetReceptorMensajes([this](const wxString& texto, const wxString&) { mensajes.push_back(texto.utf8_string()); });
+        marco = new MarcoPrueba;
+        ProcesarEventos();
+    }
+    void TearDown() override {
+        SetReceptorMensajes(nullptr);
+        marco->Destroy();
+        ProcesarEventos();
+    }
+
+    static wxListBox* Lista(CBuscarDlg& d) { return static_cast<wxListBox*>(d.FindWindow(CBuscarDlg::ID_LISTA)); }
+    static wxTextCtrl* Texto(CBuscarDlg& d) { return static_cast<wxTextCtrl*>(d.FindWindow(CBuscarDlg::ID_TEXTO)); }
+    static std::vector<std::string> Lineas(CBuscarDlg& d) {
+        std::vector<std::string> lineas;
+        for (const wxString& linea : Lista(d)->GetStrings()) lineas.push_back(linea.utf8_string());
+        return lineas;
+    }
+    // Clicks into the text box, types the text over what was there, and Enter.
+    void Teclear(CBuscarDlg& dialogo, const char* texto) {
+        wxTextCtrl* caja = Texto(dialogo);
+        simulador.MouseMove(caja->ClientToScreen(wxPoint(20, caja->GetClientSize().y / 2)));
+        simulador.MouseClick();
+        ProcesarEventos();
+        caja->SelectAll();
+        simulador.Text(texto);
+        simulador.Char(WXK_RETURN);
+        ProcesarEventos();
+    }
+    // A double click as the list reports it, with that line selected.
+    static void DobleClic(CBuscarDlg& dialogo, int fila) {
+        Lista(dialogo)->SetSelection(fila);
+        wxCommandEvent dobleClic(wxEVT_LISTBOX_DCLICK, CBuscarDlg::ID_LISTA);
+        Lista(dialogo)->GetEventHandler()->ProcessEvent(dobleClic);
+    }
+
+    std::vector<std::string> mensajes;
+    MarcoPrueba* marco = nullptr;
+    wxUIActionSimulator simulador;
+};
+
+}  // namespace
+
+TEST_F(CBuscarDlgTest, ADoubleClickedMunicipalityIsCentredAndOutlinedOnTheMap) {
+    const CExtensionMapa antes = marco->mapa->GetGestorVista()->GetExtensionActual();
+    const int rojosAntes = PixelesRojos(CapturarPantalla(marco->mapa));
+    const int cambiosAntes = marco->cambiosExtension;
+    CBuscarDlg dialogo(marco, wxID_ANY, wxEmptyString, wxDefaultPosition, wxSize(405, 255));
+    dialogo.SetRutaAplicacion(RutaAplicacionFuentes());
+    dialogo.SetTipoBusqueda(CBuscarDlg::kModoLocalidad);
+    dialogo.Inicializar();
+    EXPECT_EQ(dialogo.GetTitle(), wxString::FromUTF8("Búsqueda de mi localidad"));
+
+    std::vector<std::string> primera, segunda;
+    bool seguiaAbierto = false;
+    dialogo.CallAfter([&] {
+        Teclear(dialogo, "   ");
+        EXPECT_TRUE(Lineas(dialogo).empty());
+        Teclear(dialogo, "cordoba");
+        primera = Lineas(dialogo);
+        Teclear(dialogo, "sevilla");
+        segunda = Lineas(dialogo);
+        DobleClic(dialogo, wxNOT_FOUND);
+        seguiaAbierto = dialogo.IsModal() && marco->localizaciones == 0;
+        // A real double click on the line "Sevilla".
+        const auto sevilla = std::find(segunda.begin(), segunda.end(), "Sevilla");
+        if (sevilla != segunda.end()) {
+            wxListBox* lista = Lista(dialogo);
+            const int fila = static_cast<int>(sevilla - segunda.begin());
+            lista->EnsureVisible(fila);
+            ProcesarEventos();
+            wxPoint punto(lista->GetClientSize().x / 2, 0);
+            while (punto.y < lista->GetClientSize().y && lista->HitTest(punto) != fila) ++punto.y;
+            simulador.MouseMove(lista->ClientToScreen(punto + wxPoint(0, 4)));
+            ProcesarEventos();
+            wxMilliSleep(600);  // past the double-click time of the last click
+            simulador.MouseDblClick();
+            EsperarHasta([&] { return !dialogo.IsModal(); });
+        }
+        if (dialogo.IsModal()) dialogo.EndModal(wxID_CANCEL);
+    });
+    EXPECT_EQ(dialogo.ShowModal(), wxID_OK);
+
+    EXPECT_NE(std::find(primera.begin(), primera.end(), "Córdoba"), primera.end());
+    EXPECT_NE(std::find(segunda.begin(), segunda.end(), "Sevilla"), segunda.end());
+    EXPECT_EQ(std::find(segunda.begin(), segunda.end(), "Córdoba"), segunda.end());
+    EXPECT_TRUE(seguiaAbierto);
+    EXPECT_EQ(marco->localizaciones, 1);
+    EXPECT_TRUE(mensajes.empty());
+
+    // The map is centred on Sevilla at 1:200000 and outlines it in red.
+    PanelMapa& mapa = *marco->mapa;
+    const CExtensionMapa ahora = mapa.GetGestorVista()->GetExtensionActual();
+    EXPECT_LT(ahora.GetAncho(), antes.GetAncho() / 2);
+    EXPECT_NEAR(mapa.GetEscalaActual(), 200000.0, 2000.0);
+    const double x = (ahora.GetCoordenadaInfIzqX() + ahora.GetCoordenadaSupDerX()) / 2;
+    const double y = (ahora.GetCoordenadaInfIzqY() + ahora.GetCoordenadaSupDerY()) / 2;
+    EXPECT_NEAR(x, 236000.0, 8000.0);  // Sevilla, UTM 30
+    EXPECT_NEAR(y, 4142000.0, 8000.0);
+    EXPECT_GT(marco->cambiosExtension, cambiosAntes);
+    EXPECT_TRUE(EsperarHasta([&] { return PixelesRojos(CapturarPantalla(&mapa)) > rojosAntes + 300; }));
+}
+
+TEST_F(CBuscarDlgTest, EachModeShowsItsPictureAndAMissingGazetteerLeavesTheDialogUsable) {
+    wxImage fondos[2];
+    for (int modo = 0; modo < 2; ++modo)
+        ASSERT_TRUE(fondos[modo].LoadFile(RutaAplicacionFuentes() +
+                                          (modo ? "/ico/FondoBusLocalidad.bmp" : "/ico/FondoBusToponimo.bmp")));
+    for (int modo = 0; modo < 2; ++modo) {
+        // Sized as the main frame opens each mode.
+        CBuscarDlg dialogo(marco, wxID_ANY, wxEmptyString, wxDefaultPosition, modo ? wxSize(405, 255) : wxDefaultSize);
+        dialogo.SetRutaAplicacion(RutaAplicacionFuentes());
+        dialogo.SetTipoBusqueda(modo ? CBuscarDlg::kModoLocalidad : CBuscarDlg::kModoToponimo);
+        dialogo.Inicializar();
+        dialogo.Show();
+        ProcesarEventos();
+        EXPECT_EQ(dialogo.GetClientSize(), fondos[modo].GetSize());
+        const wxImage pantalla = CapturarPantalla(&dialogo);
+        // Where the two pictures differ (above the controls), the screen shows the mode's own.
+        int distintos = 0, propios = 0;
+        for (int y = 0; y < 60; y += 2)
+            for (int x = 0; x < fondos[0].GetWidth(); x += 2) {
+                const wxColour propio = ColorEn(fondos[modo], x, y);
+                if (Diferencia(propio, ColorEn(fondos[1 - modo], x, y)) < 90) continue;
+                ++distintos;
+                propios += Diferencia(propio, ColorEn(pantalla, x, y)) < 30;
+            }
+        EXPECT_GT(distintos, 50);
+        EXPECT_GT(propios, distintos * 9 / 10) << "modo " << modo;
+    }
+
+    // Without a gazetteer every search says so and lists nothing found; that
+    // line is no hit, and the dialog goes on.
+    DirectorioPrueba vacio;
+    CBuscarDlg dialogo(marco);
+    dialogo.SetRutaAplicacion(wxString::FromUTF8(vacio.Ruta().c_str()));
+    dialogo.Show();
+    for (int vez = 0; vez < 2; ++vez) {
+        dialogo.Buscar("sevilla");
+        EXPECT_EQ(Lineas(dialogo), std::vector<std::string>{"No se han encontrado registros"});
+        EXPECT_EQ(mensajes, (std::vector<std::string>{"SQLITE_CANTOPEN",
+                                                      "No se  ha podido establecer la conexion con la BD."}));
+        mensajes.clear();
+        DobleClic(dialogo, 0);
+        EXPECT_TRUE(dialogo.IsShown());
+        EXPECT_EQ(marco->localizaciones, 0);
+    }
+    EXPECT_FALSE(wxDirExists(wxString::FromUTF8((vacio / "BD").c_str())));
+
+    // A hit whose layer is not on the map is told, and the map stays.
+    CInfoCapa pico;
+    pico.SetNombreCapa("Picos");
+    pico.SetValorClasificacion(wxString::FromUTF8("Mulhacén"));
+    const CExtensionMapa antes = marco->mapa->GetGestorVista()->GetExtensionActual();
+    const int cambios = marco->cambiosExtension;
+    marco->mapa->LocalizarSiCapaCargada(pico);
+    EXPECT_EQ(mensajes, std::vector<std::string>{"La capa Picos no está cargada.\n No se puede mostrar Mulhacén"});
+    EXPECT_EQ(marco->mapa->GetGestorVista()->GetExtensionActual(), antes);
+    EXPECT_EQ(marco->cambiosExtension, cambios);
+}
