@@ -2,6 +2,7 @@
 
 #include "CBuscarDlg.h"
 #include "CConversor.h"
+#include "CFuenteContenidosBD.h"
 #include "CCoordenadasPanel.h"
 #include "CGestionCapasPanel.h"
 #include "CGestorVistaMapa.h"
@@ -145,6 +146,8 @@ VAQFrame::VAQFrame(const wxString& title, const wxPoint& pos, const wxSize& size
                                   wxTE_RIGHT | wxTE_PROCESS_ENTER, filtro);
 
     m_mapa->SetGestorVista(m_proyecto->GetGestorVistaMapa());
+    m_contenidos = std::make_unique<CFuenteContenidosBD>(m_rutaAplicacion + "/BD/BDbusqueda.db");
+    m_mapa->SetFuenteContenidos(m_contenidos.get());
     m_referencia->SetGestorVista(m_proyectoReferencia->GetGestorVistaMapa());
 
     SetTitle("VAQ Vistral");

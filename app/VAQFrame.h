@@ -15,6 +15,7 @@
 #include <memory>
 
 class CCoordenadasPanel;
+class CFuenteContenidosBD;
 class CGestionCapasPanel;
 class CMedicionesPanel;
 class CProyectoVaq;
@@ -157,6 +158,7 @@ private:
     wxString m_rutaDatos;
     std::unique_ptr<CProyectoVaq> m_proyecto;            // main map
     std::unique_ptr<CProyectoVaq> m_proyectoReferencia;  // overview
+    std::unique_ptr<CFuenteContenidosBD> m_contenidos;  // for the information window
     // Child windows, destroyed with the frame.
     PanelMapaPrincipal* m_mapa = nullptr;
     PanelReferenciaMapa* m_referencia = nullptr;

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-wxBEGIN_EVENT_TABLE(CTreeCtrlCapas, wxGenericTreeCtrl)
+wxBEGIN_EVENT_TABLE(CTreeCtrlCapas, wxTreeCtrl)
     EVT_PAINT(CTreeCtrlCapas::OnPaint)
     EVT_LEFT_DOWN(CTreeCtrlCapas::OnMouseLeftDown)
 wxEND_EVENT_TABLE()
@@ -29,14 +29,14 @@ constexpr size_t kSangriaLeyenda = 7;
 
 CTreeCtrlCapas::CTreeCtrlCapas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
                                long style, const wxString& name)
-    : wxGenericTreeCtrl(parent, id, pos, size, style, wxDefaultValidator, name) {}
+    : wxTreeCtrl(parent, id, pos, size, style, wxDefaultValidator, name) {}
 
 bool CTreeCtrlCapas::EsCapaToponimia(const CCapa& capa) { return capa.GetNombreCapa().Contains("Toponimia"); }
 
 // The tree first, the swatches over it: they lie in the blank start of
 // their lines, and a line's own painting would otherwise cover them.
 void CTreeCtrlCapas::OnPaint(wxPaintEvent& event) {
-    wxGenericTreeCtrl::OnPaint(event);
+    wxTreeCtrl::OnPaint(event);
     wxPaintDC dc(this);
     DibujarMuestras(dc);
 }

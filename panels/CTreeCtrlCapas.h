@@ -2,12 +2,14 @@
 // The legend's tree: layer entries (CCapaItemData) with their legend lines
 // below them. It paints a swatch of the symbol beside every legend line and
 // switches place-name layers on and off with a click on their check box.
-#include <wx/treectrl.h>  // declares the generic tree on every port
+// On GTK the toolkit's tree is its generic one, painted by the toolkit
+// itself, so the swatches can be painted over it.
+#include <wx/treectrl.h>
 
 class CCapa;
 class CSimboloObj;
 
-class CTreeCtrlCapas : public wxGenericTreeCtrl {
+class CTreeCtrlCapas : public wxTreeCtrl {
 public:
     // Pictures of the entries, in the image list's order: a place-name layer
     // shown or hidden (a database layer's come after the legend lines').

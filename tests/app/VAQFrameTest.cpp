@@ -1,13 +1,21 @@
 // The main window on the bundled atlas, driven with the real pointer and
-// keyboard: buttons, scale box, themes, overview, readout and keys.
+// keyboard: buttons, scale box, themes, overview, readout, keys, legend,
+// feature information with its pictures, and the map image menu.
 #include "VAQFrame.h"
 
 #include "CBuscarDlg.h"
+#include "CGestionCapasPanel.h"
+#include "CGestionPanelDlg.h"
+#include "CImagenDlg.h"
+#include "CImagenMenu.h"
+#include "CInfoCapasPanel.h"
+#include "CTreeCtrlCapas.h"
 #include "CCoordenadasPanel.h"
 #include "CGestorVistaMapa.h"
 #include "CMedicionesPanel.h"
 #include "CMensajes.h"
 #include "DirectorioPrueba.h"
+#include "LienzoPrueba.h"
 #include "PanelMapaPrincipal.h"
 #include "PanelReferenciaMapa.h"
 #include "PantallaPruebas.h"
@@ -18,6 +26,7 @@
 #include <wx/button.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
+#include <wx/treectrl.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
@@ -450,4 +459,146 @@ TEST_F(VAQFrameTest, ASearchHitCentresTheMainMapAndMovesTheOverviewRectangle) {
     ProcesarEventos();
     EXPECT_NE(Recuadro(), antes);
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}
+
+namespace {
+// A tree as "entry [image]: line, line" per top entry (lines trimmed), in UTF-8.
+std::vector<std::string> Entradas(wxTreeCtrl* arbol, bool conImagen) {
+    std::vector<std::string> texto;
+    const wxTreeItemId raiz = arbol->GetRootItem();
+    if (!raiz.IsOk()) return texto;
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId e = arbol->GetFirstChild(raiz, cookie); e.IsOk(); e = arbol->GetNextChild(raiz, cookie)) {
+        wxString linea = arbol->GetItemText(e);
+        if (conImagen) linea += wxString::Format(" [%d]", arbol->GetItemImage(e));
+        linea += ":";
+        wxTreeItemIdValue cookieHijo;
+        for (wxTreeItemId h = arbol->GetFirstChild(e, cookieHijo); h.IsOk(); h = arbol->GetNextChild(e, cookieHijo))
+            linea += " " + arbol->GetItemText(h).Strip(wxString::both) + ",";
+        texto.push_back(linea.utf8_string());
+    }
+    return texto;
+}
+
+wxTreeItemId Hijo(wxTreeCtrl* arbol, const wxTreeItemId& padre, const wxString& texto) {
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId h = arbol->GetFirstChild(padre, cookie); h.IsOk(); h = arbol->GetNextChild(padre, cookie))
+        if (arbol->GetItemText(h) == texto) return h;
+    return wxTreeItemId();
+}
+}  // namespace
+
+// The legend shows each theme's layers after every switch, place-name
+// layers with a ticked box, legend lines per class; a click on a box hides
+// the place names on the map.
+TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
+    Abrir();
+    wxTreeCtrl* arbol = marco->GetPanelGestionCapas()->GetArbol();
+    const std::vector<std::string> fisico(
+        {"Toponimia relieve [0]:", "Toponimia sierras [0]:", "Toponimia picos [0]:", "Toponimia ríos [0]:",
+         "Toponimia embalses [0]:", "Picos [-1]: ,", "Embalses y lagos [-1]: ,",
+         "Ríos [-1]: Otros ríos, Río secundario, Río principal,"});
+    const std::vector<std::string> humano(
+        {"Toponimia capitales [0]:", "Toponimia núcleos principales [0]:", "Toponimia núcleos [0]:",
+         "Capitales de provincia [-1]: ,", "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
+         "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
+         "Municipios [-1]: ,", "Provincias [-1]: Sevilla, Málaga, Jaén, Huelva, Granada, Córdoba, Cádiz, Almería,"});
+    const std::vector<std::string> localidad(
+        {"Toponimia capitales [0]:", "Toponimia núcleos principales [0]:", "Toponimia núcleos [0]:",
+         "Toponimia municipios [0]:", "Toponimia ríos [0]:", "Capitales de provincia [-1]: ,",
+         "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
+         "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
+         "Embalses y lagos [-1]: ,", "Ríos [-1]: Otros ríos, Río secundario, Río principal,",
+         "Límites provinciales [-1]: ,", "Municipios [-1]: 8, 7, 6, 5, 4, 3, 2, 1,"});
+    EXPECT_EQ(Entradas(arbol, true), fisico);
+    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
+    EXPECT_EQ(Entradas(arbol, true), localidad);
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    ASSERT_EQ(Entradas(arbol, true), humano);
+
+    const wxImage antes = CapturarPantalla(Mapa());
+    const wxTreeItemId capitales = Hijo(arbol, arbol->GetRootItem(), "Toponimia capitales");
+    wxRect rect;
+    ASSERT_TRUE(arbol->GetBoundingRect(capitales, rect, true));
+    Clic(arbol, rect.GetPosition() + wxPoint(4, rect.height / 2));
+    EXPECT_EQ(arbol->GetItemImage(capitales), CTreeCtrlCapas::IMAGEN_OCULTA);
+    const wxImage despues = CapturarPantalla(Mapa());
+    int cambiados = 0;
+    for (int y = 0; y < antes.GetHeight(); ++y)
+        for (int x = 0; x < antes.GetWidth(); ++x) cambiados += ColorEn(antes, x, y) != ColorEn(despues, x, y);
+    EXPECT_GT(cambiados, 200);  // the eight capitals' names are gone
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}
+
+// With the information tool a click on a municipality of the human
+// environment lists every listed layer with its feature's fields (the
+// municipality code left out) and the pictures the gazetteer attaches to
+// the municipality and, through its capital's code, to the province; a double click opens the picture, a second brings the same
+// window forward, and its close box closes it. A click on the sea lists the
+// layers without their fields.
+TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
+    Abrir();
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    Pulsar(VAQFrame::ID_INFO);
+    Clic(Mapa(), wxPoint(400, 300));  // Antequera
+    CGestionPanelDlg* ventana = marco->GetPanelMapa()->GetVentanaInformacion();
+    ASSERT_NE(ventana, nullptr);
+    EXPECT_TRUE(ventana->IsShown());
+    CInfoCapasPanel* panel = marco->GetPanelMapa()->GetInfoCapasPanel();
+    wxTreeCtrl* arbol = panel->GetArbol();
+    const std::vector<std::string> antequera(
+        {"Capitales de provincia:", "Núcleos principales:", "Núcleos de población:",
+         "Municipios: NOMBRE = Antequera, PROVINCIA = Málaga, SUPERF_KM2 = 751, COLOR = 1, "
+         "Situación del municipio de Antequera,",
+         "Provincias: COD_PROV = 29, NOMBRE = Málaga, CAPITAL = Málaga, SUPERF_KM2 = 7311, "
+         "Datos de la provincia de Málaga, Situación de la provincia de Málaga,",
+         "Otras regiones o países:", "Lámina de agua:"});
+    EXPECT_EQ(Entradas(arbol, false), antequera);
+
+    const wxTreeItemId contenido = Hijo(arbol, Hijo(arbol, arbol->GetRootItem(), "Municipios"),
+                                        wxString::FromUTF8("Situación del municipio de Antequera"));
+    ASSERT_TRUE(contenido.IsOk());
+    const auto dobleClic = [&] {
+        wxRect rect;
+        arbol->GetBoundingRect(contenido, rect, true);
+        wxMilliSleep(500);
+        raton.MouseMove(arbol->ClientToScreen(rect.GetPosition() + wxPoint(10, rect.height / 2)));
+        ProcesarEventos();
+        raton.MouseDblClick();
+        ProcesarEventos();
+    };
+    dobleClic();
+    ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
+    wxWeakRef<CImagenDlg> imagen(panel->GetContenedorVentanas()[0]);
+    EXPECT_TRUE(imagen->IsShown());
+    EXPECT_EQ(imagen->GetTitle(), wxString::FromUTF8("Situación del municipio de Antequera"));
+    EXPECT_EQ(imagen->GetClientSize(), wxSize(420, 320));
+    dobleClic();
+    ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
+    EXPECT_EQ(panel->GetContenedorVentanas()[0], imagen.get());
+    EXPECT_TRUE(imagen->IsShown());
+    imagen->Close();
+    ProcesarEventos();
+    EXPECT_FALSE(imagen);
+    EXPECT_TRUE(panel->GetContenedorVentanas().empty());
+
+    Clic(Mapa(), wxPoint(100, 400));  // the Gulf of Cádiz
+    const std::vector<std::string> mar({"Capitales de provincia:", "Núcleos principales:",
+                                            "Núcleos de población:", "Municipios:", "Provincias:",
+                                            "Otras regiones o países:", "Lámina de agua: NOMBRE = Océano Atlántico,"});
+    EXPECT_EQ(Entradas(arbol, false), mar);
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}
+
+// A right click without a tool offers the map image as painted, to be
+// saved as Mapa_actual.
+TEST_F(VAQFrameTest, MapImageMenuHoldsTheMapAsPainted) {
+    Abrir();
+    std::unique_ptr<CImagenMenu> menu = marco->GetPanelMapa()->CrearMenuImagen();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->GetNombre(), "Mapa_actual");
+    const wxImage mapa = Mapa()->GetBitmapMapa()->ConvertToImage();
+    const wxImage copia = menu->GetBitmap().ConvertToImage();
+    ASSERT_EQ(copia.GetSize(), wxSize(790, 584));
+    EXPECT_TRUE(std::equal(mapa.GetData(), mapa.GetData() + 790 * 584 * 3, copia.GetData()));
 }
