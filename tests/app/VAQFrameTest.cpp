@@ -24,6 +24,8 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/clipbrd.h>
+#include <wx/timer.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
@@ -590,15 +592,42 @@ TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
-// A right click without a tool offers the map image as painted, to be
-// saved as Mapa_actual.
-TEST_F(VAQFrameTest, MapImageMenuHoldsTheMapAsPainted) {
+// A right click on the map pops up its image menu (the map image, named
+// Mapa_actual); its first entry puts the map image on the clipboard.
+TEST_F(VAQFrameTest, RightClickMenuCopiesTheMapToTheClipboard) {
     Abrir();
-    std::unique_ptr<CImagenMenu> menu = marco->GetPanelMapa()->CrearMenuImagen();
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu->GetNombre(), "Mapa_actual");
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->Clear();
+        wxTheClipboard->Close();
+    }
+    // The menu runs its own loop: the pointer reaches it from a timer. The
+    // menu opens with its corner under the pointer, "Copiar" first.
+    const wxPoint clic = Mapa()->ClientToScreen(wxPoint(300, 200));
+    wxTimer eleccion;
+    int pasos = 0;
+    eleccion.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        ++pasos;
+        if (pasos == 1) raton.MouseMove(clic + wxPoint(30, 12));
+        if (pasos == 3) raton.MouseMove(clic - wxPoint(200, 150));  // still open: away, and
+        if (pasos >= 2) raton.MouseClick();                         // a click there closes it
+        if (pasos >= 4) eleccion.Stop();
+    });
+    wxMilliSleep(500);
+    raton.MouseMove(clic);
+    ProcesarEventos();
+    eleccion.Start(300);
+    raton.MouseClick(wxMOUSE_BTN_RIGHT);
+    ProcesarEventos();
+    EXPECT_EQ(pasos, 2);
+    eleccion.Stop();
+    EXPECT_EQ(marco->GetPanelMapa()->CrearMenuImagen()->GetNombre(), "Mapa_actual");
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxBitmapDataObject leido;
+    const bool hay = wxTheClipboard->GetData(leido);
+    wxTheClipboard->Close();
+    ASSERT_TRUE(hay);
     const wxImage mapa = Mapa()->GetBitmapMapa()->ConvertToImage();
-    const wxImage copia = menu->GetBitmap().ConvertToImage();
-    ASSERT_EQ(copia.GetSize(), wxSize(790, 584));
-    EXPECT_TRUE(std::equal(mapa.GetData(), mapa.GetData() + 790 * 584 * 3, copia.GetData()));
+    const wxImage copia = leido.GetBitmap().ConvertToImage();
+    ASSERT_EQ(copia.GetSize(), mapa.GetSize());
+    EXPECT_TRUE(std::equal(mapa.GetData(), mapa.GetData() + mapa.GetWidth() * mapa.GetHeight() * 3, copia.GetData()));
 }
