@@ -46,7 +46,9 @@ wxPrintData DatosImpresionPdf(const std::string& rutaPdf) {
     return datos;
 }
 
-RespuestaDialogoImpresion::RespuestaDialogoImpresion(bool imprimir) : imprimir(imprimir) { Start(100); }
+RespuestaDialogoImpresion::RespuestaDialogoImpresion(bool imprimir, int intervaloMs) : imprimir(imprimir) {
+    Start(intervaloMs);
+}
 
 RespuestaDialogoImpresion::~RespuestaDialogoImpresion() { Stop(); }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Printing in tests, through the toolkit's own (GTK) print dialog: print data
+// Printing in tests and benchmarks, through the toolkit's own (GTK) print dialog: print data
 // that choose "Print to File" with a PDF file, and an answer to the dialog
 // given from a timer once it shows with a printer chosen, as a user would.
 // GTK is reached at run time (it is loaded by the toolkit; its headers are
@@ -18,8 +18,9 @@ wxPrintData DatosImpresionPdf(const std::string& rutaPdf);
 
 class RespuestaDialogoImpresion : public wxTimer {
 public:
-    // `imprimir`: press "Print", else "Cancel".
-    explicit RespuestaDialogoImpresion(bool imprimir);
+    // `imprimir`: press "Print", else "Cancel"; the dialog is looked for
+    // every `intervaloMs`.
+    explicit RespuestaDialogoImpresion(bool imprimir, int intervaloMs = 100);
     ~RespuestaDialogoImpresion() override;
 
     bool Respondida() const { return respondida; }
