@@ -4,6 +4,8 @@
 #include "VAQFrame.h"
 
 #include "CBuscarDlg.h"
+#include "CCapaItemData.h"
+#include "CSimboloObj.h"
 #include "CGestionCapasPanel.h"
 #include "CGestionPanelDlg.h"
 #include "CImagenDlg.h"
@@ -329,6 +331,7 @@ TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndTheNextButtonWorks) {
     ASSERT_EQ(mensajes.size(), 2u);
     EXPECT_TRUE(mensajes[1].StartsWith("Error Carga Proyecto: No se pudo cargar correctamente el proyecto.")) << mensajes[1];
     EXPECT_EQ(Gestor()->GetNumCapas(), 0);
+    EXPECT_FALSE(marco->GetPanelGestionCapas()->GetArbol()->GetRootItem().IsOk());  // an empty legend
     EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_NINGUNO);
     Pulsar(VAQFrame::ID_BUSCAR);
     ASSERT_EQ(mensajes.size(), 3u);
@@ -490,9 +493,10 @@ wxTreeItemId Hijo(wxTreeCtrl* arbol, const wxTreeItemId& padre, const wxString& 
 }
 }  // namespace
 
-// The legend shows each theme's layers after every switch, place-name
-// layers with a ticked box, legend lines per class; a click on a box hides
-// the place names on the map.
+// The legend shows each theme's layers after every switch (backdrop, grid
+// and coordinate layers left out), place-name layers with a ticked box,
+// legend lines per class, each with a swatch in its class's colour; a click
+// on a box hides the place names on the map.
 TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
     Abrir();
     wxTreeCtrl* arbol = marco->GetPanelGestionCapas()->GetArbol();
@@ -517,6 +521,18 @@ TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
     EXPECT_EQ(Entradas(arbol, true), localidad);
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
     ASSERT_EQ(Entradas(arbol, true), humano);
+    const wxTreeItemId provincias = Hijo(arbol, arbol->GetRootItem(), "Provincias");
+    const auto* datos = dynamic_cast<CCapaItemData*>(arbol->GetItemData(provincias));
+    ASSERT_NE(datos, nullptr);
+    const wxImage leyenda = CapturarPantalla(arbol);
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId l = arbol->GetFirstChild(provincias, cookie); l.IsOk(); l = arbol->GetNextChild(provincias, cookie)) {
+        wxRect linea;
+        if (!arbol->GetBoundingRect(l, linea) || linea.y + 14 > leyenda.GetHeight()) continue;  // scrolled out
+        const wxColour color = datos->GetRepresentacion(arbol->GetItemText(l).Mid(7))->GetColorRelleno();
+        EXPECT_EQ(LienzoPrueba::Contar(leyenda, wxRect(CTreeCtrlCapas::kXMuestra + 3, linea.y + 3, 29, 8), color), 29 * 8)
+            << arbol->GetItemText(l);
+    }
 
     const wxImage antes = CapturarPantalla(Mapa());
     const wxTreeItemId capitales = Hijo(arbol, arbol->GetRootItem(), "Toponimia capitales");
@@ -535,9 +551,10 @@ TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
 // With the information tool a click on a municipality of the human
 // environment lists every listed layer with its feature's fields (the
 // municipality code left out) and the pictures the gazetteer attaches to
-// the municipality and, through its capital's code, to the province; a double click opens the picture, a second brings the same
-// window forward, and its close box closes it. A click on the sea lists the
-// layers without their fields.
+// the municipality and, through its capital's code, to the province; a
+// double click opens the picture, a second brings the same window forward,
+// and its close box closes it. A click on the sea lists the layers without
+// their fields.
 TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
     Abrir();
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
@@ -585,9 +602,9 @@ TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
     EXPECT_TRUE(panel->GetContenedorVentanas().empty());
 
     Clic(Mapa(), wxPoint(100, 400));  // the Gulf of Cádiz
-    const std::vector<std::string> mar({"Capitales de provincia:", "Núcleos principales:",
-                                            "Núcleos de población:", "Municipios:", "Provincias:",
-                                            "Otras regiones o países:", "Lámina de agua: NOMBRE = Océano Atlántico,"});
+    const std::vector<std::string> mar({"Capitales de provincia:", "Núcleos principales:", "Núcleos de población:",
+                                        "Municipios:", "Provincias:", "Otras regiones o países:",
+                                        "Lámina de agua: NOMBRE = Océano Atlántico,"});
     EXPECT_EQ(Entradas(arbol, false), mar);
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }

@@ -1,16 +1,12 @@
-// The information window: the tree of a click (layers, attributes as
-// formatted for reading, hidden fields and layers, contents from the
-// gazetteer's answer), damaged tables, the picture windows it opens, and its
-// life beside the main map panel.
+// The information window: the tree of a click (fields formatted for reading,
+// hidden fields and layers, contents asked with the municipality code),
+// damaged tables, its picture windows, and its life beside the map panel.
 #include "CInfoCapasPanel.h"
 
 #include "CCapaShp.h"
-#include "CCapasEnMapa.h"
 #include "CFuenteContenidos.h"
 #include "CGestionPanelDlg.h"
 #include "CImagenDlg.h"
-#include "CImagenMenu.h"
-#include "CInfoItemData.h"
 #include "CMensajes.h"
 #include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
@@ -24,91 +20,92 @@
 #include <wx/weakref.h>
 
 #include <map>
-#include <vector>
 
 namespace {
-// Answers with a content per code it knows, and notes every question.
+// Answers with the contents it holds per code, and notes every question.
 class FuentePrueba : public CFuenteContenidos {
 public:
-    std::vector<Contenido> Contenidos(const wxString& rutaDatos, const wxString& archivo, const wxString& codigo,
+    std::vector<Contenido> Contenidos(const wxString& datos, const wxString& archivo, const wxString& codigo,
                                       int mapa) override {
-        preguntas.push_back(rutaDatos + "|" + archivo + "|" + codigo + wxString::Format("|%d", mapa));
-        const auto encontrado = contenidos.find(codigo);
-        return encontrado == contenidos.end() ? std::vector<Contenido>() : encontrado->second;
+        preguntas.push_back((datos + "|" + archivo + "|" + codigo + wxString::Format("|%d", mapa)).utf8_string());
+        return contenidos[codigo];
     }
     std::map<wxString, std::vector<Contenido>> contenidos;
-    std::vector<wxString> preguntas;
+    std::vector<std::string> preguntas;
 };
+
+// A polygon at (0, 0)-(100, 100) and another at (100, 0)-(200, 100), with
+// the fields of a municipality.
+ShapefileWriter Municipios() {
+    ShapefileWriter escritor(5);
+    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 100, 100)});
+    escritor.AddShape({ShapefileWriter::Rectangle(100, 0, 200, 100)});
+    for (const auto& [nombre, tipo, ancho, decimales] :
+         {std::tuple("COD_MUN", 'C', 5, 0), {"NOMBRE", 'C', 20, 0}, {"HAB", 'N', 4, 0}, {"SUPERF", 'N', 6, 0},
+          {"DENSIDAD", 'N', 8, 2}, {"INDICE", 'F', 8, 0}, {"CODIGO", 'C', 6, 0}, {"REGI_N", 'C', 6, 0},
+          {"TIPO", 'C', 6, 0}})
+        escritor.Table().AddField(nombre, tipo, ancho, decimales);
+    escritor.Table().AddRecord({"41091", "Sevilla", "7032", "141", "3.14159", "3.14159", "X1", "R", "mun"});
+    escritor.Table().AddRecord({"41-02", "M\xE1laga", "", "", "", "", "", "", ""});
+    return escritor;
+}
 
 class CInfoCapasPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         SetReceptorMensajes([this](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
         datos = dir.Subdirectorio("datos", false) + "/";
-        marco = new wxFrame(nullptr, wxID_ANY, "Mapa", wxPoint(0, 0), wxDefaultSize);
+        marco = new wxFrame(nullptr, wxID_ANY, "Mapa");
         marco->SetClientSize(400, 300);
         mapa = new PanelMapaPrincipal(marco, wxID_ANY, wxPoint(0, 0), wxSize(400, 300));
         mapa->SetGestorVista(&gestor);
         mapa->SetFuenteContenidos(&fuente);
         mapa->SetMapaActivo(2);
+        mapa->SetAccion(PanelMapa::ACCION_INFORMACION);
         marco->Show();
+        mapa->ReadaptarExtension();
     }
     void TearDown() override {
         if (marco) marco->Destroy();
         ProcesarEventos();
         SetReceptorMensajes({});
     }
-    // A layer of the map (on top of those added before) from its files under
-    // the data directory's "Capas/".
-    CCapaShp* Anadir(const ShapefileWriter& escritor, const std::string& archivo, const char* nombre) {
-        std::filesystem::create_directories(datos + "Capas");
-        escritor.Write(datos + "Capas/" + archivo);
+    // A layer (on top of those before) from files under the data directory's "Capas/".
+    void Anadir(const ShapefileWriter& escritor, const std::string& archivo, const char* nombre) {
+        escritor.Write(dir.Subdirectorio("datos/Capas", false) + "/" + archivo);
         auto* capa = new CCapaShp();
         capa->SetRutaArchivo(wxString::FromUTF8(datos + "Capas/" + archivo + ".shp"));
         capa->InicializarCapa();
         capa->SetNombreCapa(wxString::FromUTF8(nombre));
         gestor.AddCapa(capa);
-        return capa;
     }
-    // The tree after a click at that map position, as "layer: line, line".
-    std::vector<wxString> Clic(double x, double y, double tolerancia = 1.0) {
-        CInfoCapasPanel& panel = Panel();
-        panel.SetPoint(CCoordenadaMapa(x, y));
-        panel.SetUmbralBusqueda(tolerancia);
-        panel.SetMapaActivo(2);
-        panel.SetFuenteContenidos(&fuente);
-        EXPECT_TRUE(panel.SetListaCapas(gestor.GetListaCapas()));
-        panel.CargarInfoTreeCtrl();
-        return Texto();
-    }
-    CInfoCapasPanel& Panel() {
-        mapa->CrearInfoCapasPanel();
-        return *mapa->GetInfoCapasPanel();
-    }
-    wxTreeCtrl* Arbol() { return Panel().GetArbol(); }
-    std::vector<wxTreeItemId> Hijos(const wxTreeItemId& padre) {
-        std::vector<wxTreeItemId> hijos;
-        wxTreeItemIdValue cookie;
-        for (wxTreeItemId h = Arbol()->GetFirstChild(padre, cookie); h.IsOk(); h = Arbol()->GetNextChild(padre, cookie))
-            hijos.push_back(h);
-        return hijos;
-    }
-    std::vector<wxString> Texto() {
-        std::vector<wxString> texto;
-        if (!Arbol()->GetRootItem().IsOk()) return texto;
+    // A click with the tool at that map position (the view shows 0..400 x
+    // 0..300 map units 1:1), and the tree it gives as "layer: line, line".
+    std::vector<std::string> Clic(double x, double y) {
+        CExtensionMapa vista;
+        vista.SetCoordenadasInfIzq(0, 0);
+        vista.SetCoordenadasSupDer(400, 300);
+        gestor.SetMantenerExtension(true);
+        gestor.Zoom(vista);
+        wxMouseEvent pulsacion(wxEVT_LEFT_DOWN);
+        pulsacion.SetPosition(wxPoint(int(x), int(300 - y)));
+        mapa->GetEventHandler()->ProcessEvent(pulsacion);
+        ProcesarEventos();
+        std::vector<std::string> texto;
         for (const wxTreeItemId& capa : Hijos(Arbol()->GetRootItem())) {
             wxString linea = Arbol()->GetItemText(capa) + ":";
-            for (const wxTreeItemId& hijo : Hijos(capa)) linea += " " + Arbol()->GetItemText(hijo);
-            texto.push_back(linea);
+            for (const wxTreeItemId& hijo : Hijos(capa)) linea += " " + Arbol()->GetItemText(hijo) + ",";
+            texto.push_back(linea.utf8_string());
         }
         return texto;
     }
-    // A PNG picture of that size in the data directory.
-    wxString Imagen(const std::string& nombre, int ancho, int alto) {
-        LienzoPrueba lienzo(ancho, alto);
-        const wxString ruta = wxString::FromUTF8(datos + nombre);
-        lienzo.Imagen().SaveFile(ruta, wxBITMAP_TYPE_PNG);
-        return ruta;
+    wxTreeCtrl* Arbol() const { return mapa->GetInfoCapasPanel()->GetArbol(); }
+    std::vector<wxTreeItemId> Hijos(const wxTreeItemId& padre) const {
+        std::vector<wxTreeItemId> hijos;
+        wxTreeItemIdValue c;
+        for (wxTreeItemId h = Arbol()->GetFirstChild(padre, c); h.IsOk(); h = Arbol()->GetNextChild(padre, c))
+            hijos.push_back(h);
+        return hijos;
     }
 
     DirectorioPrueba dir;
@@ -119,200 +116,102 @@ protected:
     PanelMapaPrincipal* mapa = nullptr;
     std::vector<wxString> mensajes;
 };
-
-// Two municipalities side by side, with the fields of a typical table.
-ShapefileWriter Municipios() {
-    ShapefileWriter escritor(5);
-    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 100, 100)});
-    escritor.AddShape({ShapefileWriter::Rectangle(100, 0, 200, 100)});
-    DbfWriter& tabla = escritor.Table();
-    tabla.AddField("COD_MUN", 'C', 5);
-    tabla.AddField("NOMBRE", 'C', 20);
-    tabla.AddField("HAB", 'N', 4);
-    tabla.AddField("SUPERF", 'N', 6);
-    tabla.AddField("DENSIDAD", 'N', 8, 2);
-    tabla.AddField("INDICE", 'F', 8);
-    tabla.AddField("CODIGO", 'C', 6);
-    tabla.AddField("REGI_N", 'C', 6);
-    tabla.AddField("TIPO", 'C', 6);
-    tabla.AddRecord({"41091", "Sevilla", "7032", "141", "3.14159", "3.14159", "X1", "R", "mun"});
-    tabla.AddRecord({"41-02", "M\xE1laga", "", "", "", "", "", "", ""});
-    return escritor;
-}
 }  // namespace
 
 // Each layer's feature under the click with its fields formatted for
-// reading: texts trimmed, narrow integers as they are, wide ones and
-// decimals as numbers (two decimals when the field has them), codes and
-// region fields left out; the municipality code leaves the tree and asks
-// for the feature's contents (data directory, layer file, code with its
-// blank, map), which follow as lines of their own.
+// reading (texts trimmed, narrow integers as stored, wider numbers and
+// decimals as numbers with two decimals when the field has them), codes and
+// region fields left out, the types of "sv8" layers and the region's name
+// hidden, place-name and grid layers not listed, points found within the
+// tolerance; the municipality code leaves the tree and asks for the
+// contents (data directory, layer file, code with its blank, map), which
+// follow. A code with "-" asks nothing; a table shorter than its shapes or
+// missing shows no fields.
 TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
-    Anadir(Municipios(), "municipios", "Municipios");
-    fuente.contenidos[" 41091"] = {{wxString::FromUTF8("Situación de Sevilla"), "/ruta/41091.png"}};
-    const std::vector<wxString> esperado = {
-        "Municipios: NOMBRE = Sevilla HAB = 7032 SUPERF = 141 DENSIDAD = 3.14 INDICE = 3 TIPO = mun " +
-        wxString::FromUTF8("Situación de Sevilla")};
-    EXPECT_EQ(Clic(50, 50), esperado);
-    EXPECT_EQ(fuente.preguntas, std::vector<wxString>{wxString::FromUTF8(datos) + "|Capas/municipios.shp| 41091|2"});
-    const wxTreeItemId contenido = Hijos(Hijos(Arbol()->GetRootItem())[0]).back();
-    const auto* item = dynamic_cast<CInfoItemData*>(Arbol()->GetItemData(contenido));
-    ASSERT_NE(item, nullptr);
-    EXPECT_EQ(item->GetContenido(), "/ruta/41091.png");
-    EXPECT_EQ(Arbol()->GetItemImage(contenido), CInfoCapasPanel::IMAGEN_CONTENIDO);
-
-    // A code with "-" names no feature of the gazetteer; blank numbers show blank.
-    fuente.preguntas.clear();
-    EXPECT_EQ(Clic(150, 50), std::vector<wxString>{wxString::FromUTF8("Municipios: NOMBRE = Málaga HAB = 0 SUPERF = 0 DENSIDAD = 0.00 INDICE = 0 TIPO =")});
-    EXPECT_TRUE(fuente.preguntas.empty());
-    // Outside every feature: the layer, nothing under it.
-    EXPECT_EQ(Clic(500, 50), std::vector<wxString>{"Municipios:"});
-    EXPECT_TRUE(mensajes.empty());
-}
-
-// Place names, grids and the region's outline are not listed; the types of
-// some layers and the region's name are hidden; a point or line is found
-// within the click's tolerance.
-TEST_F(CInfoCapasPanelTest, HiddenLayersAndFieldsAndToleranceOfPointsAndLines) {
-    ShapefileWriter sv8(5);
-    sv8.AddShape({ShapefileWriter::Rectangle(0, 0, 100, 100)});
-    sv8.Table().AddField("TIPO", 'C', 10);
-    sv8.Table().AddField("USO", 'C', 10);
-    sv8.Table().AddRecord({"bosque", "forestal"});
-    Anadir(sv8, "sv8_usos", "Usos");
-    ShapefileWriter region(5);
-    region.AddShape({ShapefileWriter::Rectangle(0, 0, 100, 100)});
-    region.Table().AddField("NOMBRE", 'C', 20);
-    region.Table().AddField("AREA", 'N', 6);
-    region.Table().AddRecord({"Andaluc\xED" "a", "87000"});
-    Anadir(region, "Andalucia", "Región");
-    ShapefileWriter puntos(1);
-    puntos.AddPoint(60, 60);
-    puntos.Table().AddField("NOMBRE", 'C', 10);
-    puntos.Table().AddRecord({"Pico"});
-    Anadir(puntos, "picos", "Picos");
-    for (const char* oculta : {"Toponimia picos", "Coordenadas", "Cuadricula", "Doble calzada"})
-        Anadir(puntos, "oculta", oculta);
-    const std::vector<wxString> cerca = {"Picos: NOMBRE = Pico", wxString::FromUTF8("Región: AREA = 87000"),
-                                         "Usos: USO = forestal"};
-    EXPECT_EQ(Clic(60.5, 60.5, 1.0), cerca);
-    const std::vector<wxString> lejos = {"Picos:", wxString::FromUTF8("Región: AREA = 87000"), "Usos: USO = forestal"};
-    EXPECT_EQ(Clic(62, 62, 1.0), lejos);
-}
-
-// A table shorter than its shapefile, or one that is missing, shows the
-// feature's layer without fields, and asks for no contents.
-TEST_F(CInfoCapasPanelTest, DamagedOrMissingTablesShowNoFields) {
     ShapefileWriter corta = Municipios();
     corta.Table().SetRecordCount(1);
     corta.Table().Truncate(corta.Table().HeaderLength() + corta.Table().RecordLength());
     Anadir(corta, "corta", "Corta");
-    EXPECT_EQ(Clic(150, 50), std::vector<wxString>{"Corta:"});
-    std::filesystem::remove(datos + "Capas/corta.dbf");
     ShapefileWriter sinTabla(5);
-    sinTabla.AddShape({ShapefileWriter::Rectangle(0, 0, 100, 100)});
+    sinTabla.AddShape({ShapefileWriter::Rectangle(0, 0, 200, 100)});
     Anadir(sinTabla, "sintabla", "Sin tabla");
-    EXPECT_EQ(Clic(50, 50), (std::vector<wxString>{"Sin tabla:", "Corta: NOMBRE = Sevilla HAB = 7032 SUPERF = 141 DENSIDAD = 3.14 INDICE = 3 TIPO = mun"}));
-    EXPECT_TRUE(fuente.preguntas.size() == 1 && fuente.preguntas[0].Contains("| 41091|"));
+    ShapefileWriter usos(5);
+    usos.AddShape({ShapefileWriter::Rectangle(0, 0, 200, 100)});
+    usos.Table().AddField("TIPO", 'C', 10);
+    usos.Table().AddField("NOMBRE", 'C', 10);
+    usos.Table().AddRecord({"bosque", "Monte"});
+    Anadir(usos, "sv8_usos", "Usos");
+    Anadir(usos, "Andalucia", "Región");
+    ShapefileWriter puntos(1);
+    puntos.AddPoint(52, 52);
+    puntos.Table().AddField("NOMBRE", 'C', 10);
+    puntos.Table().AddRecord({"Pico"});
+    for (const char* oculta : {"Toponimia picos", "Coordenadas", "Cuadricula", "Doble calzada"})
+        Anadir(puntos, "oculta", oculta);
+    Anadir(puntos, "picos", "Picos");
+    Anadir(Municipios(), "municipios", "Municipios");
+    fuente.contenidos[" 41091"] = {{"Foto de Sevilla", "/fotos/41091.png"}};
+
+    mapa->SetUmbral(8);  // 4 pixels, that is 4 map units, each way
+    const std::vector<std::string> sevilla = {
+        "Municipios: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,",
+        "Picos: NOMBRE = Pico,", "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:",
+        "Corta: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,"};
+    EXPECT_EQ(Clic(50, 50), sevilla);
+    ASSERT_EQ(fuente.preguntas.size(), 2u);  // the municipalities and the short table
+    EXPECT_EQ(fuente.preguntas[0], datos + "|Capas/municipios.shp| 41091|2");
+    EXPECT_EQ(fuente.preguntas[1], datos + "|Capas/corta.shp| 41091|2");
+
+    fuente.preguntas.clear();
+    const std::vector<std::string> malaga = {
+        "Municipios: NOMBRE = Málaga, HAB = 0, SUPERF = 0, DENSIDAD = 0.00, INDICE = 0, TIPO =,", "Picos:",
+        "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:", "Corta:"};
+    EXPECT_EQ(Clic(150, 50), malaga);
+    EXPECT_TRUE(fuente.preguntas.empty());
+    EXPECT_TRUE(mensajes.empty());
 }
 
 // The data directory of a layer file is its path up to the second-to-last
-// "/"; paths too short to have one give none, and the whole path is then
-// the layer file.
+// "/"; a path too short to have one gives none.
 TEST(CInfoCapasPanelRutas, DataDirectoryOfALayerPath) {
-    const struct {
-        const char* ruta;
-        const char* datos;
-    } casos[] = {{"/datos/Medio_humano/Municipios.shp", "/datos/"},
-                 {"/a//Medio/M.shp", "/a//"},
-                 {"Medio/M.shp", ""},
-                 {"/M.shp", ""},
-                 {"M.shp", ""},
-                 {"", ""}};
-    for (const auto& c : casos) EXPECT_EQ(CInfoCapasPanel::GetRutaDatosAplicacionDeRuta(c.ruta), c.datos) << c.ruta;
-    EXPECT_EQ(CInfoCapasPanel::GetNombreCapaDeRuta("/a/b/M.shp"), "M.shp");
-    EXPECT_EQ(CInfoCapasPanel::GetFileExtension("/a/b/M.shp"), "shp");
+    const std::pair<const char*, const char*> casos[] = {
+        {"/datos/Medio_humano/Municipios.shp", "/datos/"}, {"/a//M/M.shp", "/a//"}, {"Medio/M.shp", ""},
+        {"/M.shp", ""}, {"M.shp", ""}, {"", ""}};
+    for (const auto& [ruta, datos] : casos) EXPECT_EQ(CInfoCapasPanel::GetRutaDatosAplicacionDeRuta(ruta), datos) << ruta;
 }
 
-// A double click on a content opens its picture at the picture's size,
-// titled with its description; a second brings that same window forward;
-// its close box closes it; a picture that is missing or not a picture opens
-// nothing and says so; lines without content do nothing.
-TEST_F(CInfoCapasPanelTest, ContentsOpenTheirPictureOnceAndCloseWithTheirBox) {
+// The window comes with the first click, is only hidden by its close box
+// and shown by the next click. A missing picture or a file that is no
+// picture opens nothing and says so. Window and pictures go with the map.
+TEST_F(CInfoCapasPanelTest, WindowAndPicturesComeWithClicksAndGoWithTheMap) {
     Anadir(Municipios(), "municipios", "Municipios");
-    std::ofstream(datos + "roto.png") << "no es una imagen";
-    fuente.contenidos[" 41091"] = {{"Sevilla", Imagen("sevilla.png", 120, 80)},
-                                   {"Rota", wxString::FromUTF8(datos + "roto.png")},
-                                   {"Perdida", wxString::FromUTF8(datos + "no_existe.png")}};
-    Clic(50, 50);
-    const std::vector<wxTreeItemId> lineas = Hijos(Hijos(Arbol()->GetRootItem())[0]);
-    const wxTreeItemId sevilla = lineas[lineas.size() - 3];
-    CImagenDlg* ventana = Panel().AbrirContenido(sevilla);
-    ASSERT_NE(ventana, nullptr);
-    ProcesarEventos();
-    EXPECT_TRUE(ventana->IsShown());
-    EXPECT_EQ(ventana->GetClientSize(), wxSize(120, 80));
-    EXPECT_EQ(ventana->GetTitle(), "Sevilla");
-    EXPECT_EQ(ventana->CrearMenu()->GetNombre(), "Sevilla");
-    EXPECT_EQ(Panel().AbrirContenido(sevilla), ventana);
-    EXPECT_EQ(Panel().GetContenedorVentanas().size(), 1u);
-
-    for (const wxTreeItemId& mala : {lineas[lineas.size() - 2], lineas.back()}) {
-        mensajes.clear();
-        EXPECT_EQ(Panel().AbrirContenido(mala), nullptr);
-        ASSERT_EQ(mensajes.size(), 1u);
-        EXPECT_TRUE(mensajes[0].Contains(Arbol()->GetItemText(mala))) << mensajes[0];
-    }
-    mensajes.clear();
-    EXPECT_EQ(Panel().AbrirContenido(lineas[0]), nullptr);  // an attribute line
-    EXPECT_TRUE(mensajes.empty());
-
-    wxWeakRef<CImagenDlg> abierta(ventana);
-    ventana->Close();
-    ProcesarEventos();
-    EXPECT_FALSE(abierta);
-    EXPECT_TRUE(Panel().GetContenedorVentanas().empty());
-}
-
-// The information window is made on the first click with the tool, shown
-// again by every click, and goes with the map panel together with its open
-// pictures.
-TEST_F(CInfoCapasPanelTest, WindowComesWithTheFirstClickAndGoesWithTheMap) {
-    Anadir(Municipios(), "municipios", "Municipios");
-    fuente.contenidos[" 41091"] = {{"Sevilla", Imagen("sevilla.png", 50, 40)}};
-    mapa->ReadaptarExtension();
-    CExtensionMapa vista;
-    vista.SetCoordenadasInfIzq(0, 0);
-    vista.SetCoordenadasSupDer(400, 300);
-    gestor.SetMantenerExtension(true);
-    gestor.Zoom(vista);
-    mapa->SetAccion(PanelMapa::ACCION_INFORMACION);
+    LienzoPrueba(120, 80).Imagen().SaveFile(wxString::FromUTF8(datos + "sevilla.png"), wxBITMAP_TYPE_PNG);
+    std::ofstream(datos + "rota.png") << "no es una imagen";
+    fuente.contenidos[" 41091"] = {{"Sevilla", wxString::FromUTF8(datos + "sevilla.png")},
+                                   {"Rota", wxString::FromUTF8(datos + "rota.png")},
+                                   {"Perdida", wxString::FromUTF8(datos + "perdida.png")}};
     EXPECT_EQ(mapa->GetVentanaInformacion(), nullptr);
-    const auto clic = [this](const wxPoint& pixel) {
-        wxMouseEvent pulsacion(wxEVT_LEFT_DOWN);
-        pulsacion.SetPosition(pixel);
-        mapa->GetEventHandler()->ProcessEvent(pulsacion);
-        ProcesarEventos();
-    };
-    clic(wxPoint(50, 250));  // map (50, 50): Sevilla
+    Clic(50, 50);
     wxWeakRef<CGestionPanelDlg> ventana(mapa->GetVentanaInformacion());
-    ASSERT_TRUE(ventana);
-    EXPECT_TRUE(ventana->IsShown());
+    ASSERT_TRUE(ventana && ventana->IsShown());
     EXPECT_EQ(ventana->GetTitle(), wxString::FromUTF8("Información"));
-    EXPECT_EQ(Texto().size(), 1u);
-    EXPECT_TRUE(Texto()[0].StartsWith("Municipios: NOMBRE = Sevilla")) << Texto()[0];
     ventana->Close();
     ProcesarEventos();
-    ASSERT_TRUE(ventana);  // closing only hides it
+    ASSERT_TRUE(ventana);
     EXPECT_FALSE(ventana->IsShown());
-    clic(wxPoint(150, 250));  // map (150, 50): Málaga
+    Clic(50, 50);
     EXPECT_EQ(mapa->GetVentanaInformacion(), ventana.get());
     EXPECT_TRUE(ventana->IsShown());
-    EXPECT_TRUE(Texto()[0].StartsWith(wxString::FromUTF8("Municipios: NOMBRE = Málaga"))) << Texto()[0];
 
-    clic(wxPoint(50, 250));
-    wxWeakRef<CImagenDlg> imagen(Panel().AbrirContenido(Hijos(Hijos(Arbol()->GetRootItem())[0]).back()));
+    CInfoCapasPanel* panel = mapa->GetInfoCapasPanel();
+    const std::vector<wxTreeItemId> lineas = Hijos(Hijos(Arbol()->GetRootItem())[0]);
+    wxWeakRef<CImagenDlg> imagen(panel->AbrirContenido(lineas[lineas.size() - 3]));
     ASSERT_TRUE(imagen);
+    EXPECT_EQ(panel->AbrirContenido(lineas[lineas.size() - 2]), nullptr);
+    EXPECT_EQ(panel->AbrirContenido(lineas.back()), nullptr);
+    EXPECT_EQ(panel->AbrirContenido(lineas[0]), nullptr);  // a field: nothing, silently
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_TRUE(mensajes[0].Contains("Rota") && mensajes[1].Contains("Perdida"));
     marco->Destroy();
     ProcesarEventos();
     EXPECT_FALSE(ventana);
