@@ -2,15 +2,17 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/imagpng.h>
 #include <wx/log.h>
+
+#include <cmath>
 
 #include "CGestorVistaMapa.h"
 #include "CProyectoVaq.h"
 #include "CMensajes.h"
 #include "COpcionesLineaComandos.h"
+#include "PanelMapa.h"
 
 namespace {
 
@@ -21,19 +23,12 @@ namespace {
 constexpr int kCompresionPng = 1;
 constexpr int kFiltroPngSub = 0x10;  // libpng's PNG_FILTER_SUB
 
-// The colour around the map in the viewer's map panel.
-const wxColour kColorFondo(15, 61, 0);
-
-// The map panel's own background: white, then its colour framed in black.
-void PintarFondo(wxDC& dc, const wxSize& tamano) {
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(*wxWHITE_BRUSH);
-    dc.DrawRectangle(0, 0, tamano.x, tamano.y);
-    dc.SetPen(*wxBLACK_PEN);
-    dc.SetBrush(wxBrush(kColorFondo));
-    dc.DrawRectangle(0, 0, tamano.x, tamano.y);
-    dc.SetBrush(wxNullBrush);
-    dc.SetPen(wxNullPen);
+// An extent with finite corners and some width and height.
+bool Dibujable(const CExtensionMapa& e) {
+    for (double valor : {e.GetCoordenadaInfIzqX(), e.GetCoordenadaInfIzqY(),
+                         e.GetCoordenadaSupDerX(), e.GetCoordenadaSupDerY()})
+        if (!std::isfinite(valor)) return false;
+    return e.GetAncho() > 0.0 && e.GetAlto() > 0.0;
 }
 
 // While alive, what the toolkit logs goes to the standard error, not to a
@@ -60,8 +55,7 @@ CRenderLineaComandos::Opciones CRenderLineaComandos::DesdeLineaComandos(
     opciones.tieneEscala = linea.escala > 0.0;
     opciones.escala = linea.escala;
     opciones.tieneExtension = linea.HayExtension();
-    opciones.extension.SetCoordenadasInfIzq(linea.xmin, linea.ymin);
-    opciones.extension.SetCoordenadasSupDer(linea.xmax, linea.ymax);
+    opciones.extension = CExtensionMapa(linea.xmin, linea.ymin, linea.xmax, linea.ymax);
     return opciones;
 }
 
@@ -79,7 +73,11 @@ int CRenderLineaComandos::Ejecutar(const wxString& datos, const Opciones& opcion
     }
     {
         wxMemoryDC dc(mapa);
-        PintarMapa(*proyecto.GetGestorVistaMapa(), opciones, dc);
+        if (!PintarMapa(*proyecto.GetGestorVistaMapa(), opciones, dc)) {
+            MostrarMensaje(wxString::FromUTF8(
+                "No se puede dibujar esa vista del mapa: no tiene extensión o no tiene escala."));
+            return kErrorVista;
+        }
     }
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG)) wxImage::AddHandler(new wxPNGHandler);
     bool escrito = false;
@@ -98,7 +96,7 @@ int CRenderLineaComandos::Ejecutar(const wxString& datos, const Opciones& opcion
     return kCorrecto;
 }
 
-void CRenderLineaComandos::PintarMapa(CGestorVistaMapa& gestor, const Opciones& opciones,
+bool CRenderLineaComandos::PintarMapa(CGestorVistaMapa& gestor, const Opciones& opciones,
                                       wxDC& dc) {
     const wxRect area(wxPoint(0, 0), opciones.tamano);
     const wxSize ppi = wxGetDisplayPPI();
@@ -107,17 +105,18 @@ void CRenderLineaComandos::PintarMapa(CGestorVistaMapa& gestor, const Opciones& 
     gestor.ReCalcularExtGlobal();
     gestor.ZoomExtensionTotal();
     if (opciones.tieneExtension) gestor.Zoom(opciones.extension);
-    // As the map panel paints: the scale that the view shows (or the one
-    // asked for), which sizes the view about its centre.
-    const double escala = opciones.tieneEscala
-                              ? opciones.escala
-                              : CGestorVistaMapa::EscalaDeExtension(gestor.GetExtensionActual(),
-                                                                    area.width, ppi.x);
-    gestor.SetEscalaActual(opciones.tamano, ppi, escala);
+    // As the map panel paints: at the scale that the view shows, or the one
+    // asked for, which sizes the view about its centre.
+    const double escala = opciones.tieneEscala ? opciones.escala
+                                               : CGestorVistaMapa::EscalaDeExtension(
+                                                     gestor.GetExtensionActual(), area.width, ppi.x);
+    if (!Dibujable(gestor.GetExtensionActual()) || !(std::isfinite(escala) && escala > 0.0) ||
+        ppi.x <= 0 || ppi.y <= 0)
+        return false;
     // Without options the first paint shows the whole map; an asked-for view
     // must survive it.
     if (opciones.tieneEscala || opciones.tieneExtension) gestor.SetMantenerExtension(true);
-    if (wxGraphicsContext* gc = dc.GetGraphicsContext()) gc->SetAntialiasMode(wxANTIALIAS_NONE);
-    PintarFondo(dc, opciones.tamano);
-    gestor.Pintar(&dc, area, false);
+    // On the map panel's own background.
+    gestor.PintarVista(dc, area, ppi, escala, false, PanelMapa::ColorFondo());
+    return true;
 }

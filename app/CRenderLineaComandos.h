@@ -27,6 +27,7 @@ public:
     static constexpr int kCorrecto = 0;
     static constexpr int kErrorProyecto = 1;  // the theme could not be loaded
     static constexpr int kErrorSalida = 3;    // the picture could not be written
+    static constexpr int kErrorVista = 4;     // the view asked for cannot be drawn
 
     // Size of the main map panel.
     static constexpr int kAnchoPorDefecto = 790;
@@ -50,5 +51,8 @@ public:
 
     // Sets the view up as the viewer does on its first paint (or as the
     // options ask) and paints the map into `dc`, of opciones.tamano pixels.
-    static void PintarMapa(CGestorVistaMapa& gestor, const Opciones& opciones, wxDC& dc);
+    // False, having painted nothing, for a view that cannot be drawn: an
+    // empty or unbounded extent (a theme none of whose layers has data), or
+    // no scale to show it at.
+    static bool PintarMapa(CGestorVistaMapa& gestor, const Opciones& opciones, wxDC& dc);
 };

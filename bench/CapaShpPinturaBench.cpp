@@ -85,12 +85,12 @@ void BM_PintarCapaShp(benchmark::State& state) {
     capa.GetSimbolo()->SetSize(1);
     capa.GetSimbolo()->SetEstilo(wxPENSTYLE_SOLID);
     wxBitmap bitmap(kAncho, kAlto, 24);
-    const CExtensionMapa vista = Vista();
+    const CTransformacionMapa vista(wxRect(0, 0, kAncho, kAlto), Vista());
     for (auto _ : state) {
         wxMemoryDC dc(bitmap);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
-        capa.PintarCapa(&dc, wxRect(0, 0, kAncho, kAlto), vista);
+        capa.PintarCapa(&dc, vista);
     }
 }
 

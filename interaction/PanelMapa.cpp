@@ -5,18 +5,23 @@
 #include "CGeneradorCapa.h"
 #include "CGestorVistaMapa.h"
 #include "CInfoCapa.h"
+#include "CHerramientaDesplazar.h"
+#include "CHerramientaInformacion.h"
+#include "CHerramientaMedir.h"
+#include "CHerramientaNinguna.h"
+#include "CHerramientaRecuadro.h"
+#include "CHerramientaResaltado.h"
+#include "CHerramientaZoomVentana.h"
 #include "CMediciones.h"
-#include "CMedicionesPanel.h"
 #include "CPointShp.h"
 #include "CPolyLineShp.h"
 #include "CPolygonShp.h"
-#include "CPolyLineTracker.h"
+#include "CShape.h"
 #include "CTransformacionMapa.h"
 #include "CMensajes.h"
 #include "DirectorioEjecutable.h"
 #include "wxBitmapTracker.h"
 #include "wxMapEvent.h"
-#include "wxRectTracker.h"
 #include "brujula.xpm"
 
 #include <wx/dcclient.h>
@@ -44,32 +49,27 @@ wxBEGIN_EVENT_TABLE(PanelMapa, wxPanel)
     EVT_SIZE(PanelMapa::OnSize)
     EVT_LEFT_DCLICK(PanelMapa::OnMouseLeftDoubleClick)
     EVT_MOUSEWHEEL(PanelMapa::OnMouseWheel)
+    EVT_KEY_DOWN(PanelMapa::OnKeyDown)
 wxEND_EVENT_TABLE()
 
 namespace {
-const wxColour kColorFondo(15, 61, 0);
-const wxColour kColorMedicion(0, 0, 255);
-const wxColour kColorRecuadro(0, 255, 0);
-const wxColour kColorResaltado(255, 0, 0);
-constexpr int kAnchoMedicion = 3;
-constexpr int kAnchoResaltado = 10;
 constexpr double kFactorZoom = 1.5;
-constexpr int kMinimoZoomVentana = 20;  // pixels of width a zoom window must exceed
 const wxPoint kPosicionBrujula(667, 460);
 constexpr int kEscalimetroX0 = 30;
 constexpr int kEscalimetroY0 = 560;
 constexpr int kEscalimetroLongitud = 250;
 constexpr int kEscalimetroAltura = 20;
 
-int Truncar(double valor) { return CTransformacionMapa::TruncarPixel(valor); }
-
-const CCoordenadaMapa* Coordenada(const wxList::compatibility_iterator& nodo) {
-    return static_cast<const CCoordenadaMapa*>(nodo->GetData());
+void RellenarBlanco(wxDC& dc, const wxRect& area) {
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.SetPen(*wxWHITE_PEN);
+    dc.SetBrush(*wxWHITE_BRUSH);
+    dc.DrawRectangle(area);
 }
 }  // namespace
 
 PanelMapa::PanelMapa(wxWindow* parent, int /*id*/, const wxPoint& pos, const wxSize& size)
-    : wxPanel(parent, wxID_ANY, pos, size, wxTAB_TRAVERSAL | wxNO_BORDER), m_colorFondo(kColorFondo) {
+    : wxPanel(parent, wxID_ANY, pos, size, wxTAB_TRAVERSAL | wxNO_BORDER), m_colorFondo(ColorFondo()) {
     // The whole panel is painted from the map image: no background erasing.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Inicializa();
@@ -83,23 +83,42 @@ PanelMapa::PanelMapa(wxWindow* parent, int /*id*/, const wxPoint& pos, const wxS
 }
 
 PanelMapa::~PanelMapa() {
-    // The trackers go first, while the panel they report to is still whole.
-    DestruirBitmapTracker();
-    if (m_rectTracker) m_rectTracker->Destroy();
-    if (m_polyLineTracker) m_polyLineTracker->Destroy();
+    // The tools (and their trackers) go first, while the panel they report
+    // to is still whole.
+    m_herramientas.clear();
     if (m_gestorVista == m_gestorPropio.get()) m_gestorVista = nullptr;
+}
+
+const wxColour& PanelMapa::ColorFondo() {
+    static const wxColour color(15, 61, 0);
+    return color;
 }
 
 void PanelMapa::Inicializa() {
     SetBackgroundColour(m_colorFondo);
     m_redibujar = true;
-    if (!m_rectTracker) {
-        m_rectTracker = new wxRectTracker(this, wxID_ANY, wxPoint(0, 0), wxSize(0, 0), 0);
-    }
-    if (!m_polyLineTracker) {
-        m_polyLineTracker = new CPolyLineTracker(this, wxID_ANY, wxPoint(0, 0), wxSize(0, 0), 0);
-    }
-    m_tracking = false;
+    if (m_herramientas.empty()) CrearHerramientas();
+}
+
+void PanelMapa::CrearHerramientas() {
+    SetHerramienta(ACCION_NINGUNA, std::make_unique<CHerramientaNinguna>(*this));
+    SetHerramienta(ACCION_ZOOM_VENTANA, std::make_unique<CHerramientaZoomVentana>(*this));
+    SetHerramienta(ACCION_DESPLAZAR, std::make_unique<CHerramientaDesplazar>(*this));
+    SetHerramienta(ACCION_INFORMACION, std::make_unique<CHerramientaInformacion>(*this));
+    SetHerramienta(ACCION_MEDIR_DISTANCIA, std::make_unique<CHerramientaMedir>(*this, false));
+    SetHerramienta(ACCION_MEDIR_SUPERFICIE, std::make_unique<CHerramientaMedir>(*this, true));
+    SetHerramienta(ACCION_RECUADRO_REFERENCIA, std::make_unique<CHerramientaRecuadro>(*this));
+    SetHerramienta(ACCION_RESALTAR_BUSQUEDA, std::make_unique<CHerramientaResaltado>(*this));
+}
+
+void PanelMapa::SetHerramienta(int accion, std::unique_ptr<CHerramientaMapa> herramienta) {
+    m_herramientas[accion] = std::move(herramienta);
+    if (accion == m_accion) CargarCursor();
+}
+
+CHerramientaMapa* PanelMapa::GetHerramienta(int accion) const {
+    const auto encontrada = m_herramientas.find(accion);
+    return encontrada == m_herramientas.end() ? nullptr : encontrada->second.get();
 }
 
 void PanelMapa::SetRedraw(bool redibujar) {
@@ -150,24 +169,11 @@ wxCursor PanelMapa::CursorDeArchivo(const wxString& nombre, wxStockCursor sustit
 }
 
 void PanelMapa::CargarCursor() {
-    switch (m_accion) {
-        case ACCION_ZOOM_VENTANA:
-            SeleccionarCursor(wxT("cursor/zoom_ventana.cur"));
-            break;
-        case ACCION_DESPLAZAR:
-            SeleccionarCursor(wxT("cursor/pan.cur"));
-            break;
-        case ACCION_INFORMACION:
-            SeleccionarCursor(wxT("cursor/info_capas.cur"));
-            break;
-        case ACCION_MEDIR_DISTANCIA:
-        case ACCION_MEDIR_SUPERFICIE:
-            SeleccionarCursor(wxT("cursor/lapiz.cur"));
-            break;
-        default:
-            SetCursor(wxCursor(wxCURSOR_ARROW));
-            break;
-    }
+    const wxString archivo = Herramienta() ? Herramienta()->Cursor() : wxString();
+    if (archivo.empty())
+        SetCursor(wxCursor(wxCURSOR_ARROW));
+    else
+        SeleccionarCursor(archivo);
 }
 
 void PanelMapa::SeleccionarCursor(const wxString& nombre) {
@@ -317,20 +323,15 @@ void PanelMapa::ZoomEnPunto(const wxPoint& pixel, bool acercar) {
 // paint sizes the view again after the scale; storing it would move later
 // clicks of a measurement by part of a pixel row.
 CCoordenadaMapa PanelMapa::PixelAMapaVista(const wxPoint& pixel) const {
-    return CTransformacionMapa::PixelToMapa(pixel, m_gestorVista->GetDimensionAreaVisualizacion(),
-                                            m_gestorVista->ReadaptarExtensionActual());
+    return m_gestorVista->GetVista().PixelAMapa(pixel);
 }
 
 // ---------------------------------------------------------------- scale
 
 double PanelMapa::DeterminarEscalaActual(wxDC* dc) {
     RefrescarEsquinas();
-    const CExtensionMapa extension = [this] {
-        CExtensionMapa e;
-        e.SetCoordenadasInfIzq(m_extension.GetPrimera().x, m_extension.GetPrimera().y);
-        e.SetCoordenadasSupDer(m_extension.GetSegunda().x, m_extension.GetSegunda().y);
-        return e;
-    }();
+    const CExtensionMapa extension(m_extension.GetPrimera().x, m_extension.GetPrimera().y,
+                                   m_extension.GetSegunda().x, m_extension.GetSegunda().y);
     const int ppi = dc ? dc->GetPPI().x : ResolucionPantalla().x;
     m_escalaActual = CGestorVistaMapa::EscalaDeExtension(extension, GetClientSize().GetWidth(), ppi);
     return m_escalaActual;
@@ -372,17 +373,8 @@ void PanelMapa::OnPaint(wxPaintEvent& /*event*/) {
 
 void PanelMapa::PintarPanel(wxDC& dc, const wxRect& zona) {
     dc.SetBackground(wxBrush(m_colorFondo, wxBRUSHSTYLE_SOLID));
-    m_escalimetro.SetEscala(m_escalaActual);
-    if (m_gestorVista) {
-        if (m_gestorVista->GetNumCapas() > 0) m_escalimetro.SetExtension(m_gestorVista->GetExtensionActual());
-        const double escala = DeterminarEscalaActual(nullptr);
-        // A zero scale (no width, or a view in negative coordinates) would
-        // collapse the view to its centre.
-        if (escala > 0.0 && std::isfinite(escala))
-            m_gestorVista->SetEscalaActual(GetClientSize(), ResolucionPantalla(), escala);
-    }
     // While panning, the bitmap tracker covers the panel with the dragged image.
-    if (m_panning) return;
+    if (Herramienta() && Herramienta()->CubreElMapa()) return;
     if (!m_redibujar) {
         wxMapEvent evento(wxEVT_MAP_END_DRAW, GetId());
         evento.SetDCDraw(&dc);
@@ -419,86 +411,34 @@ void PanelMapa::PintarPanel(wxDC& dc, const wxRect& zona) {
 }
 
 void PanelMapa::PintarOverlays(wxDC& dc) {
-    const wxSize cliente = GetClientSize();
-    switch (m_accion) {
-        case ACCION_MEDIR_DISTANCIA:
-            if (m_panelMediciones) {
-                if (wxList* puntos = m_mediciones->GetPunteroListaCoordenadasPolyLinea()) {
-                    DrawMediciones(dc, puntos);
-                    m_panelMediciones->Refresh(true);
-                }
-            }
-            break;
-        case ACCION_MEDIR_SUPERFICIE:
-            if (m_panelMediciones) {
-                if (wxList* puntos = m_mediciones->GetPunteroListaCoordenadasPoligono()) {
-                    DrawMediciones(dc, puntos);
-                    if (puntos->GetCount() > 2)
-                        DrawLinea(dc, Coordenada(puntos->GetFirst()), Coordenada(puntos->GetLast()));
-                    m_panelMediciones->Refresh(true);
-                }
-            }
-            break;
-        case ACCION_RECUADRO_REFERENCIA:
-            PintarRecuadroReferencia(dc);
-            break;
-        case ACCION_RESALTAR_BUSQUEDA:
-            DrawElementoBusqueda(&dc);
-            SetAccion(ACCION_NINGUNA);
-            break;
-        default:
-            break;
-    }
+    const CTransformacionMapa vista = VistaPanel();
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->PintarSuperposicion(dc, vista);
     if (m_iconoBrujula.IsOk()) dc.DrawIcon(m_iconoBrujula, kPosicionBrujula);
-    m_escalimetro.Pintar(&dc, wxRect(0, 0, cliente.GetWidth(), cliente.GetHeight()), kEscalimetroX0,
+    m_escalimetro.SetEscala(m_escalaActual);
+    if (TieneCapas()) m_escalimetro.SetExtension(vista.GetExtension());
+    m_escalimetro.Pintar(&dc, wxRect(wxPoint(0, 0), GetClientSize()), kEscalimetroX0,
                          kEscalimetroY0, kEscalimetroLongitud, kEscalimetroAltura);
-}
-
-void PanelMapa::PintarRecuadroReferencia(wxDC& dc) {
-    dc.SetPen(wxPen(kColorRecuadro, 3, wxPENSTYLE_SOLID));
-    dc.SetBrush(*wxTRANSPARENT_BRUSH);
-    const int x1 = Truncar(m_esquinaRecuadro1.GetCoordenadaMapaX());
-    const int y1 = Truncar(m_esquinaRecuadro1.GetCoordenadaMapaY());
-    const int x2 = Truncar(m_esquinaRecuadro2.GetCoordenadaMapaX());
-    const int y2 = Truncar(m_esquinaRecuadro2.GetCoordenadaMapaY());
-    const wxPoint puntos[] = {{x2, y2}, {x1, y2}, {x1, y1}, {x2, y1}, {x2, y2}};
-    dc.DrawLines(5, puntos);
-}
-
-void PanelMapa::limpiarFondo(wxDC* dc) {
-    if (m_imprimiendo) return;
-    const wxSize cliente = GetClientSize();
-    dc->SetBrush(*wxWHITE_BRUSH);
-    dc->DrawRectangle(0, 0, cliente.GetWidth(), cliente.GetHeight());
-    dc->SetBrush(wxNullBrush);
 }
 
 void PanelMapa::DrawMap(wxDC* dc) {
     if (!dc) return;
-    limpiarFondo(dc);
-    dc->SetPen(*wxBLACK_PEN);
-    dc->SetBrush(wxBrush(m_colorFondo, wxBRUSHSTYLE_SOLID));
-    const wxSize cliente = GetClientSize();
-    const wxSize tamano = m_imprimiendo ? dc->GetSize() : cliente;
-    const wxRect area(0, 0, tamano.GetWidth(), tamano.GetHeight());
-    if (m_gestorVista) {
+    if (m_gestorVista && !m_imprimiendo) {
+        m_gestorVista->PintarVista(*dc, wxRect(wxPoint(0, 0), GetClientSize()), ResolucionPantalla(),
+                                   0.0, false, m_colorFondo);
+        DeterminarEscalaActual(nullptr);  // of what was painted
+    } else if (m_gestorVista) {
+        // On paper the map keeps the screen's view, drawn on the page.
+        const wxRect area(wxPoint(0, 0), dc->GetSize());
         m_gestorVista->SetDimensionAreaVisualizacion(area);
-        if (!m_imprimiendo) {
-            dc->DrawRectangle(0, 0, cliente.GetWidth(), cliente.GetHeight());
-            m_gestorVista->Pintar(dc, area, false);
-        } else if (m_impresionRapida) {
-            dc->SetBackground(*wxWHITE_BRUSH);
-            dc->SetPen(*wxWHITE_PEN);
-            dc->SetBrush(*wxWHITE_BRUSH);
-            dc->DrawRectangle(area);
+        if (m_impresionRapida) {
             m_bitmapImpresion = std::make_unique<wxBitmap>(area.GetWidth(), area.GetHeight(), wxBITMAP_SCREEN_DEPTH);
             if (m_bitmapImpresion->IsOk()) {
                 wxMemoryDC memoria(*m_bitmapImpresion);
-                memoria.SetPen(*wxWHITE_PEN);
-                memoria.SetBrush(*wxWHITE_BRUSH);
-                memoria.DrawRectangle(area);
+                RellenarBlanco(memoria, area);
                 m_gestorVista->Pintar(&memoria, area, true);
                 dc->Blit(0, 0, area.GetWidth(), area.GetHeight(), &memoria, 0, 0, wxCOPY);
+            } else {
+                RellenarBlanco(*dc, area);
             }
             m_impresionRapida = false;
         } else {
@@ -508,55 +448,24 @@ void PanelMapa::DrawMap(wxDC* dc) {
     GenerarEventoNuevaEscala();
 }
 
-// The resolutions of the measured overlay, from the fitted view once per
-// drawing rather than once per segment.
-namespace {
-struct TransformacionOverlay {
-    double infIzqX = 0, supDerY = 0, rx = 0, ry = 0;
-    bool valida = false;
-    wxPoint ToPixel(const CCoordenadaMapa& p) const {
-        return wxPoint(Truncar((p.GetCoordenadaMapaX() - infIzqX) / rx - 0.5),
-                       Truncar((supDerY - p.GetCoordenadaMapaY()) / ry - 0.5));
-    }
-};
-
-TransformacionOverlay Transformacion(CGestorVistaMapa* gestor, const wxSize& cliente) {
-    TransformacionOverlay t;
-    if (!gestor || cliente.GetWidth() <= 0 || cliente.GetHeight() <= 0) return t;
-    gestor->SetDimensionAreaVisualizacion(wxRect(0, 0, cliente.GetWidth(), cliente.GetHeight()));
-    const CExtensionMapa e = gestor->ReadaptarExtensionActual();
-    t.infIzqX = e.GetCoordenadaInfIzqX();
-    t.supDerY = e.GetCoordenadaSupDerY();
-    t.rx = (e.GetCoordenadaSupDerX() - e.GetCoordenadaInfIzqX()) / cliente.GetWidth();
-    t.ry = (e.GetCoordenadaSupDerY() - e.GetCoordenadaInfIzqY()) / cliente.GetHeight();
-    t.valida = t.rx != 0.0 && t.ry != 0.0;
-    return t;
+// The view the map shows on the panel: the overlays are drawn in it.
+CTransformacionMapa PanelMapa::VistaPanel() {
+    if (!m_gestorVista) return CTransformacionMapa();
+    m_gestorVista->SetDimensionAreaVisualizacion(wxRect(wxPoint(0, 0), GetClientSize()));
+    return m_gestorVista->GetVista();
 }
-
-void PintarSegmento(wxDC& dc, const TransformacionOverlay& t, const CCoordenadaMapa& a, const CCoordenadaMapa& b) {
-    dc.DrawLine(t.ToPixel(a), t.ToPixel(b));
-}
-}  // namespace
 
 void PanelMapa::DrawMediciones(wxDC& dc, wxList* puntos) {
-    if (!puntos || puntos->GetCount() < 2) return;
-    const TransformacionOverlay t = Transformacion(m_gestorVista, GetClientSize());
-    if (!t.valida) return;
-    dc.SetPen(wxPen(kColorMedicion, kAnchoMedicion, wxPENSTYLE_SOLID));
-    for (auto nodo = puntos->GetFirst(); nodo && nodo->GetNext(); nodo = nodo->GetNext())
-        PintarSegmento(dc, t, *Coordenada(nodo), *Coordenada(nodo->GetNext()));
-    dc.SetBrush(wxNullBrush);
-    dc.SetPen(wxNullPen);
+    CHerramientaMedir::Trazar(dc, VistaPanel(), puntos, false);
 }
 
 void PanelMapa::DrawLinea(wxDC& dc, const CCoordenadaMapa* a, const CCoordenadaMapa* b) {
     if (!a || !b) return;
-    const TransformacionOverlay t = Transformacion(m_gestorVista, GetClientSize());
-    if (!t.valida) return;
-    dc.SetPen(wxPen(kColorMedicion, kAnchoMedicion, wxPENSTYLE_SOLID));
-    PintarSegmento(dc, t, *a, *b);
-    dc.SetBrush(wxNullBrush);
-    dc.SetPen(wxNullPen);
+    wxList segmento;
+    segmento.DeleteContents(true);  // owns the copies of the two points
+    segmento.Append(new CCoordenadaMapa(*a));
+    segmento.Append(new CCoordenadaMapa(*b));
+    CHerramientaMedir::Trazar(dc, VistaPanel(), &segmento, false);
 }
 
 // Outlines the found feature in red over the map: a gazetteer hit is drawn
@@ -572,33 +481,7 @@ void PanelMapa::DrawElementoBusqueda(wxDC* dc) {
         }
         return;
     }
-    if (!m_geometriaBusqueda) return;
-    const TransformacionOverlay t = Transformacion(m_gestorVista, GetClientSize());
-    if (!t.valida) return;
-    dc->SetPen(wxPen(kColorResaltado, kAnchoResaltado, wxPENSTYLE_SOLID));
-    dc->SetBrush(*wxTRANSPARENT_BRUSH);
-    switch (m_tipoGeometriaBusqueda) {
-        case 1: {
-            const wxPoint centro = t.ToPixel(m_geometriaBusqueda->GetCoordenadaMapaPunto());
-            dc->DrawCircle(centro, std::max(1, Truncar(m_geometriaBusqueda->GetPunto()->GetSize() / 2)));
-            break;
-        }
-        case 3:
-        case 5: {
-            wxList* puntos = m_tipoGeometriaBusqueda == 3 ? m_geometriaBusqueda->GetPunteroListaCoordenadasPolyLinea()
-                                                          : m_geometriaBusqueda->GetPunteroListaCoordenadasPoligono();
-            if (!puntos || puntos->IsEmpty()) break;
-            for (auto nodo = puntos->GetFirst(); nodo->GetNext(); nodo = nodo->GetNext())
-                PintarSegmento(*dc, t, *Coordenada(nodo), *Coordenada(nodo->GetNext()));
-            if (m_tipoGeometriaBusqueda == 5 && puntos->GetCount() > 2)
-                PintarSegmento(*dc, t, *Coordenada(puntos->GetLast()), *Coordenada(puntos->GetFirst()));
-            break;
-        }
-        default:
-            break;
-    }
-    dc->SetBrush(wxNullBrush);
-    dc->SetPen(wxNullPen);
+    CHerramientaResaltado::Trazar(*dc, VistaPanel(), m_tipoGeometriaBusqueda, m_geometriaBusqueda.get());
 }
 
 double PanelMapa::ConvertirUmbralPixelToMapa(const wxPoint& pixel, int umbral) {
@@ -617,88 +500,30 @@ void PanelMapa::OnKillFocus(wxFocusEvent& /*event*/) {}
 void PanelMapa::OnMouseLeftDoubleClick(wxMouseEvent& /*event*/) {}
 
 void PanelMapa::OnMouseLeftDown(wxMouseEvent& event) {
-    const wxPoint posicion = event.GetPosition();
-    if (m_accion == ACCION_ZOOM_VENTANA) {
-        if (m_escalaActual > kEscalaMinima) {
-            m_tracking = true;
-            m_rectTracker->SetSize(posicion.x, posicion.y, 0, 0);
-            // The tracker drags the rectangle from its own top-left corner.
-            wxMouseEvent copia(event);
-            copia.SetPosition(wxPoint(0, 0));
-            m_rectTracker->GetEventHandler()->AddPendingEvent(copia);
-        } else {
-            SetAccion(ACCION_NINGUNA);  // the zoom window works only farther than 1:69000
-        }
-    }
-    if (m_accion == ACCION_DESPLAZAR) {
-        Refresh(false);
-        SeleccionarCursor(wxT("cursor/pan_press.cur"));
-        DestruirBitmapTracker();
-        m_panning = true;
-        m_bitmapTracker = new wxBitmapTracker(this, wxID_ANY, posicion, wxSize(0, 0), 0);
-        m_bitmapTracker->SetBitmap(m_bitmapMapa.get());
-        m_bitmapTracker->SetSize(0, 0, 0, 0);
-        m_tracking = true;
-        if (m_gestorVista) m_inicioPaneo = m_gestorVista->PixelToMapa(posicion);
-        m_bitmapTracker->GetEventHandler()->AddPendingEvent(event);
-    }
-    if (m_accion == ACCION_INFORMACION) {
-        if (!m_gestorVista) return;
-        MostrarInformacion(PixelAMapaVista(posicion), ConvertirUmbralPixelToMapa(posicion, m_umbral));
-    }
-    if (m_accion == ACCION_MEDIR_DISTANCIA || m_accion == ACCION_MEDIR_SUPERFICIE) {
-        if (m_accion == ACCION_MEDIR_DISTANCIA)
-            m_mediciones->InicializarPolyLinea();
-        else
-            m_mediciones->InicializarPoligono();
-        m_polyLineTracker->Inicializar();
-        Refresh(false);
-        m_polyLineTracker->GetEventHandler()->AddPendingEvent(event);
-    }
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->Pulsar(event);
 }
 
 void PanelMapa::OnMouseLeftUp(wxMouseEvent& event) {
-    if (m_accion == ACCION_ZOOM_VENTANA && m_tracking) {
-        const wxRect rect = m_rectTracker->GetRect();
-        m_tracking = false;
-        m_rectTracker->SetSize(0, 0, 0, 0);
-        m_rectTracker->Refresh();
-        if (rect.GetWidth() > kMinimoZoomVentana) AplicarZoomVentana(rect);
-    }
-    if (m_accion == ACCION_DESPLAZAR && m_panning) {
-        SeleccionarCursor(wxT("cursor/pan.cur"));
-        m_tracking = false;
-        m_panning = false;
-        DestruirBitmapTracker();
-        if (!m_gestorVista) return;
-        m_finPaneo = m_gestorVista->PixelToMapa(event.GetPosition());
-        AplicarDesplazamiento(m_inicioPaneo, m_finPaneo);
-    }
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->Soltar(event);
 }
 
 void PanelMapa::OnMouseRightDown(wxMouseEvent& event) {
-    if (m_accion == ACCION_ZOOM_VENTANA) {
-        m_rectTracker->SetSize(wxSize(0, 0));
-        m_tracking = false;
-        Refresh(false);
-    }
-    if (m_accion == ACCION_DESPLAZAR && m_panning) {
-        SeleccionarCursor(wxT("cursor/pan.cur"));
-        m_panning = false;
-        m_tracking = false;
-        DestruirBitmapTracker();
-        Refresh(false);  // the panel's own painting was hidden by the tracker
-    }
-    if (m_accion == ACCION_NINGUNA && m_bitmapMapa) MostrarMenuImagen(event.GetPosition());
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->PulsarDerecho(event);
 }
 
 void PanelMapa::OnMouseMove(wxMouseEvent& event) {
     if (TieneCapas()) GenerarEventoXY(event);
-    if (event.LeftIsDown() && m_accion == ACCION_DESPLAZAR) SeleccionarCursor(wxT("cursor/pan_press.cur"));
+    if (CHerramientaMapa* herramienta = Herramienta()) herramienta->Arrastrar(event);
+}
+
+void PanelMapa::OnKeyDown(wxKeyEvent& event) {
+    CHerramientaMapa* herramienta = Herramienta();
+    if (!herramienta || !herramienta->Tecla(event)) event.Skip();
 }
 
 void PanelMapa::OnMouseWheel(wxMouseEvent& event) {
-    if (m_tracking || m_panning || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) return;
+    const bool enGesto = Herramienta() && Herramienta()->EnGesto();
+    if (enGesto || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) return;
     const int paso = event.GetWheelDelta() > 0 ? event.GetWheelDelta() : 120;
     m_ruedaAcumulada += event.GetWheelRotation();
     // Fine-grained wheels send fractions of a step: zoom once per whole step.
@@ -714,13 +539,6 @@ void PanelMapa::OnSize(wxSizeEvent& event) {
     event.Skip();
 }
 
-void PanelMapa::DestruirBitmapTracker() {
-    if (!m_bitmapTracker) return;
-    if (m_bitmapTracker->HasCapture()) m_bitmapTracker->ReleaseMouse();
-    m_bitmapTracker->Destroy();
-    m_bitmapTracker = nullptr;
-}
-
 // ---------------------------------------------------------------- events
 
 bool PanelMapa::ProcessEvent(wxEvent& event) {
@@ -732,30 +550,10 @@ bool PanelMapa::ProcessEvent(wxEvent& event) {
 bool PanelMapa::ProcesarEventoMapa(wxEvent& event) {
     const wxEventType tipo = event.GetEventType();
     if (tipo == EVT_BMPTRACKER_CHANGED || tipo == EVT_BMPTRACKER_CHANGING) return true;
-    if (tipo == wxEVT_MAP_NUEVO_PUNTO) {
-        auto* evento = wxDynamicCast(&event, wxMapEvent);
-        if (evento && m_gestorVista &&
-            (m_accion == ACCION_MEDIR_DISTANCIA || m_accion == ACCION_MEDIR_SUPERFICIE)) {
-            const CCoordenadaMapa punto = PixelAMapaVista(wxPoint(Truncar(evento->x), Truncar(evento->y)));
-            if (m_accion == ACCION_MEDIR_DISTANCIA) {
-                m_mediciones->AddCoordenadasPolyLinea(punto);
-                GenerarEventoMedirDistancia(m_mediciones->GetLongitudTotalPolyLinea());
-            } else {
-                m_mediciones->AddCoordenadasPoligono(punto);
-            }
-        }
-        return true;
-    }
-    if (tipo == wxEVT_MAP_FIN_LINEA) {
-        if (m_accion == ACCION_MEDIR_DISTANCIA) {
-            Refresh(false);
-        } else if (m_accion == ACCION_MEDIR_SUPERFICIE) {
-            Refresh(false);
-            GenerarEventoMedirSuperficie(m_mediciones->GetSuperficiePoligono());
-        }
-        return true;
-    }
-    return false;
+    if (tipo != wxEVT_MAP_NUEVO_PUNTO && tipo != wxEVT_MAP_FIN_LINEA) return false;
+    auto* evento = wxDynamicCast(&event, wxMapEvent);
+    if (evento && Herramienta()) Herramienta()->EventoMapa(*evento);
+    return true;
 }
 
 namespace {
@@ -865,11 +663,12 @@ void PanelMapa::CentrarElementoBusqueda(int tipoGeometria, std::unique_ptr<CMedi
     if (m_geometriaBusqueda) {
         CCoordenadaMapa centro;
         bool conCentro = true;
-        if (tipoGeometria == 1) {
+        if (tipoGeometria == CShape::Punto) {
             centro = m_geometriaBusqueda->GetCoordenadaMapaPunto();
-        } else if (tipoGeometria == 3 || tipoGeometria == 5) {
-            const CExtensionMapa e = tipoGeometria == 3 ? m_geometriaBusqueda->GetPolyLinea()->GetExtension()
-                                                        : m_geometriaBusqueda->GetPoligono()->GetExtension();
+        } else if (tipoGeometria == CShape::Polilinea || tipoGeometria == CShape::Poligono) {
+            const CExtensionMapa e = tipoGeometria == CShape::Polilinea
+                                         ? m_geometriaBusqueda->GetPolyLinea()->GetExtension()
+                                         : m_geometriaBusqueda->GetPoligono()->GetExtension();
             centro = CCoordenadaMapa((e.GetCoordenadaInfIzqX() + e.GetCoordenadaSupDerX()) * 0.5,
                                      (e.GetCoordenadaInfIzqY() + e.GetCoordenadaSupDerY()) * 0.5);
         } else {

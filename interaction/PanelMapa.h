@@ -1,13 +1,15 @@
 #pragma once
 // The window in which a map is shown and worked on: keeps the painted map in
-// an off-screen image, runs the tools (zoom window, pan, information,
-// measuring), draws the overlays (measurements, search highlight, reference
-// rectangle, compass, scale bar) over a copy of that image, and reports
-// extent, scale, position and measurements to its parent with map events.
+// an off-screen image, hands mouse input to the tool of the current action
+// (CHerramientaMapa: zoom window, pan, information, measuring, reference
+// rectangle, search highlight), draws the tool's overlay, the compass and
+// the scale bar over a copy of that image, and reports extent, scale,
+// position and measurements to its parent with map events.
 #include "CCoordenadaMapa.h"
 #include "CEscalimetro.h"
 #include "CExt.h"
 #include "CExtensionMapa.h"
+#include "CTransformacionMapa.h"
 
 #include <wx/bitmap.h>
 #include <wx/cursor.h>
@@ -19,13 +21,11 @@
 
 class CCapasEnMapa;
 class CGestorVistaMapa;
+class CHerramientaMapa;
 class CInfoCapa;
 class CMediciones;
 class CMedicionesPanel;
-class CPolyLineTracker;
-class wxBitmapTracker;
 class wxList;
-class wxRectTracker;
 
 class PanelMapa : public wxPanel {
 public:
@@ -45,6 +45,9 @@ public:
     static constexpr double kEscalaMinima = 69000.01;
     static constexpr double kEscalaMaxima = 2000000.01;
 
+    // The colour around the map (the panel's background).
+    static const wxColour& ColorFondo();
+
     // The id argument is not used: the panel gets a generated id.
     PanelMapa(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size);
     ~PanelMapa() override;
@@ -56,6 +59,7 @@ public:
     void SetMapaActivo(int mapa) { m_mapaActivo = mapa; }
     int GetMapaActivo() const { return m_mapaActivo; }
     void SetPanelMediciones(CMedicionesPanel* panel) { m_panelMediciones = panel; }
+    CMedicionesPanel* GetPanelMediciones() const { return m_panelMediciones; }
     void SetImpresionRapida(bool rapida) { m_impresionRapida = rapida; }
     void SetPrinting(bool imprimiendo) { m_imprimiendo = imprimiendo; }
     int GetAccion() const { return m_accion; }
@@ -71,6 +75,8 @@ public:
     const wxString& GetRutaAplicacion() const { return m_rutaAplicacion; }
     // Pixel corners of the rectangle drawn in action 40 (reference map).
     void SetEsquinasRecuadro(const CCoordenadaMapa& esquina1, const CCoordenadaMapa& esquina2);
+    const CCoordenadaMapa& GetEsquinaRecuadro1() const { return m_esquinaRecuadro1; }
+    const CCoordenadaMapa& GetEsquinaRecuadro2() const { return m_esquinaRecuadro2; }
 
     CMediciones* GetMediciones() const { return m_mediciones; }
     // The off-screen image of the map; null until the next paint after a change.
@@ -79,7 +85,8 @@ public:
     wxBitmap* GetBitmapImpresion() const { return m_bitmapImpresion.get(); }
     void EliminarBitmapImpresion() { m_bitmapImpresion.reset(); }
 
-    // Tools.
+    // Tools. SetAccion picks the tool of that action number (none for a
+    // number without one) and its cursor.
     void SetAccion(int accion);
     void ZoomVentana() { SetAccion(ACCION_ZOOM_VENTANA); }
     void PrepararMedirDistancia() { SetAccion(ACCION_MEDIR_DISTANCIA); }
@@ -127,6 +134,11 @@ public:
     // is centred on it and the next paint outlines it in red.
     void ResaltarElementoBusqueda(int tipoGeometria, std::unique_ptr<CMediciones> geometria);
     const CMediciones* GetGeometriaBusqueda() const { return m_geometriaBusqueda.get(); }
+    int GetTipoGeometriaBusqueda() const { return m_tipoGeometriaBusqueda; }
+
+    // Map position of a pixel of the map as painted (the view fitted to the
+    // panel); needs a view manager.
+    CCoordenadaMapa PixelAMapaVista(const wxPoint& pixel) const;
 
     // Sent to the parent.
     void GenerarEventoCambioExtension();
@@ -150,6 +162,11 @@ public:
     void PintarPanel(wxDC& dc, const wxRect& zona);
 
 protected:
+    // The tool of an action number: a derived panel (the reference map) puts
+    // its own tools here. A tool replaced during its gesture is dropped.
+    void SetHerramienta(int accion, std::unique_ptr<CHerramientaMapa> herramienta);
+    CHerramientaMapa* GetHerramienta(int accion) const;
+
     // Feature information at a click (action 13): the map position and the
     // click tolerance in map units. The information window plugs in here.
     virtual void MostrarInformacion(const CCoordenadaMapa& punto, double tolerancia);
@@ -167,9 +184,12 @@ protected:
     void OnMouseMove(wxMouseEvent& event);
     void OnMouseLeftDoubleClick(wxMouseEvent& event);
     void OnMouseWheel(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
     void OnSize(wxSizeEvent& event);
 
 private:
+    friend class CHerramientaMapa;  // calls the two hooks above
+
     bool TieneCapas() const;
     // The holder of the kept hit's layer, looked up by name on every use
     // (a theme change replaces the layers); null when it is not on the map.
@@ -177,17 +197,16 @@ private:
     void CentrarElementoBusqueda(int tipoGeometria, std::unique_ptr<CMediciones> geometria);
     void RefrescarEsquinas();
     void ComprobarExtension(const CExtensionMapa& extension);
-    CCoordenadaMapa PixelAMapaVista(const wxPoint& pixel) const;
     wxSize ResolucionPantalla();
     void TrasNavegar();
     void GenerarEventoXY(const wxMouseEvent& event);
     bool CrearBitmapRedraw();
-    void limpiarFondo(wxDC* dc);
     void PintarOverlays(wxDC& dc);
-    void PintarRecuadroReferencia(wxDC& dc);
+    CTransformacionMapa VistaPanel();
     bool ProcesarEventoMapa(wxEvent& event);
     wxCursor CursorDeArchivo(const wxString& nombre, wxStockCursor sustituto);
-    void DestruirBitmapTracker();
+    void CrearHerramientas();
+    CHerramientaMapa* Herramienta() const { return GetHerramienta(m_accion); }
     static wxIcon CrearBrujula();
 
     wxString m_tipoBusqueda;
@@ -205,6 +224,7 @@ private:
     bool m_impresionRapida = false;
     bool m_imprimiendo = false;
     int m_accion = ACCION_NINGUNA;
+    std::map<int, std::unique_ptr<CHerramientaMapa>> m_herramientas;  // by action
     double m_escalaActual = 0.0;
     CExt m_extension;  // lower-left, upper-right of the current extent
     bool m_redibujar = true;
@@ -214,13 +234,6 @@ private:
     int m_umbral = 7;
     std::map<wxString, wxCursor> m_cursores;  // read from disk once per name
     std::unique_ptr<wxBitmap> m_bitmapMapa;
-    CCoordenadaMapa m_inicioPaneo;
-    CCoordenadaMapa m_finPaneo;
-    wxRectTracker* m_rectTracker = nullptr;       // child window
-    CPolyLineTracker* m_polyLineTracker = nullptr;  // child window
-    bool m_tracking = false;
-    bool m_panning = false;
-    wxBitmapTracker* m_bitmapTracker = nullptr;  // child window, one per pan
     wxColour m_colorFondo;
     wxSize m_ppi;  // of the screen, read on first use
     int m_ruedaAcumulada = 0;  // wheel rotation not yet turned into zoom steps

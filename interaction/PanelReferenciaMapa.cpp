@@ -1,17 +1,20 @@
 #include "PanelReferenciaMapa.h"
 
 #include "CGestorVistaMapa.h"
+#include "CHerramientaReferencia.h"
 #include "CTransformacionMapa.h"
-#include "wxMapEvent.h"
 
-// Searched before the map panel's table: these two replace its handlers.
+#include <memory>
+
+// Searched before the map panel's table: the mouse position is not reported.
 wxBEGIN_EVENT_TABLE(PanelReferenciaMapa, PanelMapa)
-    EVT_LEFT_DOWN(PanelReferenciaMapa::OnMouseLeftDown)
     EVT_MOTION(PanelReferenciaMapa::OnMouseMove)
 wxEND_EVENT_TABLE()
 
 PanelReferenciaMapa::PanelReferenciaMapa(wxWindow* parent, int /*id*/, const wxPoint& pos, const wxSize& size)
-    : PanelMapa(parent, wxID_ANY, pos, size) {}
+    : PanelMapa(parent, wxID_ANY, pos, size) {
+    SetHerramienta(ACCION_RECUADRO_REFERENCIA, std::make_unique<CHerramientaReferencia>(*this));
+}
 
 bool PanelReferenciaMapa::PixelAMapa(const wxPoint& pixel, CCoordenadaMapa& punto) const {
     const CGestorVistaMapa* gestor = GetGestorVista();
@@ -20,17 +23,8 @@ bool PanelReferenciaMapa::PixelAMapa(const wxPoint& pixel, CCoordenadaMapa& punt
     const wxRect area = gestor->GetDimensionAreaVisualizacion();
     const CExtensionMapa vista = gestor->ReadaptarExtensionActual();
     if (vista.GetAncho() <= 0.0 || area.IsEmpty()) return false;
-    punto = CTransformacionMapa::PixelToMapa(pixel, area, vista);
+    punto = CTransformacionMapa(area, vista).PixelAMapa(pixel);
     return true;
-}
-
-void PanelReferenciaMapa::OnMouseLeftDown(wxMouseEvent& event) {
-    CCoordenadaMapa punto;
-    if (!PixelAMapa(event.GetPosition(), punto)) return;
-    wxMapEvent evento(wxEVT_POSICIONAR_PANELMAPA, GetId());
-    evento.SetEventObject(this);
-    evento.SetCoordenadas(punto.GetCoordenadaMapaX(), punto.GetCoordenadaMapaY());
-    GetEventHandler()->ProcessEvent(evento);
 }
 
 void PanelReferenciaMapa::OnMouseMove(wxMouseEvent& /*event*/) {}

@@ -1,9 +1,9 @@
 #pragma once
 // The overview map beside the main map: it always shows the whole of its own
-// theme, draws the part the main map shows as a rectangle (action 40, corners
-// set by the frame) and asks for the main map to be centred where it is
-// clicked (wxEVT_POSICIONAR_PANELMAPA with the map position). Moving the
-// mouse over it reports nothing.
+// theme; in action 40 it draws the part the main map shows as a rectangle
+// (corners set by the frame) and asks for the main map to be centred where it
+// is clicked (CHerramientaReferencia). Moving the mouse over it reports
+// nothing.
 #include "PanelMapa.h"
 
 class PanelReferenciaMapa : public PanelMapa {
@@ -16,7 +16,6 @@ public:
     bool PixelAMapa(const wxPoint& pixel, CCoordenadaMapa& punto) const;
 
 private:
-    void OnMouseLeftDown(wxMouseEvent& event);
     void OnMouseMove(wxMouseEvent& event);
 
     wxDECLARE_EVENT_TABLE();

@@ -13,9 +13,11 @@
 #include "CCoordenadaMapa.h"
 #include "CExtensionMapa.h"
 #include "CSimboloObj.h"
+#include "CTransformacionMapa.h"
 
 class wxDC;
 class wxList;
+class CCapasEnMapa;
 class CShapeObj;
 class CInfoCapa;
 
@@ -25,6 +27,10 @@ public:
     static constexpr int ESTADO_SIN_DEFINIR = -1;
     static constexpr int ESTADO_OCULTA = 0;
     static constexpr int ESTADO_VISIBLE = 1;
+    // Kinds of layer (ObtenerTipoCapa): a shapefile layer, and a layer of a
+    // database, which belongs to its database rather than to the map.
+    static constexpr const char* TIPO_SHP = "SHP";
+    static constexpr const char* TIPO_BD = "CBD";
 
     CCapa();
     ~CCapa() override;
@@ -33,8 +39,13 @@ public:
 
     virtual bool ObtenerDatosExtension() = 0;
     virtual bool InicializarCapa() = 0;
-    virtual void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) = 0;
-    virtual wxString ObtenerTipoCapa() const = 0;
+    // Paints the layer in the view of one paint as its holder on the map
+    // says (CCapasEnMapa::GetPintura): with its own symbol, through the
+    // holder's classification by value, or as labels through its
+    // classification by text.
+    virtual void PintarCapa(wxDC* dc, const CTransformacionMapa& vista,
+                            const CCapasEnMapa& capaEnMapa) = 0;
+    virtual wxString ObtenerTipoCapa() const = 0;  // TIPO_SHP, TIPO_BD
     virtual int GetGeometria() const = 0;
     virtual bool GuardarDatosAlfaNumericos(wxList* datos, int elemento, bool nuevo) = 0;
     virtual bool GuardarDatosGraficos(int elemento, CShapeObj* forma, bool nuevo) = 0;
@@ -66,6 +77,9 @@ public:
     // Values outside -1..2 are stored as -1 (not set).
     void SetEstadoCapa(int estado);
     int GetEstadoCapa() const { return estadoCapa; }
+    bool EsVisible() const { return estadoCapa == ESTADO_VISIBLE; }
+    // Database layers are left to their database when the map is cleared.
+    bool EsDeBaseDeDatos() const { return ObtenerTipoCapa() == TIPO_BD; }
 
     double GetEscalaMinima() const { return escalaMinima; }
     double GetEscalaMaxima() const { return escalaMaxima; }

@@ -11,6 +11,11 @@ void CCapasEnMapa::SetTipoClasificacion(const wxString& tipo) {
     tipoClasificacion.SetTipo(tipo);
 }
 
+CCapasEnMapa::Pintura CCapasEnMapa::GetPintura() const {
+    if (!tieneClasificacion) return Pintura::Simbolo;
+    return tipoClasificacion.EsPorValor() ? Pintura::PorValor : Pintura::PorTexto;
+}
+
 void CCapasEnMapa::SetClasificacionCapa(CClasificacionPorValor* nueva) {
     if (nueva) {
         if (nueva != clasificacion.get()) clasificacion.reset(nueva);

@@ -26,9 +26,15 @@ public:
     void SetTieneClasificacion(bool valor) { tieneClasificacion = valor; }
     bool GetTieneClasificacion() const { return tieneClasificacion; }
 
-    // "VALOR" or "TEXTO".
+    // CClasificacion::VALOR or CClasificacion::TEXTO.
     void SetTipoClasificacion(const wxString& tipo);
     CClasificacion GetTipoClasificacion() const { return tipoClasificacion; }
+
+    // How the layer is painted on the map: with its own symbol (no
+    // classification), through the classification by value (kind VALOR) or
+    // as labels through the classification by text (any other kind).
+    enum class Pintura { Simbolo, PorValor, PorTexto };
+    Pintura GetPintura() const;
 
     // Ensures a classification by value exists; a non-null argument replaces
     // it and the holder takes ownership of it.

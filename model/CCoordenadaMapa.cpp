@@ -45,7 +45,7 @@ CCoordenadaMapa CCoordenadaMapa::ToPixel(const wxRect& rect, const CCoordenadaMa
                                          const CCoordenadaMapa& infIzq,
                                          const CCoordenadaMapa& punto) const {
     CCoordenadaMapa pixel;
-    CTransformacionMapa::MapaToPixel(rect.GetWidth(), supDer.m_x, supDer.m_y, infIzq.m_x,
-                                     punto.m_x, punto.m_y, pixel.m_x, pixel.m_y);
+    CTransformacionMapa(rect, CExtensionMapa(infIzq.m_x, infIzq.m_y, supDer.m_x, supDer.m_y))
+        .MapaAPixel(punto.m_x, punto.m_y, pixel.m_x, pixel.m_y);
     return pixel;
 }

@@ -42,7 +42,7 @@ CCoordenadas CCoordenadas::ToPixel(const wxRect& rect, const CCoordenadas& supDe
                                    const CCoordenadas& infIzq,
                                    const CCoordenadas& punto) const {
     CCoordenadas pixel;
-    CTransformacionMapa::MapaToPixel(rect.GetWidth(), supDer.x, supDer.y, infIzq.x,
-                                     punto.x, punto.y, pixel.x, pixel.y);
+    CTransformacionMapa(rect, CExtensionMapa(infIzq.x, infIzq.y, supDer.x, supDer.y))
+        .MapaAPixel(punto.x, punto.y, pixel.x, pixel.y);
     return pixel;
 }

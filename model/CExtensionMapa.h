@@ -15,6 +15,9 @@ public:
     static constexpr double kMaximoInicial = 0.0;
 
     CExtensionMapa() = default;
+    // The extent from (infIzqX, infIzqY) to (supDerX, supDerY).
+    CExtensionMapa(double infIzqX, double infIzqY, double supDerX, double supDerY)
+        : m_supDer(supDerX, supDerY), m_infIzq(infIzqX, infIzqY) {}
     CExtensionMapa(const CExtensionMapa& otra) = default;
     explicit CExtensionMapa(const CExtensionMapa* otra);  // null gives all 0
     CExtensionMapa& operator=(const CExtensionMapa& otra) = default;

@@ -9,6 +9,9 @@
 // pen style, handed over unchanged. A plain value, copied freely.
 class CSimboloObj {
 public:
+    // The style of point symbols drawn as one character of a font.
+    static constexpr int ESTILO_MARCADOR_CARACTER = 4;
+
     CSimboloObj() = default;
 
     void SetTipo(int tipo) { m_tipo = tipo; }

@@ -86,7 +86,7 @@ struct CLectorProyectoVaq::ValoresSimbolo {
     wxString fuente;
     wxString fichero;
 
-    bool EsDeFuente() const { return estilo == 4; }
+    bool EsDeFuente() const { return estilo == CSimboloObj::ESTILO_MARCADOR_CARACTER; }
     // Font name, font file and glyph index as classifications receive them:
     // blanks and 1 unless the symbol is drawn from a font.
     wxString FuenteClase() const { return EsDeFuente() ? fuente : wxString(" "); }
@@ -306,15 +306,15 @@ void CLectorProyectoVaq::LeerClasificacion(const TiXmlElement& elemento, DatosCa
     wxString tipo;
     if (!LeerTexto(elemento, "tipo", tipo)) tipo = wxString::FromUTF8("(sin tipo)");
     datos.tipoClasificacion = tipo;
-    if (tipo == "VALOR")
+    if (tipo == CClasificacion::VALOR)
         LeerClasificacionValor(elemento, datos);
-    else if (tipo == "TEXTO")
+    else if (tipo == CClasificacion::TEXTO)
         LeerClasificacionTexto(elemento, datos);
 }
 
 void CLectorProyectoVaq::LeerClasificacionValor(const TiXmlElement& elemento, DatosCapa& datos) {
     auto clasificacion = std::make_unique<CClasificacionPorValor>();
-    clasificacion->SetTipo("VALOR");
+    clasificacion->SetTipo(CClasificacion::VALOR);
     // Each child names the field; its own children hold the symbols.
     for (const TiXmlElement* campo = elemento.FirstChildElement(); campo;
          campo = campo->NextSiblingElement()) {
@@ -364,7 +364,7 @@ void CLectorProyectoVaq::LeerClasesValor(const TiXmlElement& valores,
 
 void CLectorProyectoVaq::LeerClasificacionTexto(const TiXmlElement& elemento, DatosCapa& datos) {
     auto clasificacion = std::make_unique<CClasificacionPorTexto>();
-    clasificacion->SetTipo("TEXTO");
+    clasificacion->SetTipo(CClasificacion::TEXTO);
     ValoresTexto& v = datos.textos;
     for (const TiXmlElement* campo = elemento.FirstChildElement(); campo;
          campo = campo->NextSiblingElement()) {
@@ -412,7 +412,7 @@ void CLectorProyectoVaq::CrearCapa(DatosCapa& datos) {
         NoCargada(datos, datos.error);
         return;
     }
-    if (datos.tipo != "SHP") return;  // other kinds of layer are not shown here
+    if (datos.tipo != CCapa::TIPO_SHP) return;  // other kinds of layer are not shown here
     std::unique_ptr<CCapa> capa = CGeneradorCapa().GenerarCapa(datos.archivo);
     if (!capa) {
         NoCargada(datos, wxString::FromUTF8("el archivo no es un shapefile (.shp)"));
@@ -463,11 +463,11 @@ void CLectorProyectoVaq::CrearCapa(DatosCapa& datos) {
     auto capaEnMapa = std::make_unique<CCapasEnMapa>();
     capaEnMapa->SetCapaEnMapa(capa.get());
     if (datos.clasificacionValor) {
-        capaEnMapa->SetTipoClasificacion("VALOR");
+        capaEnMapa->SetTipoClasificacion(CClasificacion::VALOR);
         capaEnMapa->SetTieneClasificacion(true);
         capaEnMapa->SetClasificacionCapa(datos.clasificacionValor.release());
     } else if (datos.clasificacionTexto) {
-        capaEnMapa->SetTipoClasificacion("TEXTO");
+        capaEnMapa->SetTipoClasificacion(CClasificacion::TEXTO);
         capaEnMapa->SetTieneClasificacion(true);
         capaEnMapa->SetClasificacionCapa(datos.clasificacionTexto.get());
         // The holder shares the classes; its default label style is the file's.

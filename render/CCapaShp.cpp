@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <exception>
 
-#include "CCacheAnillos.h"
 #include "CDbf.h"
+#include "CPinturaCapaShp.h"
 #include "CShape.h"
 #include "CTransformacionMapa.h"
 #include "wxTextUtil.h"
@@ -24,7 +24,7 @@ bool RutaBase(const wxString& ruta, wxString* base) {
 }
 }  // namespace
 
-CCapaShp::CCapaShp() { relleno = true; }
+CCapaShp::CCapaShp() : pintura(std::make_unique<CPinturaCapaShp>()) { relleno = true; }
 
 // The reader (and with it the table and the mapping) goes with the layer.
 CCapaShp::~CCapaShp() = default;
@@ -63,11 +63,13 @@ bool CCapaShp::ObtenerDatosExtension() {
     return true;
 }
 
-wxString CCapaShp::ObtenerTipoCapa() const { return wxT("SHP"); }
+wxString CCapaShp::ObtenerTipoCapa() const { return TIPO_SHP; }
 
 int CCapaShp::GetGeometria() const {
     const int tipo = GetGeometriaShp();
-    return (tipo == 1 || tipo == 3 || tipo == 5 || tipo == 8) ? tipo : 0;
+    const bool conocido = tipo == CShape::Punto || tipo == CShape::Polilinea ||
+                          tipo == CShape::Poligono || tipo == CShape::Multipunto;
+    return conocido ? tipo : 0;
 }
 
 int CCapaShp::GetGeometriaShp() const { return shape ? shape->Tipo() : 0; }
@@ -87,7 +89,7 @@ CSimboloObj* CCapaShp::SetSimbolo(CSimboloObj nuevo) {
     return &simbolo;
 }
 
-bool CCapaShp::IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionMapa& ext) const {
+bool CCapaShp::IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionMapa& ext) {
     if (!puntos || numPuntos < 1) return false;
     double minX = puntos[0].x, maxX = puntos[0].x;
     double minY = puntos[0].y, maxY = puntos[0].y;
@@ -105,5 +107,5 @@ bool CCapaShp::IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionM
 }
 
 CCoordenadaMapa CCapaShp::PixelToMapa(wxPoint pixel, wxRect rect, CExtensionMapa ext) const {
-    return CTransformacionMapa::PixelToMapa(pixel, rect, ext);
+    return CTransformacionMapa(rect, ext).PixelAMapa(pixel);
 }

@@ -6,19 +6,16 @@
 #include <memory>
 #include <vector>
 
-#include <wx/font.h>
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
 #include "CCapa.h"
-#include "CCoordenadas.h"
 #include "CPunto.h"
-#include "CRectangulo.h"
-#include "CTrazadoCairo.h"
+#include "CTransformacionMapa.h"
 
 class CShape;
-class CCacheAnillos;
 class CDbf;
+class CPinturaCapaShp;
 class CSimboloTexto;
 class CClasificacionPorValor;
 class CClasificacionPorTexto;
@@ -43,8 +40,8 @@ public:
 
     // The extent becomes the shapefile's bounding box; false without data.
     bool ObtenerDatosExtension() override;
-    wxString ObtenerTipoCapa() const override;  // "SHP"
-    // 1, 3, 5 or 8 (points, lines, polygons, multipoints); 0 without data.
+    wxString ObtenerTipoCapa() const override;  // TIPO_SHP
+    // CShape::Punto, Polilinea, Poligono or Multipunto; 0 without data.
     int GetGeometria() const override;
     int GetGeometriaShp() const;  // the reader's type unchanged; 0 without data
     CShape* GetShape() const { return shape.get(); }
@@ -63,37 +60,34 @@ public:
 
     // True when the bounding box of the points meets the extent (closed
     // rectangles). No points never meet.
-    bool IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionMapa& ext) const;
+    static bool IsInExtent(const CPunto* puntos, int numPuntos, const CExtensionMapa& ext);
     // True when some part of the record meets the extent.
     bool IsInExtentElemento(const unsigned int* elemento, const CExtensionMapa& ext) const;
     CCoordenadaMapa PixelToMapa(wxPoint pixel, wxRect rect, CExtensionMapa ext) const;
 
+    // Paints the layer as its holder on the map says: with its own symbol,
+    // through its classification by value, or its labels.
+    void PintarCapa(wxDC* dc, const CTransformacionMapa& vista,
+                    const CCapasEnMapa& capaEnMapa) override;
     // Painting with the layer's own symbol.
-    void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) override;
+    void PintarCapa(wxDC* dc, const CTransformacionMapa& vista);
     // Painting with a symbol per feature chosen by value.
-    void PintarCapaConClasificacion(wxDC* dc, wxRect rect, CExtensionMapa vista,
+    void PintarCapaConClasificacion(wxDC* dc, const CTransformacionMapa& vista,
                                     CClasificacionPorValor* clasificacion);
     // Labels only (points and lines), style chosen by the class column.
-    void PintarCapaToponimia(wxDC* dc, wxRect rect, CExtensionMapa vista,
+    void PintarCapaToponimia(wxDC* dc, const CTransformacionMapa& vista,
                              CClasificacionPorTexto* clasificacion);
 
     // One feature each (a record from CShape::Elemento or BuscaElemento),
     // with the pen and brush already selected.
-    void PintarPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                     double, const unsigned int* elemento);
-    void PintarPuntoConFuente(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                              double, double, const unsigned int* elemento,
-                              const CSimboloObj* simbolo);
-    void PintarPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                         const CCoordenadas& supDer, const CCoordenadas& infIzq,
-                         const unsigned int* elemento);
-    void PintarPoligono(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                        const CPunto& infIzq, const CPunto& supDer, const unsigned int* elemento);
-    void PintarTextoPunto(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista, double,
-                          double, const unsigned int* elemento, const CSimboloTexto* estilo,
-                          const Toponimo& toponimo);
-    void PintarTextoPolylinea(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                              const CCoordenadas& supDer, const CCoordenadas& infIzq,
+    void PintarPunto(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento);
+    void PintarPuntoConFuente(wxDC* dc, const CTransformacionMapa& vista,
+                              const unsigned int* elemento, const CSimboloObj* simbolo);
+    void PintarPolylinea(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento);
+    void PintarPoligono(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento);
+    void PintarTextoPunto(wxDC* dc, const CTransformacionMapa& vista, const unsigned int* elemento,
+                          const CSimboloTexto* estilo, const Toponimo& toponimo);
+    void PintarTextoPolylinea(wxDC* dc, const CTransformacionMapa& vista,
                               const unsigned int* elemento, const CSimboloTexto* estilo,
                               const Toponimo& toponimo);
 
@@ -122,61 +116,16 @@ public:
     // the rule painting uses for the layer's type (polygons half a pixel up
     // and left). Empty for a damaged record or a part out of range.
     std::vector<wxPoint> PixelesParte(const unsigned int* elemento, unsigned int parte,
-                                      const wxRect& rect, const CExtensionMapa& vista) const;
+                                      const CTransformacionMapa& vista) const;
 
 private:
-    // The record at that index, or null when the reader reports it damaged.
-    const unsigned int* ElementoLegible(unsigned int indice) const;
-    // Whether painting must draw the feature: IsInExtentElemento, answered
-    // from the box in the record's header when that box lies apart from the
-    // view or within it, so that most features are decided without a scan
-    // of their points.
-    bool ElementoEnVista(const unsigned int* elemento, const CExtensionMapa& vista) const;
-    // Calls dibujar(wxPoint) with the pixel of every point of every part of
-    // the feature that lies in the view (the markers and labels of point
-    // layers). Defined where it is used, in the painting source.
-    template <class Dibujar>
-    void ParaCadaPuntoEnVista(const wxRect& rect, const CExtensionMapa& vista,
-                              const unsigned int* elemento, Dibujar dibujar) const;
-    // Calls dibujar(const CPunto*, unsigned int) with every part of two
-    // points or more that lies in the view (lines and their labels).
-    template <class Dibujar>
-    void ParaCadaLineaEnVista(const CExtensionMapa& vista, const unsigned int* elemento,
-                              Dibujar dibujar) const;
-    // One feature with a symbol: polygons with `herramientas` straight into
-    // cairo when given and possible, everything else with the tools selected
-    // in the device context.
-    void PintarElemento(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                        const unsigned int* elemento, const CSimboloObj& simboloElemento,
-                        CTrazadoCairo& trazado, const CTrazadoCairo::Herramientas* herramientas);
-    void PintarAnillos(wxDC* dc, const wxRect& rect, const CExtensionMapa& vista,
-                       const CPunto& infIzq, const CPunto& supDer, const unsigned int* elemento,
-                       CTrazadoCairo& trazado, const CTrazadoCairo::Herramientas* herramientas);
-    CCacheAnillos& CacheAnillos();
-    // For a view that does not hold the whole layer, has the reader read its
-    // record boxes (see CShape::LeeCajas) and gives the view as a rectangle
-    // to cull with; false when every record may show.
-    bool RecorteConCajas(const CExtensionMapa& vista, CRectangulo& rectangulo);
-    class SimbolosPorValor;
-    // Selects the font, reusing the one made last time when it is the same.
-    void SeleccionarFuente(wxDC* dc, int size, const wxString& cara, wxFontStyle estilo,
-                           wxFontWeight peso);
-    void SeleccionarFuenteTexto(wxDC* dc, int size, const CSimboloTexto& estilo);
+    const unsigned int* ElementoBuscado(const wxString& campoCodigo, const wxString& codigo) const;
 
     std::unique_ptr<CShape> shape;
     CDbf* dbf = nullptr;  // owned by the reader
     wxString errorInicializacion;
-    // Pixels of one polygon ring, kept between rings and paints so that
-    // painting does not allocate per record.
-    std::vector<wxPoint> pixelesAnillo;
-    // Coverage of the small rings drawn, kept between paints.
-    std::unique_ptr<CCacheAnillos> cacheAnillos;
-    // The last font made, kept because making a font is costly per feature.
-    wxFont fuente;
-    wxString caraFuente;
-    int sizeFuente = 0;
-    wxFontStyle estiloFuente = wxFONTSTYLE_NORMAL;
-    wxFontWeight pesoFuente = wxFONTWEIGHT_NORMAL;
+    // What painting keeps between features and paints.
+    std::unique_ptr<CPinturaCapaShp> pintura;
 
     wxDECLARE_DYNAMIC_CLASS_NO_COPY(CCapaShp);
 };

@@ -30,8 +30,12 @@ double CEscalimetro::LongitudSegmento(double escala, int ppi) {
     return (UnidadTerreno(escala) / escala / 2.54) * ppi;
 }
 
+void CEscalimetro::SetExtension(const CExtensionMapa& extension) {
+    m_vista = CTransformacionMapa(m_vista.GetArea(), extension);
+}
+
 CCoordenadaMapa CEscalimetro::PixelToMapa(const wxPoint& pixel) const {
-    return CTransformacionMapa::PixelToMapa(pixel, m_rect, m_extension);
+    return m_vista.PixelAMapa(pixel);
 }
 
 const wxFont& CEscalimetro::Fuente() {
@@ -47,7 +51,7 @@ const wxFont& CEscalimetro::Fuente() {
 void CEscalimetro::Pintar(wxDC* dc, const wxRect& rect, int x0, int y0, int maxLongitud, int hv) {
     if (!dc) return;
     dc->SetFont(Fuente());
-    m_rect = rect;
+    m_vista = CTransformacionMapa(rect, m_vista.GetExtension());
     const double segPx = LongitudSegmento(m_escala, dc->GetPPI().x);
     dc->SetBrush(*wxBLACK_BRUSH);
     dc->SetPen(wxPen(*wxBLACK, 1, wxPENSTYLE_SOLID));

@@ -4,6 +4,7 @@
 // accumulated distance above them and the unit after the last one.
 #include "CCoordenadaMapa.h"
 #include "CExtensionMapa.h"
+#include "CTransformacionMapa.h"
 
 #include <wx/colour.h>
 #include <wx/font.h>
@@ -21,7 +22,7 @@ public:
     void SetColorRangoPar(const wxColour& color) { m_colorPar = color; }
     void SetColorRangoImpar(const wxColour& color) { m_colorImpar = color; }
     void SetUnidad(const wxString& unidad) { m_unidad = unidad; }
-    void SetExtension(const CExtensionMapa& extension) { m_extension = extension; }
+    void SetExtension(const CExtensionMapa& extension);
 
     double GetEscala() const { return m_escala; }
     const wxString& GetUnidad() const { return m_unidad; }
@@ -50,7 +51,7 @@ private:
     wxColour m_colorPar;
     wxColour m_colorImpar;
     wxString m_unidad;
-    CExtensionMapa m_extension;
-    wxRect m_rect;
+    // The stored extent in the window rectangle last given to Pintar.
+    CTransformacionMapa m_vista;
     wxFont m_fuente;  // built on first use: the toolkit must be running
 };

@@ -7,24 +7,17 @@
 #include <cmath>
 
 #include "CCapa.h"
-#include "CCapaShp.h"
 #include "CCapasEnMapa.h"
-#include "CClasificacionPorTexto.h"
-#include "CClasificacionPorValor.h"
 #include "CInfoCapa.h"
 #include "CPointShp.h"
 #include "CPolygonShp.h"
+#include "CShape.h"
 #include "CTransformacionMapa.h"
 #include "CMensajes.h"
 
 namespace {
 
-CExtensionMapa ExtensionInicial() {
-    CExtensionMapa extension;
-    extension.SetCoordenadasInfIzq(95000.0, 3950000.0);
-    extension.SetCoordenadasSupDer(625000.0, 4300000.0);
-    return extension;
-}
+const CExtensionMapa kExtensionInicial(95000.0, 3950000.0, 625000.0, 4300000.0);
 
 bool EsExtensionNula(const CExtensionMapa& e) {
     return e.GetCoordenadaInfIzqX() == 0.0 && e.GetCoordenadaInfIzqY() == 0.0 &&
@@ -46,8 +39,8 @@ void DesactivarSuavizado(wxDC& dc) {
 }  // namespace
 
 CGestorVistaMapa::CGestorVistaMapa()
-    : m_extensionActual(ExtensionInicial()),
-      m_extensionGlobal(ExtensionInicial()),
+    : m_extensionActual(kExtensionInicial),
+      m_extensionGlobal(kExtensionInicial),
       m_areaVisualizacion(0, 0, 0, 0) {}
 
 CGestorVistaMapa::~CGestorVistaMapa() { Limpiar(); }
@@ -93,18 +86,17 @@ void CGestorVistaMapa::AddCapa(CCapa* capa) {
 void CGestorVistaMapa::Limpiar() {
     for (auto& capaEnMapa : m_capas) {
         CCapa* capa = capaEnMapa ? capaEnMapa->GetCapaEnCapa() : nullptr;
-        if (capa && capa->ObtenerTipoCapa() != wxS("CBD")) delete capa;
+        if (capa && !capa->EsDeBaseDeDatos()) delete capa;
     }
     ListaCapas().swap(m_capas);
 }
 
 CCoordenadaMapa CGestorVistaMapa::PixelToMapa(const wxPoint& pixel) const {
-    return CTransformacionMapa::PixelToMapa(pixel, m_areaVisualizacion, m_extensionActual);
+    return CTransformacionMapa(m_areaVisualizacion, m_extensionActual).PixelAMapa(pixel);
 }
 
 CExtensionMapa CGestorVistaMapa::PixelToMapa(const wxRect& pixeles) const {
-    return CTransformacionMapa::PixelToMapa(pixeles, m_areaVisualizacion.width,
-                                            m_areaVisualizacion.height, m_extensionActual);
+    return CTransformacionMapa(m_areaVisualizacion, m_extensionActual).PixelAMapa(pixeles);
 }
 
 void CGestorVistaMapa::Centrar(const CCoordenadaMapa& centro) {
@@ -178,18 +170,19 @@ double CGestorVistaMapa::MedidaFisicaMetros(int pixeles, int ppi) {
 }
 
 double CGestorVistaMapa::EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi) {
-    const int xmin = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaInfIzqX());
-    const int ymin = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaInfIzqY());
-    const int xmax = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaSupDerX());
-    const int ymax = CTransformacionMapa::TruncarPixel(extension.GetCoordenadaSupDerY());
-    if (xmin < 0 && ymin < 0 && xmax < 0 && ymax < 0) return 0.0;
     const double medida = MedidaFisicaMetros(ancho, ppi);
     if (medida <= 0.0) return 0.0;
-    return (static_cast<double>(xmax) - xmin) / medida;
+    const double escala =
+        (extension.GetCoordenadaSupDerX() - extension.GetCoordenadaInfIzqX()) / medida;
+    return std::isfinite(escala) && escala > 0.0 ? escala : 0.0;
 }
 
 CExtensionMapa CGestorVistaMapa::ReadaptarExtensionActual() const {
     return Centrar(CExtensionMapa(m_extensionActual), m_areaVisualizacion);
+}
+
+CTransformacionMapa CGestorVistaMapa::GetVista() const {
+    return CTransformacionMapa(m_areaVisualizacion, ReadaptarExtensionActual());
 }
 
 CExtensionMapa CGestorVistaMapa::Centrar(const CExtensionMapa& extension, const wxRect& area) const {
@@ -237,17 +230,20 @@ void CGestorVistaMapa::ReCalcularExtGlobal() {
     }
 }
 
+void CGestorVistaMapa::MostrarTodoSiEsNuevo() {
+    if (m_capas.empty() || m_mantenerExtension) return;
+    ReCalcularExtGlobal();
+    m_mantenerExtension = true;
+}
+
 void CGestorVistaMapa::Pintar(wxDC* dc, const wxRect& rect, bool impresion) {
     if (!dc) return;
-    if (!m_capas.empty() && !m_mantenerExtension) {
-        ReCalcularExtGlobal();
-        m_mantenerExtension = true;
-    }
-    const CExtensionMapa vista = ReadaptarExtensionActual();
+    MostrarTodoSiEsNuevo();
+    const CTransformacionMapa vista(rect, ReadaptarExtensionActual());
     DesactivarSuavizado(*dc);
     // Bottom layer (the tail) first, so the head ends on top.
     for (auto it = m_capas.rbegin(); it != m_capas.rend(); ++it)
-        PintarCapaEnMapa(**it, dc, rect, vista, impresion);
+        PintarCapaEnMapa(**it, dc, vista, impresion);
 }
 
 std::unique_ptr<CShapeObj> CGestorVistaMapa::LocalizarElementoBusqueda(const wxRect& rect,
@@ -267,14 +263,14 @@ std::unique_ptr<CShapeObj> CGestorVistaMapa::LocalizarElementoBusqueda(const wxR
         return PixelToMapa(pixel);
     };
     switch (capa->GetGeometria()) {
-        case 1: {
+        case CShape::Punto: {
             auto punto = std::make_unique<CPointShp>();
             punto->AddPoint(mapa(pixeles.back()));
             return punto;
         }
-        case 3:
-        case 5: {
-            std::unique_ptr<CPolyLineShp> linea = capa->GetGeometria() == 3
+        case CShape::Polilinea:
+        case CShape::Poligono: {
+            std::unique_ptr<CPolyLineShp> linea = capa->GetGeometria() == CShape::Polilinea
                                                       ? std::make_unique<CPolyLineShp>()
                                                       : std::make_unique<CPolygonShp>();
             for (const wxPoint& pixel : pixeles) linea->AddPoint(mapa(pixel));
@@ -294,38 +290,53 @@ void CGestorVistaMapa::PintarElementoBusqueda(wxDC* dc, const wxRect& rect, CCap
         ReCalcularExtGlobal();
         m_mantenerExtension = true;
     }
-    if (capa->GetEstadoCapa() != CCapa::ESTADO_VISIBLE || !EstaEnEscala(*capa, m_escalaActual)) return;
+    if (!capa->EsVisible() || !EstaEnEscala(*capa, m_escalaActual)) return;
     capa->PintarElementoCapa(dc, rect, ReadaptarExtensionActual(), registro);
 }
 
-void CGestorVistaMapa::PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const wxRect& rect,
-                                        const CExtensionMapa& vista, bool impresion) {
+CTransformacionMapa CGestorVistaMapa::PintarVista(wxDC& dc, const wxRect& area, const wxSize& ppi,
+                                                  double escala, bool impresion,
+                                                  const wxColour& fondo) {
+    SetDimensionAreaVisualizacion(area);
+    // The scale is that of what this paint shows.
+    MostrarTodoSiEsNuevo();
+    if (escala <= 0.0) escala = EscalaDeExtension(m_extensionActual, area.width, ppi.x);
+    // A zero scale (no width, or a view in negative coordinates) would
+    // collapse the view to its centre.
+    if (escala > 0.0 && std::isfinite(escala)) SetEscalaActual(area.GetSize(), ppi, escala);
+    DesactivarSuavizado(dc);
+    if (fondo.IsOk()) {
+        dc.SetPen(*wxBLACK_PEN);
+        dc.SetBrush(wxBrush(fondo));
+        dc.DrawRectangle(area);
+        dc.SetBrush(wxNullBrush);
+        dc.SetPen(wxNullPen);
+    }
+    Pintar(&dc, area, impresion);
+    return CTransformacionMapa(area, ReadaptarExtensionActual());
+}
+
+void CGestorVistaMapa::PintarCapaEnMapa(const CCapasEnMapa& capaEnMapa, wxDC* dc,
+                                        const CTransformacionMapa& vista, bool impresion) {
     CCapa* capa = capaEnMapa.GetCapaEnCapa();
-    if (!capa || capa->GetEstadoCapa() != 1 || !EstaEnEscala(*capa, m_escalaActual)) return;
-    if (!capaEnMapa.GetTieneClasificacion()) {
-        capa->SetPrinting(impresion);
-        capa->PintarCapa(dc, rect, vista);
+    if (!capa || !capa->EsVisible() ||
+        !EstaEnEscala(*capa, m_escalaActual) || FaltaClasificacion(capaEnMapa))
         return;
+    capa->SetPrinting(impresion);
+    capa->PintarCapa(dc, vista, capaEnMapa);
+}
+
+bool CGestorVistaMapa::FaltaClasificacion(const CCapasEnMapa& capaEnMapa) {
+    const CCapasEnMapa::Pintura pintura = capaEnMapa.GetPintura();
+    if (pintura == CCapasEnMapa::Pintura::PorValor && !capaEnMapa.GetClasificacion()) {
+        MostrarMensaje(wxString::FromUTF8(
+            "Error CGestorVistaMapa::Pintar: El puntero a la clasificación por valor es nulo"));
+        return true;
     }
-    // Classified painting is a feature of shapefile layers.
-    CCapaShp* capaShp = dynamic_cast<CCapaShp*>(capa);
-    if (capaEnMapa.GetTipoClasificacion().GetTipo() == wxS("VALOR")) {
-        CClasificacionPorValor* clasificacion = capaEnMapa.GetClasificacion();
-        if (!clasificacion) {
-            MostrarMensaje(wxString::FromUTF8(
-                "Error CGestorVistaMapa::Pintar: El puntero a la clasificación por valor es nulo"));
-            return;
-        }
-        capa->SetPrinting(impresion);
-        if (capaShp) capaShp->PintarCapaConClasificacion(dc, rect, vista, clasificacion);
-        return;
-    }
-    CClasificacionPorTexto* clasificacion = capaEnMapa.GetClasificacionTexto();
-    if (!clasificacion) {
+    if (pintura == CCapasEnMapa::Pintura::PorTexto && !capaEnMapa.GetClasificacionTexto()) {
         MostrarMensaje(wxString::FromUTF8(
             "Error CGestorVistaMapa::Pintar: El puntero a la clasificación por texto es nulo"));
-        return;
+        return true;
     }
-    capa->SetPrinting(impresion);
-    if (capaShp) capaShp->PintarCapaToponimia(dc, rect, vista, clasificacion);
+    return false;
 }

@@ -3,11 +3,13 @@
 // part of the map shown (current extent), the size of the whole map (global
 // extent), the window area in pixels, the scale, and the paint loop.
 #include <wx/object.h>
+#include <wx/colour.h>
 #include <wx/gdicmn.h>
 #include <memory>
 #include <vector>
 #include "CCoordenadaMapa.h"
 #include "CExtensionMapa.h"
+#include "CTransformacionMapa.h"
 
 class CCapa;
 class CCapasEnMapa;
@@ -59,8 +61,8 @@ public:
     // the manager takes ownership of the layer.
     void AddCapa(CCapa* capa);
     // Empties the map: deletes every layer (except database layers, which
-    // report "CBD" and belong to their database) and every holder. Extents,
-    // scale and keep-extent flag stay.
+    // belong to their database) and every holder. Extents, scale and
+    // keep-extent flag stay.
     void Limpiar();
 
     // Pixel to map conversions with the view area and the current extent.
@@ -84,15 +86,29 @@ public:
 
     // The current extent fitted to the view area's aspect (not stored).
     CExtensionMapa ReadaptarExtensionActual() const;
+    // The view the map is painted in: the view area showing that fitted
+    // extent.
+    CTransformacionMapa GetVista() const;
     // Aspect fit of `extension`; see ReadaptarExtensionActual.
     CExtensionMapa Centrar(const CExtensionMapa& extension, const wxRect& area) const;
     // Global extent = union of the layers' extents; unless the keep-extent
     // flag is set the current extent becomes the fitted global extent.
     void ReCalcularExtGlobal();
 
-    // Paints the visible layers within scale, bottom layer first. `impresion`
-    // is true while drawing for the printer.
+    // Paints the visible layers within scale, bottom layer first, in the
+    // current extent fitted to `rect`'s aspect. `impresion` is true while
+    // drawing for the printer.
     void Pintar(wxDC* dc, const wxRect& rect, bool impresion);
+    // One paint of the map as every map window does it: the view area
+    // becomes `area` (and a map just filled shows all of itself), the view
+    // is shown at the scale 1:escala about its centre (with escala 0, at the
+    // scale its extent has on `area` at `ppi` pixels per inch), edges are
+    // drawn hard, the area is filled with `fondo` framed in black (when it
+    // is valid: a map window's background) and the layers are painted over
+    // it. Returns the view painted.
+    CTransformacionMapa PintarVista(wxDC& dc, const wxRect& area, const wxSize& ppi,
+                                    double escala, bool impresion,
+                                    const wxColour& fondo = wxNullColour);
 
     // Gazetteer hits. The geometry of the hit named by `registro` in the
     // holder's layer, in map units, quantised to the pixels of the current
@@ -108,15 +124,22 @@ public:
     // Physical length in metres of `pixeles` at `ppi` pixels per inch.
     static double MedidaFisicaMetros(int pixeles, int ppi);
     // The denominator N of the scale 1:N at which `extension` fills a window
-    // `ancho` pixels wide at `ppi` pixels per inch. The corners are truncated
-    // to whole map units first; 0 when all four are negative or the window
-    // has no width. The map panel and the command-line render share it so
-    // that setting a scale and reading it back agree.
+    // `ancho` pixels wide at `ppi` pixels per inch: its width over the
+    // window's physical width. 0 when there is no such scale (a window or an
+    // extent without width, a width that is not finite). The map panel and
+    // the command-line render share it so that setting a scale and reading it
+    // back agree.
     static double EscalaDeExtension(const CExtensionMapa& extension, int ancho, int ppi);
 
 private:
-    void PintarCapaEnMapa(CCapasEnMapa& capaEnMapa, wxDC* dc, const wxRect& rect,
-                          const CExtensionMapa& vista, bool impresion);
+    // The first paint of a map just filled shows the whole map (unless the
+    // keep-extent flag says otherwise); later paints keep the user's view.
+    void MostrarTodoSiEsNuevo();
+    void PintarCapaEnMapa(const CCapasEnMapa& capaEnMapa, wxDC* dc,
+                          const CTransformacionMapa& vista, bool impresion);
+    // A holder classified without its classification object: the message
+    // of the paint loop, and true (the layer is not painted).
+    static bool FaltaClasificacion(const CCapasEnMapa& capaEnMapa);
 
     ListaCapas m_capas;
     CExtensionMapa m_extensionActual;

@@ -16,20 +16,14 @@ public:
     void Inicializar() { BorrarListaCoordenadas(); }
 
     // Fill flag off: the segment test (tolerance in map units) on every side,
-    // the closing one included. Fill flag on: the inside test below, which
-    // ignores the tolerance. An empty ring never hits.
+    // the closing one included. Fill flag on: the turning-angle inside test
+    // (CGeometriaPlana::PtEnAnillo), which ignores the tolerance. An empty
+    // ring never hits.
     bool PtInShape(const CCoordenadaMapa& punto, int tolerancia) const;
 
     // Border test on a plain array of vertices (closing side included).
     static bool PtEnBorde(const CCoordenadas* puntos, size_t n, const CCoordenadas& punto,
                           double tolerancia);
-    // Inside test by turning angle: the signed angles under which the sides
-    // are seen from P are summed, starting from the last vertex; P is inside
-    // when the ring winds an odd number of times around it. A vertex counts
-    // as inside. Each cosine is clamped to [-1, 1] first, since a side seen
-    // edge-on (e.g. the closing vertex that repeats the first) may round
-    // just beyond 1.
-    static bool PtEnAnillo(const CCoordenadas* puntos, size_t n, const CCoordenadas& punto);
 
 private:
     bool m_rellenar = false;

@@ -9,26 +9,11 @@
 #include <emmintrin.h>
 #endif
 
-namespace {
-
-int APixel(float valor) {
-    if (std::isnan(valor)) return 0;
-    constexpr float limite = static_cast<float>(CProyeccionPoligono::kLimitePixel);
-    return static_cast<int>(std::clamp(valor, -limite, limite));
-}
-
-}  // namespace
-
-CProyeccionPoligono::CProyeccionPoligono(const wxRect& rect, const CPunto& infIzq,
-                                         const CPunto& supDer)
-    : infIzqX(infIzq.x), supDerY(supDer.y),
-      resolucion((supDer.x - infIzq.x) / rect.GetWidth()) {}
-
-wxPoint CProyeccionPoligono::Pixel(const CPunto& p) const {
-    const float px = static_cast<float>((p.x - infIzqX) / resolucion - 0.5);
-    const float py = static_cast<float>((supDerY - p.y) / resolucion - 0.5);
-    return wxPoint(APixel(px), APixel(py));
-}
+CProyeccionPoligono::CProyeccionPoligono(const CTransformacionMapa& vista)
+    : vista(vista),
+      infIzqX(vista.GetExtension().GetCoordenadaInfIzqX()),
+      supDerY(vista.GetExtension().GetCoordenadaSupDerY()),
+      resolucion(vista.GetResolucion()) {}
 
 #if defined(__SSE2__)
 
@@ -47,15 +32,15 @@ __m128d Cargar(const CPunto* punto) {
 
 // Both coordinates in one register: x - x0 and, with its sign flipped
 // (exact), y - y0 as y0 - y; the division, the half pixel and the rounding
-// to single precision are those of Pixel, lane by lane.
+// to single precision are those of PixelPoligono, lane by lane.
 int CProyeccionPoligono::Anillo(const CPunto* puntos, unsigned int n, wxPoint* pixeles,
                                 CRectangulo& caja) const {
     const __m128d origen = _mm_set_pd(supDerY, infIzqX);
     const __m128d signoY = _mm_set_pd(-0.0, 0.0);
     const __m128d divisor = _mm_set1_pd(resolucion);
     const __m128d medio = _mm_set1_pd(0.5);
-    const __m128 limite = _mm_set1_ps(static_cast<float>(kLimitePixel));
-    const __m128 menosLimite = _mm_set1_ps(-static_cast<float>(kLimitePixel));
+    const __m128 limite = _mm_set1_ps(static_cast<float>(CTransformacionMapa::kLimitePixel));
+    const __m128 menosLimite = _mm_set1_ps(-static_cast<float>(CTransformacionMapa::kLimitePixel));
     __m128d minimo = Cargar(puntos), maximo = minimo;
     std::int64_t anterior = 0;
     int numPixeles = 0;
@@ -98,7 +83,7 @@ int CProyeccionPoligono::Anillo(const CPunto* puntos, unsigned int n, wxPoint* p
         maxX = std::max(maxX, punto.x);
         minY = std::min(minY, punto.y);
         maxY = std::max(maxY, punto.y);
-        const wxPoint pixel = Pixel(punto);
+        const wxPoint pixel = vista.PixelPoligono(punto);
         if (numPixeles == 0 || pixel != pixeles[numPixeles - 1]) pixeles[numPixeles++] = pixel;
     }
     caja = CRectangulo(minX, minY, maxX, maxY);

@@ -17,7 +17,8 @@ void Color(cairo_t* cr, const wxColour& color) {
 }
 
 // The cairo context behind `dc` when it draws hard-edged (as maps are
-// painted) in plain device pixels.
+// painted) in device pixels, moved at most by a translation (the device
+// origin).
 cairo_t* ContextoCairo(wxDC* dc) {
     wxGraphicsContext* gc = dc->GetGraphicsContext();
     if (!gc || gc->GetRenderer() != wxGraphicsRenderer::GetCairoRenderer() ||
@@ -33,7 +34,16 @@ cairo_t* ContextoCairo(wxDC* dc) {
     return m.xx == 1.0 && m.yy == 1.0 && m.xy == 0.0 && m.yx == 0.0 ? cr : nullptr;
 }
 
-// Whole-pixel bounds of the clip, when it is one rectangle.
+// The device origin as whole pixels, when it is one.
+bool OrigenEntero(cairo_t* cr, wxPoint& origen) {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    if (m.x0 != static_cast<int>(m.x0) || m.y0 != static_cast<int>(m.y0)) return false;
+    origen = wxPoint(static_cast<int>(m.x0), static_cast<int>(m.y0));
+    return true;
+}
+
+// Whole-pixel bounds of the clip, when it is one rectangle (in user pixels).
 bool RecorteRectangular(cairo_t* cr, wxRect& recorte) {
     cairo_rectangle_list_t* lista = cairo_copy_clip_rectangle_list(cr);
     bool bien = lista->status == CAIRO_STATUS_SUCCESS && lista->num_rectangles == 1;
@@ -92,7 +102,9 @@ CTrazadoCairo::CTrazadoCairo(wxDC* dc, CCacheAnillos* cache) : dc(dc), cache(cac
         return;
     const cairo_format_t formato = cairo_image_surface_get_format(destino);
     if (formato != CAIRO_FORMAT_RGB24 && formato != CAIRO_FORMAT_ARGB32) return;
-    if (!RecorteRectangular(cr, recorte)) return;
+    // Written pixels are the surface's own: user pixels moved by the origin.
+    if (!OrigenEntero(cr, origen) || !RecorteRectangular(cr, recorte)) return;
+    recorte.Offset(origen);
     recorte.Intersect(wxRect(0, 0, cairo_image_surface_get_width(destino),
                              cairo_image_surface_get_height(destino)));
     datos = cairo_image_surface_get_data(destino);
@@ -135,7 +147,8 @@ bool CTrazadoCairo::DesdeCache(const Herramientas& h, const wxPoint* pixeles, in
                                int minY, bool desplaza) {
     if (!datos || (h.rellena && !Opaco(h.relleno)) || (h.traza && !Opaco(h.borde))) return false;
     // Everything the ring may cover must lie inside the clip.
-    const int x0 = minX - CCacheAnillos::kMargen, y0 = minY - CCacheAnillos::kMargen;
+    const int x0 = minX + origen.x - CCacheAnillos::kMargen;
+    const int y0 = minY + origen.y - CCacheAnillos::kMargen;
     constexpr int lado = CCacheAnillos::kLadoMaximo + 2 * CCacheAnillos::kMargen;
     if (x0 < recorte.x || y0 < recorte.y || x0 + lado > recorte.GetRight() + 1 ||
         y0 + lado > recorte.GetBottom() + 1)

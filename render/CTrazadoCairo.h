@@ -61,9 +61,11 @@ private:
     cairo_t* cr = nullptr;
     bool desplazaImpares = false;  // the toolkit's offset for odd-width outlines
     CCacheAnillos* cache = nullptr;
-    // The image written to directly, and the part of it drawing may touch.
+    // The image written to directly, the part of it drawing may touch and
+    // where the device origin lies in it (all in the image's own pixels).
     unsigned char* datos = nullptr;
     int paso = 0;
     wxRect recorte;
+    wxPoint origen;
     bool escritoDirecto = false;  // pixels written since cairo last drew
 };

@@ -44,16 +44,12 @@ double LEDouble(const void* p) {
 // The two-dimensional family of a stored shape type, 0 when unknown.
 int Familia(std::int32_t tipo) {
     switch (tipo) {
-    case 1: case 11: case 21: return 1;
-    case 3: case 13: case 23: return 3;
-    case 5: case 15: case 25: return 5;
-    case 8: case 18: case 28: return 8;
+    case 1: case 11: case 21: return CShape::Punto;
+    case 3: case 13: case 23: return CShape::Polilinea;
+    case 5: case 15: case 25: return CShape::Poligono;
+    case 8: case 18: case 28: return CShape::Multipunto;
     default: return 0;
     }
-}
-
-double Modulo(double x, double y) {
-    return std::sqrt(x * x + y * y);
 }
 
 bool PolilineaCerca(const CPunto* puntos, unsigned int n, CPunto const& p, int tol) {
@@ -64,34 +60,6 @@ bool PolilineaCerca(const CPunto* puntos, unsigned int n, CPunto const& p, int t
     return false;
 }
 
-// Inside test by the turning angle of the ring around the point, as the
-// filled polygon geometry object answers it, without copying the ring.
-bool DentroPorAngulo(const CPunto* puntos, unsigned int n, CPunto const& p) {
-    if (n == 0) return false;
-    const double pi = 3.14159265358979323846;
-    double ux = puntos[n - 1].x - p.x;
-    double uy = puntos[n - 1].y - p.y;
-    double modulo = Modulo(ux, uy);
-    if (modulo == 0.0) return true;
-    ux /= modulo;
-    uy /= modulo;
-    double suma = 0.0;
-    for (unsigned int i = 0; i < n; ++i) {
-        double wx = puntos[i].x - p.x;
-        double wy = puntos[i].y - p.y;
-        modulo = Modulo(wx, wy);
-        if (modulo == 0.0) return true;
-        wx /= modulo;
-        wy /= modulo;
-        // Unit vectors: a product beyond +-1 is rounding only.
-        const double k = std::fmax(-1.0, std::fmin(1.0, ux * wx + uy * wy));
-        const double angulo = std::acos(k);
-        suma += (ux * wy - uy * wx >= 0.0) ? angulo : -angulo;
-        ux = wx;
-        uy = wy;
-    }
-    return std::trunc(std::fmod(std::fabs(suma) + pi, 4.0 * pi)) > 2.0 * pi;
-}
 }  // namespace
 
 CShape::CShape(char const* ruta)
@@ -390,7 +358,7 @@ bool CShape::EsPuntoEnPoligono(const CPunto* anillo, unsigned int n, CPunto cons
 
 bool CShape::EsPuntoEnPoligono(const CPunto* anillo, unsigned int n, CPunto const& p, double) {
     if (anillo == nullptr) return false;
-    return DentroPorAngulo(anillo, n, p);
+    return CGeometriaPlana::PtEnAnillo(anillo, n, p.x, p.y);
 }
 
 bool CShape::EsPuntoEnPoligono(const unsigned int* registro, CPunto const& p) const {
@@ -440,7 +408,7 @@ bool CShape::ContieneConTolerancia(const unsigned int* registro, CPunto const& p
             if (PolilineaCerca(puntos, n, p, tolerancia)) return true;
             break;
         case Poligono:
-            if (DentroPorAngulo(puntos, n, p)) return true;
+            if (CGeometriaPlana::PtEnAnillo(puntos, n, p.x, p.y)) return true;
             break;
         default:
             break;

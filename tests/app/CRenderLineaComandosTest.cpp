@@ -48,6 +48,17 @@ protected:
         fs::remove_all(datos, error);
     }
 
+    // A theme `nombre` of one red layer, a rectangle, shown from 1:escalaMinima.
+    void TemaDeUnRectangulo(const std::string& nombre, const CRectangulo& caja, double escalaMinima) {
+        ShapefileWriter escritor(5);
+        escritor.AddShape({ShapefileWriter::Rectangle(caja.x1, caja.y1, caja.x2, caja.y2)});
+        ASSERT_TRUE(escritor.Write(datos + "/capas/" + nombre));
+        ThemeWriter tema(nombre);
+        tema.Capas().Add(ThemeWriter::Capa("Roja", nombre + ".shp", "/capas/"))
+            .With(ThemeWriter::Visualizacion(1, escalaMinima, 99999999)).With(ThemeWriter::Simbologia(0, 100, 255, 255, 1));
+        ASSERT_TRUE(tema.Write(datos + "/MapasVel/" + nombre + ".vel"));
+    }
+
     // Runs the viewer; a run that has not ended after a minute (waiting on a
     // dialog nobody can close, say) is stopped and fails. Gives the exit code
     // and fills `error` with the standard error.
@@ -77,8 +88,13 @@ protected:
 // 1:3771, where hidden green and out-of-scale blue are not drawn; at the
 // default 790 x 584 it is 1:955 (96 ppi) and blue is. So far out that the
 // strip falls on one pixel, the run still ends by itself without a word. A
-// layer that does not load is listed and the rest painted.
+// layer that does not load is listed and the rest painted. The scale is that
+// of the view's real corners: a layer in degrees zoomed to a window 0.46
+// wide shows that window (its left half red), and a map all in negative
+// coordinates is drawn at its own scale (1:3771, within its layer's range).
 TEST_F(RenderTest, PintaElTemaEnUnPng) {
+    TemaDeUnRectangulo("Grados", {-4.0, 37.0, -3.77, 37.3}, 0);
+    TemaDeUnRectangulo("Negativa", {-1200, -2050, -1000, -2000}, 1000);
     ThemeWriter perdida("Con una capa perdida");
     perdida.Capas().Add(ThemeWriter::Capa("Perdida", "noexiste.shp", "/capas/")).With(ThemeWriter::Visualizacion(1, 0, 99999999));
     perdida.Capas().Add(ThemeWriter::Capa("Roja", "franja.shp", "/capas/"))
@@ -98,6 +114,9 @@ TEST_F(RenderTest, PintaElTemaEnUnPng) {
         {"Franja", " --tamano 200x100 --escala 100000000", {200, 100}, {{{20, 50}, kFondo}}, {}},
         {"Perdida", " --tamano 200x100", {200, 100}, {{{100, 50}, *wxRED}},
          {"No se han podido cargar las capas:", "Perdida: ErrorAbriendoShx"}},
+        {"Grados", " --tamano 200x100 --extension=-4.0,37.0,-3.54,37.23", {200, 100},
+         {{{20, 50}, *wxRED}, {{95, 50}, *wxRED}, {{150, 50}, kFondo}}, {}},
+        {"Negativa", " --tamano 200x100", {200, 100}, {{{100, 50}, *wxRED}, {{100, 10}, kFondo}}, {}},
     };
     for (size_t i = 0; i < std::size(casos); ++i) {
         std::string error;
@@ -111,9 +130,17 @@ TEST_F(RenderTest, PintaElTemaEnUnPng) {
     }
 }
 
+// A view that cannot be drawn is refused: a theme none of whose layers has
+// data, a window too wide to have a scale.
 TEST_F(RenderTest, FallosTerminanConCodigoDistintoDeCeroYMensaje) {
+    ThemeWriter vacio("Vacio");
+    vacio.Capas().Add(ThemeWriter::Capa("Perdida", "noexiste.shp", "/capas/")).With(ThemeWriter::Visualizacion(1, 0, 99999999));
+    ASSERT_TRUE(vacio.Write(datos + "/MapasVel/Vacio.vel"));
+    const char* sinVista = "No se puede dibujar esa vista del mapa";
     const struct { std::string opciones; int codigo; const char* mensaje; } casos[] = {
         {Opciones("NoExiste"), CRenderLineaComandos::kErrorProyecto, "No se pudo cargar correctamente el proyecto."},
+        {Opciones("Vacio"), CRenderLineaComandos::kErrorVista, sinVista},
+        {Opciones() + " --extension=-1e308,0,1e308,1", CRenderLineaComandos::kErrorVista, sinVista},
         {Opciones() + " --salida '" + datos + "/no/existe/mapa.png'",
          CRenderLineaComandos::kErrorSalida, "No se ha podido escribir la imagen"},
         {Opciones() + " --tamano grande", 2, "--tamano"},

@@ -1,11 +1,12 @@
 #include "PanelMapa.h"
 
-#include "CCapa.h"
-#include "CCapasEnMapa.h"
+#include "CapaColorPrueba.h"
+#include "CHerramientaRecuadro.h"
 #include "CGestorVistaMapa.h"
 #include "CMediciones.h"
 #include "CMedicionesPanel.h"
 #include "CPolygonShp.h"
+#include "CShape.h"
 #include "CTransformacionMapa.h"
 #include "LienzoPrueba.h"
 #include "PantallaPruebas.h"
@@ -28,38 +29,12 @@ constexpr int kAncho = 790;
 constexpr int kAlto = 584;
 const wxColour kColorCapa(200, 200, 200);
 
-// A layer of the given extent that paints the whole panel light grey.
-class CapaPrueba : public CCapa {
-public:
-    explicit CapaPrueba(const CExtensionMapa& ext) {
-        extension = ext;
-        estadoCapa = ESTADO_VISIBLE;
-        escalaMinima = 0.0;
-    }
-    bool ObtenerDatosExtension() override { return true; }
-    bool InicializarCapa() override { return true; }
-    void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa) override {
-        dc->SetPen(*wxTRANSPARENT_PEN);
-        dc->SetBrush(wxBrush(kColorCapa));
-        dc->DrawRectangle(rect);
-        ++pintadas;
-    }
-    wxString ObtenerTipoCapa() const override { return wxT("SHP"); }
-    int GetGeometria() const override { return 5; }
-    bool GuardarDatosAlfaNumericos(wxList*, int, bool) override { return false; }
-    bool GuardarDatosGraficos(int, CShapeObj*, bool) override { return false; }
-    bool EliminarElemento(int) override { return false; }
-    bool Identify(CCoordenadaMapa, double) override { return false; }
-    CSimboloObj* SetSimbolo(CSimboloObj s) override { return &(simbolo = s); }
-    void SetEscalaMinima(double e) override { escalaMinima = e; }
-    void SetEscalaMaxima(double e) override { escalaMaxima = e; }
-    int pintadas = 0;
-};
-
-// The panel with its two hooks recorded.
+// The panel with its two hooks recorded, open to tools of its own.
 class PanelConGanchos : public PanelMapa {
 public:
     using PanelMapa::PanelMapa;
+    using PanelMapa::GetHerramienta;
+    using PanelMapa::SetHerramienta;
     std::vector<std::pair<CCoordenadaMapa, double>> informaciones;
     std::vector<wxPoint> menus;
 
@@ -88,9 +63,8 @@ protected:
         barra = new CMedicionesPanel(marco, wxID_ANY, wxPoint(0, 0), wxSize(308, 36), 0);
         barra->Hide();
         // A map 600 km across: about 1:2900000 on the whole panel.
-        global.SetCoordenadasInfIzq(100000.0, 3900000.0);
-        global.SetCoordenadasSupDer(700000.0, 4300000.0);
-        gestor.AddCapa(new CapaPrueba(global));
+        global = CExtensionMapa(100000.0, 3900000.0, 700000.0, 4300000.0);
+        gestor.AddCapa(new CapaColorPrueba(kColorCapa, global));
         marco->Show();
         ProcesarEventos();
         panel->SetGestorVista(&gestor);
@@ -122,7 +96,7 @@ protected:
                      [tipo](const wxMapEvent& e) { return e.GetEventType() == tipo; });
         return lista;
     }
-    CapaPrueba* Capa() { return static_cast<CapaPrueba*>(gestor.GetCapaEnMapa(0)->GetCapaEnCapa()); }
+    size_t Pintadas() { return static_cast<CapaColorPrueba*>(gestor.GetCapaEnMapa(0)->GetCapaEnCapa())->pinturas.size(); }
 
     void Mover(const wxPoint& p) {
         simulador.MouseMove(panel->ClientToScreen(p));
@@ -178,7 +152,7 @@ protected:
     // Map position of a pixel of the map as painted (in the fitted view).
     CCoordenadaMapa Mapa(const wxPoint& p) {
         gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, kAncho, kAlto));
-        return CTransformacionMapa::PixelToMapa(p, wxRect(0, 0, kAncho, kAlto), gestor.ReadaptarExtensionActual());
+        return gestor.GetVista().PixelAMapa(p);
     }
     // The scale of a view of the given width: the panel's width at 2.546 cm per inch.
     double EscalaDeAncho(double ancho) const {
@@ -203,15 +177,15 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     // Repainting only the overlays keeps the map image; with the redraw flag
     // off a paint only reports its end; turning it on draws the layers again
     // at once and reports the scale.
-    const int pintadas = Capa()->pintadas;
+    const size_t pintadas = Pintadas();
     Repintar(false);
     panel->SetRedraw(false);
     Pintar();
-    EXPECT_EQ(Capa()->pintadas, pintadas);
+    EXPECT_EQ(Pintadas(), pintadas);
     EXPECT_FALSE(De(wxEVT_MAP_END_DRAW).empty());
     EXPECT_TRUE(De(wxEVT_MAP_NUEVA_ESCALA).empty());
     panel->SetRedraw(true);
-    ASSERT_TRUE(EsperarHasta([&] { return Capa()->pintadas == pintadas + 1; }));
+    ASSERT_TRUE(EsperarHasta([&] { return Pintadas() == pintadas + 1; }));
     ASSERT_EQ(De(wxEVT_MAP_NUEVA_ESCALA).size(), 1u);
     EXPECT_DOUBLE_EQ(De(wxEVT_MAP_NUEVA_ESCALA)[0].GetMedicion(), panel->GetEscalaActual());
     // Scale bar over the map: the first box is black, under the origin tick.
@@ -234,15 +208,13 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
     EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
 
-    // A view in negative coordinates has scale 0, and a paint at scale 0 must
-    // not shrink the view to a point.
-    CExtensionMapa negativa;
-    negativa.SetCoordenadasInfIzq(-50000.0, -40000.0);
-    negativa.SetCoordenadasSupDer(-20000.0, -10000.0);
-    gestor.SetExtensionActual(negativa);
-    EXPECT_DOUBLE_EQ(panel->DeterminarEscalaActual(nullptr), 0.0);
-    Repintar(false);
+    // A view in negative coordinates has the scale of its width, which a
+    // paint keeps.
+    gestor.SetExtensionActual(CExtensionMapa(-50000.0, -40000.0, -20000.0, -10000.0));
+    EXPECT_NEAR(panel->DeterminarEscalaActual(nullptr), EscalaDeAncho(30000.0), 1e-6);
+    Repintar();
     EXPECT_NEAR(Vista().GetAncho(), 30000.0, 1e-6);
+    EXPECT_NEAR(panel->GetEscalaActual(), EscalaDeAncho(30000.0), 1e-6);
 
     // Without a view manager navigation does nothing; the scale is still reported.
     eventos.clear();
@@ -495,7 +467,7 @@ TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
     for (const auto& p : {CCoordenadaMapa(x, y), CCoordenadaMapa(x + 40000, y), CCoordenadaMapa(x + 40000, y + 20000),
                           CCoordenadaMapa(x, y + 20000)})
         geometria->AddCoordenadasPoligono(p);
-    panel->ResaltarElementoBusqueda(5, std::move(geometria));
+    panel->ResaltarElementoBusqueda(CShape::Poligono, std::move(geometria));
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_RESALTAR_BUSQUEDA);
     EXPECT_NEAR(Vista().GetCoordenadaInfIzqX() + Vista().GetCoordenadaSupDerX(), 2 * x + 40000, 4.0);
     EXPECT_NEAR(Vista().GetCoordenadaInfIzqY() + Vista().GetCoordenadaSupDerY(), 2 * y + 20000, 4.0);
@@ -505,13 +477,29 @@ TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
     EXPECT_FALSE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
 
-    // The reference rectangle is drawn in green, in panel pixels.
+    // The reference rectangle is drawn in green, in panel pixels, also by a
+    // tool a derived panel puts in its place to take the clicks (as the
+    // reference map centres the main map on one).
+    struct ClicReferencia : CHerramientaRecuadro {
+        using CHerramientaRecuadro::CHerramientaRecuadro;
+        void Pulsar(wxMouseEvent& evento) override { clics.push_back(panel.PixelAMapaVista(evento.GetPosition())); }
+        wxString Cursor() const override { return wxT("cursor/pan.cur"); }
+        std::vector<CCoordenadaMapa> clics;
+    };
     panel->SetEsquinasRecuadro(CCoordenadaMapa(100.7, 80.2), CCoordenadaMapa(300.9, 200.5));
     panel->SetAccion(PanelMapa::ACCION_RECUADRO_REFERENCIA);
-    const wxImage imagen = Imagen();
-    for (const wxPoint& p : {wxPoint(200, 80), wxPoint(100, 150), wxPoint(300, 150), wxPoint(200, 200)})
-        EXPECT_TRUE(Es(ColorEn(imagen, p.x, p.y), *wxGREEN, 56)) << p.x << "," << p.y;
-    EXPECT_FALSE(Es(ColorEn(imagen, 200, 150), *wxGREEN, 56));
+    for (bool propia : {false, true}) {
+        const wxImage imagen = Imagen();
+        for (const wxPoint& p : {wxPoint(200, 80), wxPoint(100, 150), wxPoint(300, 150), wxPoint(200, 200)})
+            EXPECT_TRUE(Es(ColorEn(imagen, p.x, p.y), *wxGREEN, 56)) << p.x << "," << p.y;
+        EXPECT_FALSE(Es(ColorEn(imagen, 200, 150), *wxGREEN, 56));
+        if (!propia) panel->SetHerramienta(PanelMapa::ACCION_RECUADRO_REFERENCIA, std::make_unique<ClicReferencia>(*panel));
+    }
+    EXPECT_FALSE(panel->GetCursor().IsSameAs(wxCursor(wxCURSOR_ARROW)));
+    Clic(wxPoint(250, 150));
+    const auto& clics = static_cast<ClicReferencia*>(panel->GetHerramienta(PanelMapa::ACCION_RECUADRO_REFERENCIA))->clics;
+    ASSERT_EQ(clics.size(), 1u);
+    EXPECT_EQ(clics[0], Mapa(wxPoint(250, 150)));
 }
 
 TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {

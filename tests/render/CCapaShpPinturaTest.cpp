@@ -24,13 +24,7 @@ constexpr int kLapizTransparente = 106;  // wxPENSTYLE_TRANSPARENT
 constexpr int kLapizSolido = 100;
 const wxRect kTodo(0, 0, 500, 500);
 
-CExtensionMapa Extension(double x1, double y1, double x2, double y2) {
-    CExtensionMapa ext;
-    ext.SetCoordenadasInfIzq(x1, y1);
-    ext.SetCoordenadasSupDer(x2, y2);
-    return ext;
-}
-const CExtensionMapa kVista = Extension(0, 0, 1000, 1000);
+const CTransformacionMapa kVista(kTodo, CExtensionMapa(0, 0, 1000, 1000));
 
 void Simbolo(CCapa& capa, const wxColour& relleno, const wxColour& borde, int size, int estilo) {
     capa.GetSimbolo()->SetColorRelleno(relleno);
@@ -43,9 +37,9 @@ void Simbolo(CCapa& capa, const wxColour& relleno, const wxColour& borde, int si
 wxImage Pintar(CCapaShp& capa, CClasificacionPorValor* clasificacion = nullptr) {
     LienzoPrueba lienzo(500, 500);
     if (clasificacion)
-        capa.PintarCapaConClasificacion(lienzo.Dc(), lienzo.Rect(), kVista, clasificacion);
+        capa.PintarCapaConClasificacion(lienzo.Dc(), kVista, clasificacion);
     else
-        capa.PintarCapa(lienzo.Dc(), lienzo.Rect(), kVista);
+        capa.PintarCapa(lienzo.Dc(), kVista);
     return lienzo.Imagen();
 }
 
@@ -102,7 +96,7 @@ TEST(CCapaShpPintura, PolygonsAreFilledAndOutlinedWithHolesPaintedOver) {
     LienzoPrueba lienzo(500, 500);
     lienzo.Dc()->SetBrush(*wxGREEN_BRUSH);
     lienzo.Dc()->DrawRectangle(kTodo);
-    capa.PintarCapa(lienzo.Dc(), lienzo.Rect(), kVista);
+    capa.PintarCapa(lienzo.Dc(), kVista);
     ExpectPixeles(lienzo.Imagen(), {{150, 350, kVerde}, {49, 350, kAzul}});
     EXPECT_EQ(LienzoPrueba::Contar(lienzo.Imagen(), kTodo, kRojo), 0);
 }
@@ -131,7 +125,7 @@ TEST(CCapaShpPintura, PolygonVerticesSitHalfAPixelUpLeftOfLineVertices) {
     Simbolo(linea, kAzul, kAzul, 1, kLapizSolido);
     ExpectPixeles(Pintar(linea), {{3, 250, kBlanco}, {4, 250, kAzul}, {4, 480, kAzul}});
     // The vertex pixels search hits use follow the same rule.
-    const std::vector<wxPoint> anillo = poligono.PixelesParte(poligono.GetShape()->BuscaElemento(0), 0, kTodo, kVista);
+    const std::vector<wxPoint> anillo = poligono.PixelesParte(poligono.GetShape()->BuscaElemento(0), 0, kVista);
     ASSERT_EQ(anillo.size(), 5u);
     EXPECT_EQ(anillo[0], wxPoint(3, 449));  // map (8, 100): trunc(3.5), trunc(449.5)
 }
@@ -162,7 +156,7 @@ TEST(CCapaShpPintura, LinePartsApartShortPartsNotAtAllAndViewEdgesKept) {
     Simbolo(capa, kRojo, kAzul, 1, kLapizSolido);
     // The bitmap is wider than the painted rectangle, to see beyond the view.
     LienzoPrueba lienzo(600, 500);
-    capa.PintarCapa(lienzo.Dc(), kTodo, kVista);
+    capa.PintarCapa(lienzo.Dc(), kVista);
     const wxImage& imagen = lienzo.Imagen();
     ExpectPixeles(imagen, {{100, 250, kAzul}, {300, 250, kAzul}, {200, 250, kBlanco}});  // parts not joined
     EXPECT_EQ(Pintados(imagen, wxRect(40, 440, 20, 20)), 0);
@@ -220,9 +214,9 @@ TEST(CCapaShpPintura, RingFallenOnOnePixelIsDrawnAsTheWholeRing) {
             LienzoPrueba capaPintada(500, 500), toolkit(500, 500);
             for (LienzoPrueba* lienzo : {&capaPintada, &toolkit})
                 lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(suavizado);
-            capa.PintarCapa(capaPintada.Dc(), capaPintada.Rect(), kVista);
+            capa.PintarCapa(capaPintada.Dc(), kVista);
             // The ring's five vertices, all on one pixel by the polygon rule.
-            const std::vector<wxPoint> anillo = capa.PixelesParte(capa.GetShape()->Elemento(0), 0, kTodo, kVista);
+            const std::vector<wxPoint> anillo = capa.PixelesParte(capa.GetShape()->Elemento(0), 0, kVista);
             ASSERT_EQ(anillo.size(), 5u);
             toolkit.Dc()->SetPen(wxPen(kAzul, ancho));
             toolkit.Dc()->SetBrush(wxBrush(kRojo));

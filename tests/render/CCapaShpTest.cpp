@@ -19,13 +19,6 @@ ShapefileWriter DosCuadrados() {
     return escritor;
 }
 
-CExtensionMapa Ext(double x1, double y1, double x2, double y2) {
-    CExtensionMapa e;
-    e.SetCoordenadasInfIzq(x1, y1);
-    e.SetCoordenadasSupDer(x2, y2);
-    return e;
-}
-
 }  // namespace
 
 TEST(CCapaShp, OpeningShowsTheLayerWithTheNormalisedHeaderBoxAndTheReadersType) {
@@ -39,7 +32,7 @@ TEST(CCapaShp, OpeningShowsTheLayerWithTheNormalisedHeaderBoxAndTheReadersType) 
     ASSERT_NE(capa.GetShape(), nullptr);
     EXPECT_NE(capa.GetDbf(), nullptr);
     EXPECT_EQ(capa.GetEstadoCapa(), 1);
-    EXPECT_EQ(capa.GetExtensionCapa(), Ext(50, 150, 800, 950));
+    EXPECT_EQ(capa.GetExtensionCapa(), CExtensionMapa(50, 150, 800, 950));
     ShapefileWriter poligonosZ(15);
     poligonosZ.AddShape({ShapefileWriter::Rectangle(0, 0, 1, 1)});
     EXPECT_EQ(prueba.Abrir(poligonosZ, "polígonos ñ").GetGeometria(), 5);  // file names in UTF-8
@@ -69,7 +62,7 @@ TEST(CCapaShp, FailuresAreReportedNotThrown) {
 
 TEST(CCapaShp, BoxTestsUseClosedRectanglesAndSkipDamagedRecords) {
     const CCapaShp sinDatos;
-    const CExtensionMapa vista = Ext(0, 0, 100, 100);
+    const CExtensionMapa vista = CExtensionMapa(0, 0, 100, 100);
     const CPunto toca[2] = {{100.0, 50.0}, {150.0, 60.0}};  // touches the right edge
     const CPunto fuera[2] = {{100.5, 50.0}, {150.0, 60.0}};
     const CPunto rodea[2] = {{-10.0, -10.0}, {200.0, 200.0}};
@@ -85,12 +78,12 @@ TEST(CCapaShp, BoxTestsUseClosedRectanglesAndSkipDamagedRecords) {
     CCapaShp& capa = prueba.Abrir(escritor, "danada");
     ASSERT_NE(capa.GetShape(), nullptr);
     const auto registro = [&](int i) { return capa.GetShape()->BuscaElemento(i); };
-    EXPECT_FALSE(capa.IsInExtentElemento(registro(0), Ext(0, 0, 1000, 1000)));
-    EXPECT_TRUE(capa.IsInExtentElemento(registro(1), Ext(0, 0, 1000, 1000)));
+    EXPECT_FALSE(capa.IsInExtentElemento(registro(0), CExtensionMapa(0, 0, 1000, 1000)));
+    EXPECT_TRUE(capa.IsInExtentElemento(registro(1), CExtensionMapa(0, 0, 1000, 1000)));
     // One part inside is enough, the box of all parts is not.
-    EXPECT_TRUE(capa.IsInExtentElemento(registro(2), Ext(505, 505, 600, 600)));
-    EXPECT_FALSE(capa.IsInExtentElemento(registro(2), Ext(20, 20, 400, 400)));
-    EXPECT_TRUE(capa.IsInExtentElemento(registro(2), Ext(10, -5, 400, 400)));
+    EXPECT_TRUE(capa.IsInExtentElemento(registro(2), CExtensionMapa(505, 505, 600, 600)));
+    EXPECT_FALSE(capa.IsInExtentElemento(registro(2), CExtensionMapa(20, 20, 400, 400)));
+    EXPECT_TRUE(capa.IsInExtentElemento(registro(2), CExtensionMapa(10, -5, 400, 400)));
 }
 
 TEST(CCapaShp, FeaturesAreFoundByTheirCode) {

@@ -17,13 +17,7 @@ namespace {
 const wxColour kRojo(255, 0, 0);
 const wxRect kTodo(0, 0, 500, 500);
 
-CExtensionMapa Extension(double x1, double y1, double x2, double y2) {
-    CExtensionMapa ext;
-    ext.SetCoordenadasInfIzq(x1, y1);
-    ext.SetCoordenadasSupDer(x2, y2);
-    return ext;
-}
-const CExtensionMapa kVista = Extension(0, 0, 1000, 1000);
+const CTransformacionMapa kVista(kTodo, CExtensionMapa(0, 0, 1000, 1000));
 
 // Pixels of the label colour, allowing for the smoothing of glyph edges.
 int ContarRojos(const wxImage& imagen, const wxRect& zona) {
@@ -66,7 +60,7 @@ wxImage Rotular(CCapaShp& capa, int valor = 3) {
     clase->SetSimbologia(kRojo, *wxBLACK, false, false, wxT("DejaVu Sans"), wxT(""), 16);
     clasificacion.GetLista()->Append(clase);
     LienzoPrueba lienzo(500, 500);
-    capa.PintarCapaToponimia(lienzo.Dc(), lienzo.Rect(), kVista, &clasificacion);
+    capa.PintarCapaToponimia(lienzo.Dc(), kVista, &clasificacion);
     return lienzo.Imagen();
 }
 }  // namespace

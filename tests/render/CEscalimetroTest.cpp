@@ -27,11 +27,8 @@ double EscalaParaSegmento(double pixeles) { return 100000.0 / 2.54 * Ppi() / pix
 // `resolucion` map units per pixel.
 wxImage Pintar(CEscalimetro& barra, double escala, int maxLongitud, double resolucion = 10.0) {
     LienzoPrueba lienzo(kAncho, kAlto);
-    CExtensionMapa extension;
-    extension.SetCoordenadasInfIzq(200000.0, 4000000.0);
-    extension.SetCoordenadasSupDer(200000.0 + kAncho * resolucion, 4000000.0 + kAlto * resolucion);
     barra.SetEscala(escala);
-    barra.SetExtension(extension);
+    barra.SetExtension(CExtensionMapa(200000.0, 4000000.0, 200000.0 + kAncho * resolucion, 4000000.0 + kAlto * resolucion));
     barra.Pintar(lienzo.Dc(), lienzo.Rect(), kX0, kY0, maxLongitud, 20);
     return lienzo.Imagen();
 }

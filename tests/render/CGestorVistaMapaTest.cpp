@@ -1,65 +1,23 @@
 // The view manager: extents, aspect fit, navigation, scale and the paint loop.
 #include <gtest/gtest.h>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "CCapa.h"
-#include "CCapasEnMapa.h"
+#include "CapaColorPrueba.h"
 #include "CGestorVistaMapa.h"
+#include "CMensajes.h"
 #include "LienzoPrueba.h"
 
 namespace {
 
-CExtensionMapa Extension(double x1, double y1, double x2, double y2) {
-    CExtensionMapa e;
-    e.SetCoordenadasInfIzq(x1, y1);
-    e.SetCoordenadasSupDer(x2, y2);
-    return e;
-}
-
-// A layer that fills the whole rectangle with its fill colour, so order and
-// presence show in pixels, and counts its destruction.
-class CapaDePrueba : public CCapa {
-public:
-    CapaDePrueba(const std::string& nombre, const wxColour& color, const CExtensionMapa& ext, int* destruidas,
-                 const wxString& tipo = "SHP")
-        : m_destruidas(destruidas), m_tipo(tipo) {
-        SetNombreCapa(nombre);
-        SetExtensionCapa(ext);
-        SetEstadoCapa(1);
-        escalaMinima = 0.0;  // painted before any scale is set
-        GetSimbolo()->SetColorRelleno(color);
-    }
-    ~CapaDePrueba() override { *m_destruidas += 1; }
-    bool ObtenerDatosExtension() override { return true; }
-    bool InicializarCapa() override { return true; }
-    void PintarCapa(wxDC* dc, wxRect rect, CExtensionMapa vista) override {
-        dc->SetPen(*wxTRANSPARENT_PEN);
-        dc->SetBrush(wxBrush(GetSimbolo()->GetColorRelleno()));
-        dc->DrawRectangle(rect);
-        dc->SetBrush(wxNullBrush);
-    }
-    wxString ObtenerTipoCapa() const override { return m_tipo; }
-    int GetGeometria() const override { return 5; }
-    bool GuardarDatosAlfaNumericos(wxList*, int, bool) override { return false; }
-    bool GuardarDatosGraficos(int, CShapeObj*, bool) override { return false; }
-    bool EliminarElemento(int) override { return false; }
-    bool Identify(CCoordenadaMapa, double) override { return false; }
-    CSimboloObj* SetSimbolo(CSimboloObj s) override { return &(*GetSimbolo() = s); }
-    void SetEscalaMinima(double e) override { escalaMinima = e; }
-    void SetEscalaMaxima(double e) override { escalaMaxima = e; }
-
-private:
-    int* m_destruidas;
-    wxString m_tipo;
-};
-
 class GestorVistaMapaTest : public testing::Test {
 protected:
-    CapaDePrueba* Anadir(const std::string& nombre, const wxColour& color,
-                         const CExtensionMapa& ext = Extension(0, 0, 1000, 1000)) {
-        auto* capa = new CapaDePrueba(nombre, color, ext, &destruidas);
+    CapaColorPrueba* Anadir(const std::string& nombre, const wxColour& color,
+                            const CExtensionMapa& ext = CExtensionMapa(0, 0, 1000, 1000)) {
+        auto* capa = new CapaColorPrueba(color, ext, &destruidas);
+        capa->SetNombreCapa(nombre);
         gestor.AddCapa(capa);
         return capa;
     }
@@ -80,43 +38,42 @@ protected:
 
 TEST(GestorVistaMapaExtensiones, AjusteDeAspectoYConversionDePixeles) {
     CGestorVistaMapa gestor;
-    const CExtensionMapa region = Extension(95000, 3950000, 625000, 4300000);
+    const CExtensionMapa region(95000, 3950000, 625000, 4300000);
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 800, 0));
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());  // no view area
     // The fit centres the window's rows: rows 563 and -35.
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 800, 600));
-    EXPECT_EQ(gestor.ReadaptarExtensionActual(), Extension(95000, 3927012.5, 625000, 4323187.5));
+    EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa(95000, 3927012.5, 625000, 4323187.5));
     EXPECT_EQ(gestor.GetExtensionActual(), region);  // only computed
-    gestor.SetExtensionActual(Extension(0, 10, 100, 10));  // no height
+    gestor.SetExtensionActual(CExtensionMapa(0, 10, 100, 10));  // no height
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());
-    EXPECT_EQ(gestor.PixelToMapa(wxPoint(5, 5)), CCoordenadaMapa(0, 0));
 
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 500, 400));
-    gestor.SetExtensionActual(Extension(0, 0, 1000, 2000));
+    gestor.SetExtensionActual(CExtensionMapa(0, 0, 1000, 2000));
     EXPECT_EQ(gestor.PixelToMapa(wxPoint(125, 250)), CCoordenadaMapa(250, 1500));
-    EXPECT_EQ(gestor.PixelToMapa(wxRect(10, 20, 51, 31)), Extension(20, 1900, 120, 1960));
+    EXPECT_EQ(gestor.PixelToMapa(wxRect(10, 20, 51, 31)), CExtensionMapa(20, 1900, 120, 1960));
 }
 
 TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
     CGestorVistaMapa gestor;
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 300, 200));
-    gestor.SetExtensionActual(Extension(1000, 1000, 2500, 2000));
+    gestor.SetExtensionActual(CExtensionMapa(1000, 1000, 2500, 2000));
     gestor.Zoom(1.5);  // the width about the centre, then fitted: about 199 rows
     CExtensionMapa e = gestor.GetExtensionActual();
     EXPECT_DOUBLE_EQ(e.GetCoordenadaInfIzqX(), 1250.0);
     EXPECT_NEAR(e.GetAlto(), 199 * 1000.0 / 300, 1000.0 / 300);
     EXPECT_NEAR(0.5 * (e.GetCoordenadaInfIzqY() + e.GetCoordenadaSupDerY()), 1500.0, 1000.0 / 300);
-    gestor.SetExtensionActual(Extension(1000, 1000, 2500, 2000));
+    gestor.SetExtensionActual(CExtensionMapa(1000, 1000, 2500, 2000));
     gestor.Zoom(-1.5);
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaInfIzqX(), 1750.0 - 1125.0);
     gestor.Zoom(0.0);  // collapses to the centre, which has no height to fit
     EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa());
 
-    gestor.SetExtensionActual(Extension(0, 0, 100, 50));
+    gestor.SetExtensionActual(CExtensionMapa(0, 0, 100, 50));
     gestor.Centrar(CCoordenadaMapa(1000, 2000));
-    EXPECT_EQ(gestor.GetExtensionActual(), Extension(950, 1975, 1050, 2025));
+    EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(950, 1975, 1050, 2025));
     gestor.Desplazar(CCoordenadaMapa(10, 20), CCoordenadaMapa(40, 10));
-    EXPECT_EQ(gestor.GetExtensionActual(), Extension(920, 1985, 1020, 2035));
+    EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(920, 1985, 1020, 2035));
 
     gestor.ZoomExtensionTotal();
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaSupDerX(), 625000.0);
@@ -124,7 +81,7 @@ TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
 
 TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
     CGestorVistaMapa gestor;
-    gestor.SetExtensionActual(Extension(0, 0, 10000, 8000));
+    gestor.SetExtensionActual(CExtensionMapa(0, 0, 10000, 8000));
     gestor.SetEscalaActual(wxSize(960, 480), wxSize(96, 96), 10000.0);
     // (960 / 96) * 2.546 / 100 * 10000 wide about the same centre.
     const CExtensionMapa e = gestor.GetExtensionActual();
@@ -132,15 +89,23 @@ TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
     EXPECT_NEAR(e.GetCoordenadaInfIzqY(), 4000.0 - 636.5, 1e-6);  // 1273 high about the centre
     EXPECT_NEAR(e.GetCoordenadaSupDerY(), 4000.0 + 636.5, 1e-6);
 
-    // 790 pixels at 96 ppi showing 30000 m: 1:143188.
-    EXPECT_NEAR(CGestorVistaMapa::EscalaDeExtension(Extension(0, 0, 30000, 20000), 790, 96),
-                30000.0 * 1000 / (790.0 / 96 * 25.46), 1e-6);
-    // Corners count in whole map units, and all-negative corners give 0.
-    EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(Extension(0.9, 0, 30000.9, 1), 790, 96),
-              CGestorVistaMapa::EscalaDeExtension(Extension(0, 0, 30000, 1), 790, 96));
-    EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(Extension(-10, -10, -5, -5), 790, 96), 0.0);
+    // 790 pixels at 96 ppi showing 30000 m: 1:143188. The real corners count
+    // (a view in degrees is a fraction of a unit wide), wherever they lie.
+    const double porUnidad = 1000 / (790.0 / 96 * 25.46);
+    const std::pair<CExtensionMapa, double> anchos[] = {{CExtensionMapa(0, 0, 30000, 20000), 30000},
+                                                        {CExtensionMapa(0.9, 0, 30000.4, 1), 29999.5},
+                                                        {CExtensionMapa(-4.0, 37.0, -3.54, 37.3), 0.46},
+                                                        {CExtensionMapa(-50000, -40000, -20000, -10000), 30000}};
+    for (const auto& [extension, ancho] : anchos)
+        EXPECT_NEAR(CGestorVistaMapa::EscalaDeExtension(extension, 790, 96), ancho * porUnidad, 1e-9 * ancho)
+            << "case " << ancho;
+    // No width, or none that is finite: no scale.
+    for (const CExtensionMapa& e : {CExtensionMapa(5, 0, 5, 1), CExtensionMapa(std::nan(""), 0, 5, 1),
+                                    CExtensionMapa(0, 0, 1e308, 1), CExtensionMapa(-1e308, 0, 1e308, 1)})
+        EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(e, 790, 96), 0.0);
+    EXPECT_EQ(CGestorVistaMapa::EscalaDeExtension(CExtensionMapa(0, 0, 30000, 1), 0, 96), 0.0);
     for (int ppi : {72, 96, 150, 220}) {  // setting the scale an extent shows keeps its width
-        gestor.SetExtensionActual(Extension(1000, 1000, 31000, 21000));
+        gestor.SetExtensionActual(CExtensionMapa(1000, 1000, 31000, 21000));
         const double n = CGestorVistaMapa::EscalaDeExtension(gestor.GetExtensionActual(), 790, ppi);
         gestor.SetEscalaActual(wxSize(790, 584), wxSize(ppi, ppi), n);
         EXPECT_NEAR(gestor.GetExtensionActual().GetAncho(), 30000.0, 1e-6) << "case " << ppi;
@@ -148,26 +113,26 @@ TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
 }
 
 TEST_F(GestorVistaMapaTest, ExtensionGlobalEsLaUnionDeLasCapasSinLasNulas) {
-    for (const CExtensionMapa& e : {Extension(10, 20, 30, 40), Extension(0, 0, 0, 0), Extension(-5, 25, 20, 50)})
+    for (const CExtensionMapa& e : {CExtensionMapa(10, 20, 30, 40), CExtensionMapa(0, 0, 0, 0), CExtensionMapa(-5, 25, 20, 50)})
         Anadir("a", *wxRED, e);
     gestor.ReCalcularExtGlobal();
-    EXPECT_EQ(gestor.GetExtensionGlobal(), Extension(-5, 20, 30, 50));
+    EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa(-5, 20, 30, 50));
     gestor.Limpiar();
-    Anadir("nula", *wxRED, Extension(0, 0, 0, 0));  // only null layers: null
+    Anadir("nula", *wxRED, CExtensionMapa(0, 0, 0, 0));  // only null layers: null
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa());
-    Anadir("a", *wxRED, Extension(10, 20, 30, 40));
+    Anadir("a", *wxRED, CExtensionMapa(10, 20, 30, 40));
     gestor.AddCapa(new CCapasEnMapa);  // an entry without a layer stops it
-    gestor.SetExtensionActual(Extension(1, 2, 3, 4));
+    gestor.SetExtensionActual(CExtensionMapa(1, 2, 3, 4));
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa());
-    EXPECT_EQ(gestor.GetExtensionActual(), Extension(1, 2, 3, 4));
+    EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(1, 2, 3, 4));
 }
 
 TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
     Anadir("roja", *wxRED);
     Anadir("azul", *wxBLUE);
-    CapaDePrueba* verde = Anadir("verde", *wxGREEN);
+    CapaColorPrueba* verde = Anadir("verde", *wxGREEN);
     EXPECT_EQ(gestor.GetCapaEnMapa(0)->GetCapaEnCapa()->GetNombreCapa(), "verde");  // added on top
     EXPECT_EQ(Pintar(), *wxGREEN);
     for (int estado : {0, 2}) {  // hidden, or neither shown nor hidden
@@ -184,12 +149,73 @@ TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
     }
 }
 
+// Each layer is painted as its holder says; a holder classified without its
+// classification is reported and not painted, and the others still are.
+TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
+    using P = CCapasEnMapa::Pintura;
+    const struct {
+        bool clasificada;
+        const char* tipo;
+        bool conClasificacion;
+        std::vector<P> pinturas;
+        const char* mensaje;
+    } casos[] = {{false, CClasificacion::VALOR, false, {P::Simbolo}, nullptr},
+                 {true, CClasificacion::VALOR, true, {P::PorValor}, nullptr},
+                 {true, CClasificacion::TEXTO, true, {P::PorTexto}, nullptr},
+                 {true, "otro", true, {P::PorTexto}, nullptr},
+                 {true, CClasificacion::VALOR, false, {}, "por valor es nulo"},
+                 {true, CClasificacion::TEXTO, false, {}, "por texto es nulo"}};
+    std::vector<wxString> mensajes;
+    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        gestor.Limpiar();
+        mensajes.clear();
+        auto* capa = new CapaColorPrueba(*wxRED, CExtensionMapa(0, 0, 1000, 1000));
+        auto* entrada = new CCapasEnMapa;
+        entrada->SetCapaEnMapa(capa);
+        entrada->SetTieneClasificacion(casos[i].clasificada);
+        entrada->SetTipoClasificacion(casos[i].tipo);
+        if (casos[i].conClasificacion) {
+            entrada->SetClasificacionCapa(static_cast<CClasificacionPorValor*>(nullptr));
+            entrada->SetClasificacionCapa(static_cast<CClasificacionPorTexto*>(nullptr));
+        }
+        gestor.AddCapa(entrada);
+        Anadir("encima", *wxBLUE);
+        EXPECT_EQ(Pintar(), *wxBLUE) << "case " << i;
+        EXPECT_EQ(capa->pinturas, casos[i].pinturas) << "case " << i;
+        ASSERT_EQ(mensajes.size(), casos[i].mensaje ? 1u : 0u) << "case " << i;
+        if (casos[i].mensaje) EXPECT_TRUE(mensajes[0].Contains(casos[i].mensaje)) << "case " << i;
+    }
+    SetReceptorMensajes(ReceptorMensajes());
+}
+
+// One paint of a map window: the first after the map is filled shows the
+// whole map and judges the layers' scale ranges at the scale it shows; a
+// scale asked for sizes the view about its centre; the background is framed.
+TEST_F(GestorVistaMapaTest, PintarVistaMuestraElMapaALaEscalaQuePinta) {
+    CapaColorPrueba* capa = Anadir("verde", *wxGREEN);  // 1000 units wide
+    const double escala = 1000.0 / CGestorVistaMapa::MedidaFisicaMetros(100, 96);
+    capa->SetEscalaMinima(0.99 * escala);
+    capa->SetEscalaMaxima(1.01 * escala);
+    for (double pedida : {0.0, 2 * escala}) {
+        LienzoPrueba lienzo(100, 80);
+        const CTransformacionMapa vista =
+            gestor.PintarVista(*lienzo.Dc(), lienzo.Rect(), wxSize(96, 96), pedida, false, *wxBLUE);
+        EXPECT_NEAR(vista.GetExtension().GetAncho(), pedida ? 2000 : 1000, 1e-6) << "case " << pedida;
+        EXPECT_NEAR(vista.GetExtension().GetCoordenadaInfIzqX(), pedida ? -500 : 0, 1e-6) << "case " << pedida;
+        EXPECT_NEAR(gestor.GetEscalaActual(), pedida ? pedida : escala, 1e-6 * escala) << "case " << pedida;
+        const wxImage& imagen = lienzo.Imagen();
+        EXPECT_EQ(LienzoPrueba::Color(imagen, 50, 40), pedida ? *wxBLUE : *wxGREEN) << "case " << pedida;
+        if (pedida) EXPECT_EQ(LienzoPrueba::Color(imagen, 0, 0), *wxBLACK);
+    }
+}
+
 TEST_F(GestorVistaMapaTest, LimpiarYElDestructorLiberanLasCapasSalvoLasDeBaseDeDatos) {
     Anadir("a", *wxRED);
     Anadir("b", *wxGREEN);
     int destruidasBd = 0;
-    auto bd = std::make_unique<CapaDePrueba>("bd", *wxBLUE, Extension(0, 0, 1, 1),
-                                             &destruidasBd, "CBD");
+    auto bd = std::make_unique<CapaColorPrueba>(*wxBLUE, CExtensionMapa(0, 0, 1, 1), &destruidasBd,
+                                                CCapa::TIPO_BD);
     gestor.AddCapa(bd.get());
     gestor.Limpiar();
     EXPECT_EQ(destruidas, 2);
@@ -198,7 +224,7 @@ TEST_F(GestorVistaMapaTest, LimpiarYElDestructorLiberanLasCapasSalvoLasDeBaseDeD
     EXPECT_EQ(Pintar(), *wxWHITE);
     {
         CGestorVistaMapa otro;
-        otro.AddCapa(new CapaDePrueba("x", *wxRED, Extension(0, 0, 1, 1), &destruidas));
+        otro.AddCapa(new CapaColorPrueba(*wxRED, CExtensionMapa(0, 0, 1, 1), &destruidas));
     }
     EXPECT_EQ(destruidas, 3);
 }

@@ -1,5 +1,6 @@
-// A whole ring projected at once must give the pixels and box that point by
-// point projection and std::min/std::max give, for every sort of value.
+// A whole ring projected at once must give the pixels and box that the
+// view's polygon rule point by point and std::min/std::max give, for every
+// sort of value.
 #include "CProyeccionPoligono.h"
 
 #include <gtest/gtest.h>
@@ -11,13 +12,14 @@
 #include <vector>
 
 namespace {
-void Comprobar(const CProyeccionPoligono& proyeccion, const std::vector<CPunto>& puntos, int caso) {
+void Comprobar(const CTransformacionMapa& vista, const std::vector<CPunto>& puntos, int caso) {
+    const CProyeccionPoligono proyeccion(vista);
     std::vector<wxPoint> esperados;
     double caja[4] = {puntos[0].x, puntos[0].y, puntos[0].x, puntos[0].y};
     for (const CPunto& p : puntos) {
         caja[0] = std::min(caja[0], p.x), caja[1] = std::min(caja[1], p.y);
         caja[2] = std::max(caja[2], p.x), caja[3] = std::max(caja[3], p.y);
-        const wxPoint pixel = proyeccion.Pixel(p);
+        const wxPoint pixel = vista.PixelPoligono(p);
         if (esperados.empty() || esperados.back() != pixel) esperados.push_back(pixel);
     }
     std::vector<wxPoint> pixeles(puntos.size());
@@ -33,13 +35,12 @@ void Comprobar(const CProyeccionPoligono& proyeccion, const std::vector<CPunto>&
 
 TEST(CProyeccionPoligono, RingsGiveThePixelsAndBoxOfPointByPointProjection) {
     std::mt19937_64 azar(99);
-    const CProyeccionPoligono vistas[] = {
-        {wxRect(0, 0, 790, 584), CPunto(100000.0, 3900000.0), CPunto(600000.0, 4269620.0)},
-        {wxRect(0, 0, 500, 500), CPunto(0, 0), CPunto(1000, 1000)},
-        {wxRect(0, 0, 333, 100), CPunto(-7.3, 1e-3), CPunto(11.9, 5.0)},
-    };
+    const CTransformacionMapa vistas[] = {
+        {wxRect(0, 0, 790, 584), CExtensionMapa(100000.0, 3900000.0, 600000.0, 4269620.0)},
+        {wxRect(0, 0, 500, 500), CExtensionMapa(0, 0, 1000, 1000)},
+        {wxRect(0, 0, 333, 100), CExtensionMapa(-7.3, 1e-3, 11.9, 5.0)}};
     std::uniform_real_distribution<double> dentro(-0.2, 1.2);
-    for (const CProyeccionPoligono& proyeccion : vistas) {
+    for (const CTransformacionMapa& proyeccion : vistas) {
         for (int anillo = 0; anillo < 300; ++anillo) {
             std::vector<CPunto> puntos(1 + anillo % 40);
             for (CPunto& p : puntos) {

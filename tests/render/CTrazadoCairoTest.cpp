@@ -59,15 +59,24 @@ std::vector<wxPoint> Aleatorio(std::mt19937& azar, int desde, int hasta, int pun
     return anillo;
 }
 
+// A surface prepared for a comparison: 24 or 32 bits, clipped (in logical
+// pixels) and with its device origin moved when asked.
+struct Preparacion {
+    int profundidad = 24;
+    const wxRect* recorte = nullptr;
+    wxPoint origen;
+};
+
 // Draws the cases directly (through the cache when given) and with the
 // toolkit; `directa` tells whether the direct drawing may take them.
 void Comparar(const std::vector<Caso>& casos, wxAntialiasMode suavizado, bool directa, CCacheAnillos* cache,
-              int profundidad = 24, const wxRect* recorte = nullptr) {
-    LienzoPrueba directo(160, 120, profundidad), toolkit(160, 120, profundidad);
+              const Preparacion& preparacion = Preparacion()) {
+    LienzoPrueba directo(160, 120, preparacion.profundidad), toolkit(160, 120, preparacion.profundidad);
     for (LienzoPrueba* lienzo : {&directo, &toolkit}) {
         ASSERT_NE(lienzo->Dc()->GetGraphicsContext(), nullptr);
         lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(suavizado);
-        if (recorte) lienzo->Dc()->SetClippingRegion(*recorte);
+        lienzo->Dc()->SetDeviceOrigin(preparacion.origen.x, preparacion.origen.y);
+        if (preparacion.recorte) lienzo->Dc()->SetClippingRegion(*preparacion.recorte);
     }
     {
         std::optional<CTrazadoCairo> trazado;
@@ -113,7 +122,8 @@ TEST(CTrazadoCairo, RingsMatchTheToolkitPixelForPixel) {
 }
 
 // Few small shapes, each drawn many times at scattered places, so most come
-// from the cache; in 24 and 32-bit images and across a clip.
+// from the cache; in 24 and 32-bit images, across a clip and with the device
+// origin moved (as printing moves it).
 TEST(CTrazadoCairo, SmallRingsFromTheCacheMatchTheToolkit) {
     std::mt19937 azar(777);
     std::vector<std::vector<wxPoint>> formas;
@@ -123,12 +133,21 @@ TEST(CTrazadoCairo, SmallRingsFromTheCacheMatchTheToolkit) {
     const auto casos = Casos(1500, CCacheAnillos::kAnchoMaximo, 3,
                              [&](int i, std::mt19937&) { return formas[i % formas.size()]; });
     const wxRect recorte(37, 21, 70, 55);
-    for (const auto& [profundidad, clip] : {std::pair<int, const wxRect*>{24, nullptr}, {32, nullptr}, {24, &recorte}}) {
+    const Preparacion preparaciones[] = {
+        {24, nullptr, {}}, {32, nullptr, {}}, {24, &recorte, {}}, {32, &recorte, {-20, 15}}};
+    for (size_t i = 0; i < std::size(preparaciones); ++i) {
         CCacheAnillos cache;
-        Comparar(casos, wxANTIALIAS_NONE, true, &cache, profundidad, clip);
-        EXPECT_GT(cache.NumFormas(), 0) << "case " << profundidad;  // 42 shapes under a few dozen widths
-        EXPECT_LT(cache.NumFormas(), 42 * 8) << "case " << profundidad;
+        Comparar(casos, wxANTIALIAS_NONE, true, &cache, preparaciones[i]);
+        EXPECT_GT(cache.NumFormas(), 0) << "case " << i;  // 42 shapes under a few dozen widths
+        EXPECT_LT(cache.NumFormas(), 42 * 8) << "case " << i;
     }
+    // A hundred rings of 4 x 3 pixels with the origin moved by (40, 30).
+    const auto pequenos = Casos(100, 1, 1, [](int, std::mt19937&) {
+        return std::vector<wxPoint>{{0, 0}, {4, 0}, {4, 3}, {0, 3}};
+    });
+    CCacheAnillos cacheOrigen;
+    Comparar(pequenos, wxANTIALIAS_NONE, true, &cacheOrigen, {24, nullptr, {40, 30}});
+    EXPECT_GT(cacheOrigen.NumFormas(), 0);  // copied from the cache
     // Translucent tools are blended by cairo, never copied.
     const Caso translucido{{{10, 10}, {14, 11}, {12, 15}}, wxPen(wxColour(200, 0, 0, 100), 1),
                            wxBrush(wxColour(0, 0, 200, 128))};

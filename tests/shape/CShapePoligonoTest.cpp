@@ -40,6 +40,7 @@ TEST(CShapePoligonos, HolesIslandsHalfOpenEdgesToleranceAndSearchWrappingAround)
         bool dentro;
     } casos[] = {{&shape, 0, 1, 1, 0, true},      {&shape, 0, 3, 3, 0, false},  {&shape, 0, 5, 5, 0, true},
                  {&shape, 1, 45, 5, 0, true},     {&shape, 1, 35, 5, 0, false}, {&shape, 0, 3, 3, 1, true},  // no holes
+                 {&shape, 1, 35, 5, 1, false},
                  {&shape, 1, 25, 0, 0, true},     {&shape, 1, 25, 10, 0, false}, {&shape, 1, 20, 5, 0, true},
                  {&shape, 1, 30, 5, 0, false},    {&shapeLineas, 0, 50, 60, 8, true}, {&shapeLineas, 0, 50, 60, 7, false},
                  {&shapeLineas, 0, 25, 50.9, 1, true}, {&shapeLineas, 0, 25, 51.5, 1, false}};

@@ -1,0 +1,14 @@
+#include "CHerramientaReferencia.h"
+
+#include "PanelReferenciaMapa.h"
+#include "wxMapEvent.h"
+
+void CHerramientaReferencia::Pulsar(wxMouseEvent& evento) {
+    const auto* referencia = wxDynamicCast(&panel, PanelReferenciaMapa);
+    CCoordenadaMapa punto;
+    if (!referencia || !referencia->PixelAMapa(evento.GetPosition(), punto)) return;
+    wxMapEvent posicion(wxEVT_POSICIONAR_PANELMAPA, panel.GetId());
+    posicion.SetEventObject(&panel);
+    posicion.SetCoordenadas(punto.GetCoordenadaMapaX(), punto.GetCoordenadaMapaY());
+    panel.GetEventHandler()->ProcessEvent(posicion);
+}
