@@ -26,7 +26,7 @@ constexpr int kLadoImagen = 16;
 const char kSangriaLeyenda[] = "       ";
 
 bool EsClasificacionPorValor(const CCapasEnMapa& capaEnMapa) {
-    return capaEnMapa.GetTieneClasificacion() && capaEnMapa.GetTipoClasificacion().GetTipo() == "VALOR";
+    return capaEnMapa.GetTieneClasificacion() && capaEnMapa.GetTipoClasificacion().EsPorValor();
 }
 
 wxList* ClasesPorValor(const CCapasEnMapa& capaEnMapa) {
@@ -95,7 +95,7 @@ void CGestionCapasPanel::AnadirEntrada(CCapasEnMapa& capaEnMapa, const wxTreeIte
     CCapa* capa = capaEnMapa.GetCapaEnCapa();
     const bool visible = capa->GetEstadoCapa() == CCapa::ESTADO_VISIBLE;
     int imagen = visible ? CTreeCtrlCapas::IMAGEN_VISIBLE : CTreeCtrlCapas::IMAGEN_OCULTA;
-    if (capa->ObtenerTipoCapa() == "CBD") imagen += CTreeCtrlCapas::IMAGEN_VISIBLE_BD;
+    if (capa->EsDeBaseDeDatos()) imagen += CTreeCtrlCapas::IMAGEN_VISIBLE_BD;
     wxTreeItemId entrada;
     if (CTreeCtrlCapas::EsCapaToponimia(*capa))
         entrada = m_arbol->AppendItem(raiz, capa->GetNombreCapa(), imagen);
@@ -109,7 +109,7 @@ void CGestionCapasPanel::AnadirEntrada(CCapasEnMapa& capaEnMapa, const wxTreeIte
             datos->AddRepresentacion(static_cast<CRepresentacion*>(nodo->GetData()));
     m_arbol->SetItemData(entrada, datos.release());
     const wxString tipo = capa->ObtenerTipoCapa();
-    if (tipo == "SHP" || tipo == "CBD") AnadirLineasLeyenda(capaEnMapa, entrada);
+    if (tipo == CCapa::TIPO_SHP || tipo == CCapa::TIPO_BD) AnadirLineasLeyenda(capaEnMapa, entrada);
     if (seleccionar) {
         m_itemSeleccionado = entrada;
         m_arbol->SelectItem(entrada);

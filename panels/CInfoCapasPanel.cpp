@@ -83,14 +83,10 @@ bool CInfoCapasPanel::EsCapaExcluida(const CCapa& capa) {
 }
 
 // A shapefile or database layer gets a line with its feature's attributes
-// and contents; an image layer a bare line.
+// and contents.
 void CInfoCapasPanel::CargarCapa(CCapa& capa, const wxTreeItemId& raiz) {
     const wxString tipo = capa.ObtenerTipoCapa();
-    if (tipo == "RASTER") {
-        m_arbol->AppendItem(raiz, capa.GetNombreCapa(), IMAGEN_DATO);
-        return;
-    }
-    if ((tipo != "SHP" && tipo != "CBD") || EsCapaExcluida(capa)) return;
+    if ((tipo != CCapa::TIPO_SHP && tipo != CCapa::TIPO_BD) || EsCapaExcluida(capa)) return;
     const wxTreeItemId item = m_arbol->AppendItem(raiz, capa.GetNombreCapa(), IMAGEN_DATO);
     CargarInfoCampos(capa, item);
     const wxString codigo = ExtraerCodigoMunicipio(item);

@@ -2,6 +2,7 @@
 
 #include "CCapa.h"
 #include "CCapaItemData.h"
+#include "CShape.h"
 #include "CSimboloObj.h"
 
 #include <wx/dcclient.h>
@@ -14,13 +15,9 @@ wxBEGIN_EVENT_TABLE(CTreeCtrlCapas, wxTreeCtrl)
 wxEND_EVENT_TABLE()
 
 namespace {
-// Geometries of CCapa::GetGeometria.
-constexpr int kPuntos = 1;
-constexpr int kLineas = 3;
-constexpr int kPoligonos = 5;
-// Point symbol styles drawn as circles, and the character marker.
+// Point symbol styles drawn as circles in the legend (the character marker
+// comes next; other styles have no swatch).
 constexpr int kUltimoEstiloCirculo = 3;
-constexpr int kEstiloCaracter = 4;
 constexpr int kRadioMaximo = 8;
 constexpr int kPuntosFuenteCaracter = 20;
 // Legend lines carry their class value after this many characters.
@@ -77,19 +74,19 @@ void CTreeCtrlCapas::Dibujar(wxDC* dc, int y, const CCapa* capa, const CSimboloO
     const int radio = std::min(usado.GetSize(), kRadioMaximo);
     const int x = kXMuestra;
     switch (capa->GetGeometria()) {
-        case kLineas: {
+        case CShape::Polilinea: {
             const wxPoint zigzag[] = {{x, y + 15}, {x + 10, y}, {x + 20, y + 15}, {x + 30, y}};
             dc->DrawLines(4, zigzag);
             break;
         }
-        case kPoligonos:
+        case CShape::Poligono:
             dc->DrawRectangle(x, y, kAnchoMuestra, kAltoMuestra);
             break;
-        case kPuntos:
+        case CShape::Punto:
             dc->SetPen(wxPen(usado.GetColorBorde(), 1, wxPENSTYLE_SOLID));
             if (usado.GetEstilo() >= 0 && usado.GetEstilo() <= kUltimoEstiloCirculo) {
                 dc->DrawCircle(x + 15, y + 7, radio);
-            } else if (usado.GetEstilo() == kEstiloCaracter) {
+            } else if (usado.GetEstilo() == CSimboloObj::ESTILO_MARCADOR_CARACTER) {
                 dc->SetFont(wxFont(kPuntosFuenteCaracter, wxFONTFAMILY_DEFAULT, wxFONTSTYLE_NORMAL,
                                    wxFONTWEIGHT_NORMAL, false, usado.GetFuente()));
                 dc->SetTextForeground(usado.GetColorRelleno());
