@@ -2,6 +2,7 @@
 
 #include "CBuscarDlg.h"
 #include "CConversor.h"
+#include "CFuenteContenidosBD.h"
 #include "CCoordenadasPanel.h"
 #include "CGestionCapasPanel.h"
 #include "CGestorVistaMapa.h"
@@ -11,7 +12,7 @@
 #include "CProyectoVaq.h"
 #include "CTextoEscala.h"
 #include "DirectorioEjecutable.h"
-#include "PanelMapa.h"
+#include "PanelMapaPrincipal.h"
 #include "PanelReferenciaMapa.h"
 #include "wxMapEvent.h"
 
@@ -135,7 +136,7 @@ VAQFrame::VAQFrame(const wxString& title, const wxPoint& pos, const wxSize& size
     m_proyectoReferencia = std::make_unique<CProyectoVaq>();
     m_proyectoReferencia->NuevoProyecto("Nuevo proyecto mapa referencia");
 
-    m_mapa = new PanelMapa(this, wxID_ANY, wxPoint(0, 0), kRectMapa.GetSize());
+    m_mapa = new PanelMapaPrincipal(this, wxID_ANY, wxPoint(0, 0), kRectMapa.GetSize());
     m_referencia = new PanelReferenciaMapa(this, wxID_ANY, wxPoint(0, 0), kRectReferencia.GetSize());
     m_gestionCapas = new CGestionCapasPanel(this, wxID_ANY, wxPoint(0, 0), kRectGestionCapas.GetSize());
     CrearBotones();
@@ -145,6 +146,8 @@ VAQFrame::VAQFrame(const wxString& title, const wxPoint& pos, const wxSize& size
                                   wxTE_RIGHT | wxTE_PROCESS_ENTER, filtro);
 
     m_mapa->SetGestorVista(m_proyecto->GetGestorVistaMapa());
+    m_contenidos = std::make_unique<CFuenteContenidosBD>(m_rutaAplicacion + "/BD/BDbusqueda.db");
+    m_mapa->SetFuenteContenidos(m_contenidos.get());
     m_referencia->SetGestorVista(m_proyectoReferencia->GetGestorVistaMapa());
 
     SetTitle("VAQ Vistral");

@@ -15,10 +15,11 @@
 #include <memory>
 
 class CCoordenadasPanel;
+class CFuenteContenidosBD;
 class CGestionCapasPanel;
 class CMedicionesPanel;
 class CProyectoVaq;
-class PanelMapa;
+class PanelMapaPrincipal;
 class PanelReferenciaMapa;
 class wxButton;
 class wxTextCtrl;
@@ -88,7 +89,7 @@ public:
 
     bool ProcessEvent(wxEvent& event) override;
 
-    PanelMapa* GetPanelMapa() const { return m_mapa; }
+    PanelMapaPrincipal* GetPanelMapa() const { return m_mapa; }
     PanelReferenciaMapa* GetPanelReferencia() const { return m_referencia; }
     CGestionCapasPanel* GetPanelGestionCapas() const { return m_gestionCapas; }
     CCoordenadasPanel* GetPanelCoordenadas() const { return m_coordenadas; }
@@ -157,8 +158,9 @@ private:
     wxString m_rutaDatos;
     std::unique_ptr<CProyectoVaq> m_proyecto;            // main map
     std::unique_ptr<CProyectoVaq> m_proyectoReferencia;  // overview
+    std::unique_ptr<CFuenteContenidosBD> m_contenidos;  // for the information window
     // Child windows, destroyed with the frame.
-    PanelMapa* m_mapa = nullptr;
+    PanelMapaPrincipal* m_mapa = nullptr;
     PanelReferenciaMapa* m_referencia = nullptr;
     CGestionCapasPanel* m_gestionCapas = nullptr;
     CMedicionesPanel* m_mediciones = nullptr;  // only while a measuring tool is on
