@@ -6,6 +6,7 @@
 // runs the commands of the buttons and keys, and answers the map events of
 // its panels.
 #include "CConfigApp.h"
+#include "CEstilosSesion.h"
 
 #include <wx/bitmap.h>
 #include <wx/frame.h>
@@ -150,6 +151,7 @@ private:
     void OnBtnInfo(wxCommandEvent& event);
     void OnBtnBuscar(wxCommandEvent& event);
     void OnAplicarEscala(wxCommandEvent& event);
+    void OnCapaModificada(wxCommandEvent& event);
 
     void IniciarMedicion(int accion, int tipo, const wxString& unidad);
 
@@ -172,6 +174,8 @@ private:
     wxBitmap m_fondo;
     std::map<wxString, wxBitmap> m_imagenes;  // pictures read once, by relative name
     Tema m_temaActivo = TEMA_MEDIO_FISICO;
+    wxString m_rutaTemaAbierto;      // the main map's theme file; empty without one
+    CEstilosSesion m_estilosSesion;  // layer styles changed in this run
     bool m_temasAbiertos = false;
     bool m_pintadoMapa = false;
     bool m_pintadoReferencia = false;

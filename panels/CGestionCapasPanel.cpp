@@ -3,6 +3,7 @@
 #include "CCapa.h"
 #include "CCapaItemData.h"
 #include "CCapasEnMapa.h"
+#include "CPropiedadesCapaDlg.h"
 #include "CRepresentacion.h"
 #include "CTreeCtrlCapas.h"
 #include "PanelMapa.h"
@@ -12,10 +13,13 @@
 #include <wx/imaglist.h>
 #include <wx/menu.h>
 
+wxDEFINE_EVENT(wxEVT_CAPA_MODIFICADA, wxCommandEvent);
+
 wxBEGIN_EVENT_TABLE(CGestionCapasPanel, wxPanel)
     EVT_TREE_ITEM_ACTIVATED(CGestionCapasPanel::ID_ARBOL, CGestionCapasPanel::OnItemTreeCtrl)
     EVT_TREE_SEL_CHANGED(CGestionCapasPanel::ID_ARBOL, CGestionCapasPanel::OnTreeSelChanged)
     EVT_TREE_ITEM_MENU(CGestionCapasPanel::ID_ARBOL, CGestionCapasPanel::OnMenuCapa)
+    EVT_MENU(CGestionCapasPanel::ID_PROPIEDADES, CGestionCapasPanel::OnMenuPropiedades)
     EVT_LEFT_DOWN(CGestionCapasPanel::OnMouseLeftDown)
 wxEND_EVENT_TABLE()
 
@@ -167,10 +171,43 @@ void CGestionCapasPanel::ExpandirTreeCtrl(const wxTreeItemId& item) {
 wxString CGestionCapasPanel::GetFileExtension(const wxString& nombre) { return nombre.AfterLast('.'); }
 
 std::unique_ptr<wxMenu> CGestionCapasPanel::CrearMenuCapa(CCapasEnMapa& /*capa*/) {
-    return std::make_unique<wxMenu>();
+    auto menu = std::make_unique<wxMenu>();
+    menu->Append(ID_PROPIEDADES, "Propiedades...");
+    return menu;
 }
 
-void CGestionCapasPanel::OnItemTreeCtrl(wxTreeEvent& event) { m_itemSeleccionado = event.GetItem(); }
+int CGestionCapasPanel::MostrarPropiedades(CPropiedadesCapaDlg& dialogo) { return dialogo.Modal(true); }
+
+bool CGestionCapasPanel::ShowModificarPropiedadesDlg(CCapasEnMapa& capaEnMapa) {
+    auto dialogo = CPropiedadesCapaDlg::ParaCapa(this, capaEnMapa);
+    if (!dialogo || MostrarPropiedades(*dialogo) != wxID_OK) return false;
+    RefreshPanelMapa();
+    m_arbol->Refresh();
+    int posicion = -1;
+    for (size_t i = 0; m_listaCapas && i < m_listaCapas->size(); ++i)
+        if ((*m_listaCapas)[i].get() == &capaEnMapa) posicion = static_cast<int>(i);
+    wxCommandEvent aviso(wxEVT_CAPA_MODIFICADA, GetId());
+    aviso.SetEventObject(this);
+    aviso.SetInt(posicion);
+    ProcessWindowEvent(aviso);
+    return true;
+}
+
+// Opened within the event that asks for it: a dialog opened from a deferred
+// call would hold back every other deferred call of the application while
+// it is up.
+void CGestionCapasPanel::AbrirPropiedades(const wxTreeItemId& item) {
+    if (CCapasEnMapa* elegida = GetSelectedCapa(BuscarIndiceCapa(m_listaCapas, item)))
+        ShowModificarPropiedadesDlg(*elegida);
+}
+
+// A double click (or Enter) on a layer entry opens its properties.
+void CGestionCapasPanel::OnItemTreeCtrl(wxTreeEvent& event) {
+    m_itemSeleccionado = event.GetItem();
+    AbrirPropiedades(event.GetItem());
+}
+
+void CGestionCapasPanel::OnMenuPropiedades(wxCommandEvent& /*event*/) { AbrirPropiedades(m_itemMenu); }
 
 void CGestionCapasPanel::OnTreeSelChanged(wxTreeEvent& event) { m_itemSeleccionado = event.GetItem(); }
 
@@ -178,6 +215,7 @@ void CGestionCapasPanel::OnMenuCapa(wxTreeEvent& event) {
     CCapasEnMapa* capa = GetSelectedCapa(BuscarIndiceCapa(m_listaCapas, event.GetItem()));
     if (!capa) return;
     std::unique_ptr<wxMenu> menu = CrearMenuCapa(*capa);
+    m_itemMenu = event.GetItem();
     if (menu && menu->GetMenuItemCount() > 0) m_arbol->PopupMenu(menu.get(), event.GetPoint());
 }
 

@@ -10,8 +10,13 @@
 
 #include <memory>
 
+// Sent by the legend (to its parent) after the properties dialog applied
+// changes to a layer; GetInt() is the layer's position in the list.
+wxDECLARE_EVENT(wxEVT_CAPA_MODIFICADA, wxCommandEvent);
+
 class CCapa;
 class CCapasEnMapa;
+class CPropiedadesCapaDlg;
 class CTreeCtrlCapas;
 class PanelMapa;
 class wxMenu;
@@ -19,7 +24,7 @@ class wxTreeEvent;
 
 class CGestionCapasPanel : public wxPanel {
 public:
-    enum { ID_ARBOL = 1 };
+    enum { ID_ARBOL = 1, ID_PROPIEDADES = 9 };
 
     CGestionCapasPanel(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size,
                        long style = wxTAB_TRAVERSAL | wxNO_BORDER, const wxString& name = wxPanelNameStr);
@@ -45,13 +50,20 @@ public:
     // backdrop layers carry no legend).
     static bool EsCapaExcluida(const CCapa& capa);
 
+    // The layer properties dialog for the layer; after "Aplicar" the map and
+    // the legend repaint and the parent hears of it (wxEVT_CAPA_MODIFICADA).
+    // True when the changes were applied.
+    bool ShowModificarPropiedadesDlg(CCapasEnMapa& capaEnMapa);
+
     CTreeCtrlCapas* GetArbol() const { return m_arbol; }
     wxTreeItemId GetItemSeleccionado() const { return m_itemSeleccionado; }
 
 protected:
-    // The pop-up menu of a layer entry (right click); entries that act on the
-    // layer go here. An empty menu is not shown.
+    // The pop-up menu of a layer entry (right click): "Propiedades...". An
+    // empty menu is not shown.
     virtual std::unique_ptr<wxMenu> CrearMenuCapa(CCapasEnMapa& capa);
+    // Shows the properties dialog modally; returns wxID_OK when it applied.
+    virtual int MostrarPropiedades(CPropiedadesCapaDlg& dialogo);
 
 private:
     void AnadirEntrada(CCapasEnMapa& capaEnMapa, const wxTreeItemId& raiz, bool seleccionar);
@@ -61,12 +73,16 @@ private:
     void OnItemTreeCtrl(wxTreeEvent& event);
     void OnTreeSelChanged(wxTreeEvent& event);
     void OnMenuCapa(wxTreeEvent& event);
+    void OnMenuPropiedades(wxCommandEvent& event);
+    // Opens the properties of the entry's layer (nothing for a legend line).
+    void AbrirPropiedades(const wxTreeItemId& item);
     void OnMouseLeftDown(wxMouseEvent& event);
 
     PanelMapa* m_panelMapa = nullptr;                        // not owned
     CGestorVistaMapa* m_gestorVista = nullptr;               // not owned
     CGestorVistaMapa::ListaCapas* m_listaCapas = nullptr;    // the view manager's
     wxTreeItemId m_itemSeleccionado;
+    wxTreeItemId m_itemMenu;                                 // the entry whose menu is up
     CTreeCtrlCapas* m_arbol = nullptr;                       // child window
 
     wxDECLARE_EVENT_TABLE();

@@ -3,6 +3,7 @@
 #include "CCapa.h"
 #include "CCapasEnMapa.h"
 #include "CEscalaMinMaxPanel.h"
+#include "CShape.h"
 #include "CSimboloPanel.h"
 #include "PropiedadesCapaPanelLineas.h"
 #include "PropiedadesCapaPanelPoligonos.h"
@@ -20,16 +21,12 @@ wxEND_EVENT_TABLE()
 
 namespace {
 constexpr int kSeparacion = 6;
-// Geometries of CCapa::GetGeometria.
-constexpr int kPuntos = 1;
-constexpr int kLineas = 3;
-constexpr int kPoligonos = 5;
 
 const char kPaginaSimbolo[] = "Símbolo";
 const char kPaginaEscala[] = "Escalas";
 
 bool EsClasificacionPorValor(const CCapasEnMapa& capaEnMapa) {
-    return capaEnMapa.GetTieneClasificacion() && capaEnMapa.GetTipoClasificacion().GetTipo() == "VALOR";
+    return capaEnMapa.GetTieneClasificacion() && capaEnMapa.GetTipoClasificacion().EsPorValor();
 }
 
 // The symbol page of the layer's geometry, or null when its symbol is never
@@ -40,15 +37,15 @@ CPaginaSimbolo* CrearPaginaSimbolo(wxWindow* notebook, CCapasEnMapa& capaEnMapa)
     const wxString nombre = wxString::FromUTF8(kPaginaSimbolo);
     CPaginaSimbolo* pagina = nullptr;
     switch (capa.GetGeometria()) {
-    case kPuntos:
+    case CShape::Punto:
         pagina = new PropiedadesCapaPanelPuntos(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                                 wxTAB_TRAVERSAL, nombre, capa.GetSimbolo());
         break;
-    case kLineas:
+    case CShape::Polilinea:
         pagina = new PropiedadesCapaPanelLineas(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                                 wxTAB_TRAVERSAL, nombre, capa.GetSimbolo());
         break;
-    case kPoligonos:
+    case CShape::Poligono:
         pagina = new PropiedadesCapaPanelPoligonos(notebook, wxID_ANY, wxDefaultPosition, wxDefaultSize,
                                                    wxTAB_TRAVERSAL, nombre, capa.GetSimbolo());
         break;

@@ -4,7 +4,15 @@
 #include "VAQFrame.h"
 
 #include "CBuscarDlg.h"
+#include "CCapa.h"
 #include "CCapaItemData.h"
+#include "CCapasEnMapa.h"
+#include "CEditorSimbolo.h"
+#include "CEscalaMinMaxPanel.h"
+#include "CPaginaSimbolo.h"
+#include "CPropiedadesCapaDlg.h"
+#include "CPropiedadesPoligonosPanel.h"
+#include "CSelectorColor.h"
 #include "CSimboloObj.h"
 #include "CGestionCapasPanel.h"
 #include "CGestionPanelDlg.h"
@@ -647,4 +655,56 @@ TEST_F(VAQFrameTest, RightClickMenuCopiesTheMapToTheClipboard) {
     const wxImage copia = leido.GetBitmap().ConvertToImage();
     ASSERT_EQ(copia.GetSize(), mapa.GetSize());
     EXPECT_TRUE(std::equal(mapa.GetData(), mapa.GetData() + mapa.GetWidth() * mapa.GetHeight() * 3, copia.GetData()));
+}
+
+// Properties applied from the legend last for the run: the theme opened again
+// shows them, the same layer of another theme keeps its own, and nothing is
+// written into the data directory.
+TEST_F(VAQFrameTest, LayerPropertiesLastForTheRunAndStayOutOfTheThemeFiles) {
+    const auto contenido = [](const fs::path& ruta) {
+        std::ifstream f(ruta, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    };
+    const std::string temaAntes = contenido(kAtlas + "/MapasVel/MedioFisico.vel");
+    const auto embalses = [this]() -> CCapa& {
+        for (int i = 0; i < Gestor()->GetNumCapas(); ++i)
+            if (Gestor()->GetCapaEnMapa(i)->GetCapaEnCapa()->GetNombreCapa() == "Embalses y lagos")
+                return *Gestor()->GetCapaEnMapa(i)->GetCapaEnCapa();
+        ADD_FAILURE() << "sin Embalses y lagos";
+        return *Gestor()->GetCapaEnMapa(0)->GetCapaEnCapa();
+    };
+    Abrir();
+    const wxColour relleno = embalses().GetSimbolo()->GetColorRelleno();
+    CSelectorColor::SetSelector([](wxWindow*, wxColourData& datos) {
+        datos.SetColour(wxColour(255, 0, 255));
+        return true;
+    });
+    enDialogo = [](wxDialog& dialogo) {
+        auto* propiedades = wxDynamicCast(&dialogo, CPropiedadesCapaDlg);
+        if (!propiedades) return;
+        auto* pagina = static_cast<CPaginaSimbolo*>(propiedades->GetPanel(0));
+        wxWindow* boton = pagina->GetEditor()->FindWindow(CPropiedadesPoligonosPanel::ID_COLOR_RELLENO);
+        wxCommandEvent pulsado(wxEVT_BUTTON, boton->GetId());
+        boton->GetEventHandler()->ProcessEvent(pulsado);
+        auto* escala = static_cast<CEscalaMinMaxPanel*>(propiedades->GetPanel(1));
+        escala->SetEscalaMinMax(1000, 1500000);
+        wxCommandEvent aplicar(wxEVT_BUTTON, CPropiedadesCapaDlg::ID_APLICAR);
+        propiedades->FindWindow(CPropiedadesCapaDlg::ID_APLICAR)->GetEventHandler()->ProcessEvent(aplicar);
+    };
+    CCapasEnMapa* capaEnMapa = nullptr;
+    for (int i = 0; i < Gestor()->GetNumCapas(); ++i)
+        if (Gestor()->GetCapaEnMapa(i)->GetCapaEnCapa() == &embalses()) capaEnMapa = Gestor()->GetCapaEnMapa(i);
+    ASSERT_TRUE(marco->GetPanelGestionCapas()->ShowModificarPropiedadesDlg(*capaEnMapa));
+    CSelectorColor::SetSelector(nullptr);
+
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    Pulsar(VAQFrame::ID_MEDIO_FISICO);
+    EXPECT_EQ(embalses().GetSimbolo()->GetColorRelleno(), wxColour(255, 0, 255));
+    EXPECT_EQ(embalses().GetEscalaMinima(), 1000);
+    EXPECT_EQ(embalses().GetEscalaMaxima(), 1500000);
+    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
+    EXPECT_EQ(embalses().GetSimbolo()->GetColorRelleno(), relleno);
+    EXPECT_EQ(embalses().GetEscalaMaxima(), 99999999);
+    EXPECT_EQ(contenido(kAtlas + "/MapasVel/MedioFisico.vel"), temaAntes);
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }

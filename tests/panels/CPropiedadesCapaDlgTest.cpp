@@ -1,7 +1,8 @@
 // The layer properties dialog on layers of the bundled themes, shown modally
 // in a real X server and driven from inside its own loop: the pages each
-// layer gets, edits that reach the layer only through "Aplicar", the width
-// rule with real typing, and the refused scale ranges.
+// layer gets, the width rule with real typing, and the refused scale ranges.
+// (Edits reaching the layer only through "Aplicar" are checked from the
+// legend, which opens the dialog.)
 #include "CPropiedadesCapaDlg.h"
 
 #include "CEditorSimbolo.h"
@@ -109,80 +110,6 @@ TEST_F(CPropiedadesCapaDlgTest, EachLayerGetsTheSymbolPageOfItsGeometryAndTheSca
         ASSERT_NE(escala, nullptr);
         EXPECT_EQ(escala->GetEscalaMinima(), capa.GetCapaEnCapa()->GetEscalaMinima());
         EXPECT_EQ(escala->GetEscalaMaxima(), capa.GetCapaEnCapa()->GetEscalaMaxima());
-    }
-}
-
-// A colour through the chooser's data, a width and the transparency switch:
-// the working copy changes at once, the layer only with "Aplicar";
-// "Cancelar" and the close box leave it as it was.
-TEST_F(CPropiedadesCapaDlgTest, EditsReachTheLayerOnlyThroughAplicar) {
-    struct Caso {
-        const char* tema;
-        const char* capa;
-        int idColor;  // the editor's colour button
-        bool relleno;  // it sets the fill colour
-        bool borde;    // it sets the outline colour
-        bool conTransparencia;
-    };
-    const Caso casos[] = {
-        {"MedioFisico.vel", "Embalses y lagos", CPropiedadesPoligonosPanel::ID_COLOR_RELLENO, true, false, true},
-        {"MedioFisico.vel", "Ríos", CPropiedadesLineasPanel::ID_COLOR, false, true, false},
-        {"MedioHumano.vel", "Capitales de provincia", PropiedadesPuntos::ID_COLOR, true, true, false},
-    };
-    const wxColour elegido(255, 0, 128);
-    enum Final { APLICAR, CANCELAR, CERRAR };
-    for (const Caso& caso : casos) {
-        for (Final final : {CANCELAR, CERRAR, APLICAR}) {
-            SCOPED_TRACE(std::string(caso.capa) + " final " + std::to_string(final));
-            CCapasEnMapa& capaEnMapa = Capa(caso.tema, caso.capa);
-            CCapa& capa = *capaEnMapa.GetCapaEnCapa();
-            const CSimboloObj original = *capa.GetSimbolo();
-            wxColour colorOfrecido;
-            CSelectorColor::SetSelector([&](wxWindow*, wxColourData& datos) {
-                colorOfrecido = datos.GetColour();
-                datos.SetColour(elegido);
-                return true;
-            });
-            auto dialogo = CPropiedadesCapaDlg::ParaCapa(marco, capaEnMapa);
-            auto* pagina = static_cast<CPaginaSimbolo*>(dialogo->GetNoteBook()->GetPage(0));
-            CEditorSimbolo* editor = pagina->GetEditor();
-            CSimboloObj copia;
-            bool capaIntactaAntes = false;
-            const int resultado = Mostrar(*dialogo, [&] {
-                Pulsar(editor->FindWindow(caso.idColor));
-                EscribirEnSpin(Hijo<wxSpinCtrl>(editor), "7");
-                if (caso.conTransparencia) {
-                    auto* deslizador = Hijo<wxSlider>(editor);
-                    for (int vez = 0; vez < 2; ++vez) {
-                        deslizador->SetValue(40);
-                        Pulsar(deslizador, wxEVT_SLIDER);
-                    }
-                    EXPECT_EQ(pagina->GetSimbolo()->GetTransparente(), original.GetTransparente());
-                    deslizador->SetValue(60);
-                    Pulsar(deslizador, wxEVT_SLIDER);
-                    EXPECT_EQ(deslizador->GetValue(), original.GetTransparente() ? 0 : 100);
-                }
-                copia = *pagina->GetSimbolo();
-                capaIntactaAntes = MismoSimbolo(*capa.GetSimbolo(), original);
-                if (final == APLICAR) Pulsar(dialogo->FindWindow(CPropiedadesCapaDlg::ID_APLICAR));
-                if (final == CANCELAR) Pulsar(dialogo->FindWindow(CPropiedadesCapaDlg::ID_CANCELAR));
-                if (final == CERRAR) dialogo->Close();
-            });
-            EXPECT_EQ(colorOfrecido, caso.relleno ? original.GetColorRelleno() : original.GetColorBorde());
-            EXPECT_EQ(copia.GetSize(), 7);
-            EXPECT_EQ(copia.GetColorRelleno(), caso.relleno ? elegido : original.GetColorRelleno());
-            EXPECT_EQ(copia.GetColorBorde(), caso.borde ? elegido : original.GetColorBorde());
-            EXPECT_EQ(copia.GetTransparente(), caso.conTransparencia != original.GetTransparente());
-            EXPECT_TRUE(capaIntactaAntes);
-            if (final == APLICAR) {
-                EXPECT_EQ(resultado, wxID_OK);
-                EXPECT_TRUE(MismoSimbolo(*capa.GetSimbolo(), copia));
-            } else {
-                EXPECT_EQ(resultado, wxID_CANCEL);
-                EXPECT_TRUE(MismoSimbolo(*capa.GetSimbolo(), original));
-            }
-            EXPECT_TRUE(mensajes.empty());
-        }
     }
 }
 
