@@ -658,53 +658,48 @@ TEST_F(VAQFrameTest, RightClickMenuCopiesTheMapToTheClipboard) {
 }
 
 // Properties applied from the legend last for the run: the theme opened again
-// shows them, the same layer of another theme keeps its own, and nothing is
-// written into the data directory.
+// shows them, the same layer of another theme keeps its own, and the theme
+// file is not written.
 TEST_F(VAQFrameTest, LayerPropertiesLastForTheRunAndStayOutOfTheThemeFiles) {
-    const auto contenido = [](const fs::path& ruta) {
+    const auto contenido = [](const std::string& ruta) {
         std::ifstream f(ruta, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     };
-    const std::string temaAntes = contenido(kAtlas + "/MapasVel/MedioFisico.vel");
-    const auto embalses = [this]() -> CCapa& {
+    const std::string tema = contenido(kAtlas + "/MapasVel/MedioFisico.vel");
+    const auto embalses = [this] {
         for (int i = 0; i < Gestor()->GetNumCapas(); ++i)
             if (Gestor()->GetCapaEnMapa(i)->GetCapaEnCapa()->GetNombreCapa() == "Embalses y lagos")
-                return *Gestor()->GetCapaEnMapa(i)->GetCapaEnCapa();
-        ADD_FAILURE() << "sin Embalses y lagos";
-        return *Gestor()->GetCapaEnMapa(0)->GetCapaEnCapa();
+                return Gestor()->GetCapaEnMapa(i);
+        return static_cast<CCapasEnMapa*>(nullptr);
     };
     Abrir();
-    const wxColour relleno = embalses().GetSimbolo()->GetColorRelleno();
-    CSelectorColor::SetSelector([](wxWindow*, wxColourData& datos) {
-        datos.SetColour(wxColour(255, 0, 255));
+    ASSERT_NE(embalses(), nullptr);
+    const wxColour relleno = embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno();
+    const wxColour magenta(255, 0, 255);
+    CSelectorColor::SetSelector([&](wxWindow*, wxColourData& datos) {
+        datos.SetColour(magenta);
         return true;
     });
     enDialogo = [](wxDialog& dialogo) {
-        auto* propiedades = wxDynamicCast(&dialogo, CPropiedadesCapaDlg);
-        if (!propiedades) return;
-        auto* pagina = static_cast<CPaginaSimbolo*>(propiedades->GetPanel(0));
-        wxWindow* boton = pagina->GetEditor()->FindWindow(CPropiedadesPoligonosPanel::ID_COLOR_RELLENO);
+        auto& propiedades = static_cast<CPropiedadesCapaDlg&>(dialogo);
+        wxWindow* boton = static_cast<CPaginaSimbolo*>(propiedades.GetPanel(0))
+                              ->GetEditor()->FindWindow(CPropiedadesPoligonosPanel::ID_COLOR_RELLENO);
         wxCommandEvent pulsado(wxEVT_BUTTON, boton->GetId());
         boton->GetEventHandler()->ProcessEvent(pulsado);
-        auto* escala = static_cast<CEscalaMinMaxPanel*>(propiedades->GetPanel(1));
-        escala->SetEscalaMinMax(1000, 1500000);
-        wxCommandEvent aplicar(wxEVT_BUTTON, CPropiedadesCapaDlg::ID_APLICAR);
-        propiedades->FindWindow(CPropiedadesCapaDlg::ID_APLICAR)->GetEventHandler()->ProcessEvent(aplicar);
+        static_cast<CEscalaMinMaxPanel*>(propiedades.GetPanel(1))->SetEscalaMinMax(1000, 1500000);
+        if (propiedades.AplicarPaginas()) propiedades.EndModal(wxID_OK);
     };
-    CCapasEnMapa* capaEnMapa = nullptr;
-    for (int i = 0; i < Gestor()->GetNumCapas(); ++i)
-        if (Gestor()->GetCapaEnMapa(i)->GetCapaEnCapa() == &embalses()) capaEnMapa = Gestor()->GetCapaEnMapa(i);
-    ASSERT_TRUE(marco->GetPanelGestionCapas()->ShowModificarPropiedadesDlg(*capaEnMapa));
+    ASSERT_TRUE(marco->GetPanelGestionCapas()->ShowModificarPropiedadesDlg(*embalses()));
     CSelectorColor::SetSelector(nullptr);
 
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
     Pulsar(VAQFrame::ID_MEDIO_FISICO);
-    EXPECT_EQ(embalses().GetSimbolo()->GetColorRelleno(), wxColour(255, 0, 255));
-    EXPECT_EQ(embalses().GetEscalaMinima(), 1000);
-    EXPECT_EQ(embalses().GetEscalaMaxima(), 1500000);
+    CCapa* capa = embalses()->GetCapaEnCapa();
+    EXPECT_EQ(capa->GetSimbolo()->GetColorRelleno(), magenta);
+    EXPECT_EQ(capa->GetEscalaMinima(), 1000);
+    EXPECT_EQ(capa->GetEscalaMaxima(), 1500000);
     Pulsar(VAQFrame::ID_MI_LOCALIDAD);
-    EXPECT_EQ(embalses().GetSimbolo()->GetColorRelleno(), relleno);
-    EXPECT_EQ(embalses().GetEscalaMaxima(), 99999999);
-    EXPECT_EQ(contenido(kAtlas + "/MapasVel/MedioFisico.vel"), temaAntes);
+    EXPECT_EQ(embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno(), relleno);
+    EXPECT_EQ(contenido(kAtlas + "/MapasVel/MedioFisico.vel"), tema);
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }

@@ -7,6 +7,7 @@
 
 #include "CCapaItemData.h"
 #include "CEditorSimbolo.h"
+#include "CEscalaMinMaxPanel.h"
 #include "CMensajes.h"
 #include "CPaginaSimbolo.h"
 #include "CPropiedadesCapaDlg.h"
@@ -17,6 +18,9 @@
 #include "PanelMapa.h"
 #include "PantallaPruebas.h"
 #include "PropiedadesPrueba.h"
+#include "PropiedadesCapaPanelLineas.h"
+#include "PropiedadesCapaPanelPoligonos.h"
+#include "PropiedadesCapaPanelPuntos.h"
 #include "PropiedadesPuntos.h"
 
 #include <gtest/gtest.h>
@@ -174,13 +178,21 @@ protected:
     wxUIActionSimulator simulador;
 };
 
-// A double click opens the dialog; a colour through the chooser's data, the
-// width 7 and the transparency moved twice (back where it was).
+template <class T>
+bool Es(wxWindow* ventana) {
+    return dynamic_cast<T*>(ventana) != nullptr;
+}
+
+// A double click opens the dialog with the symbol page of the layer's
+// geometry (a classified layer's says that the classes keep their symbols);
+// a colour through the chooser's data, the width 7 and the transparency
+// moved twice (back where it was).
 TEST_F(CGestionCapasPanelPropiedadesTest, OnlyAplicarChangesTheSymbolTheMapAndTheSwatch) {
     struct Caso {
         const char* tema;
         const char* capa;
         bool sinClasificacion;
+        bool (*esPagina)(wxWindow*);
         int idColor;    // the colour button used
         bool relleno;   // it sets the fill colour
         bool borde;     // it sets the outline colour
@@ -188,11 +200,15 @@ TEST_F(CGestionCapasPanelPropiedadesTest, OnlyAplicarChangesTheSymbolTheMapAndTh
     };
     const Caso casos[] = {
         // The outline: the lakes are a few pixels across at the whole map.
-        {"MedioFisico.vel", "Embalses y lagos", false, CPropiedadesPoligonosPanel::ID_COLOR_LINEA, false, true, true},
-        {"MedioHumano.vel", "Capitales de provincia", false, PropiedadesPuntos::ID_COLOR, true, true, true},
-        {"MedioFisico.vel", "Ríos", true, CPropiedadesLineasPanel::ID_COLOR, false, true, true},
+        {"MedioFisico.vel", "Embalses y lagos", false, Es<PropiedadesCapaPanelPoligonos>,
+         CPropiedadesPoligonosPanel::ID_COLOR_LINEA, false, true, true},
+        {"MedioHumano.vel", "Capitales de provincia", false, Es<PropiedadesCapaPanelPuntos>,
+         PropiedadesPuntos::ID_COLOR, true, true, true},
+        {"MedioFisico.vel", "Ríos", true, Es<PropiedadesCapaPanelLineas>, CPropiedadesLineasPanel::ID_COLOR, false,
+         true, true},
         // Classified: its own symbol changes, the classes draw the map and the swatches.
-        {"MedioFisico.vel", "Ríos", false, CPropiedadesLineasPanel::ID_COLOR, false, true, false},
+        {"MedioFisico.vel", "Ríos", false, Es<PropiedadesCapaPanelLineas>, CPropiedadesLineasPanel::ID_COLOR, false,
+         true, false},
     };
     enum Final { CANCELAR, CERRAR, APLICAR };
     for (const Caso& caso : casos) {
@@ -212,8 +228,11 @@ TEST_F(CGestionCapasPanelPropiedadesTest, OnlyAplicarChangesTheSymbolTheMapAndTh
             CSimboloObj copia;
             bool capaIntacta = false;
             const auto editar = [&](CPropiedadesCapaDlg& dialogo) {
-                auto* pagina = dynamic_cast<CPaginaSimbolo*>(dialogo.GetNoteBook()->GetPage(0));
+                auto* pagina = dynamic_cast<CPaginaSimbolo*>(dialogo.GetPanel(0));
                 ASSERT_NE(pagina, nullptr);
+                EXPECT_TRUE(caso.esPagina(pagina));
+                EXPECT_NE(dynamic_cast<CEscalaMinMaxPanel*>(dialogo.GetPanel(1)), nullptr);
+                EXPECT_EQ(pagina->GetNota().empty(), caso.seVe);  // only the classified layer has a note
                 Pulsar(pagina->GetEditor()->FindWindow(caso.idColor));
                 EscribirEnSpin(Hijo<wxSpinCtrl>(pagina->GetEditor()), "7");
                 if (auto* deslizador = Hijo<wxSlider>(pagina->GetEditor()))
@@ -255,9 +274,10 @@ TEST_F(CGestionCapasPanelPropiedadesTest, OnlyAplicarChangesTheSymbolTheMapAndTh
 }
 
 // The right-click menu of a layer entry offers "Propiedades...", which opens
-// the same dialog; a legend line (no layer) opens nothing.
+// the dialog (for a label layer, whose symbol is never drawn, with the scale
+// page alone); a legend line (no layer) opens nothing.
 TEST_F(CGestionCapasPanelPropiedadesTest, RightClickMenuOffersPropiedades) {
-    Abrir("MedioFisico.vel", "Embalses y lagos");
+    Abrir("MedioFisico.vel", "Toponimia sierras");
     std::unique_ptr<wxMenu> menu = marco->leyenda->CrearMenuCapa(*marco->capa);
     ASSERT_EQ(menu->GetMenuItemCount(), 1u);
     EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabelText(), "Propiedades...");
@@ -271,6 +291,7 @@ TEST_F(CGestionCapasPanelPropiedadesTest, RightClickMenuOffersPropiedades) {
         evento.Skip();
     });
     wxString titulo;
+    size_t paginas = 0;
     EXPECT_TRUE(marco->ConDialogo(
         [&] {
             simulador.MouseMove(marco->CentroEntrada());
@@ -278,15 +299,19 @@ TEST_F(CGestionCapasPanelPropiedadesTest, RightClickMenuOffersPropiedades) {
         },
         [&](CPropiedadesCapaDlg& dialogo) {
             titulo = dialogo.GetTitle();
+            paginas = dialogo.GetNoteBook()->GetPageCount();
+            EXPECT_NE(dynamic_cast<CEscalaMinMaxPanel*>(dialogo.GetPanel(0)), nullptr);
             Pulsar(dialogo.FindWindow(CPropiedadesCapaDlg::ID_CANCELAR));
         }));
     EXPECT_EQ(menus, 1);
-    EXPECT_EQ(titulo, wxString::FromUTF8("Propiedades de la capa «Embalses y lagos»"));
+    EXPECT_EQ(titulo, wxString::FromUTF8("Propiedades de la capa «Toponimia sierras»"));
+    EXPECT_EQ(paginas, 1u);
 
+    Abrir("MedioFisico.vel", "Embalses y lagos");
     CTreeCtrlCapas* arbol = marco->leyenda->GetArbol();
     wxTreeEvent activado(wxEVT_TREE_ITEM_ACTIVATED, arbol, marco->LineaLeyenda());
     arbol->GetEventHandler()->ProcessEvent(activado);
-    EXPECT_EQ(marco->leyenda->mostrados, 1);
+    EXPECT_EQ(marco->leyenda->mostrados, 0);
 }
 
 }  // namespace
