@@ -16,7 +16,7 @@ public:
 
     CEscalaMinMaxPanel(wxWindow* parent, wxWindowID id, const wxPoint& pos = wxDefaultPosition,
                        const wxSize& size = wxDefaultSize, long style = wxTAB_TRAVERSAL,
-                       const wxString& name = "Escala");
+                       const wxString& name = "Escalas");
 
     // The layer whose range the page edits; its range fills the fields.
     void SetPunteroCapa(CCapa* capa);

@@ -3,8 +3,6 @@
 // style choice that changes nothing.
 #include "CEditorSimbolo.h"
 
-class wxComboBox;
-
 class CPropiedadesLineasPanel : public CEditorSimbolo {
 public:
     enum { ID_COLOR = 1, ID_GROSOR = 2, ID_ESTILO = 3 };
