@@ -1,7 +1,9 @@
 #include "VAQFrame.h"
 
 #include "CBuscarDlg.h"
+#include "CCapasEnMapa.h"
 #include "CConversor.h"
+#include "CFuenteContenidosBD.h"
 #include "CCoordenadasPanel.h"
 #include "CGestionCapasPanel.h"
 #include "CGestorVistaMapa.h"
@@ -11,7 +13,7 @@
 #include "CProyectoVaq.h"
 #include "CTextoEscala.h"
 #include "DirectorioEjecutable.h"
-#include "PanelMapa.h"
+#include "PanelMapaPrincipal.h"
 #include "PanelReferenciaMapa.h"
 #include "wxMapEvent.h"
 
@@ -58,6 +60,7 @@ wxBEGIN_EVENT_TABLE(VAQFrame, wxFrame)
     EVT_BUTTON(VAQFrame::ID_INFO, VAQFrame::OnBtnInfo)
     EVT_BUTTON(VAQFrame::ID_BUSCAR, VAQFrame::OnBtnBuscar)
     EVT_TEXT_ENTER(VAQFrame::ID_ESCALA, VAQFrame::OnAplicarEscala)
+    EVT_COMMAND(wxID_ANY, wxEVT_CAPA_MODIFICADA, VAQFrame::OnCapaModificada)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -135,7 +138,7 @@ VAQFrame::VAQFrame(const wxString& title, const wxPoint& pos, const wxSize& size
     m_proyectoReferencia = std::make_unique<CProyectoVaq>();
     m_proyectoReferencia->NuevoProyecto("Nuevo proyecto mapa referencia");
 
-    m_mapa = new PanelMapa(this, wxID_ANY, wxPoint(0, 0), kRectMapa.GetSize());
+    m_mapa = new PanelMapaPrincipal(this, wxID_ANY, wxPoint(0, 0), kRectMapa.GetSize());
     m_referencia = new PanelReferenciaMapa(this, wxID_ANY, wxPoint(0, 0), kRectReferencia.GetSize());
     m_gestionCapas = new CGestionCapasPanel(this, wxID_ANY, wxPoint(0, 0), kRectGestionCapas.GetSize());
     CrearBotones();
@@ -145,6 +148,8 @@ VAQFrame::VAQFrame(const wxString& title, const wxPoint& pos, const wxSize& size
                                   wxTE_RIGHT | wxTE_PROCESS_ENTER, filtro);
 
     m_mapa->SetGestorVista(m_proyecto->GetGestorVistaMapa());
+    m_contenidos = std::make_unique<CFuenteContenidosBD>(m_rutaAplicacion + "/BD/BDbusqueda.db");
+    m_mapa->SetFuenteContenidos(m_contenidos.get());
     m_referencia->SetGestorVista(m_proyectoReferencia->GetGestorVistaMapa());
 
     SetTitle("VAQ Vistral");
@@ -297,6 +302,9 @@ bool VAQFrame::AbrirProyectoMedio(const wxString& ruta) {
     LimpiarSuperposiciones();
     m_proyecto->SetRutaDatosAplicacion(m_rutaDatos);
     const bool leido = m_proyecto->AbrirProyecto(this, ruta);
+    m_rutaTemaAbierto = leido ? ruta : wxString();
+    // Layers restyled earlier in this run look as they were left.
+    if (leido) m_estilosSesion.Aplicar(ruta, *m_proyecto->GetGestorVistaMapa());
     m_mapa->SetGestorVista(m_proyecto->GetGestorVistaMapa());
     // A theme without scale (0) would shrink the view to a point.
     if (m_proyecto->GetEscala() > 0.0) m_mapa->SetEscalaActual(m_proyecto->GetEscala());
@@ -316,6 +324,7 @@ bool VAQFrame::AbrirProyectoMapaReferencia(const wxString& ruta) {
 
 void VAQFrame::CerrarProyectoMedio() {
     m_proyecto->CerrarProyecto(this);
+    m_rutaTemaAbierto.clear();
     m_mapa->SetGestorVista(m_proyecto->GetGestorVistaMapa());
     CrearPanelGestionCapas();
     LimpiarSuperposiciones();
@@ -558,6 +567,15 @@ void VAQFrame::OnAplicarEscala(wxCommandEvent& /*event*/) {
     wxMapEvent evento(wxEVT_MAP_CAMBIO_EXTENSION, GetId());
     evento.SetEventObject(this);
     ProcessEvent(evento);
+}
+
+// The legend applied new properties to a layer of the main map: they stay
+// with the theme for the rest of the run.
+void VAQFrame::OnCapaModificada(wxCommandEvent& event) {
+    const CGestorVistaMapa* gestor = m_proyecto->GetGestorVistaMapa();
+    const CCapasEnMapa* capaEnMapa = gestor ? gestor->GetCapaEnMapa(event.GetInt()) : nullptr;
+    if (m_rutaTemaAbierto.empty() || !capaEnMapa || !capaEnMapa->GetCapaEnCapa()) return;
+    m_estilosSesion.Recordar(m_rutaTemaAbierto, event.GetInt(), *capaEnMapa->GetCapaEnCapa());
 }
 
 void VAQFrame::OnBtnAyuda(wxCommandEvent& /*event*/) {

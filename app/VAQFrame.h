@@ -6,6 +6,7 @@
 // runs the commands of the buttons and keys, and answers the map events of
 // its panels.
 #include "CConfigApp.h"
+#include "CEstilosSesion.h"
 
 #include <wx/bitmap.h>
 #include <wx/frame.h>
@@ -15,10 +16,11 @@
 #include <memory>
 
 class CCoordenadasPanel;
+class CFuenteContenidosBD;
 class CGestionCapasPanel;
 class CMedicionesPanel;
 class CProyectoVaq;
-class PanelMapa;
+class PanelMapaPrincipal;
 class PanelReferenciaMapa;
 class wxButton;
 class wxTextCtrl;
@@ -88,7 +90,7 @@ public:
 
     bool ProcessEvent(wxEvent& event) override;
 
-    PanelMapa* GetPanelMapa() const { return m_mapa; }
+    PanelMapaPrincipal* GetPanelMapa() const { return m_mapa; }
     PanelReferenciaMapa* GetPanelReferencia() const { return m_referencia; }
     CGestionCapasPanel* GetPanelGestionCapas() const { return m_gestionCapas; }
     CCoordenadasPanel* GetPanelCoordenadas() const { return m_coordenadas; }
@@ -149,6 +151,7 @@ private:
     void OnBtnInfo(wxCommandEvent& event);
     void OnBtnBuscar(wxCommandEvent& event);
     void OnAplicarEscala(wxCommandEvent& event);
+    void OnCapaModificada(wxCommandEvent& event);
 
     void IniciarMedicion(int accion, int tipo, const wxString& unidad);
 
@@ -157,8 +160,9 @@ private:
     wxString m_rutaDatos;
     std::unique_ptr<CProyectoVaq> m_proyecto;            // main map
     std::unique_ptr<CProyectoVaq> m_proyectoReferencia;  // overview
+    std::unique_ptr<CFuenteContenidosBD> m_contenidos;  // for the information window
     // Child windows, destroyed with the frame.
-    PanelMapa* m_mapa = nullptr;
+    PanelMapaPrincipal* m_mapa = nullptr;
     PanelReferenciaMapa* m_referencia = nullptr;
     CGestionCapasPanel* m_gestionCapas = nullptr;
     CMedicionesPanel* m_mediciones = nullptr;  // only while a measuring tool is on
@@ -170,6 +174,8 @@ private:
     wxBitmap m_fondo;
     std::map<wxString, wxBitmap> m_imagenes;  // pictures read once, by relative name
     Tema m_temaActivo = TEMA_MEDIO_FISICO;
+    wxString m_rutaTemaAbierto;      // the main map's theme file; empty without one
+    CEstilosSesion m_estilosSesion;  // layer styles changed in this run
     bool m_temasAbiertos = false;
     bool m_pintadoMapa = false;
     bool m_pintadoReferencia = false;

@@ -11,7 +11,7 @@
 // both maps), median of 20.
 #include "CConfigApp.h"
 #include "CMensajes.h"
-#include "PanelMapa.h"
+#include "PanelMapaPrincipal.h"
 #include "PanelReferenciaMapa.h"
 #include "VAQFrame.h"
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config
           libwxgtk3.2-dev libtinyxml-dev libsqlite3-dev libwxsqlite3-3.2-dev
           libgtest-dev googletest libbenchmark-dev libcairo2-dev
-          xvfb xauth fonts-dejavu-core
+          xvfb xauth fonts-dejavu-core poppler-utils
           dpkg-dev desktop-file-utils)
 packages+=("$@")
 missing=()

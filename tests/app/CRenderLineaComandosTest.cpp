@@ -9,14 +9,10 @@
 
 #include "CRenderLineaComandos.h"
 #include "ShapefileWriter.h"
+#include "LienzoPrueba.h"  // colours in failure messages
 #include "ThemeWriter.h"
 
 namespace fs = std::filesystem;
-
-// Colours print as rgb(r, g, b) in failure messages.
-inline void PrintTo(const wxColour& color, std::ostream* os) {
-    *os << color.GetAsString(wxC2S_CSS_SYNTAX).utf8_str();
-}
 
 namespace {
 

@@ -1,14 +1,32 @@
 // The main window on the bundled atlas, driven with the real pointer and
-// keyboard: buttons, scale box, themes, overview, readout and keys.
+// keyboard: buttons, scale box, themes, overview, readout, keys, legend,
+// feature information with its pictures, and the map image menu.
 #include "VAQFrame.h"
 
 #include "CBuscarDlg.h"
+#include "CCapa.h"
+#include "CCapaItemData.h"
+#include "CCapasEnMapa.h"
+#include "CEditorSimbolo.h"
+#include "CEscalaMinMaxPanel.h"
+#include "CPaginaSimbolo.h"
+#include "CPropiedadesCapaDlg.h"
+#include "CPropiedadesPoligonosPanel.h"
+#include "CSelectorColor.h"
+#include "CSimboloObj.h"
+#include "CGestionCapasPanel.h"
+#include "CGestionPanelDlg.h"
+#include "CImagenDlg.h"
+#include "CImagenMenu.h"
+#include "CInfoCapasPanel.h"
+#include "CTreeCtrlCapas.h"
 #include "CCoordenadasPanel.h"
 #include "CGestorVistaMapa.h"
 #include "CMedicionesPanel.h"
 #include "CMensajes.h"
 #include "DirectorioPrueba.h"
-#include "PanelMapa.h"
+#include "LienzoPrueba.h"
+#include "PanelMapaPrincipal.h"
 #include "PanelReferenciaMapa.h"
 #include "PantallaPruebas.h"
 #include "wxMapEvent.h"
@@ -16,8 +34,11 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/clipbrd.h>
+#include <wx/timer.h>
 #include <wx/listbox.h>
 #include <wx/textctrl.h>
+#include <wx/treectrl.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
@@ -318,6 +339,7 @@ TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndTheNextButtonWorks) {
     ASSERT_EQ(mensajes.size(), 2u);
     EXPECT_TRUE(mensajes[1].StartsWith("Error Carga Proyecto: No se pudo cargar correctamente el proyecto.")) << mensajes[1];
     EXPECT_EQ(Gestor()->GetNumCapas(), 0);
+    EXPECT_FALSE(marco->GetPanelGestionCapas()->GetArbol()->GetRootItem().IsOk());  // an empty legend
     EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_NINGUNO);
     Pulsar(VAQFrame::ID_BUSCAR);
     ASSERT_EQ(mensajes.size(), 3u);
@@ -449,5 +471,235 @@ TEST_F(VAQFrameTest, ASearchHitCentresTheMainMapAndMovesTheOverviewRectangle) {
     EXPECT_NEAR(Centro().GetCoordenadaMapaY(), 4100800.0, 5000.0);
     ProcesarEventos();
     EXPECT_NE(Recuadro(), antes);
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}
+
+namespace {
+// A tree as "entry [image]: line, line" per top entry (lines trimmed), in UTF-8.
+std::vector<std::string> Entradas(wxTreeCtrl* arbol, bool conImagen) {
+    std::vector<std::string> texto;
+    const wxTreeItemId raiz = arbol->GetRootItem();
+    if (!raiz.IsOk()) return texto;
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId e = arbol->GetFirstChild(raiz, cookie); e.IsOk(); e = arbol->GetNextChild(raiz, cookie)) {
+        wxString linea = arbol->GetItemText(e);
+        if (conImagen) linea += wxString::Format(" [%d]", arbol->GetItemImage(e));
+        linea += ":";
+        wxTreeItemIdValue cookieHijo;
+        for (wxTreeItemId h = arbol->GetFirstChild(e, cookieHijo); h.IsOk(); h = arbol->GetNextChild(e, cookieHijo))
+            linea += " " + arbol->GetItemText(h).Strip(wxString::both) + ",";
+        texto.push_back(linea.utf8_string());
+    }
+    return texto;
+}
+
+wxTreeItemId Hijo(wxTreeCtrl* arbol, const wxTreeItemId& padre, const wxString& texto) {
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId h = arbol->GetFirstChild(padre, cookie); h.IsOk(); h = arbol->GetNextChild(padre, cookie))
+        if (arbol->GetItemText(h) == texto) return h;
+    return wxTreeItemId();
+}
+}  // namespace
+
+// The legend shows each theme's layers after every switch (backdrop, grid
+// and coordinate layers left out), place-name layers with a ticked box,
+// legend lines per class, each with a swatch in its class's colour; a click
+// on a box hides the place names on the map.
+TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
+    Abrir();
+    wxTreeCtrl* arbol = marco->GetPanelGestionCapas()->GetArbol();
+    const std::vector<std::string> fisico(
+        {"Toponimia relieve [0]:", "Toponimia sierras [0]:", "Toponimia picos [0]:", "Toponimia ríos [0]:",
+         "Toponimia embalses [0]:", "Picos [-1]: ,", "Embalses y lagos [-1]: ,",
+         "Ríos [-1]: Otros ríos, Río secundario, Río principal,"});
+    const std::vector<std::string> humano(
+        {"Toponimia capitales [0]:", "Toponimia núcleos principales [0]:", "Toponimia núcleos [0]:",
+         "Capitales de provincia [-1]: ,", "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
+         "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
+         "Municipios [-1]: ,", "Provincias [-1]: Sevilla, Málaga, Jaén, Huelva, Granada, Córdoba, Cádiz, Almería,"});
+    const std::vector<std::string> localidad(
+        {"Toponimia capitales [0]:", "Toponimia núcleos principales [0]:", "Toponimia núcleos [0]:",
+         "Toponimia municipios [0]:", "Toponimia ríos [0]:", "Capitales de provincia [-1]: ,",
+         "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
+         "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
+         "Embalses y lagos [-1]: ,", "Ríos [-1]: Otros ríos, Río secundario, Río principal,",
+         "Límites provinciales [-1]: ,", "Municipios [-1]: 8, 7, 6, 5, 4, 3, 2, 1,"});
+    EXPECT_EQ(Entradas(arbol, true), fisico);
+    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
+    EXPECT_EQ(Entradas(arbol, true), localidad);
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    ASSERT_EQ(Entradas(arbol, true), humano);
+    const wxTreeItemId provincias = Hijo(arbol, arbol->GetRootItem(), "Provincias");
+    const auto* datos = dynamic_cast<CCapaItemData*>(arbol->GetItemData(provincias));
+    ASSERT_NE(datos, nullptr);
+    const wxImage leyenda = CapturarPantalla(arbol);
+    wxTreeItemIdValue cookie;
+    for (wxTreeItemId l = arbol->GetFirstChild(provincias, cookie); l.IsOk(); l = arbol->GetNextChild(provincias, cookie)) {
+        wxRect linea;
+        if (!arbol->GetBoundingRect(l, linea) || linea.y + 14 > leyenda.GetHeight()) continue;  // scrolled out
+        const wxColour color = datos->GetRepresentacion(arbol->GetItemText(l).Mid(7))->GetColorRelleno();
+        EXPECT_EQ(LienzoPrueba::Contar(leyenda, wxRect(CTreeCtrlCapas::kXMuestra + 3, linea.y + 3, 29, 8), color), 29 * 8)
+            << arbol->GetItemText(l);
+    }
+
+    const wxImage antes = CapturarPantalla(Mapa());
+    const wxTreeItemId capitales = Hijo(arbol, arbol->GetRootItem(), "Toponimia capitales");
+    wxRect rect;
+    ASSERT_TRUE(arbol->GetBoundingRect(capitales, rect, true));
+    Clic(arbol, rect.GetPosition() + wxPoint(4, rect.height / 2));
+    EXPECT_EQ(arbol->GetItemImage(capitales), CTreeCtrlCapas::IMAGEN_OCULTA);
+    const wxImage despues = CapturarPantalla(Mapa());
+    int cambiados = 0;
+    for (int y = 0; y < antes.GetHeight(); ++y)
+        for (int x = 0; x < antes.GetWidth(); ++x) cambiados += ColorEn(antes, x, y) != ColorEn(despues, x, y);
+    EXPECT_GT(cambiados, 200);  // the eight capitals' names are gone
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}
+
+// With the information tool a click on a municipality of the human
+// environment lists every listed layer with its feature's fields (the
+// municipality code left out) and the pictures the gazetteer attaches to
+// the municipality and, through its capital's code, to the province; a
+// double click opens the picture, a second brings the same window forward,
+// and its close box closes it. A click on the sea lists the layers without
+// their fields.
+TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
+    Abrir();
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    Pulsar(VAQFrame::ID_INFO);
+    Clic(Mapa(), wxPoint(400, 300));  // Antequera
+    CGestionPanelDlg* ventana = marco->GetPanelMapa()->GetVentanaInformacion();
+    ASSERT_NE(ventana, nullptr);
+    EXPECT_TRUE(ventana->IsShown());
+    CInfoCapasPanel* panel = marco->GetPanelMapa()->GetInfoCapasPanel();
+    wxTreeCtrl* arbol = panel->GetArbol();
+    const std::vector<std::string> antequera(
+        {"Capitales de provincia:", "Núcleos principales:", "Núcleos de población:",
+         "Municipios: NOMBRE = Antequera, PROVINCIA = Málaga, SUPERF_KM2 = 751, COLOR = 1, "
+         "Situación del municipio de Antequera,",
+         "Provincias: COD_PROV = 29, NOMBRE = Málaga, CAPITAL = Málaga, SUPERF_KM2 = 7311, "
+         "Datos de la provincia de Málaga, Situación de la provincia de Málaga,",
+         "Otras regiones o países:", "Lámina de agua:"});
+    EXPECT_EQ(Entradas(arbol, false), antequera);
+
+    const wxTreeItemId contenido = Hijo(arbol, Hijo(arbol, arbol->GetRootItem(), "Municipios"),
+                                        wxString::FromUTF8("Situación del municipio de Antequera"));
+    ASSERT_TRUE(contenido.IsOk());
+    const auto dobleClic = [&] {
+        wxRect rect;
+        arbol->GetBoundingRect(contenido, rect, true);
+        wxMilliSleep(500);
+        raton.MouseMove(arbol->ClientToScreen(rect.GetPosition() + wxPoint(10, rect.height / 2)));
+        ProcesarEventos();
+        raton.MouseDblClick();
+        ProcesarEventos();
+    };
+    dobleClic();
+    ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
+    wxWeakRef<CImagenDlg> imagen(panel->GetContenedorVentanas()[0]);
+    EXPECT_TRUE(imagen->IsShown());
+    EXPECT_EQ(imagen->GetTitle(), wxString::FromUTF8("Situación del municipio de Antequera"));
+    EXPECT_EQ(imagen->GetClientSize(), wxSize(420, 320));
+    dobleClic();
+    ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
+    EXPECT_EQ(panel->GetContenedorVentanas()[0], imagen.get());
+    EXPECT_TRUE(imagen->IsShown());
+    imagen->Close();
+    ProcesarEventos();
+    EXPECT_FALSE(imagen);
+    EXPECT_TRUE(panel->GetContenedorVentanas().empty());
+
+    Clic(Mapa(), wxPoint(100, 400));  // the Gulf of Cádiz
+    const std::vector<std::string> mar({"Capitales de provincia:", "Núcleos principales:", "Núcleos de población:",
+                                        "Municipios:", "Provincias:", "Otras regiones o países:",
+                                        "Lámina de agua: NOMBRE = Océano Atlántico,"});
+    EXPECT_EQ(Entradas(arbol, false), mar);
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+}
+
+// A right click on the map pops up its image menu (the map image, named
+// Mapa_actual); its first entry puts the map image on the clipboard.
+TEST_F(VAQFrameTest, RightClickMenuCopiesTheMapToTheClipboard) {
+    Abrir();
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->Clear();
+        wxTheClipboard->Close();
+    }
+    // The menu runs its own loop: the pointer reaches it from a timer. The
+    // menu opens with its corner under the pointer, "Copiar" first.
+    const wxPoint clic = Mapa()->ClientToScreen(wxPoint(300, 200));
+    wxTimer eleccion;
+    int pasos = 0;
+    eleccion.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        ++pasos;
+        if (pasos == 1) raton.MouseMove(clic + wxPoint(30, 12));
+        if (pasos == 3) raton.MouseMove(clic - wxPoint(200, 150));  // still open: away, and
+        if (pasos >= 2) raton.MouseClick();                         // a click there closes it
+        if (pasos >= 4) eleccion.Stop();
+    });
+    wxMilliSleep(500);
+    raton.MouseMove(clic);
+    ProcesarEventos();
+    eleccion.Start(300);
+    raton.MouseClick(wxMOUSE_BTN_RIGHT);
+    ProcesarEventos();
+    EXPECT_EQ(pasos, 2);
+    eleccion.Stop();
+    EXPECT_EQ(marco->GetPanelMapa()->CrearMenuImagen()->GetNombre(), "Mapa_actual");
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxBitmapDataObject leido;
+    const bool hay = wxTheClipboard->GetData(leido);
+    wxTheClipboard->Close();
+    ASSERT_TRUE(hay);
+    const wxImage mapa = Mapa()->GetBitmapMapa()->ConvertToImage();
+    const wxImage copia = leido.GetBitmap().ConvertToImage();
+    ASSERT_EQ(copia.GetSize(), mapa.GetSize());
+    EXPECT_TRUE(std::equal(mapa.GetData(), mapa.GetData() + mapa.GetWidth() * mapa.GetHeight() * 3, copia.GetData()));
+}
+
+// Properties applied from the legend last for the run: the theme opened again
+// shows them, the same layer of another theme keeps its own, and the theme
+// file is not written.
+TEST_F(VAQFrameTest, LayerPropertiesLastForTheRunAndStayOutOfTheThemeFiles) {
+    const auto contenido = [](const std::string& ruta) {
+        std::ifstream f(ruta, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+    };
+    const std::string tema = contenido(kAtlas + "/MapasVel/MedioFisico.vel");
+    const auto embalses = [this] {
+        for (int i = 0; i < Gestor()->GetNumCapas(); ++i)
+            if (Gestor()->GetCapaEnMapa(i)->GetCapaEnCapa()->GetNombreCapa() == "Embalses y lagos")
+                return Gestor()->GetCapaEnMapa(i);
+        return static_cast<CCapasEnMapa*>(nullptr);
+    };
+    Abrir();
+    ASSERT_NE(embalses(), nullptr);
+    const wxColour relleno = embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno();
+    const wxColour magenta(255, 0, 255);
+    CSelectorColor::SetSelector([&](wxWindow*, wxColourData& datos) {
+        datos.SetColour(magenta);
+        return true;
+    });
+    enDialogo = [](wxDialog& dialogo) {
+        auto& propiedades = static_cast<CPropiedadesCapaDlg&>(dialogo);
+        wxWindow* boton = static_cast<CPaginaSimbolo*>(propiedades.GetPanel(0))
+                              ->GetEditor()->FindWindow(CPropiedadesPoligonosPanel::ID_COLOR_RELLENO);
+        wxCommandEvent pulsado(wxEVT_BUTTON, boton->GetId());
+        boton->GetEventHandler()->ProcessEvent(pulsado);
+        static_cast<CEscalaMinMaxPanel*>(propiedades.GetPanel(1))->SetEscalaMinMax(1000, 1500000);
+        if (propiedades.AplicarPaginas()) propiedades.EndModal(wxID_OK);
+    };
+    ASSERT_TRUE(marco->GetPanelGestionCapas()->ShowModificarPropiedadesDlg(*embalses()));
+    CSelectorColor::SetSelector(nullptr);
+
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    Pulsar(VAQFrame::ID_MEDIO_FISICO);
+    CCapa* capa = embalses()->GetCapaEnCapa();
+    EXPECT_EQ(capa->GetSimbolo()->GetColorRelleno(), magenta);
+    EXPECT_EQ(capa->GetEscalaMinima(), 1000);
+    EXPECT_EQ(capa->GetEscalaMaxima(), 1500000);
+    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
+    EXPECT_EQ(embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno(), relleno);
+    EXPECT_EQ(contenido(kAtlas + "/MapasVel/MedioFisico.vel"), tema);
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }

@@ -16,11 +16,6 @@
 #include <limits>
 #include <ostream>
 
-// Colours in failure messages.
-void PrintTo(const wxColour& color, std::ostream* salida) {
-    *salida << "RGB(" << int(color.Red()) << ", " << int(color.Green()) << ", " << int(color.Blue()) << ")";
-}
-
 namespace {
 using W = ShapefileWriter;
 const wxColour kRojo(255, 0, 0), kAzul(0, 0, 255), kVerde(0, 255, 0), kBlanco(255, 255, 255);

@@ -11,6 +11,8 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 
+#include <ostream>
+
 class LienzoPrueba {
 public:
     LienzoPrueba(int ancho, int alto, int profundidad = 24)
@@ -54,3 +56,9 @@ private:
     wxMemoryDC dc;
     wxImage imagen;
 };
+
+// Colours in test failures as "rgb(r, g, b)", texts as UTF-8.
+inline void PrintTo(const wxColour& color, std::ostream* salida) {
+    *salida << color.GetAsString(wxC2S_CSS_SYNTAX).utf8_string();
+}
+inline void PrintTo(const wxString& texto, std::ostream* salida) { *salida << '"' << texto.utf8_string() << '"'; }

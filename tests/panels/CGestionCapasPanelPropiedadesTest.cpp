@@ -1,0 +1,317 @@
+// The layer properties opened from the legend of a bundled theme, in a real X
+// server: a double click or the right-click menu's "Propiedades..." opens
+// the dialog for the layer; edits work on a copy, so only "Aplicar" changes
+// the layer's symbol, the map's pixels and the legend's swatch, and
+// "Cancelar" or the close box none of them.
+#include "CGestionCapasPanel.h"
+
+#include "CCapaItemData.h"
+#include "CEditorSimbolo.h"
+#include "CEscalaMinMaxPanel.h"
+#include "CMensajes.h"
+#include "CPaginaSimbolo.h"
+#include "CPropiedadesCapaDlg.h"
+#include "CPropiedadesLineasPanel.h"
+#include "CPropiedadesPoligonosPanel.h"
+#include "CSelectorColor.h"
+#include "CTreeCtrlCapas.h"
+#include "PanelMapa.h"
+#include "PantallaPruebas.h"
+#include "PropiedadesPrueba.h"
+#include "PropiedadesCapaPanelLineas.h"
+#include "PropiedadesCapaPanelPoligonos.h"
+#include "PropiedadesCapaPanelPuntos.h"
+#include "PropiedadesPuntos.h"
+
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/notebook.h>
+#include <wx/uiaction.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+const wxColour kMagenta(255, 0, 255);
+
+// Pixels near magenta (anti-aliased glyphs and lines blend at their edges).
+int PixelesMagenta(const wxImage& imagen, wxRect zona = wxRect()) {
+    if (zona.IsEmpty()) zona = wxRect(0, 0, imagen.GetWidth(), imagen.GetHeight());
+    zona.Intersect(wxRect(0, 0, imagen.GetWidth(), imagen.GetHeight()));
+    int total = 0;
+    for (int y = zona.GetTop(); y <= zona.GetBottom(); ++y)
+        for (int x = zona.GetLeft(); x <= zona.GetRight(); ++x) {
+            const wxColour c = ColorEn(imagen, x, y);
+            total += c.Red() > 200 && c.Green() < 80 && c.Blue() > 200;
+        }
+    return total;
+}
+
+// The legend with its menu reachable, and its dialog shown without a modal
+// loop and handed to the test (`alMostrar`) as it opens.
+class Leyenda : public CGestionCapasPanel {
+public:
+    using CGestionCapasPanel::CGestionCapasPanel;
+    using CGestionCapasPanel::CrearMenuCapa;
+
+    std::function<void(CPropiedadesCapaDlg&)> alMostrar;
+    int mostrados = 0;
+
+protected:
+    int MostrarPropiedades(CPropiedadesCapaDlg& dialogo) override {
+        ++mostrados;
+        dialogo.SetReturnCode(wxID_NONE);
+        dialogo.Show();
+        if (alMostrar) alMostrar(dialogo);
+        return dialogo.IsShown() ? wxID_NONE : dialogo.GetReturnCode();
+    }
+};
+
+// The main window as far as the legend goes: the legend beside the main map,
+// both on one theme of the bundled atlas.
+class MarcoPrueba : public wxFrame {
+public:
+    MarcoPrueba(const char* archivoTema, const char* nombreCapa, bool sinClasificacion)
+        : wxFrame(nullptr, wxID_ANY, "Marco", wxPoint(0, 0), wxDefaultSize), tema(TemaAtlas(archivoTema)) {
+        capa = CapaPorNombre(*tema->GetGestorVistaMapa(), wxString::FromUTF8(nombreCapa));
+        // As a theme that lists the layer without its classes would.
+        if (capa && sinClasificacion) capa->SetTieneClasificacion(false);
+        SetClientSize(1000, 590);
+        leyenda = new Leyenda(this, wxID_ANY, wxPoint(0, 0), wxSize(205, 390));
+        mapa = new PanelMapa(this, wxID_ANY, wxPoint(210, 0), wxSize(790, 584));
+        mapa->SetGestorVista(tema->GetGestorVistaMapa());
+        leyenda->SetPanelMapa(mapa);
+        leyenda->SetGestorVistaMapa(tema->GetGestorVistaMapa());
+        Bind(wxEVT_CAPA_MODIFICADA, [this](wxCommandEvent& evento) { avisos.push_back(evento.GetInt()); });
+        Show();
+        ProcesarEventos();
+        mapa->ReadaptarExtension();
+        mapa->ExtensionTotal();
+        leyenda->CargarListaCapasTreeCtrl(0);
+        EsperarHasta([this] { return mapa->GetBitmapMapa() != nullptr; });
+    }
+    ~MarcoPrueba() override { mapa->SetGestorVista(nullptr); }
+
+    int Posicion() const {
+        const CGestorVistaMapa& gestor = *tema->GetGestorVistaMapa();
+        for (int i = 0; i < gestor.GetNumCapas(); ++i)
+            if (gestor.GetCapaEnMapa(i) == capa) return i;
+        return -1;
+    }
+    // The layer's legend entry, and the first legend line under it.
+    wxTreeItemId Entrada() const {
+        CTreeCtrlCapas* arbol = leyenda->GetArbol();
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId item = arbol->GetFirstChild(arbol->GetRootItem(), cookie); item.IsOk();
+             item = arbol->GetNextChild(arbol->GetRootItem(), cookie)) {
+            const auto* datos = dynamic_cast<const CCapaItemData*>(arbol->GetItemData(item));
+            if (datos && datos->GetCapaItemData() == capa->GetCapaEnCapa()) return item;
+        }
+        return wxTreeItemId();
+    }
+    wxTreeItemId LineaLeyenda() const {
+        wxTreeItemIdValue cookie;
+        return leyenda->GetArbol()->GetFirstChild(Entrada(), cookie);
+    }
+    // Where the swatch of the first legend line lies in the tree.
+    wxRect ZonaMuestra() const {
+        wxRect rect;
+        if (!leyenda->GetArbol()->GetBoundingRect(LineaLeyenda(), rect)) return wxRect();
+        return wxRect(CTreeCtrlCapas::kXMuestra - 2, rect.y - 4, 40, 28);
+    }
+    wxPoint CentroEntrada() const {
+        wxRect rect;
+        leyenda->GetArbol()->GetBoundingRect(Entrada(), rect, true);
+        return leyenda->GetArbol()->ClientToScreen(wxPoint(rect.x + rect.width / 2, rect.y + rect.height / 2));
+    }
+    // The dialog the legend opens on `abrir`, handed to `accion`; true when one opened.
+    bool ConDialogo(const std::function<void()>& abrir, const std::function<void(CPropiedadesCapaDlg&)>& accion) {
+        const int antes = leyenda->mostrados;
+        leyenda->alMostrar = accion;
+        abrir();
+        const bool abierto = EsperarHasta([&] { return leyenda->mostrados > antes; });
+        leyenda->alMostrar = nullptr;
+        ProcesarEventos();
+        return abierto;
+    }
+
+    std::unique_ptr<CProyectoVaq> tema;
+    CCapasEnMapa* capa = nullptr;
+    Leyenda* leyenda = nullptr;
+    PanelMapa* mapa = nullptr;
+    std::vector<int> avisos;
+};
+
+// What the user sees of a layer: its symbol, the map and the legend, as the
+// legend's own repaints leave them.
+struct Vista {
+    explicit Vista(MarcoPrueba& marco)
+        : simbolo(*marco.capa->GetCapaEnCapa()->GetSimbolo()), mapa(CapturarPantalla(marco.mapa)),
+          leyenda(CapturarPantalla(marco.leyenda->GetArbol())), muestra(PixelesMagenta(leyenda, marco.ZonaMuestra())) {}
+    CSimboloObj simbolo;
+    wxImage mapa;
+    wxImage leyenda;
+    int muestra;  // magenta pixels of the swatch
+};
+
+class CGestionCapasPanelPropiedadesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetReceptorMensajes([this](const wxString& texto, const wxString&) { mensajes.push_back(texto.utf8_string()); });
+    }
+    void TearDown() override {
+        SetReceptorMensajes(nullptr);
+        CSelectorColor::SetSelector(nullptr);
+        if (marco) marco->Destroy();
+        ProcesarEventos();
+    }
+    void Abrir(const char* tema, const char* capa, bool sinClasificacion = false) {
+        if (marco) marco->Destroy();
+        marco = new MarcoPrueba(tema, capa, sinClasificacion);
+        ASSERT_NE(marco->capa, nullptr) << capa;
+    }
+
+    MarcoPrueba* marco = nullptr;
+    std::vector<std::string> mensajes;
+    wxUIActionSimulator simulador;
+};
+
+template <class T>
+bool Es(wxWindow* ventana) {
+    return dynamic_cast<T*>(ventana) != nullptr;
+}
+
+// A double click opens the dialog with the symbol page of the layer's
+// geometry (a classified layer's says that the classes keep their symbols);
+// a colour through the chooser's data, the width 7 and the transparency
+// moved twice (back where it was).
+TEST_F(CGestionCapasPanelPropiedadesTest, OnlyAplicarChangesTheSymbolTheMapAndTheSwatch) {
+    struct Caso {
+        const char* tema;
+        const char* capa;
+        bool sinClasificacion;
+        bool (*esPagina)(wxWindow*);
+        int idColor;    // the colour button used
+        bool relleno;   // it sets the fill colour
+        bool borde;     // it sets the outline colour
+        bool seVe;      // the new colour shows on the map and in the swatch
+    };
+    const Caso casos[] = {
+        // The outline: the lakes are a few pixels across at the whole map.
+        {"MedioFisico.vel", "Embalses y lagos", false, Es<PropiedadesCapaPanelPoligonos>,
+         CPropiedadesPoligonosPanel::ID_COLOR_LINEA, false, true, true},
+        {"MedioHumano.vel", "Capitales de provincia", false, Es<PropiedadesCapaPanelPuntos>,
+         PropiedadesPuntos::ID_COLOR, true, true, true},
+        {"MedioFisico.vel", "Ríos", true, Es<PropiedadesCapaPanelLineas>, CPropiedadesLineasPanel::ID_COLOR, false,
+         true, true},
+        // Classified: its own symbol changes, the classes draw the map and the swatches.
+        {"MedioFisico.vel", "Ríos", false, Es<PropiedadesCapaPanelLineas>, CPropiedadesLineasPanel::ID_COLOR, false,
+         true, false},
+    };
+    enum Final { CANCELAR, CERRAR, APLICAR };
+    for (const Caso& caso : casos) {
+        for (Final final : {CANCELAR, CERRAR, APLICAR}) {
+            SCOPED_TRACE(std::string(caso.capa) + (caso.sinClasificacion ? " sin clases" : "") + " final " +
+                         std::to_string(final));
+            Abrir(caso.tema, caso.capa, caso.sinClasificacion);
+            const Vista antes(*marco);
+            ASSERT_EQ(PixelesMagenta(antes.mapa), 0);
+            ASSERT_EQ(PixelesMagenta(antes.leyenda), 0);
+            wxColour ofrecido;
+            CSelectorColor::SetSelector([&](wxWindow*, wxColourData& datos) {
+                ofrecido = datos.GetColour();
+                datos.SetColour(kMagenta);
+                return true;
+            });
+            CSimboloObj copia;
+            bool capaIntacta = false;
+            const auto editar = [&](CPropiedadesCapaDlg& dialogo) {
+                auto* pagina = dynamic_cast<CPaginaSimbolo*>(dialogo.GetPanel(0));
+                ASSERT_NE(pagina, nullptr);
+                EXPECT_TRUE(caso.esPagina(pagina));
+                EXPECT_NE(dynamic_cast<CEscalaMinMaxPanel*>(dialogo.GetPanel(1)), nullptr);
+                EXPECT_EQ(pagina->GetNota().empty(), caso.seVe);  // only the classified layer has a note
+                Pulsar(pagina->GetEditor()->FindWindow(caso.idColor));
+                EscribirEnSpin(Hijo<wxSpinCtrl>(pagina->GetEditor()), "7");
+                if (auto* deslizador = Hijo<wxSlider>(pagina->GetEditor()))
+                    for (int vez = 0; vez < 2; ++vez) Pulsar(deslizador, wxEVT_SLIDER);
+                copia = *pagina->GetSimbolo();
+                capaIntacta = MismoSimbolo(*marco->capa->GetCapaEnCapa()->GetSimbolo(), antes.simbolo);
+                if (final == APLICAR) Pulsar(dialogo.FindWindow(CPropiedadesCapaDlg::ID_APLICAR));
+                if (final == CANCELAR) Pulsar(dialogo.FindWindow(CPropiedadesCapaDlg::ID_CANCELAR));
+                if (final == CERRAR) dialogo.Close();
+            };
+            ASSERT_TRUE(marco->ConDialogo(
+                [&] {
+                    simulador.MouseMove(marco->CentroEntrada());
+                    simulador.MouseDblClick();
+                },
+                editar));
+            EXPECT_EQ(ofrecido, caso.relleno ? antes.simbolo.GetColorRelleno() : antes.simbolo.GetColorBorde());
+            EXPECT_EQ(copia.GetColorRelleno(), caso.relleno ? kMagenta : antes.simbolo.GetColorRelleno());
+            EXPECT_EQ(copia.GetColorBorde(), caso.borde ? kMagenta : antes.simbolo.GetColorBorde());
+            EXPECT_EQ(copia.GetSize(), 7);
+            EXPECT_EQ(copia.GetTransparente(), antes.simbolo.GetTransparente());
+            EXPECT_TRUE(capaIntacta);
+
+            const Vista despues(*marco);
+            if (final == APLICAR) {
+                EXPECT_TRUE(MismoSimbolo(despues.simbolo, copia));
+                EXPECT_EQ(PixelesMagenta(despues.mapa) > 0, caso.seVe);
+                EXPECT_EQ(despues.muestra > 0, caso.seVe);
+                EXPECT_EQ(marco->avisos, std::vector<int>{marco->Posicion()});
+            } else {
+                EXPECT_TRUE(MismoSimbolo(despues.simbolo, antes.simbolo));
+                EXPECT_EQ(PixelesMagenta(despues.mapa), 0);
+                EXPECT_EQ(PixelesMagenta(despues.leyenda), 0);
+                EXPECT_TRUE(marco->avisos.empty());
+            }
+            EXPECT_TRUE(mensajes.empty());
+        }
+    }
+}
+
+// The right-click menu of a layer entry offers "Propiedades...", which opens
+// the dialog (for a label layer, whose symbol is never drawn, with the scale
+// page alone); a legend line (no layer) opens nothing.
+TEST_F(CGestionCapasPanelPropiedadesTest, RightClickMenuOffersPropiedades) {
+    Abrir("MedioFisico.vel", "Toponimia sierras");
+    std::unique_ptr<wxMenu> menu = marco->leyenda->CrearMenuCapa(*marco->capa);
+    ASSERT_EQ(menu->GetMenuItemCount(), 1u);
+    EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabelText(), "Propiedades...");
+
+    // Once the menu is up, its first entry is chosen with the keyboard.
+    int menus = 0;
+    marco->leyenda->GetArbol()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& evento) {
+        ++menus;
+        simulador.Char(WXK_DOWN);
+        simulador.Char(WXK_RETURN);
+        evento.Skip();
+    });
+    wxString titulo;
+    size_t paginas = 0;
+    EXPECT_TRUE(marco->ConDialogo(
+        [&] {
+            simulador.MouseMove(marco->CentroEntrada());
+            simulador.MouseClick(wxMOUSE_BTN_RIGHT);
+        },
+        [&](CPropiedadesCapaDlg& dialogo) {
+            titulo = dialogo.GetTitle();
+            paginas = dialogo.GetNoteBook()->GetPageCount();
+            EXPECT_NE(dynamic_cast<CEscalaMinMaxPanel*>(dialogo.GetPanel(0)), nullptr);
+            Pulsar(dialogo.FindWindow(CPropiedadesCapaDlg::ID_CANCELAR));
+        }));
+    EXPECT_EQ(menus, 1);
+    EXPECT_EQ(titulo, wxString::FromUTF8("Propiedades de la capa «Toponimia sierras»"));
+    EXPECT_EQ(paginas, 1u);
+
+    Abrir("MedioFisico.vel", "Embalses y lagos");
+    CTreeCtrlCapas* arbol = marco->leyenda->GetArbol();
+    wxTreeEvent activado(wxEVT_TREE_ITEM_ACTIVATED, arbol, marco->LineaLeyenda());
+    arbol->GetEventHandler()->ProcessEvent(activado);
+    EXPECT_EQ(marco->leyenda->mostrados, 0);
+}
+
+}  // namespace

@@ -1,0 +1,219 @@
+// The information window: the tree of a click (fields formatted for reading,
+// hidden fields and layers, contents asked with the municipality code),
+// damaged tables, its picture windows, and its life beside the map panel.
+#include "CInfoCapasPanel.h"
+
+#include "CCapaShp.h"
+#include "CFuenteContenidos.h"
+#include "CGestionPanelDlg.h"
+#include "CImagenDlg.h"
+#include "CMensajes.h"
+#include "DirectorioPrueba.h"
+#include "LienzoPrueba.h"
+#include "PanelMapaPrincipal.h"
+#include "PantallaPruebas.h"
+#include "ShapefileWriter.h"
+
+#include <gtest/gtest.h>
+#include <wx/frame.h>
+#include <wx/treectrl.h>
+#include <wx/weakref.h>
+
+#include <map>
+
+namespace {
+// Answers with the contents it holds per code, and notes every question.
+class FuentePrueba : public CFuenteContenidos {
+public:
+    std::vector<Contenido> Contenidos(const wxString& datos, const wxString& archivo, const wxString& codigo,
+                                      int mapa) override {
+        preguntas.push_back((datos + "|" + archivo + "|" + codigo + wxString::Format("|%d", mapa)).utf8_string());
+        return contenidos[codigo];
+    }
+    std::map<wxString, std::vector<Contenido>> contenidos;
+    std::vector<std::string> preguntas;
+};
+
+// A polygon at (0, 0)-(100, 100) and another at (100, 0)-(200, 100), with
+// the fields of a municipality.
+ShapefileWriter Municipios() {
+    ShapefileWriter escritor(5);
+    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 100, 100)});
+    escritor.AddShape({ShapefileWriter::Rectangle(100, 0, 200, 100)});
+    for (const auto& [nombre, tipo, ancho, decimales] :
+         {std::tuple("COD_MUN", 'C', 5, 0), {"NOMBRE", 'C', 20, 0}, {"HAB", 'N', 4, 0}, {"SUPERF", 'N', 6, 0},
+          {"DENSIDAD", 'N', 8, 2}, {"INDICE", 'F', 8, 0}, {"CODIGO", 'C', 6, 0}, {"REGI_N", 'C', 6, 0},
+          {"TIPO", 'C', 6, 0}})
+        escritor.Table().AddField(nombre, tipo, ancho, decimales);
+    escritor.Table().AddRecord({"41091", "Sevilla", "7032", "141", "3.14159", "3.14159", "X1", "R", "mun"});
+    escritor.Table().AddRecord({"41-02", "M\xE1laga", "", "", "", "", "", "", ""});
+    return escritor;
+}
+
+class CInfoCapasPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetReceptorMensajes([this](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
+        datos = dir.Subdirectorio("datos", false) + "/";
+        marco = new wxFrame(nullptr, wxID_ANY, "Mapa");
+        marco->SetClientSize(400, 300);
+        mapa = new PanelMapaPrincipal(marco, wxID_ANY, wxPoint(0, 0), wxSize(400, 300));
+        mapa->SetGestorVista(&gestor);
+        mapa->SetFuenteContenidos(&fuente);
+        mapa->SetMapaActivo(2);
+        mapa->SetAccion(PanelMapa::ACCION_INFORMACION);
+        marco->Show();
+        mapa->ReadaptarExtension();
+    }
+    void TearDown() override {
+        if (marco) marco->Destroy();
+        ProcesarEventos();
+        SetReceptorMensajes({});
+    }
+    // A layer (on top of those before) from files under the data directory's "Capas/".
+    void Anadir(const ShapefileWriter& escritor, const std::string& archivo, const char* nombre) {
+        escritor.Write(dir.Subdirectorio("datos/Capas", false) + "/" + archivo);
+        auto* capa = new CCapaShp();
+        capa->SetRutaArchivo(wxString::FromUTF8(datos + "Capas/" + archivo + ".shp"));
+        capa->InicializarCapa();
+        capa->SetNombreCapa(wxString::FromUTF8(nombre));
+        gestor.AddCapa(capa);
+    }
+    // A click with the tool at that map position (the view shows 0..400 x
+    // 0..300 map units 1:1), and the tree it gives as "layer: line, line".
+    std::vector<std::string> Clic(double x, double y) {
+        CExtensionMapa vista;
+        vista.SetCoordenadasInfIzq(0, 0);
+        vista.SetCoordenadasSupDer(400, 300);
+        gestor.SetMantenerExtension(true);
+        gestor.Zoom(vista);
+        wxMouseEvent pulsacion(wxEVT_LEFT_DOWN);
+        pulsacion.SetPosition(wxPoint(int(x), int(300 - y)));
+        mapa->GetEventHandler()->ProcessEvent(pulsacion);
+        ProcesarEventos();
+        std::vector<std::string> texto;
+        for (const wxTreeItemId& capa : Hijos(Arbol()->GetRootItem())) {
+            wxString linea = Arbol()->GetItemText(capa) + ":";
+            for (const wxTreeItemId& hijo : Hijos(capa)) linea += " " + Arbol()->GetItemText(hijo) + ",";
+            texto.push_back(linea.utf8_string());
+        }
+        return texto;
+    }
+    wxTreeCtrl* Arbol() const { return mapa->GetInfoCapasPanel()->GetArbol(); }
+    std::vector<wxTreeItemId> Hijos(const wxTreeItemId& padre) const {
+        std::vector<wxTreeItemId> hijos;
+        wxTreeItemIdValue c;
+        for (wxTreeItemId h = Arbol()->GetFirstChild(padre, c); h.IsOk(); h = Arbol()->GetNextChild(padre, c))
+            hijos.push_back(h);
+        return hijos;
+    }
+
+    DirectorioPrueba dir;
+    std::string datos;
+    CGestorVistaMapa gestor;
+    FuentePrueba fuente;
+    wxWeakRef<wxFrame> marco;
+    PanelMapaPrincipal* mapa = nullptr;
+    std::vector<wxString> mensajes;
+};
+}  // namespace
+
+// Each layer's feature under the click with its fields formatted for
+// reading (texts trimmed, narrow integers as stored, wider numbers and
+// decimals as numbers with two decimals when the field has them), codes and
+// region fields left out, the types of "sv8" layers and the region's name
+// hidden, place-name and grid layers not listed, points found within the
+// tolerance; the municipality code leaves the tree and asks for the
+// contents (data directory, layer file, code with its blank, map), which
+// follow. A code with "-" asks nothing; a table shorter than its shapes or
+// missing shows no fields.
+TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
+    ShapefileWriter corta = Municipios();
+    corta.Table().SetRecordCount(1);
+    corta.Table().Truncate(corta.Table().HeaderLength() + corta.Table().RecordLength());
+    Anadir(corta, "corta", "Corta");
+    ShapefileWriter sinTabla(5);
+    sinTabla.AddShape({ShapefileWriter::Rectangle(0, 0, 200, 100)});
+    Anadir(sinTabla, "sintabla", "Sin tabla");
+    ShapefileWriter usos(5);
+    usos.AddShape({ShapefileWriter::Rectangle(0, 0, 200, 100)});
+    usos.Table().AddField("TIPO", 'C', 10);
+    usos.Table().AddField("NOMBRE", 'C', 10);
+    usos.Table().AddRecord({"bosque", "Monte"});
+    Anadir(usos, "sv8_usos", "Usos");
+    Anadir(usos, "Andalucia", "Región");
+    ShapefileWriter puntos(1);
+    puntos.AddPoint(52, 52);
+    puntos.Table().AddField("NOMBRE", 'C', 10);
+    puntos.Table().AddRecord({"Pico"});
+    for (const char* oculta : {"Toponimia picos", "Coordenadas", "Cuadricula", "Doble calzada"})
+        Anadir(puntos, "oculta", oculta);
+    Anadir(puntos, "picos", "Picos");
+    Anadir(Municipios(), "municipios", "Municipios");
+    fuente.contenidos[" 41091"] = {{"Foto de Sevilla", "/fotos/41091.png"}};
+
+    mapa->SetUmbral(8);  // 4 pixels, that is 4 map units, each way
+    const std::vector<std::string> sevilla = {
+        "Municipios: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,",
+        "Picos: NOMBRE = Pico,", "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:",
+        "Corta: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,"};
+    EXPECT_EQ(Clic(50, 50), sevilla);
+    ASSERT_EQ(fuente.preguntas.size(), 2u);  // the municipalities and the short table
+    EXPECT_EQ(fuente.preguntas[0], datos + "|Capas/municipios.shp| 41091|2");
+    EXPECT_EQ(fuente.preguntas[1], datos + "|Capas/corta.shp| 41091|2");
+
+    fuente.preguntas.clear();
+    const std::vector<std::string> malaga = {
+        "Municipios: NOMBRE = Málaga, HAB = 0, SUPERF = 0, DENSIDAD = 0.00, INDICE = 0, TIPO =,", "Picos:",
+        "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:", "Corta:"};
+    EXPECT_EQ(Clic(150, 50), malaga);
+    EXPECT_TRUE(fuente.preguntas.empty());
+    EXPECT_TRUE(mensajes.empty());
+}
+
+// The data directory of a layer file is its path up to the second-to-last
+// "/"; a path too short to have one gives none.
+TEST(CInfoCapasPanelRutas, DataDirectoryOfALayerPath) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"/datos/Medio_humano/Municipios.shp", "/datos/"}, {"/a//M/M.shp", "/a//"}, {"Medio/M.shp", ""},
+        {"/M.shp", ""}, {"M.shp", ""}, {"", ""}};
+    for (const auto& [ruta, datos] : casos) EXPECT_EQ(CInfoCapasPanel::GetRutaDatosAplicacionDeRuta(ruta), datos) << ruta;
+}
+
+// The window comes with the first click, is only hidden by its close box
+// and shown by the next click. A missing picture or a file that is no
+// picture opens nothing and says so. Window and pictures go with the map.
+TEST_F(CInfoCapasPanelTest, WindowAndPicturesComeWithClicksAndGoWithTheMap) {
+    Anadir(Municipios(), "municipios", "Municipios");
+    LienzoPrueba(120, 80).Imagen().SaveFile(wxString::FromUTF8(datos + "sevilla.png"), wxBITMAP_TYPE_PNG);
+    std::ofstream(datos + "rota.png") << "no es una imagen";
+    fuente.contenidos[" 41091"] = {{"Sevilla", wxString::FromUTF8(datos + "sevilla.png")},
+                                   {"Rota", wxString::FromUTF8(datos + "rota.png")},
+                                   {"Perdida", wxString::FromUTF8(datos + "perdida.png")}};
+    EXPECT_EQ(mapa->GetVentanaInformacion(), nullptr);
+    Clic(50, 50);
+    wxWeakRef<CGestionPanelDlg> ventana(mapa->GetVentanaInformacion());
+    ASSERT_TRUE(ventana && ventana->IsShown());
+    EXPECT_EQ(ventana->GetTitle(), wxString::FromUTF8("Información"));
+    ventana->Close();
+    ProcesarEventos();
+    ASSERT_TRUE(ventana);
+    EXPECT_FALSE(ventana->IsShown());
+    Clic(50, 50);
+    EXPECT_EQ(mapa->GetVentanaInformacion(), ventana.get());
+    EXPECT_TRUE(ventana->IsShown());
+
+    CInfoCapasPanel* panel = mapa->GetInfoCapasPanel();
+    const std::vector<wxTreeItemId> lineas = Hijos(Hijos(Arbol()->GetRootItem())[0]);
+    wxWeakRef<CImagenDlg> imagen(panel->AbrirContenido(lineas[lineas.size() - 3]));
+    ASSERT_TRUE(imagen);
+    EXPECT_EQ(panel->AbrirContenido(lineas[lineas.size() - 2]), nullptr);
+    EXPECT_EQ(panel->AbrirContenido(lineas.back()), nullptr);
+    EXPECT_EQ(panel->AbrirContenido(lineas[0]), nullptr);  // a field: nothing, silently
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_TRUE(mensajes[0].Contains("Rota") && mensajes[1].Contains("Perdida"));
+    marco->Destroy();
+    ProcesarEventos();
+    EXPECT_FALSE(ventana);
+    EXPECT_FALSE(imagen);
+}
