@@ -676,7 +676,7 @@ bool VAQFrame::ProcesarEventoMapa(wxEvent& event) {
         tipo != wxEVT_MAP_CAMBIO_EXTENSION && tipo != wxEVT_CERRAR_MEDICIONES &&
         tipo != wxEVT_LOCALIZAR_ELEMENT_BUSQUEDA)
         return false;
-    const wxMapEvent* evento = wxDynamicCast(&event, wxMapEvent);
+    const wxMapEvent* evento = dynamic_cast<wxMapEvent*>(&event);
     if (!evento) return true;
     if (tipo == wxEVT_MAP_XY_POS) {
         MostrarPosicion(evento->x, evento->y);
@@ -691,7 +691,7 @@ bool VAQFrame::ProcesarEventoMapa(wxEvent& event) {
     } else if (tipo == wxEVT_MAP_CAMBIO_EXTENSION) {
         ActualizarRecuadro();
     } else if (tipo == wxEVT_LOCALIZAR_ELEMENT_BUSQUEDA) {
-        if (const auto* registro = wxDynamicCast(evento->GetEventObject(), CInfoCapa))
+        if (const auto* registro = dynamic_cast<CInfoCapa*>(evento->GetEventObject()))
             m_mapa->LocalizarSiCapaCargada(*registro);
     } else if (tipo == wxEVT_CERRAR_MEDICIONES) {
         // The bar hides itself; it goes with the next command.

@@ -4,7 +4,7 @@
 #include "wxMapEvent.h"
 
 void CHerramientaReferencia::Pulsar(wxMouseEvent& evento) {
-    const auto* referencia = wxDynamicCast(&panel, PanelReferenciaMapa);
+    const auto* referencia = dynamic_cast<PanelReferenciaMapa*>(&panel);
     CCoordenadaMapa punto;
     if (!referencia || !referencia->PixelAMapa(evento.GetPosition(), punto)) return;
     wxMapEvent posicion(wxEVT_POSICIONAR_PANELMAPA, panel.GetId());

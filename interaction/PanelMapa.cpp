@@ -551,7 +551,7 @@ bool PanelMapa::ProcesarEventoMapa(wxEvent& event) {
     const wxEventType tipo = event.GetEventType();
     if (tipo == EVT_BMPTRACKER_CHANGED || tipo == EVT_BMPTRACKER_CHANGING) return true;
     if (tipo != wxEVT_MAP_NUEVO_PUNTO && tipo != wxEVT_MAP_FIN_LINEA) return false;
-    auto* evento = wxDynamicCast(&event, wxMapEvent);
+    auto* evento = dynamic_cast<wxMapEvent*>(&event);
     if (evento && Herramienta()) Herramienta()->EventoMapa(*evento);
     return true;
 }
@@ -719,14 +719,18 @@ bool PanelMapa::CargarArchivoCapa(const wxString& ruta) {
         m_gestorVista = m_gestorPropio.get();
     }
     std::unique_ptr<CCapa> capa = CGeneradorCapa().GenerarCapa(ruta.Lower());
+    wxString causa;
     if (capa) {
         capa->SetRutaArchivo(ruta);
-        if (!capa->InicializarCapa()) capa.reset();
+        if (!capa->InicializarCapa()) {
+            causa = capa->GetMensajeErrorInicializacion();
+            capa.reset();
+        }
     }
     if (!capa) {
-        wxMessageBox(wxString::FromUTF8("No se ha podido abrir el archivo ") + ruta +
-                         wxString::FromUTF8(" como capa del mapa."),
-                     wxString::FromUTF8("Información Error"), wxOK | wxICON_INFORMATION, this);
+        MostrarMensaje(wxString::FromUTF8("No se ha podido abrir el archivo ") + ruta +
+                           wxString::FromUTF8(" como capa del mapa.") + (causa.empty() ? wxString() : "\n" + causa),
+                       wxString::FromUTF8("Información Error"), wxOK | wxICON_INFORMATION, this);
         return false;
     }
     capa->SetNombreCapa(GetNombreCapaDeRuta(ruta));

@@ -39,6 +39,11 @@ public:
 
     virtual bool ObtenerDatosExtension() = 0;
     virtual bool InicializarCapa() = 0;
+    // After InicializarCapa: why the layer has no data, and what damage it
+    // was loaded with, as sentences for the user that name the file (empty
+    // when there is nothing to say).
+    virtual wxString GetMensajeErrorInicializacion() const { return wxString(); }
+    virtual wxString GetAvisoDanos() const { return wxString(); }
     // Paints the layer in the view of one paint as its holder on the map
     // says (CCapasEnMapa::GetPintura): with its own symbol, through the
     // holder's classification by value, or as labels through its

@@ -1,4 +1,4 @@
 #include "CInfoCapa.h"
 
-// Receivers of the locate event check its object with wxDynamicCast.
+// Receivers of the locate event check its object with dynamic_cast.
 wxIMPLEMENT_DYNAMIC_CLASS(CInfoCapa, wxObject);

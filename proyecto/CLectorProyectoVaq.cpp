@@ -12,7 +12,6 @@
 #include <memory>
 
 #include "CCapa.h"
-#include "CCapaShp.h"
 #include "CCapasEnMapa.h"
 #include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
@@ -443,12 +442,11 @@ void CLectorProyectoVaq::CrearCapa(DatosCapa& datos) {
     wxString error;
     const wxString noAbre = wxString::FromUTF8("No se puede abrir el archivo ") + datos.archivo;
     try {
-        const CCapaShp* shp = dynamic_cast<const CCapaShp*>(capa.get());
         if (!capa->InicializarCapa()) {
-            error = shp ? shp->GetMensajeErrorInicializacion() : wxString();
+            error = capa->GetMensajeErrorInicializacion();
             if (error.empty()) error = noAbre;
-        } else if (shp && !shp->GetAvisoDanos().empty()) {
-            m_capasDanadas.Add(datos.Identificacion() + ": " + shp->GetAvisoDanos());
+        } else if (!capa->GetAvisoDanos().empty()) {
+            m_capasDanadas.Add(datos.Identificacion() + ": " + capa->GetAvisoDanos());
         }
     } catch (const char* nombreError) {
         error = noAbre + " (" + (nombreError ? wxString(nombreError) : wxString()) + ")";

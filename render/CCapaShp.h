@@ -40,12 +40,12 @@ public:
     // encuentra el archivo índice .shx de Rios.shp").
     bool InicializarCapa() override;
     wxString GetErrorInicializacion() const { return errorInicializacion; }
-    wxString GetMensajeErrorInicializacion() const { return mensajeErrorInicializacion; }
+    wxString GetMensajeErrorInicializacion() const override { return mensajeErrorInicializacion; }
     // Damage the reader saw opening the files (an index that places records
     // outside the .shp, a table whose header lies...), as a sentence for the
     // user; empty when there is none, or no data. The layer paints what is
     // sound.
-    wxString GetAvisoDanos() const;
+    wxString GetAvisoDanos() const override;
 
     // The extent becomes the shapefile's bounding box; false without data.
     bool ObtenerDatosExtension() override;

@@ -137,7 +137,7 @@ protected:
     void AtenderDialogo(wxIdleEvent& event) {
         event.Skip();
         for (wxWindow* ventana : wxTopLevelWindows) {
-            auto* dialogo = wxDynamicCast(ventana, wxDialog);
+            auto* dialogo = dynamic_cast<wxDialog*>(ventana);
             if (!dialogo || !dialogo->IsModal()) continue;
             dialogos.push_back(dialogo->GetTitle());
             if (auto accion = std::move(enDialogo)) accion(*dialogo);
@@ -455,10 +455,10 @@ TEST_F(VAQFrameTest, ASearchHitCentresTheMainMapAndMovesTheOverviewRectangle) {
     Abrir();
     const wxRect antes = Recuadro();
     enDialogo = [](wxDialog& dialogo) {
-        auto* busqueda = wxDynamicCast(&dialogo, CBuscarDlg);
+        auto* busqueda = dynamic_cast<CBuscarDlg*>(&dialogo);
         if (!busqueda) return;
         busqueda->Buscar("mulhacen");
-        auto* lista = wxDynamicCast(busqueda->FindWindow(CBuscarDlg::ID_LISTA), wxListBox);
+        auto* lista = dynamic_cast<wxListBox*>(busqueda->FindWindow(CBuscarDlg::ID_LISTA));
         if (!lista || lista->IsEmpty()) return;
         lista->SetSelection(0);
         wxCommandEvent dobleClic(wxEVT_LISTBOX_DCLICK, CBuscarDlg::ID_LISTA);

@@ -46,7 +46,7 @@ public:
         mapa->SetTipoBusqueda(CBuscarDlg::kModoLocalidad);
         Bind(wxEVT_LOCALIZAR_ELEMENT_BUSQUEDA, [this](wxMapEvent& evento) {
             ++localizaciones;
-            if (auto* registro = wxDynamicCast(evento.GetEventObject(), CInfoCapa))
+            if (auto* registro = dynamic_cast<CInfoCapa*>(evento.GetEventObject()))
                 mapa->LocalizarSiCapaCargada(*registro);
         });
         Bind(wxEVT_MAP_CAMBIO_EXTENSION, [this](wxMapEvent&) { ++cambiosExtension; });

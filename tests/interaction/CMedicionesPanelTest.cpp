@@ -31,7 +31,7 @@ TEST(CMedicionesPanel, ShowsTheValueAndClosesWithAnEventToItsParents) {
     panel->SetTipoMedicion(1);
     panel->SetMedicion(1001000.0, wxT("m2"));
     EXPECT_EQ(panel->GetTextoMedicion(), wxT("1.00 km2"));
-    auto* boton = wxDynamicCast(panel->FindWindow(CMedicionesPanel::ID_CERRAR), wxBitmapButton);
+    auto* boton = dynamic_cast<wxBitmapButton*>(panel->FindWindow(CMedicionesPanel::ID_CERRAR));
     ASSERT_NE(boton, nullptr);
     EXPECT_EQ(boton->GetPosition(), wxPoint(276, 2));
     wxCommandEvent clic(wxEVT_BUTTON, CMedicionesPanel::ID_CERRAR);

@@ -4,6 +4,7 @@
 #include "CHerramientaRecuadro.h"
 #include "CGestorVistaMapa.h"
 #include "CMediciones.h"
+#include "CMensajes.h"
 #include "CMedicionesPanel.h"
 #include "CPolygonShp.h"
 #include "CShape.h"
@@ -288,7 +289,7 @@ TEST_F(PanelMapaTest, ZoomWindowKeepsGeometrySetDuringTheDrag) {
     panel->ZoomVentana();
     const double izquierda = Izquierda(), resolucion = Resolucion();
     Arrastrar(wxPoint(100, 100), wxPoint(150, 130), false);
-    auto* tracker = wxDynamicCast(wxWindow::GetCapture(), wxRectTracker);
+    auto* tracker = dynamic_cast<wxRectTracker*>(wxWindow::GetCapture());
     ASSERT_NE(tracker, nullptr);
     tracker->SetSize(wxSize(0, 0));
     tracker->Move(90, 95);
@@ -514,5 +515,23 @@ TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {
             EXPECT_TRUE(panel->GetCursor().IsOk()) << ruta << " " << accion;
         }
     }
+    wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
+}
+
+// A layer file that cannot be opened is refused with one message that says
+// why, and the map keeps what it had.
+TEST_F(PanelMapaTest, ALayerFileThatDoesNotOpenIsRefusedWithItsCause) {
+    const wxString dir = wxFileName::CreateTempFileName(wxT("vaqcapa"));
+    wxRemoveFile(dir);
+    ASSERT_TRUE(wxFileName::Mkdir(dir, wxS_DIR_DEFAULT));
+    wxFFile(dir + wxT("/Rios.shp"), wxT("wb")).Write("no es un shapefile", 18);
+    std::vector<wxString> mensajes;
+    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
+    const int capas = panel->GetGestorVista()->GetNumCapas();
+    EXPECT_FALSE(panel->CargarArchivoCapa(dir + wxT("/Rios.shp")));
+    SetReceptorMensajes({});
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_TRUE(mensajes[0].Contains(wxString::FromUTF8("índice .shx de Rios.shp"))) << mensajes[0];
+    EXPECT_EQ(panel->GetGestorVista()->GetNumCapas(), capas);
     wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
 }

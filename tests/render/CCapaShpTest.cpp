@@ -129,7 +129,7 @@ TEST(CCapaShp, FeaturesAreFoundByTheirCode) {
 TEST(CGeneradorCapa, MakesShapefileLayersForShpPathsOnly) {
     const CGeneradorCapa generador;
     std::unique_ptr<CCapa> capa = generador.GenerarCapa(wxT("/datos/rios.shp"));
-    ASSERT_NE(wxDynamicCast(capa.get(), CCapaShp), nullptr);
+    ASSERT_NE(dynamic_cast<CCapaShp*>(capa.get()), nullptr);
     EXPECT_EQ(capa->GetEstadoCapa(), -1);  // not initialised
     capa->SetEstadoCapa(2);
     EXPECT_EQ(capa->GetEstadoCapa(), 2);
