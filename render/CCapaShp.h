@@ -133,7 +133,9 @@ private:
     bool AbrirShape(const std::string& base);
     // The file's name without its directories, as messages show it.
     wxString NombreArchivo() const;
-    const unsigned int* ElementoBuscado(const wxString& campoCodigo, const wxString& codigo) const;
+    // The record of the hit, its index into `indice` when given.
+    const unsigned int* ElementoBuscado(const wxString& campoCodigo, const wxString& codigo,
+                                        unsigned int* indice = nullptr) const;
 
     std::unique_ptr<CShape> shape;
     CDbf* dbf = nullptr;  // owned by the reader

@@ -6,6 +6,7 @@
 #include "CCapaShp.h"
 #include "CInfoCapa.h"
 #include "CHerramientasSimbolo.h"
+#include "CPinturaCapaShp.h"
 #include "CShape.h"
 
 namespace {
@@ -41,14 +42,16 @@ std::vector<wxPoint> CCapaShp::PixelesParte(const unsigned int* elemento, unsign
 }
 
 // The reader's record of the hit, for the types a hit can be found in.
-const unsigned int* CCapaShp::ElementoBuscado(const wxString& campoCodigo,
-                                              const wxString& codigo) const {
+const unsigned int* CCapaShp::ElementoBuscado(const wxString& campoCodigo, const wxString& codigo,
+                                              unsigned int* indice) const {
     if (!shape) return nullptr;
     const int tipo = shape->Tipo();
     if (tipo != CShape::Punto && tipo != CShape::Polilinea && tipo != CShape::Poligono)
         return nullptr;
-    const int indice = BuscaElementoPorCodigo(campoCodigo, codigo);
-    return indice < 0 ? nullptr : shape->BuscaElemento(static_cast<unsigned int>(indice));
+    const int hallado = BuscaElementoPorCodigo(campoCodigo, codigo);
+    if (hallado < 0) return nullptr;
+    if (indice) *indice = static_cast<unsigned int>(hallado);
+    return shape->BuscaElemento(static_cast<unsigned int>(hallado));
 }
 
 std::vector<wxPoint> CCapaShp::LocElementoBusqueda(const wxRect& rect,
@@ -66,8 +69,10 @@ void CCapaShp::PintarElementoCapa(wxDC* dc, const wxRect& rect, const CExtension
                                   const wxString& campoCodigo, const wxString& codigo) {
     const CTransformacionMapa transformacion(rect, vista);
     if (!dc || !transformacion.EsValida()) return;
-    const unsigned int* elemento = ElementoBuscado(campoCodigo, codigo);
-    if (!elemento) return;
+    unsigned int indice = 0;
+    const unsigned int* elemento = ElementoBuscado(campoCodigo, codigo, &indice);
+    // A hit that the spatial index places out of the view has nothing to draw.
+    if (!elemento || !pintura->PuedeVerse(*shape, vista, indice)) return;
     dc->SetBrush(*wxTRANSPARENT_BRUSH);
     dc->SetPen(wxPen(kColorResaltado, kAnchoResaltado,
                      CHerramientasSimbolo::EstiloLapiz(simbolo.GetEstilo())));

@@ -26,33 +26,6 @@ bool MarcadorCaracter(const CSimboloObj& simbolo) {
     return simbolo.GetEstilo() == CSimboloObj::ESTILO_MARCADOR_CARACTER;
 }
 
-// Whether painting must draw the feature: IsInExtentElemento, answered from
-// the box in the record's header when that box lies apart from the view or
-// within it, so that most features are decided without a scan of their
-// points.
-bool ElementoEnVista(const CCapaShp& capa, const unsigned int* elemento,
-                     const CExtensionMapa& vista) {
-    const CShape& shape = *capa.GetShape();
-    CRectangulo caja;
-    if (!shape.CajaFiable(elemento, caja)) return capa.IsInExtentElemento(elemento, vista);
-    const double izquierda = vista.GetCoordenadaInfIzqX(), derecha = vista.GetCoordenadaSupDerX();
-    const double abajo = vista.GetCoordenadaInfIzqY(), arriba = vista.GetCoordenadaSupDerY();
-    // Every point lies in the box: a box apart from the view keeps them all out.
-    if (caja.x2 < izquierda || derecha < caja.x1 || caja.y2 < abajo || arriba < caja.y1)
-        return false;
-    if (izquierda <= caja.x1 && caja.x2 <= derecha && abajo <= caja.y1 && caja.y2 <= arriba) {
-        // A box within the view brings in every part that has a point. (The
-        // painting of each part still tests it on its own.)
-        const unsigned int partes = shape.NumPartes(elemento);
-        for (unsigned int parte = 0; parte < partes; ++parte) {
-            unsigned int numPuntos = 0;
-            if (shape.BuscaPuntos(elemento, parte, &numPuntos) && numPuntos > 0) return true;
-        }
-        return false;
-    }
-    return capa.IsInExtentElemento(elemento, vista);
-}
-
 // A floating value as the table writes it, with the column's decimals, so
 // that the class values of polygon layers are written as in the table.
 wxString TextoDeReal(double valor, int decimales) {
@@ -181,27 +154,22 @@ bool CCapaShp::IsInExtentElemento(const unsigned int* elemento, const CExtension
     return false;
 }
 
+// Records are picked by the spatial index, and each part is tested against
+// the view on its own points as it is painted: the box a record stores is
+// never trusted.
 void CCapaShp::PintarCapa(wxDC* dc, const CTransformacionMapa& vista) {
     if (!dc || !shape || !vista.EsValida() || !TipoPintado(shape->Tipo())) return;
     const CHerramientasSimbolo herramientas(simbolo);
     herramientas.Seleccionar(*dc);
     const bool poligonos = shape->Tipo() == CShape::Poligono;
     CTrazadoCairo trazado(dc, poligonos ? &pintura->CacheAnillos() : nullptr);
-    // Character markers cull part by part themselves.
-    const bool caracter = shape->Tipo() == CShape::Punto && MarcadorCaracter(simbolo);
-    CRectangulo rectangulo;
-    const bool recorta =
-        !caracter && CPinturaCapaShp::RecorteConCajas(*shape, vista.GetExtension(), rectangulo);
-    const unsigned int total = shape->NumElementos();
-    for (unsigned int i = 0; i < total; ++i) {
-        if (recorta && shape->CajaAparte(i, rectangulo)) continue;
+    pintura->ParaCadaRegistroEnVista(*shape, vista.GetExtension(), [&](unsigned int i) {
         // The reader checks the whole record before it hands it out.
         const unsigned int* elemento = shape->BuscaElemento(i);
-        if (!elemento) continue;
-        if (caracter || ElementoEnVista(*this, elemento, vista.GetExtension()))
+        if (elemento)
             PintarElemento(*this, *pintura, *dc, vista, elemento, simbolo, trazado,
                            herramientas.GetTrazo());
-    }
+    });
     CHerramientasSimbolo::Soltar(*dc);
 }
 
@@ -217,15 +185,11 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, const CTransformacionMapa& v
     SimbolosPorValor simbolos(*clasificacion);
     std::unordered_map<const CSimboloObj*, CHerramientasSimbolo> herramientasDe;
     const CSimboloObj* seleccionado = nullptr;  // tools are selected only on change
-    CRectangulo rectangulo;
-    const bool recorta = CPinturaCapaShp::RecorteConCajas(*shape, vista.GetExtension(), rectangulo);
-    const unsigned int total = shape->NumElementos();
-    for (unsigned int i = 0; i < total; ++i) {
-        if (recorta && shape->CajaAparte(i, rectangulo)) continue;
+    pintura->ParaCadaRegistroEnVista(*shape, vista.GetExtension(), [&](unsigned int i) {
         const unsigned int* elemento = shape->BuscaElemento(i);
-        if (!elemento || !ElementoEnVista(*this, elemento, vista.GetExtension())) continue;
+        if (!elemento) return;
         const CSimboloObj* simboloElemento = simbolos.De(campo, static_cast<int>(i), poligonos);
-        if (!simboloElemento) continue;
+        if (!simboloElemento) return;
         const CHerramientasSimbolo& herramientas =
             herramientasDe.try_emplace(simboloElemento, *simboloElemento).first->second;
         // Polygons drawn straight into cairo need no tools in the device
@@ -237,7 +201,7 @@ void CCapaShp::PintarCapaConClasificacion(wxDC* dc, const CTransformacionMapa& v
             seleccionado = simboloElemento;
         }
         PintarElemento(*this, *pintura, *dc, vista, elemento, *simboloElemento, trazado, directas);
-    }
+    });
     CHerramientasSimbolo::Soltar(*dc);
 }
 

@@ -106,25 +106,21 @@ void CCapaShp::PintarCapaToponimia(wxDC* dc, const CTransformacionMapa& vista,
 
     Toponimo toponimo;
     wxString textoRotacion;
-    CRectangulo rectangulo;
-    const bool recorta = CPinturaCapaShp::RecorteConCajas(*shape, vista.GetExtension(), rectangulo);
-    const unsigned int total = shape->NumElementos();
-    for (unsigned int i = 0; i < total; ++i) {
-        if (recorta && shape->CajaAparte(i, rectangulo)) continue;
+    pintura->ParaCadaRegistroEnVista(*shape, vista.GetExtension(), [&](unsigned int i) {
         const int registro = static_cast<int>(i);
         const int valorClase = clase.GetTipo() == CampoTexto
                                    ? EnteroDesdeTexto(clase.LeerTexto(registro))
                                    : clase.LeerEntero(registro);
         const CSimboloTexto* estilo = clasificacion->BuscaSimboloTexto(valorClase);
-        if (!estilo) continue;  // the default style is not used for labels
+        if (!estilo) return;  // the default style is not used for labels
         const unsigned int* elemento = shape->BuscaElemento(i);
-        if (!elemento || !IsInExtentElemento(elemento, vista.GetExtension())) continue;
+        if (!elemento || !IsInExtentElemento(elemento, vista.GetExtension())) return;
         texto.LeerTexto(registro, toponimo.texto);
         toponimo.angulo = Angulo(rotacion, registro, textoRotacion);
         if (tipo == CShape::Punto)
             PintarTextoPunto(dc, vista, elemento, estilo, toponimo);
         else
             PintarTextoPolylinea(dc, vista, elemento, estilo, toponimo);
-    }
+    });
     if (tipo == CShape::Punto) CHerramientasSimbolo::Soltar(*dc);
 }

@@ -1,5 +1,7 @@
 #include "CPinturaCapaShp.h"
 
+#include <algorithm>
+
 #include <wx/dc.h>
 
 #include "CCacheAnillos.h"
@@ -63,18 +65,22 @@ void CPinturaCapaShp::SeleccionarFuente(wxDC& dc, int size, const wxString& cara
     dc.SetFont(fuente);
 }
 
-bool CPinturaCapaShp::RecorteConCajas(CShape& shape, const CExtensionMapa& vista,
-                                      CRectangulo& rectangulo) {
-    rectangulo = CRectangulo(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY(),
-                             vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY());
+CRectangulo CPinturaCapaShp::Rectangulo(const CExtensionMapa& vista) {
+    return CRectangulo(vista.GetCoordenadaInfIzqX(), vista.GetCoordenadaInfIzqY(),
+                       vista.GetCoordenadaSupDerX(), vista.GetCoordenadaSupDerY());
+}
+
+// A file whose stated extent is wrong is still painted whole: in a view that
+// seems to hold it every record is tested on its own points.
+bool CPinturaCapaShp::TodaEnVista(const CShape& shape, const CRectangulo& vista) {
     const CRectangulo capa = shape.Bnd();
-    const bool todaEnVista = rectangulo.x1 <= capa.x1 && capa.x2 <= rectangulo.x2 &&
-                             rectangulo.y1 <= capa.y1 && capa.y2 <= rectangulo.y2;
-    if (todaEnVista) {
-        shape.Precarga();  // every record will be read
-        return false;
-    }
-    if (shape.Tipo() == CShape::Punto) return false;  // point records carry no box
-    shape.LeeCajas();
-    return true;
+    return vista.x1 <= capa.x1 && capa.x2 <= vista.x2 && vista.y1 <= capa.y1 && capa.y2 <= vista.y2;
+}
+
+bool CPinturaCapaShp::PuedeVerse(const CShape& shape, const CExtensionMapa& vista,
+                                 unsigned int indice) {
+    const CRectangulo rectangulo = Rectangulo(vista);
+    if (TodaEnVista(shape, rectangulo)) return true;
+    shape.RegistrosEn(rectangulo, registrosEnVista);
+    return std::binary_search(registrosEnVista.begin(), registrosEnVista.end(), indice);
 }

@@ -53,13 +53,21 @@ public:
     static void ParaCadaPuntoEnVista(const CShape& shape, const CTransformacionMapa& vista,
                                      const unsigned int* elemento, Dibujar dibujar);
 
-    // For a view that does not hold the whole layer, has the reader read its
-    // record boxes (see CShape::LeeCajas) and gives the view as a rectangle
-    // to cull with; false when every record may show.
-    static bool RecorteConCajas(CShape& shape, const CExtensionMapa& vista,
-                                CRectangulo& rectangulo);
+    // Calls hacer(unsigned int indice) with every record that may show in
+    // the view, in file order: all of them when the view holds the whole
+    // layer (the .shp is read ahead first, as all of it will be read), else
+    // those the layer's spatial index finds (CShape::RegistrosEn).
+    template <class Hacer>
+    void ParaCadaRegistroEnVista(CShape& shape, const CExtensionMapa& vista, Hacer hacer);
+    // Whether record `indice` may show in the view, by the same rule.
+    bool PuedeVerse(const CShape& shape, const CExtensionMapa& vista, unsigned int indice);
 
 private:
+    static CRectangulo Rectangulo(const CExtensionMapa& vista);
+    // Whether the view holds the layer's whole extent (as the file states it).
+    static bool TodaEnVista(const CShape& shape, const CRectangulo& vista);
+
+    std::vector<unsigned int> registrosEnVista;  // kept from paint to paint
     std::vector<wxPoint> pixelesAnillo;
     std::unique_ptr<CCacheAnillos> cacheAnillos;
     wxFont fuente;
@@ -68,6 +76,20 @@ private:
     wxFontStyle estiloFuente = wxFONTSTYLE_NORMAL;
     wxFontWeight pesoFuente = wxFONTWEIGHT_NORMAL;
 };
+
+template <class Hacer>
+void CPinturaCapaShp::ParaCadaRegistroEnVista(CShape& shape, const CExtensionMapa& vista,
+                                              Hacer hacer) {
+    const CRectangulo rectangulo = Rectangulo(vista);
+    if (TodaEnVista(shape, rectangulo)) {
+        shape.Precarga();
+        const unsigned int total = shape.NumElementos();
+        for (unsigned int i = 0; i < total; ++i) hacer(i);
+        return;
+    }
+    shape.RegistrosEn(rectangulo, registrosEnVista);
+    for (const unsigned int i : registrosEnVista) hacer(i);
+}
 
 template <class Dibujar>
 void CPinturaCapaShp::ParaCadaParteEnVista(const CShape& shape, const CExtensionMapa& vista,

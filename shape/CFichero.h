@@ -44,7 +44,15 @@ public:
     // current mapping now, in one call, ahead of a pass that reads all of
     // them: much cheaper than taking the pages one fault at a time. A hint:
     // false when not mapped or refused.
-    bool Precarga(std::uint64_t longitud);
+    bool Precarga(std::uint64_t longitud) const;
+    // The same for bytes [desde, hasta) of the mapping (a window of a pass).
+    bool Precarga(std::uint64_t desde, std::uint64_t hasta) const;
+    // Gives back the pages of bytes [desde, hasta) of the current mapping
+    // that the process holds (the file is untouched: they are read again when
+    // next touched), so that one pass over a large file does not keep all of
+    // it in the process's memory. Only whole pages inside the range go. A
+    // hint: false when not mapped or refused.
+    bool Suelta(std::uint64_t desde, std::uint64_t hasta) const;
     // Closes the descriptor and keeps the mapping, which stays readable
     // until Cierra or the destructor; the file then counts as not open.
     bool CierraDescriptor();

@@ -1,8 +1,8 @@
 #include "CShape.h"
 
-#include "CCajasRegistros.h"
 #include "CErrorShape.h"
 #include "CGeometriaPlana.h"
+#include "CIndiceEspacial.h"
 #include "IBig.h"
 
 #include <algorithm>
@@ -301,52 +301,55 @@ CRectangulo CShape::Bnd(const unsigned int* registro) const {
     return caja;
 }
 
-bool CShape::CajaFiable(const unsigned int* registro, CRectangulo& caja) const noexcept {
+bool CShape::CajaPuntos(const unsigned int* registro, CRectangulo& caja) const noexcept {
     Geometria g;
-    if (tipo == Punto || !Analiza(registro, g)) return false;
-    // Analiza has checked that the record's content, box included, lies in the file.
-    return CajaSana(reinterpret_cast<const unsigned char*>(registro), g.numPartes, caja);
+    if (!Analiza(registro, g) || g.numPartes == 0 || g.numPuntos == 0) return false;
+    double x1 = g.puntos[0].x, y1 = g.puntos[0].y, x2 = x1, y2 = y1;
+    bool finitos = true;
+    for (unsigned int i = 0; i < g.numPuntos; ++i) {
+        const double x = g.puntos[i].x, y = g.puntos[i].y;
+        finitos = finitos && std::isfinite(x) && std::isfinite(y);
+        x1 = std::min(x1, x), x2 = std::max(x2, x);
+        y1 = std::min(y1, y), y2 = std::max(y2, y);
+    }
+    const double infinito = std::numeric_limits<double>::infinity();
+    caja = finitos ? CRectangulo(x1, y1, x2, y2) : CRectangulo(-infinito, -infinito, infinito, infinito);
+    return true;
 }
 
-bool CShape::CajaSana(const unsigned char* r, unsigned int numPartes, CRectangulo& caja) const
-    noexcept {
-    if (tipo == Punto || numPartes == 0) return false;
-    const CRectangulo leida(LEDouble(r + kPosCaja), LEDouble(r + kPosCaja + 8),
-                            LEDouble(r + kPosCaja + 16), LEDouble(r + kPosCaja + 24));
-    const bool sana = std::isfinite(leida.x1) && std::isfinite(leida.y1) &&
-                      std::isfinite(leida.x2) && std::isfinite(leida.y2) &&
-                      leida.x1 <= leida.x2 && leida.y1 <= leida.y2;
-    if (sana) caja = leida;
-    return sana;
+void CShape::RegistrosEn(const CRectangulo& rectangulo, std::vector<unsigned int>& registros) const {
+    if (!indiceEspacial) ConstruyeIndice();
+    indiceEspacial->Consulta(rectangulo, registros);
 }
 
-void CShape::LeeCajas() {
-    if (cajas) return;
-    cajas = std::make_unique<CCajasRegistros>(numElementos);
-    if (tipo == Punto) return;  // point records have no box: all stay unknown
-    // The file is read front to back in large pieces, as records usually lie
-    // in index order; a record that lies behind the piece in hand is read on
-    // its own.
-    constexpr std::uint64_t kTrozo = 1u << 20;
-    constexpr std::uint64_t kCabezaRegistro = kPosPartes;  // up to the part indices
-    std::vector<unsigned char> trozo;
-    std::uint64_t inicioTrozo = 0, finTrozo = 0;
+// Every record's box is taken from its points, never from the box the record
+// stores: a stored box that is zero, NaN or simply wrong would hide the
+// record from every view it shows in. The pass reads the file ahead in large
+// windows and gives back the pages behind it, so that the process does not
+// keep the whole file in memory.
+void CShape::ConstruyeIndice() const {
+    constexpr std::uint64_t kVentana = 8u << 20;
+    std::vector<CIndiceEspacial::Nodo> hojas;
+    hojas.reserve(CIndiceEspacial::NodosPara(numElementos));
+    std::uint64_t leido = 0, soltado = 0;
     for (unsigned int i = 0; i < numElementos; ++i) {
         const std::uint64_t pos = PosicionRegistro(i);
-        if (pos + kCabezaRegistro > tamanoShp) continue;
-        if (pos < inicioTrozo || pos + kCabezaRegistro > finTrozo) {
-            inicioTrozo = pos;
-            const std::uint64_t longitud = std::min(kTrozo, tamanoShp - pos);
-            trozo.resize(longitud);
-            finTrozo = pos + shp.Lee(trozo.data(), static_cast<unsigned int>(longitud),
-                                     static_cast<long long>(pos));
-            if (pos + kCabezaRegistro > finTrozo) continue;
+        if (pos >= leido && pos < tamanoShp) {
+            // Records usually lie in index order: the window starts here.
+            leido = std::min(tamanoShp, pos + kVentana);
+            shp.Precarga(pos, leido);
+            if (pos >= soltado + kVentana) {
+                shp.Suelta(soltado, pos);
+                soltado = pos;
+            }
         }
-        const unsigned char* r = trozo.data() + (pos - inicioTrozo);
-        Medidas m;
         CRectangulo caja;
-        if (MideCabeza(r, pos, m) && CajaSana(r, m.numPartes, caja)) cajas->Pon(i, caja);
+        CIndiceEspacial::Nodo hoja;
+        if (CajaPuntos(BuscaElemento(i), caja) && CIndiceEspacial::Hoja(i, caja, hoja))
+            hojas.push_back(hoja);
     }
+    shp.Suelta(soltado, tamanoShp);
+    indiceEspacial = std::make_unique<CIndiceEspacial>(std::move(hojas));
 }
 
 void CShape::Precarga() {
@@ -363,10 +366,6 @@ void CShape::Precarga() {
         }
     }
     shp.Precarga(fin);
-}
-
-bool CShape::CajaAparte(unsigned int i, const CRectangulo& rectangulo) const {
-    return cajas && cajas->Aparte(i, rectangulo);
 }
 
 bool CShape::EsUnHueco(const CPunto* anillo, unsigned int n) {
@@ -410,8 +409,8 @@ bool CShape::EsPuntoEnPoligono(const CPunto* anillo, unsigned int n, CPunto cons
 }
 
 bool CShape::EsPuntoEnPoligono(const unsigned int* registro, CPunto const& p) const {
+    // (No test against the box the record stores: it may be wrong.)
     if (tipo == Punto || !RegistroEntero(registro)) return false;
-    if (!Bnd(registro).Dentro(p)) return false;
     unsigned int exteriores = 0;
     unsigned int huecos = 0;
     const unsigned int partes = NumPartes(registro);
@@ -425,16 +424,13 @@ bool CShape::EsPuntoEnPoligono(const unsigned int* registro, CPunto const& p) co
     return exteriores > 0 && exteriores > huecos;
 }
 
-bool CShape::DentroDeCaja(CPunto const& p, const CRectangulo& caja, bool conTolerancia,
-                          double tolerancia) const {
-    if (conTolerancia && tipo == Punto) return caja.Dentro(p, tolerancia);
-    if (conTolerancia && tipo == Polilinea) {
-        // A line is hit up to the tolerance away from it, also beside its box
-        // (a level line has a box of no height).
-        const double t = CGeometriaPlana::ToleranciaEfectiva(static_cast<int>(tolerancia + 0.5));
-        return CRectangulo(caja.x1 - t, caja.y1 - t, caja.x2 + t, caja.y2 + t).Dentro(p);
-    }
-    return caja.Dentro(p);
+CRectangulo CShape::ZonaDeBusqueda(CPunto const& p, bool conTolerancia, double t) const {
+    if (!conTolerancia || tipo == Poligono || tipo == Multipunto) return CRectangulo(p.x, p.y, p.x, p.y);
+    // Points within the tolerance, lines within it rounded to whole units
+    // (at least 1) of a segment's box: whichever is wider.
+    const double margen =
+        std::max(t, CGeometriaPlana::ToleranciaEfectiva(static_cast<int>(t + 0.5)));
+    return CRectangulo(p.x - margen, p.y - margen, p.x + margen, p.y + margen);
 }
 
 bool CShape::ContieneConTolerancia(const unsigned int* registro, CPunto const& p,
@@ -466,9 +462,7 @@ bool CShape::ContieneConTolerancia(const unsigned int* registro, CPunto const& p
 }
 
 bool CShape::EsPuntoEnPoligono(const unsigned int* registro, CPunto const& p, double t) const {
-    if (!RegistroEntero(registro)) return false;
-    if (!DentroDeCaja(p, Bnd(registro), true, t)) return false;
-    return ContieneConTolerancia(registro, p, t);
+    return RegistroEntero(registro) && ContieneConTolerancia(registro, p, t);
 }
 
 bool CShape::EsPuntoEnPoligono(unsigned int indice, CPunto const& p) const {
@@ -480,25 +474,27 @@ bool CShape::EsPuntoEnPoligono(unsigned int indice, CPunto const& p, double t) c
 }
 
 int CShape::PoligonoAlQuePertenece(CPunto const& p, unsigned int inicio) const {
-    if (numElementos == 0 || inicio >= numElementos || !bnd.Dentro(p)) throw kNoEncontrado;
-    unsigned int i = inicio;
-    do {
-        const unsigned int* registro = BuscaElemento(i);
-        if (registro != nullptr && EsPuntoEnPoligono(registro, p)) return static_cast<int>(i);
-        i = i + 1 < numElementos ? i + 1 : 0;
-    } while (i != inicio);
-    throw kNoEncontrado;
+    return PrimeroQueContiene(p, inicio, false, 0.0);
 }
 
 int CShape::PoligonoAlQuePertenece(CPunto const& p, unsigned int inicio, double t) const {
-    if (numElementos == 0 || inicio >= numElementos || !DentroDeCaja(p, bnd, true, t))
-        throw kNoEncontrado;
-    unsigned int i = inicio;
-    do {
+    return PrimeroQueContiene(p, inicio, true, t);
+}
+
+int CShape::PrimeroQueContiene(CPunto const& p, unsigned int inicio, bool conTolerancia,
+                               double t) const {
+    if (numElementos == 0 || inicio >= numElementos) throw kNoEncontrado;
+    std::vector<unsigned int> cerca;
+    RegistrosEn(ZonaDeBusqueda(p, conTolerancia, t), cerca);
+    // From `inicio` on, then from the first record up to it.
+    const auto desde = std::lower_bound(cerca.begin(), cerca.end(), inicio);
+    std::rotate(cerca.begin(), desde, cerca.end());
+    for (const unsigned int i : cerca) {
         const unsigned int* registro = BuscaElemento(i);
-        if (registro != nullptr && EsPuntoEnPoligono(registro, p, t)) return static_cast<int>(i);
-        i = i + 1 < numElementos ? i + 1 : 0;
-    } while (i != inicio);
+        if (registro == nullptr) continue;
+        if (conTolerancia ? EsPuntoEnPoligono(registro, p, t) : EsPuntoEnPoligono(registro, p))
+            return static_cast<int>(i);
+    }
     throw kNoEncontrado;
 }
 

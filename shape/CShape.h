@@ -43,7 +43,7 @@
 #include <string>
 #include <vector>
 
-class CCajasRegistros;
+class CIndiceEspacial;
 
 class CShape {
 public:
@@ -96,21 +96,18 @@ public:
     // shape gives a box of NaN that contains nothing; a damaged record throws
     // "ErrorOutOfLimits".
     CRectangulo Bnd(const unsigned int* registro) const;
-    // The box stored in a polyline, polygon or multipoint record, when it can
-    // be trusted for culling: the record is sound, not null, and the box is
-    // finite with its minimum not above its maximum. False otherwise (point
-    // files, null shapes, damaged records or boxes), and `caja` is untouched.
-    bool CajaFiable(const unsigned int* registro, CRectangulo& caja) const noexcept;
-    // Reads the boxes CajaFiable gives for every record, once, in a few
-    // large sequential reads, so that culling a view need not visit every
-    // record in the mapping. Calls after the first do nothing.
-    void LeeCajas();
+    // The box of the record's points, whatever box the record stores: the
+    // whole plane when a coordinate is not finite (where such a record shows
+    // is for its own tests to say). False for null shapes and damaged records.
+    bool CajaPuntos(const unsigned int* registro, CRectangulo& caja) const noexcept;
+    // The records whose points' box (CajaPuntos) meets the rectangle
+    // (closed), in increasing order, into `registros` (emptied first):
+    // every record that can show in a view or be hit near a point, and few
+    // others. The first call builds the spatial index of the layer in one
+    // pass over its records, which it then keeps.
+    void RegistrosEn(const CRectangulo& rectangulo, std::vector<unsigned int>& registros) const;
     // Maps the whole .shp now, ahead of a pass over every record; once.
     void Precarga();
-    // True when LeeCajas has read a box for record `indice` and it lies
-    // apart from the rectangle (closed boxes); false when not read, unknown
-    // or meeting it.
-    bool CajaAparte(unsigned int indice, const CRectangulo& rectangulo) const;
 
     // Whether a closed ring (last point repeats the first) turns
     // counter-clockwise, that is, is a hole. False below 3 points.
@@ -138,7 +135,8 @@ public:
 
     // Index of the first record from `inicio` on (wrapping around) that
     // contains the point; "Poligono no encontrado" when none does, when the
-    // file has no records or `inicio` is not below NumElementos().
+    // file has no records or `inicio` is not below NumElementos(). Only the
+    // records the spatial index finds near the point are tested.
     int PoligonoAlQuePertenece(CPunto const& punto, unsigned int inicio) const;
     int PoligonoAlQuePertenece(CPunto const& punto, unsigned int inicio, double tolerancia) const;
 
@@ -185,15 +183,18 @@ private:
     // `pos` of the file, wherever they were read) against the file's size
     // and type.
     bool MideCabeza(const unsigned char* r, std::uint64_t pos, Medidas& medidas) const noexcept;
-    // The box in the header at `r` of a record of `numPartes` parts, when sound.
-    bool CajaSana(const unsigned char* r, unsigned int numPartes, CRectangulo& caja) const noexcept;
+    // Builds the spatial index from every record's points (see RegistrosEn).
+    void ConstruyeIndice() const;
     bool RangoParte(const Geometria& geometria, unsigned int parte, unsigned int& primero,
                     unsigned int& ultimo) const noexcept;
     bool RegistroEntero(const unsigned int* registro) const noexcept;
     bool ContieneConTolerancia(const unsigned int* registro, CPunto const& punto,
                                double tolerancia) const;
-    bool DentroDeCaja(CPunto const& punto, const CRectangulo& caja, bool conTolerancia,
-                      double tolerancia) const;
+    // Where a record that holds the point, or is hit within the tolerance
+    // (when given), must have points.
+    CRectangulo ZonaDeBusqueda(CPunto const& punto, bool conTolerancia, double tolerancia) const;
+    int PrimeroQueContiene(CPunto const& punto, unsigned int inicio, bool conTolerancia,
+                           double tolerancia) const;
 
     int tipo;
     CRectangulo bnd;
@@ -205,6 +206,7 @@ private:
     const unsigned char* base;
     std::uint64_t tamanoShp;
     unsigned int danos = 0;
-    std::unique_ptr<CCajasRegistros> cajas;  // read by LeeCajas
+    // Built on first need by RegistrosEn, then kept for the object's life.
+    mutable std::unique_ptr<CIndiceEspacial> indiceEspacial;
     bool precargado = false;
 };

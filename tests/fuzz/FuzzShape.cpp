@@ -72,7 +72,7 @@ void RecorrerRegistros(CShape& shape) {
             }
         }
         CRectangulo caja;
-        suma = suma + shape.CajaFiable(registro, caja);
+        suma = suma + shape.CajaPuntos(registro, caja);
         try {
             const CRectangulo b = shape.Bnd(registro);
             const CPunto centro((b.x1 + b.x2) / 2, (b.y1 + b.y2) / 2);
@@ -81,10 +81,11 @@ void RecorrerRegistros(CShape& shape) {
         } catch (const char*) {
         }
     }
-    shape.LeeCajas();
     shape.Precarga();
     const CRectangulo todo = shape.Bnd();
-    for (unsigned int i = 0; i < n; ++i) suma = suma + shape.CajaAparte(i, todo);
+    std::vector<unsigned int> registros;
+    shape.RegistrosEn(todo, registros);
+    for (const unsigned int i : registros) suma = suma + i;
     try {
         suma = suma + shape.PoligonoAlQuePertenece(CPunto(todo.x1, todo.y1), 0, 1.0);
     } catch (const char*) {
