@@ -77,7 +77,7 @@ std::vector<unsigned char> ShapefileWriter::Contenido(const Registro& r, const D
         if (ConM(r.tipo)) Add64(b, r.m.at(0));
         return b;
     }
-    AddCaja(b, Extender(CRectangulo(kInf, kInf, -kInf, -kInf), r.partes));
+    AddCaja(b, d.caja.value_or(Extender(CRectangulo(kInf, kInf, -kInf, -kInf), r.partes)));
     if (r.tipo == 8 || r.tipo == 18 || r.tipo == 28) {
         Add32(b, d.puntos.value_or(total));
     } else {

@@ -69,6 +69,9 @@ public:
     void SetNumParts(std::size_t r, std::uint32_t numero) { danos[r].partes = numero; }
     void SetNumPoints(std::size_t r, std::uint32_t numero) { danos[r].puntos = numero; }
     void SetPartIndex(std::size_t r, std::size_t parte, std::int32_t primero) { danos[r].indices[parte] = primero; }
+    // The box stored in a record's header (polylines, polygons, multipoints),
+    // whatever its points are.
+    void SetRecordBox(std::size_t r, const CRectangulo& caja) { danos[r].caja = caja; }
 
     // Cuts the file to `bytes`; with `ajustarLongitud` its stored length is
     // set to the new size (so the header still validates).
@@ -93,6 +96,7 @@ private:
     struct Danos {
         std::optional<std::uint32_t> offset, longitud, partes, puntos;
         std::optional<std::int32_t> tipo;
+        std::optional<CRectangulo> caja;
         std::map<std::size_t, std::int32_t> indices;
     };
     struct Cabecera {
