@@ -182,21 +182,13 @@ bool CFichero::Unmap() {
 }
 
 bool CFichero::Precarga(std::uint64_t longitud) const {
-    return Precarga(0, longitud);
-}
-
-bool CFichero::Precarga(std::uint64_t desde, std::uint64_t hasta) const {
     if (!mapeado) return false;
 #if defined(MADV_POPULATE_READ) && !defined(VAQ_MAPAS_EXACTOS)
     if (modo == SoloEscritura) return false;
-    const std::uint64_t pagina = static_cast<std::uint64_t>(::sysconf(_SC_PAGESIZE));
-    const std::uint64_t inicio = desde / pagina * pagina;
-    const std::uint64_t fin = std::min(hasta, longitudMapa);
-    return inicio >= fin ||
-           ::madvise(static_cast<char*>(baseMapa) + inicio, fin - inicio, MADV_POPULATE_READ) == 0;
+    const std::uint64_t hasta = std::min(longitud, longitudMapa);
+    return hasta == 0 || ::madvise(baseMapa, hasta, MADV_POPULATE_READ) == 0;
 #else
-    (void)desde;
-    (void)hasta;
+    (void)longitud;
     return false;
 #endif
 }

@@ -45,8 +45,6 @@ public:
     // them: much cheaper than taking the pages one fault at a time. A hint:
     // false when not mapped or refused.
     bool Precarga(std::uint64_t longitud) const;
-    // The same for bytes [desde, hasta) of the mapping (a window of a pass).
-    bool Precarga(std::uint64_t desde, std::uint64_t hasta) const;
     // Gives back the pages of bytes [desde, hasta) of the current mapping
     // that the process holds (the file is untouched: they are read again when
     // next touched), so that one pass over a large file does not keep all of

@@ -59,15 +59,16 @@ std::uint32_t Celda(double v, double minimo, double ancho) {
     return static_cast<std::uint32_t>(std::clamp(t, 0.0, 65535.0));
 }
 
-// Sorts (key << 32 | position) by key: two passes of 16 bits, stable.
+// Sorts (key << 32 | position) by key: three stable passes of 11 bits,
+// whose counters stay in the first-level cache.
 void OrdenaPorClave(std::vector<std::uint64_t>& claves) {
     std::vector<std::uint64_t> otro(claves.size());
-    for (int desplazamiento : {32, 48}) {
-        std::vector<std::size_t> cuenta(1u << 16, 0);
-        for (const std::uint64_t c : claves) ++cuenta[(c >> desplazamiento) & 0xFFFF];
+    for (int desplazamiento : {32, 43, 54}) {
+        std::size_t cuenta[1u << 11] = {};
+        for (const std::uint64_t c : claves) ++cuenta[(c >> desplazamiento) & 0x7FF];
         std::size_t total = 0;
         for (std::size_t& n : cuenta) total += std::exchange(n, total);
-        for (const std::uint64_t c : claves) otro[cuenta[(c >> desplazamiento) & 0xFFFF]++] = c;
+        for (const std::uint64_t c : claves) otro[cuenta[(c >> desplazamiento) & 0x7FF]++] = c;
         claves.swap(otro);
     }
 }

@@ -185,6 +185,11 @@ private:
     bool MideCabeza(const unsigned char* r, std::uint64_t pos, Medidas& medidas) const noexcept;
     // Builds the spatial index from every record's points (see RegistrosEn).
     void ConstruyeIndice() const;
+    // The box of the points (see CajaPuntos).
+    static bool CajaDe(const CPunto* puntos, unsigned int numPuntos, CRectangulo& caja) noexcept;
+    // CajaPuntos of the record at byte `pos` of the file whose bytes were
+    // read to `r` (all of them, as its header gives their length).
+    bool CajaLeida(const unsigned char* r, std::uint64_t pos, CRectangulo& caja) const noexcept;
     bool RangoParte(const Geometria& geometria, unsigned int parte, unsigned int& primero,
                     unsigned int& ultimo) const noexcept;
     bool RegistroEntero(const unsigned int* registro) const noexcept;
@@ -199,7 +204,7 @@ private:
     int tipo;
     CRectangulo bnd;
     unsigned int numElementos;
-    CFichero shp;
+    mutable CFichero shp;  // read, not changed, while the index is built
     CFichero shx;  // the index, mapped (its descriptor closed once mapped)
     const unsigned char* indice = nullptr;  // (offset, length) per record, big-endian as stored
     std::unique_ptr<CDbf> tabla;

@@ -140,7 +140,8 @@ TEST(CIndiceEspacial, BoxesAreRoundedOutwardAndEmptyOnesRefused) {
 
 // A random layer whose stored boxes are partly damaged (zero, NaN, inverted,
 // far away, too small), with a null record, a record read from another's
-// place and one past the end: the index finds each sound record by where its
+// place, one past the end and one larger than the pieces the file is read
+// in: the index finds each sound record by where its
 // points are, never by the box it stores.
 TEST(CIndiceEspacial, LayerQueriesFollowThePointsNotTheStoredBoxes) {
     std::mt19937 azar(1414);
@@ -152,6 +153,8 @@ TEST(CIndiceEspacial, LayerQueriesFollowThePointsNotTheStoredBoxes) {
         centros.push_back(CPunto(centro(azar), centro(azar)));
         std::vector<W::Parte> partes = {AnilloAlAzar(azar, centros.back().x, centros.back().y, 12.0)};
         if (i % 5 == 0) partes.push_back(AnilloAlAzar(azar, centro(azar), centro(azar), 6.0));
+        if (i == 700)  // larger than the pieces the file is read in: read in place
+            for (int v = 0; v < 70000; ++v) partes[0].insert(partes[0].end() - 1, partes[0][v % 5]);
         escritor.AddShape(partes);
         cajas.push_back(Caja(partes));
     }
@@ -161,6 +164,7 @@ TEST(CIndiceEspacial, LayerQueriesFollowThePointsNotTheStoredBoxes) {
                                    {-5000, -5000, -4990, -4990}};
     for (std::size_t i = 0; i < 200; ++i)
         escritor.SetRecordBox(7 * i + 1, danadas[i % std::size(danadas)]);
+    escritor.SetRecordBox(700, CRectangulo(0, 0, 0, 0));
     escritor.SetRecordBox(3, CRectangulo(cajas[3].x1, cajas[3].y1, cajas[3].x1 + 1, cajas[3].y1 + 1));
     escritor.SetRecordOffset(1000, static_cast<std::uint32_t>(escritor.RecordPosition(5) / 2));
     cajas[1000] = cajas[5];
