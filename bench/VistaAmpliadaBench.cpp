@@ -346,14 +346,24 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::printf("\nWhole processes, %d x %d PNG, median of %d alternating runs; peak RSS in MB\n", kAncho, kAlto, kRepeticiones);
-    std::printf("%-14s %8s %8s %8s %9s %9s | %7s %7s %7s\n", "case", "vaq s", "m2i s", "m2i+q s",
+    std::printf("%-17s %8s %8s %8s %9s %9s | %7s %7s %7s\n", "case", "vaq s", "m2i s", "m2i+q s",
                 "vaq/m2i", "vaq/m2iq", "vaq MB", "m2i MB", "m2iq MB");
+    // The floor: the same processes on a layer of one polygon, zoomed.
+    {
+        EscribirCapa(d + "/capas/celdas0x", 1, 1);
+        EscribirTema(d + "/MapasVel/Capa0x.vel", "celdas0x.shp");
+        EscribirMapfile(d + "/capa0x.map", d + "/capas/celdas0x");
+        EscribirMapfile(d + "/capa0xq.map", d + "/capas/celdas0x");
+        const Fila f = Comparar(d, 0, true);
+        std::printf("floor, 1 polygon %8.3f %8.3f %8.3f %9s %9s | %7.1f %7.1f %7.1f\n", f.vaq,
+                    f.map2img, f.map2imgIndice, "-", "-", f.rssVaq, f.rssMap2img, f.rssMap2imgIndice);
+    }
     std::vector<Fila> filas;
     for (const bool ampliada : {true, false})
         for (const int factor : factores) {
             const Fila f = Comparar(d, factor, ampliada);
             filas.push_back(f);
-            std::printf("%dx %-11s %8.3f %8.3f %8.3f %9.2f %9.2f | %7.1f %7.1f %7.1f\n", f.factor,
+            std::printf("%dx %-14s %8.3f %8.3f %8.3f %9.2f %9.2f | %7.1f %7.1f %7.1f\n", f.factor,
                         ampliada ? "zoomed" : "whole", f.vaq, f.map2img, f.map2imgIndice,
                         f.vaq / f.map2img, f.vaq / f.map2imgIndice, f.rssVaq, f.rssMap2img,
                         f.rssMap2imgIndice);

@@ -318,29 +318,29 @@ bool CShape::CajaDe(const CPunto* puntos, unsigned int n, CRectangulo& caja) noe
     return true;
 }
 
-bool CShape::CajaPuntos(const unsigned int* registro, CRectangulo& caja) const noexcept {
-    Geometria g;
-    if (!Analiza(registro, g) || g.numPartes == 0) return false;
+bool CShape::CajaGeometria(const Geometria& g, CRectangulo& caja) const noexcept {
+    if (g.numPartes == 0) return false;
     unsigned int primero;
     unsigned int ultimo;
     for (unsigned int parte = 0; parte < g.numPartes; ++parte)
-        if (!RangoParte(g, parte, primero, ultimo)) return false;
+        if (!RangoParte(g, parte, primero, ultimo)) return false;  // a damaged record
     return CajaDe(g.puntos, g.numPuntos, caja);
+}
+
+bool CShape::CajaPuntos(const unsigned int* registro, CRectangulo& caja) const noexcept {
+    Geometria g;
+    return Analiza(registro, g) && CajaGeometria(g, caja);
 }
 
 bool CShape::CajaLeida(const unsigned char* r, std::uint64_t pos, CRectangulo& caja) const noexcept {
     Medidas m;
-    if (!MideCabeza(r, pos, m) || m.numPartes == 0) return false;
+    if (!MideCabeza(r, pos, m)) return false;
     Geometria g;
     g.numPartes = m.numPartes;
     g.numPuntos = m.numPuntos;
     g.partes = m.posPartes ? r + m.posPartes : nullptr;
-    g.puntos = reinterpret_cast<const CPunto*>(r + m.posPuntos);
-    unsigned int primero;
-    unsigned int ultimo;
-    for (unsigned int parte = 0; parte < g.numPartes; ++parte)
-        if (!RangoParte(g, parte, primero, ultimo)) return false;
-    return CajaDe(g.puntos, g.numPuntos, caja);
+    g.puntos = m.posPuntos ? reinterpret_cast<const CPunto*>(r + m.posPuntos) : nullptr;
+    return CajaGeometria(g, caja);
 }
 
 void CShape::RegistrosEn(const CRectangulo& rectangulo, std::vector<unsigned int>& registros) const {

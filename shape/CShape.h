@@ -186,6 +186,7 @@ private:
     // Builds the spatial index from every record's points (see RegistrosEn).
     void ConstruyeIndice() const;
     // The box of the points (see CajaPuntos).
+    bool CajaGeometria(const Geometria& geometria, CRectangulo& caja) const noexcept;
     static bool CajaDe(const CPunto* puntos, unsigned int numPuntos, CRectangulo& caja) noexcept;
     // CajaPuntos of the record at byte `pos` of the file whose bytes were
     // read to `r` (all of them, as its header gives their length).
