@@ -370,7 +370,9 @@ void CShape::ConstruyeIndice() const {
     };
     for (unsigned int i = 0; i < numElementos; ++i) {
         const std::uint64_t pos = PosicionRegistro(i);
-        if (pos < kCabeceraFichero || pos + kPosTipo + 4 > tamanoShp) continue;  // damaged
+        // Damaged (records lie on 4-byte boundaries, so that a piece begun
+        // at one holds every record's points as aligned as the mapping does).
+        if (pos < kCabeceraFichero || pos % 4 != 0 || pos + kPosTipo + 4 > tamanoShp) continue;
         if (pos < inicioTrozo || pos + kPosTipo + 4 > finTrozo) leer(pos);
         if (pos + kPosTipo + 4 > finTrozo) continue;  // a read that failed
         const std::uint64_t fin =
