@@ -37,7 +37,7 @@ int PixelesRojos(const wxImage& imagen) {
 // theme, and the locate event handed to it.
 class MarcoPrueba : public wxFrame {
 public:
-    MarcoPrueba() : wxFrame(nullptr, wxID_ANY, "Marco", wxPoint(0, 0), wxSize(790, 584)), tema(TemaMiLocalidad()) {
+    MarcoPrueba() : wxFrame(nullptr, wxID_ANY, "Marco", wxPoint(0, 0), wxSize(790, 584)), tema(TemaAtlas("MiLocalidad.vel")) {
         SetClientSize(790, 584);
         mapa = new PanelMapa(this, wxID_ANY, wxPoint(0, 0), wxSize(790, 584));
         mapa->SetRutaAplicacion(RutaAplicacionFuentes());
