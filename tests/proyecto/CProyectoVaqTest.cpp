@@ -18,6 +18,7 @@
 #include "CProyectoVaq.h"
 #include "CRepresentacionTexto.h"
 #include "CRepresentacionValor.h"
+#include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
 #include "ShapefileWriter.h"
 #include "ThemeWriter.h"
@@ -32,9 +33,6 @@ class ProyectoVaqTest : public testing::Test {
 protected:
     void SetUp() override {
         SetModoSilencioso(true);  // no dialog may block a test
-        char plantilla[] = "/tmp/vaq_proyecto_XXXXXX";
-        ASSERT_NE(mkdtemp(plantilla), nullptr);
-        datos = plantilla;
         fs::create_directories(datos + "/capas");
         const double cajas[3][4] = {{0, 0, 100, 100}, {50, 50, 300, 200}, {-20, -10, 10, 10}};
         for (int i = 0; i < 3; ++i) {
@@ -47,11 +45,6 @@ protected:
         proyecto.NuevoProyecto("Nuevo proyecto");
         proyecto.SetRutaDatosAplicacion(wxString::FromUTF8(datos.c_str()));
     }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(datos, error);
-    }
-
     // Writes the theme as MapasVel/<nombre>.vel and opens it.
     bool Abrir(const ThemeWriter& tema, const std::string& nombre = "Prueba") {
         const std::string relativa = "MapasVel/" + nombre + ".vel";
@@ -79,7 +72,8 @@ protected:
         return capa;
     }
 
-    std::string datos;
+    DirectorioPrueba directorio;
+    const std::string datos = directorio.Ruta();
     CProyectoVaq proyecto;
 };
 
@@ -361,10 +355,15 @@ TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYConLasDanadasVanEnUnMensajeC
                            proyecto.GetCapasDanadas()[0]);
 }
 
-// Loading, painting (whole and close up, so that layers build what painting
-// keeps) and clearing a hundred times leaves no descriptors nor mappings.
+// Loading (with a layer whose file is refused), painting (whole and close
+// up, so that layers build what painting keeps) and clearing a hundred times
+// leaves no descriptors nor mappings.
 TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones) {
+    ShapefileWriter mala(5);
+    mala.SetVersion(ShapefileWriter::Shp, 10);
+    ASSERT_TRUE(mala.Write(datos + "/capas/mala"));
     ThemeWriter tema;
+    tema.Capas().Add(CapaVisible("Mala", "mala.shp"));
     tema.Capas().Add(CapaVisible("A", "a.shp"));
     tema.Capas().Add(CapaVisible("B", "b.shp")).Add(ThemeWriter::Clasificacion("VALOR"))
         .Add(ThemeWriter::Campo("TIPO", "")).Add(XmlElemento("VALORES"))
@@ -381,6 +380,7 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         Gestor().Pintar(lienzo.Dc(), lienzo.Rect(), false);
         proyecto.LimpiarGestorVistaMapa();
     };
+    SetReceptorMensajes([](const wxString&, const wxString&) {});
     ASSERT_TRUE(Abrir(tema));  // the first load and paint warm the libraries up
     ciclo();
     const auto antes = Recursos();
@@ -389,6 +389,7 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         ASSERT_EQ(Gestor().GetNumCapas(), 3);
         ciclo();
     }
+    SetReceptorMensajes(nullptr);
     EXPECT_EQ(Recursos(), antes);
 }
 
