@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "CRenderLineaComandos.h"
+#include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
 #include "LienzoPrueba.h"  // colours in failure messages
 #include "ThemeWriter.h"
@@ -24,9 +25,6 @@ const wxColour kFondo(15, 61, 0);
 class RenderTest : public testing::Test {
 protected:
     void SetUp() override {
-        char plantilla[] = "/tmp/vaq_render_XXXXXX";
-        ASSERT_NE(mkdtemp(plantilla), nullptr);
-        datos = plantilla;
         fs::create_directories(datos + "/capas");
         std::ofstream(datos + "/datos.mmm") << "";  // marks a data directory
         ShapefileWriter escritor(5);
@@ -43,11 +41,6 @@ protected:
                 .With(ThemeWriter::Simbologia(0, 100, c.color, c.color, 1));
         ASSERT_TRUE(tema.Write(datos + "/MapasVel/Franja.vel"));
     }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(datos, error);
-    }
-
     // A theme `nombre` of one red layer, a rectangle, shown from 1:escalaMinima.
     void TemaDeUnRectangulo(const std::string& nombre, const CRectangulo& caja, double escalaMinima) {
         ShapefileWriter escritor(5);
@@ -78,7 +71,8 @@ protected:
         return wxColour(imagen.GetRed(x, y), imagen.GetGreen(x, y), imagen.GetBlue(x, y));
     }
 
-    std::string datos;
+    DirectorioPrueba directorio;
+    const std::string datos = directorio.Ruta();
 };
 
 }  // namespace
