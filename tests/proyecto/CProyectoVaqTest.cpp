@@ -77,13 +77,6 @@ protected:
     CProyectoVaq proyecto;
 };
 
-CExtensionMapa Ext(double x1, double y1, double x2, double y2) {
-    CExtensionMapa e;
-    e.SetCoordenadasInfIzq(x1, y1);
-    e.SetCoordenadasSupDer(x2, y2);
-    return e;
-}
-
 std::string Hex(const wxColour& c) { return c.GetAsString(wxC2S_HTML_SYNTAX).Mid(1).ToStdString(); }
 
 // "tipo/estilo/tamaño/borde/relleno/transparente/fuente/fichero/índice".
@@ -126,7 +119,7 @@ TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     ASSERT_TRUE(Abrir(tema));
     EXPECT_EQ(Nombres(), "A B C ");
     EXPECT_EQ(Capa(1).GetRutaArchivo(), wxString::FromUTF8((datos + "/capas/b.shp").c_str()));
-    EXPECT_EQ(Gestor().GetExtensionGlobal(), Ext(-20, -10, 300, 200));
+    EXPECT_EQ(Gestor().GetExtensionGlobal(), CExtensionMapa(-20, -10, 300, 200));
 
     const wxArrayString& fallos = proyecto.GetCapasNoCargadas();
     ASSERT_EQ(fallos.size(), 5u);
@@ -225,7 +218,7 @@ TEST_F(ProyectoVaqTest, UnTemaSinEscalaConservaLaAnteriorYExtensionSeMantiene) {
     EXPECT_EQ(proyecto.GetEscala(), 250000.0);
     EXPECT_EQ(Nombres(), "A B ");
     EXPECT_TRUE(Gestor().GetMantenerExtension());
-    const CExtensionMapa pedida = Ext(10, 20, 40, 30);
+    const CExtensionMapa pedida = CExtensionMapa(10, 20, 40, 30);
     EXPECT_EQ(Gestor().GetExtensionActual(), pedida);
     Gestor().ReCalcularExtGlobal();  // the extent survives a recomputation
     EXPECT_EQ(Gestor().GetExtensionActual(), pedida);
@@ -376,7 +369,7 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         Gestor().ReCalcularExtGlobal();
         Gestor().ZoomExtensionTotal();
         Gestor().Pintar(lienzo.Dc(), lienzo.Rect(), false);
-        Gestor().Zoom(Ext(0, 0, 30, 20));
+        Gestor().Zoom(CExtensionMapa(0, 0, 30, 20));
         Gestor().Pintar(lienzo.Dc(), lienzo.Rect(), false);
         proyecto.LimpiarGestorVistaMapa();
     };
