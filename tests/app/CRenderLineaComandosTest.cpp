@@ -146,17 +146,3 @@ TEST_F(RenderTest, FallosTerminanConCodigoDistintoDeCeroYMensaje) {
         EXPECT_FALSE(fs::exists(Salida())) << "case " << i;
     }
 }
-
-TEST_F(RenderTest, PintaCadaTemaDelAtlasSinMensajes) {
-    for (const char* tema : {"MedioFisico", "MedioHumano", "MiLocalidad", "Referencia"}) {
-        std::string error;
-        EXPECT_EQ(Ejecutar(Opciones(tema) + " --datos '" VAQ_SOURCE_DIR "/data/atlas'", error), 0) << tema << ": " << error;
-        EXPECT_EQ(error, "") << tema;
-        wxImage imagen;
-        ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG)) << tema;
-        int dibujados = 0;  // something of the map over the panel's background
-        for (int y = 1; y < imagen.GetHeight() - 1; y += 7)
-            for (int x = 1; x < imagen.GetWidth() - 1; x += 7) dibujados += Pixel(imagen, x, y) != kFondo;
-        EXPECT_GT(dibujados, 100) << tema;
-    }
-}
