@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "CRenderLineaComandos.h"
+#include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
 #include "LienzoPrueba.h"  // colours in failure messages
 #include "ThemeWriter.h"
@@ -24,9 +25,6 @@ const wxColour kFondo(15, 61, 0);
 class RenderTest : public testing::Test {
 protected:
     void SetUp() override {
-        char plantilla[] = "/tmp/vaq_render_XXXXXX";
-        ASSERT_NE(mkdtemp(plantilla), nullptr);
-        datos = plantilla;
         fs::create_directories(datos + "/capas");
         std::ofstream(datos + "/datos.mmm") << "";  // marks a data directory
         ShapefileWriter escritor(5);
@@ -43,11 +41,6 @@ protected:
                 .With(ThemeWriter::Simbologia(0, 100, c.color, c.color, 1));
         ASSERT_TRUE(tema.Write(datos + "/MapasVel/Franja.vel"));
     }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(datos, error);
-    }
-
     // A theme `nombre` of one red layer, a rectangle, shown from 1:escalaMinima.
     void TemaDeUnRectangulo(const std::string& nombre, const CRectangulo& caja, double escalaMinima) {
         ShapefileWriter escritor(5);
@@ -78,7 +71,8 @@ protected:
         return wxColour(imagen.GetRed(x, y), imagen.GetGreen(x, y), imagen.GetBlue(x, y));
     }
 
-    std::string datos;
+    DirectorioPrueba directorio;
+    const std::string datos = directorio.Ruta();
 };
 
 }  // namespace
@@ -150,19 +144,5 @@ TEST_F(RenderTest, FallosTerminanConCodigoDistintoDeCeroYMensaje) {
         EXPECT_EQ(Ejecutar(casos[i].opciones, error), casos[i].codigo) << "case " << i;
         EXPECT_NE(error.find(casos[i].mensaje), std::string::npos) << "case " << i << ": " << error;
         EXPECT_FALSE(fs::exists(Salida())) << "case " << i;
-    }
-}
-
-TEST_F(RenderTest, PintaCadaTemaDelAtlasSinMensajes) {
-    for (const char* tema : {"MedioFisico", "MedioHumano", "MiLocalidad", "Referencia"}) {
-        std::string error;
-        EXPECT_EQ(Ejecutar(Opciones(tema) + " --datos '" VAQ_SOURCE_DIR "/data/atlas'", error), 0) << tema << ": " << error;
-        EXPECT_EQ(error, "") << tema;
-        wxImage imagen;
-        ASSERT_TRUE(imagen.LoadFile(Salida(), wxBITMAP_TYPE_PNG)) << tema;
-        int dibujados = 0;  // something of the map over the panel's background
-        for (int y = 1; y < imagen.GetHeight() - 1; y += 7)
-            for (int x = 1; x < imagen.GetWidth() - 1; x += 7) dibujados += Pixel(imagen, x, y) != kFondo;
-        EXPECT_GT(dibujados, 100) << tema;
     }
 }

@@ -39,13 +39,6 @@ TEST(CMediciones, LengthAndRepeatedPoints) {
     m.AddCoordenadasPolyLinea(CCoordenadaMapa(104, 105));
     EXPECT_EQ(m.GetPunteroListaCoordenadasPolyLinea(), lista);
     EXPECT_EQ(lista->GetCount(), 1u);
-    m.AddCoordenadasPunto(CCoordenadaMapa(7, 9));
-    EXPECT_EQ(m.GetCoordenadaMapaPunto(), CCoordenadaMapa(7, 9));
-    m.InicializarPunto();
-    EXPECT_EQ(m.GetCoordenadaMapaPunto(), CCoordenadaMapa(0, 0));
-    const CCoordenadaMapa a(1, 2), b(4, 6);
-    EXPECT_DOUBLE_EQ(CMediciones::GetDistancia(&a, &b), 5.0);
-    EXPECT_DOUBLE_EQ(CMediciones::GetDistancia(&a, nullptr), 0.0);
 }
 
 // Areas of open rings in either direction, far UTM coordinates, concave

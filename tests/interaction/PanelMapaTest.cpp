@@ -1,7 +1,6 @@
 #include "PanelMapa.h"
 
 #include "CapaColorPrueba.h"
-#include "CHerramientaRecuadro.h"
 #include "CGestorVistaMapa.h"
 #include "CMediciones.h"
 #include "CMensajes.h"
@@ -9,6 +8,7 @@
 #include "CPolygonShp.h"
 #include "CShape.h"
 #include "CTransformacionMapa.h"
+#include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
 #include "PantallaPruebas.h"
 #include "wxMapEvent.h"
@@ -16,12 +16,11 @@
 
 #include <gtest/gtest.h>
 #include <wx/dcclient.h>
-#include <wx/ffile.h>
-#include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/uiaction.h>
 
 #include <cmath>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -30,12 +29,10 @@ constexpr int kAncho = 790;
 constexpr int kAlto = 584;
 const wxColour kColorCapa(200, 200, 200);
 
-// The panel with its two hooks recorded, open to tools of its own.
+// The panel with its two hooks recorded.
 class PanelConGanchos : public PanelMapa {
 public:
     using PanelMapa::PanelMapa;
-    using PanelMapa::GetHerramienta;
-    using PanelMapa::SetHerramienta;
     std::vector<std::pair<CCoordenadaMapa, double>> informaciones;
     std::vector<wxPoint> menus;
 
@@ -461,8 +458,9 @@ TEST_F(PanelMapaTest, MotionInformationAndImageMenu) {
     EXPECT_EQ(panel->menus, std::vector<wxPoint>{wxPoint(50, 60)});
 }
 
-TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
-    // A search result is centred, and outlined in red at the next paint only.
+// A search result is centred, and outlined in red at the next paint only.
+// (The overview's rectangle and click are checked on the main window.)
+TEST_F(PanelMapaTest, SearchResultIsCentredAndOutlinedOnce) {
     auto geometria = std::make_unique<CMediciones>(nullptr, -1, wxPoint(0, 0), wxSize(0, 0), 0);
     const double x = 200000.0, y = 4100000.0;
     for (const auto& p : {CCoordenadaMapa(x, y), CCoordenadaMapa(x + 40000, y), CCoordenadaMapa(x + 40000, y + 20000),
@@ -478,60 +476,31 @@ TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
     EXPECT_FALSE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
 
-    // The reference rectangle is drawn in green, in panel pixels, also by a
-    // tool a derived panel puts in its place to take the clicks (as the
-    // reference map centres the main map on one).
-    struct ClicReferencia : CHerramientaRecuadro {
-        using CHerramientaRecuadro::CHerramientaRecuadro;
-        void Pulsar(wxMouseEvent& evento) override { clics.push_back(panel.PixelAMapaVista(evento.GetPosition())); }
-        wxString Cursor() const override { return wxT("cursor/pan.cur"); }
-        std::vector<CCoordenadaMapa> clics;
-    };
-    panel->SetEsquinasRecuadro(CCoordenadaMapa(100.7, 80.2), CCoordenadaMapa(300.9, 200.5));
-    panel->SetAccion(PanelMapa::ACCION_RECUADRO_REFERENCIA);
-    for (bool propia : {false, true}) {
-        const wxImage imagen = Imagen();
-        for (const wxPoint& p : {wxPoint(200, 80), wxPoint(100, 150), wxPoint(300, 150), wxPoint(200, 200)})
-            EXPECT_TRUE(Es(ColorEn(imagen, p.x, p.y), *wxGREEN, 56)) << p.x << "," << p.y;
-        EXPECT_FALSE(Es(ColorEn(imagen, 200, 150), *wxGREEN, 56));
-        if (!propia) panel->SetHerramienta(PanelMapa::ACCION_RECUADRO_REFERENCIA, std::make_unique<ClicReferencia>(*panel));
-    }
-    EXPECT_FALSE(panel->GetCursor().IsSameAs(wxCursor(wxCURSOR_ARROW)));
-    Clic(wxPoint(250, 150));
-    const auto& clics = static_cast<ClicReferencia*>(panel->GetHerramienta(PanelMapa::ACCION_RECUADRO_REFERENCIA))->clics;
-    ASSERT_EQ(clics.size(), 1u);
-    EXPECT_EQ(clics[0], Mapa(wxPoint(250, 150)));
 }
 
 TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {
-    const wxString dir = wxFileName::CreateTempFileName(wxT("vaqcursor"));
-    wxRemoveFile(dir);
-    ASSERT_TRUE(wxFileName::Mkdir(dir + wxT("/cursor"), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
-    wxFFile(dir + wxT("/cursor/pan.cur"), wxT("wb")).Write("\0\0\2\0\1\0 not a cursor", 20);
-    for (const wxString& ruta : {dir, wxString::FromUTF8(VAQ_SOURCE_DIR "/data/app")}) {
+    DirectorioPrueba dir;
+    std::ofstream(dir.Subdirectorio("cursor", false) + "/pan.cur", std::ios::binary).write("\0\0\2\0\1\0 not a cursor", 20);
+    for (const wxString& ruta : {wxString::FromUTF8(dir.Ruta()), wxString::FromUTF8(VAQ_SOURCE_DIR "/data/app")}) {
         panel->SetRutaAplicacion(ruta);
         for (int accion : {11, 12, 13, 30, 31, 0}) {
             panel->SetAccion(accion);
             EXPECT_TRUE(panel->GetCursor().IsOk()) << ruta << " " << accion;
         }
     }
-    wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
 }
 
 // A layer file that cannot be opened is refused with one message that says
 // why, and the map keeps what it had.
 TEST_F(PanelMapaTest, ALayerFileThatDoesNotOpenIsRefusedWithItsCause) {
-    const wxString dir = wxFileName::CreateTempFileName(wxT("vaqcapa"));
-    wxRemoveFile(dir);
-    ASSERT_TRUE(wxFileName::Mkdir(dir, wxS_DIR_DEFAULT));
-    wxFFile(dir + wxT("/Rios.shp"), wxT("wb")).Write("no es un shapefile", 18);
+    DirectorioPrueba dir;
+    std::ofstream(dir / "Rios.shp") << "no es un shapefile";
     std::vector<wxString> mensajes;
     SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
     const int capas = panel->GetGestorVista()->GetNumCapas();
-    EXPECT_FALSE(panel->CargarArchivoCapa(dir + wxT("/Rios.shp")));
+    EXPECT_FALSE(panel->CargarArchivoCapa(wxString::FromUTF8(dir / "Rios.shp")));
     SetReceptorMensajes({});
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_TRUE(mensajes[0].Contains(wxString::FromUTF8("índice .shx de Rios.shp"))) << mensajes[0];
     EXPECT_EQ(panel->GetGestorVista()->GetNumCapas(), capas);
-    wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
 }

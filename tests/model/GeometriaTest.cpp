@@ -3,33 +3,17 @@
 #include "CExtensionMapa.h"
 #include "CTransformacionMapa.h"
 #include <gtest/gtest.h>
-#include <wx/list.h>
 #include <climits>
 #include <cmath>
-#include <vector>
 
-namespace {
-
-}  // namespace
-
-// Copies from a null pointer give zero or leave the target as it was; list
-// extremes start from 999999999.999999 (minimum) and 0 (maximum).
-TEST(Coordenadas, DistanciaCopiasDesdeNuloYExtremosDeListas) {
+// Copies from a null pointer give zero or leave the target as it was.
+TEST(Coordenadas, DistanciaYCopiasDesdeNulo) {
     EXPECT_DOUBLE_EQ(CCoordenadaMapa(1, 1).GetDistance(CCoordenadaMapa(4, 5)), 5.0);
     const CCoordenadaMapa* nulo = nullptr;
     CCoordenadaMapa mapa(7, 8);
     mapa = nulo;
     EXPECT_EQ(mapa, CCoordenadaMapa(7, 8));
     EXPECT_EQ(CCoordenadaMapa(nulo), CCoordenadaMapa(0, 0));
-
-    std::vector<CCoordenadaMapa> puntos{{-5, -7}, {-3, -9}, {2e9, 3e9}};
-    wxList negativos, enormes;
-    negativos.Append(&puntos[0]), negativos.Append(&puntos[1]), enormes.Append(&puntos[2]);
-    EXPECT_EQ(CExtensionMapa::GetMinCoordX(nullptr), 999999999.999999);
-    EXPECT_EQ(CExtensionMapa::GetMaxCoordX(&negativos), 0.0);
-    EXPECT_EQ(CExtensionMapa::GetMinCoordY(&negativos), -9.0);
-    EXPECT_EQ(CExtensionMapa::GetMaxCoordY(&enormes), 3e9);
-    EXPECT_EQ(CExtensionMapa::GetMinCoordX(&enormes), 999999999.999999);
 }
 
 // Both axes use the horizontal resolution; pixels truncate toward zero and

@@ -41,11 +41,8 @@ protected:
         panel->SetGestorVista(&gestor);
         marco->Show();
         panel->ReadaptarExtension();
-        CExtensionMapa vista;
-        vista.SetCoordenadasInfIzq(0, 0);
-        vista.SetCoordenadasSupDer(kAncho, kAlto);
         gestor.SetMantenerExtension(true);
-        gestor.Zoom(vista);
+        gestor.Zoom(CExtensionMapa(0, 0, kAncho, kAlto));
         panel->Refresh(true);
         EsperarHasta([this] { return panel->GetBitmapMapa() != nullptr; });
         menu.SetBitmap(*panel->GetBitmapMapa(), "Mapa_actual");

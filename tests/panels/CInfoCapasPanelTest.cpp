@@ -82,11 +82,8 @@ protected:
     // A click with the tool at that map position (the view shows 0..400 x
     // 0..300 map units 1:1), and the tree it gives as "layer: line, line".
     std::vector<std::string> Clic(double x, double y) {
-        CExtensionMapa vista;
-        vista.SetCoordenadasInfIzq(0, 0);
-        vista.SetCoordenadasSupDer(400, 300);
         gestor.SetMantenerExtension(true);
-        gestor.Zoom(vista);
+        gestor.Zoom(CExtensionMapa(0, 0, 400, 300));
         wxMouseEvent pulsacion(wxEVT_LEFT_DOWN);
         pulsacion.SetPosition(wxPoint(int(x), int(300 - y)));
         mapa->GetEventHandler()->ProcessEvent(pulsacion);

@@ -18,6 +18,7 @@
 #include "CProyectoVaq.h"
 #include "CRepresentacionTexto.h"
 #include "CRepresentacionValor.h"
+#include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
 #include "ShapefileWriter.h"
 #include "ThemeWriter.h"
@@ -32,9 +33,6 @@ class ProyectoVaqTest : public testing::Test {
 protected:
     void SetUp() override {
         SetModoSilencioso(true);  // no dialog may block a test
-        char plantilla[] = "/tmp/vaq_proyecto_XXXXXX";
-        ASSERT_NE(mkdtemp(plantilla), nullptr);
-        datos = plantilla;
         fs::create_directories(datos + "/capas");
         const double cajas[3][4] = {{0, 0, 100, 100}, {50, 50, 300, 200}, {-20, -10, 10, 10}};
         for (int i = 0; i < 3; ++i) {
@@ -47,11 +45,6 @@ protected:
         proyecto.NuevoProyecto("Nuevo proyecto");
         proyecto.SetRutaDatosAplicacion(wxString::FromUTF8(datos.c_str()));
     }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(datos, error);
-    }
-
     // Writes the theme as MapasVel/<nombre>.vel and opens it.
     bool Abrir(const ThemeWriter& tema, const std::string& nombre = "Prueba") {
         const std::string relativa = "MapasVel/" + nombre + ".vel";
@@ -79,16 +72,10 @@ protected:
         return capa;
     }
 
-    std::string datos;
+    DirectorioPrueba directorio;
+    const std::string datos = directorio.Ruta();
     CProyectoVaq proyecto;
 };
-
-CExtensionMapa Ext(double x1, double y1, double x2, double y2) {
-    CExtensionMapa e;
-    e.SetCoordenadasInfIzq(x1, y1);
-    e.SetCoordenadasSupDer(x2, y2);
-    return e;
-}
 
 std::string Hex(const wxColour& c) { return c.GetAsString(wxC2S_HTML_SYNTAX).Mid(1).ToStdString(); }
 
@@ -132,7 +119,7 @@ TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     ASSERT_TRUE(Abrir(tema));
     EXPECT_EQ(Nombres(), "A B C ");
     EXPECT_EQ(Capa(1).GetRutaArchivo(), wxString::FromUTF8((datos + "/capas/b.shp").c_str()));
-    EXPECT_EQ(Gestor().GetExtensionGlobal(), Ext(-20, -10, 300, 200));
+    EXPECT_EQ(Gestor().GetExtensionGlobal(), CExtensionMapa(-20, -10, 300, 200));
 
     const wxArrayString& fallos = proyecto.GetCapasNoCargadas();
     ASSERT_EQ(fallos.size(), 5u);
@@ -231,7 +218,7 @@ TEST_F(ProyectoVaqTest, UnTemaSinEscalaConservaLaAnteriorYExtensionSeMantiene) {
     EXPECT_EQ(proyecto.GetEscala(), 250000.0);
     EXPECT_EQ(Nombres(), "A B ");
     EXPECT_TRUE(Gestor().GetMantenerExtension());
-    const CExtensionMapa pedida = Ext(10, 20, 40, 30);
+    const CExtensionMapa pedida = CExtensionMapa(10, 20, 40, 30);
     EXPECT_EQ(Gestor().GetExtensionActual(), pedida);
     Gestor().ReCalcularExtGlobal();  // the extent survives a recomputation
     EXPECT_EQ(Gestor().GetExtensionActual(), pedida);
@@ -361,10 +348,15 @@ TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYConLasDanadasVanEnUnMensajeC
                            proyecto.GetCapasDanadas()[0]);
 }
 
-// Loading, painting (whole and close up, so that layers build what painting
-// keeps) and clearing a hundred times leaves no descriptors nor mappings.
+// Loading (with a layer whose file is refused), painting (whole and close
+// up, so that layers build what painting keeps) and clearing a hundred times
+// leaves no descriptors nor mappings.
 TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones) {
+    ShapefileWriter mala(5);
+    mala.SetVersion(ShapefileWriter::Shp, 10);
+    ASSERT_TRUE(mala.Write(datos + "/capas/mala"));
     ThemeWriter tema;
+    tema.Capas().Add(CapaVisible("Mala", "mala.shp"));
     tema.Capas().Add(CapaVisible("A", "a.shp"));
     tema.Capas().Add(CapaVisible("B", "b.shp")).Add(ThemeWriter::Clasificacion("VALOR"))
         .Add(ThemeWriter::Campo("TIPO", "")).Add(XmlElemento("VALORES"))
@@ -377,10 +369,11 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         Gestor().ReCalcularExtGlobal();
         Gestor().ZoomExtensionTotal();
         Gestor().Pintar(lienzo.Dc(), lienzo.Rect(), false);
-        Gestor().Zoom(Ext(0, 0, 30, 20));
+        Gestor().Zoom(CExtensionMapa(0, 0, 30, 20));
         Gestor().Pintar(lienzo.Dc(), lienzo.Rect(), false);
         proyecto.LimpiarGestorVistaMapa();
     };
+    SetReceptorMensajes([](const wxString&, const wxString&) {});
     ASSERT_TRUE(Abrir(tema));  // the first load and paint warm the libraries up
     ciclo();
     const auto antes = Recursos();
@@ -389,6 +382,7 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         ASSERT_EQ(Gestor().GetNumCapas(), 3);
         ciclo();
     }
+    SetReceptorMensajes(nullptr);
     EXPECT_EQ(Recursos(), antes);
 }
 

@@ -110,30 +110,12 @@ TEST(CCapaShp, BoxTestsUseClosedRectanglesAndSkipDamagedRecords) {
     EXPECT_TRUE(capa.IsInExtentElemento(registro(2), CExtensionMapa(10, -5, 400, 400)));
 }
 
-TEST(CCapaShp, FeaturesAreFoundByTheirCode) {
-    ShapefileWriter escritor(1);
-    for (int i = 0; i < 4; ++i) escritor.AddPoint(i, i);
-    escritor.Table().AddField("COD", 'C', 8);
-    escritor.Table().AddField("NUM", 'N', 4);
-    for (auto fila : {std::vector<std::string>{"A1", "1"}, {"b2", "2"}, {"B2", "3"}, {"B2", "4"}})
-        escritor.Table().AddRecord(fila);
-    CapaShpPrueba prueba;
-    CCapaShp& capa = prueba.Abrir(escritor, "codigos");
-    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("COD"), wxT("A1")), 0);  // trailing blanks dropped
-    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("cod"), wxT("B2")), 2);  // the first, exact case
-    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("COD"), wxT("A1 ")), -1);
-    EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("NUM"), wxT("1")), -1);  // not a text column
-    EXPECT_EQ(CCapaShp().BuscaElementoPorCodigo(wxT("COD"), wxT("A1")), -1);
-}
-
 TEST(CGeneradorCapa, MakesShapefileLayersForShpPathsOnly) {
     const CGeneradorCapa generador;
     std::unique_ptr<CCapa> capa = generador.GenerarCapa(wxT("/datos/rios.shp"));
     ASSERT_NE(dynamic_cast<CCapaShp*>(capa.get()), nullptr);
     EXPECT_EQ(capa->GetEstadoCapa(), -1);  // not initialised
-    capa->SetEstadoCapa(2);
-    EXPECT_EQ(capa->GetEstadoCapa(), 2);
-    capa->SetEstadoCapa(5);  // unknown states become -1
+    capa->SetEstadoCapa(5);  // unknown states become -1 too
     EXPECT_EQ(capa->GetEstadoCapa(), -1);
     EXPECT_EQ(generador.GenerarCapa(wxT("/datos/RIOS.SHP")), nullptr);  // case-sensitive
     EXPECT_EQ(generador.GenerarCapa(wxT("/datos/rios.dbf")), nullptr);

@@ -48,10 +48,7 @@ TEST(CGestorVistaMapaBusqueda, AHitIsLocatedByItsLayersKindAndOutlinedOnlyWhileI
     gestor.SetDimensionAreaVisualizacion(rect);
     gestor.ReCalcularExtGlobal();
     gestor.SetMantenerExtension(true);
-    CExtensionMapa vista;
-    vista.SetCoordenadasSupDer(1000, 1000);
-    vista.SetCoordenadasInfIzq(0, 0);
-    gestor.Zoom(vista);
+    gestor.Zoom(CExtensionMapa(0, 0, 1000, 1000));
 
     // A feature of two parts is located by the second; polygons lie half a
     // pixel up and left, truncated: within two pixels.

@@ -7,30 +7,16 @@
 //   escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10)});
 //   CCapaShp& capa = prueba.Abrir(escritor, "parcelas");
 #include "CCapaShp.h"
+#include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 class CapaShpPrueba {
 public:
-    CapaShpPrueba() {
-        std::string plantilla =
-            (std::filesystem::temp_directory_path() / "vaqcapaXXXXXX").string();
-        directorio = ::mkdtemp(plantilla.data()) ? plantilla : std::string();
-    }
-    ~CapaShpPrueba() {
-        capas.clear();  // release the mappings before the files go
-        std::error_code ignorado;
-        if (!directorio.empty()) std::filesystem::remove_all(directorio, ignorado);
-    }
-    CapaShpPrueba(const CapaShpPrueba&) = delete;
-    CapaShpPrueba& operator=(const CapaShpPrueba&) = delete;
-
-    std::string Ruta(const std::string& nombre) const { return directorio + "/" + nombre; }
+    std::string Ruta(const std::string& nombre) const { return directorio.Ruta(nombre); }
 
     // Writes the files as `nombre` and returns a layer initialised on them
     // (owned by this object). A layer that failed to open is returned too:
@@ -49,6 +35,6 @@ public:
     }
 
 private:
-    std::string directorio;
-    std::vector<std::unique_ptr<CCapaShp>> capas;
+    DirectorioPrueba directorio;                   // removed after the layers,
+    std::vector<std::unique_ptr<CCapaShp>> capas;  // which release their mappings first
 };
