@@ -104,7 +104,7 @@ TEST(CCapaShpPintura, PolygonsAreFilledAndOutlinedWithHolesPaintedOver) {
 TEST(CCapaShpPintura, SelfOverlappingRingFollowsTheOddEvenRule) {
     // A five-pointed star in one stroke: its centre is enclosed twice.
     W escritor(5);
-    escritor.AddShape({W::Ring({{500, 900}, {735, 176}, {120, 624}, {880, 624}, {265, 176}})});
+    escritor.AddShape({{{500, 900}, {735, 176}, {120, 624}, {880, 624}, {265, 176}, {500, 900}}});
     CapaShpPrueba prueba;
     CCapaShp& capa = prueba.Abrir(escritor, "estrella");
     Simbolo(capa, kRojo, kRojo, 1, kLapizTransparente);

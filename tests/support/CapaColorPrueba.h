@@ -1,10 +1,6 @@
 #pragma once
-// A layer for tests of the view manager and the map panel: it fills the
-// whole area of the paint with its fill colour (so order and presence show in
-// pixels), is painted before any scale is set, and records how it was painted
-// and when it is destroyed.
-//
-//   gestor.AddCapa(new CapaColorPrueba(*wxRED, extension));
+// A layer that fills the whole paint area with its fill colour (so order and
+// presence show in pixels) and records how it was painted and its destruction.
 #include <vector>
 
 #include <wx/dc.h>

@@ -1,17 +1,7 @@
 #pragma once
-// Writes small dBASE III tables (.dbf) for tests, sound or deliberately
-// damaged. Values are ISO-8859-1 byte strings.
-//
-//   DbfWriter tabla;
-//   tabla.AddField("NOMBRE", 'C', 20);
-//   tabla.AddField("CODIGO", 'N', 4);
-//   tabla.AddRecord({"M\xE1laga", "12"});
-//   tabla.Write(ruta + ".dbf");
-//
-// Damage: SetRecordCount/SetHeaderLength/SetRecordLength make the header lie,
-// SetFieldWidthBytes stores any width bytes in a descriptor, Truncate cuts the
-// file. The overrides only change what is stored; records are laid out with
-// the true sizes.
+// Writes small dBASE III tables (.dbf) for tests, sound or damaged; values
+// are ISO-8859-1 bytes. The Set... overrides only change what the header
+// stores; records are laid out with the true sizes.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,9 +12,7 @@ class DbfWriter {
 public:
     // Field of type letter C, N, F, D, L, ... Numeric widths must be 1..255.
     void AddField(const std::string& nombre, char tipo, int ancho, int decimales = 0);
-    // One record; missing values are blank. Text fields are left-justified,
-    // numeric ones right-justified, both padded with spaces and cut to width.
-    // Returns the record's index.
+    // One record; missing values blank, texts left- and numbers right-justified.
     std::size_t AddRecord(const std::vector<std::string>& valores, bool borrado = false);
 
     // Names padded with spaces instead of NUL bytes.

@@ -1,11 +1,5 @@
 #pragma once
-// An off-screen drawing surface for pixel tests: a white bitmap with a memory
-// device context; Imagen() ends the drawing and gives the pixels.
-//
-//   LienzoPrueba lienzo(500, 500);
-//   capa.PintarCapa(lienzo.Dc(), lienzo.Rect(), vista);
-//   const wxImage& imagen = lienzo.Imagen();
-//   EXPECT_EQ(LienzoPrueba::Color(imagen, 10, 10), *wxRED);
+// An off-screen white bitmap with a memory device context for pixel tests.
 #include <wx/bitmap.h>
 #include <wx/colour.h>
 #include <wx/dcmemory.h>

@@ -1,20 +1,8 @@
 #pragma once
 // Writes shapefiles (.shp, .shx and the .dbf table) for tests, of any shape
-// type including the Z and M variants, sound or deliberately damaged.
-//
-//   ShapefileWriter escritor(5);                       // polygons
-//   escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10),
-//                      ShapefileWriter::Rectangle(2, 2, 4, 4, false)});  // hole
-//   escritor.Table().AddField("NOMBRE", 'C', 10);
-//   escritor.Table().AddRecord({"uno"});
-//   escritor.Write(directorio + "/capa");   // capa.shp, capa.shx, capa.dbf
-//
-// Z values written are 100 + i and M values 200 + i for the i-th point of a
-// record (AddPoint takes them explicitly), so a reader that strays into them
-// reads visibly wrong coordinates.
-//
-// Damage overrides change only the bytes named; the rest is laid out as for
-// the sound file, so the other records stay where they were.
+// type including Z and M, sound or damaged. Z values are 100 + i and M values
+// 200 + i for the i-th point, so a reader straying into them reads visibly
+// wrong points. Damage overrides change only the bytes named.
 #include "CPunto.h"
 #include "CRectangulo.h"
 #include "DbfWriter.h"
@@ -45,8 +33,6 @@ public:
 
     // Closed ring of the rectangle: clockwise (an outer ring) or not (a hole).
     static Parte Rectangle(double x1, double y1, double x2, double y2, bool horario = true);
-    // The points given, closed (the first repeated at the end) if not already.
-    static Parte Ring(const Parte& puntos);
 
     // The table written beside the shapes (empty by default).
     DbfWriter& Table() { return tabla; }

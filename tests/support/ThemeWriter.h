@@ -1,14 +1,6 @@
 #pragma once
 // Writes theme files (.vel) for tests: an XML element tree written out as
-// bytes, so a test can produce well-formed themes, themes with any attribute
-// missing or wrong, and texts in ISO-8859-1 or UTF-8.
-//
-//   ThemeWriter tema("Prueba");
-//   tema.Capas().Add(ThemeWriter::Capa("Rios", "rios.shp"))
-//       .Add(ThemeWriter::Visualizacion(1, 0, 1e8))
-//       .Add(ThemeWriter::Simbologia(0, 100, 255, 65280, 2));
-//   tema.Raiz().Add(XmlElemento("ESCALA").Set("valor", "250000"));
-//   tema.Write(directorio + "/MapasVel/Prueba.vel");
+// bytes, so themes may have any attribute missing or wrong, in any encoding.
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,8 +16,7 @@ public:
     XmlElemento& Set(const std::string& atributo, int valor) { return Set(atributo, (long long)valor); }
     XmlElemento& Set(const std::string& atributo, double valor);
     XmlElemento& Remove(const std::string& atributo);
-    // Appends a child; returns the child (to add to it). References to
-    // children stay valid until the next child is added to this element.
+    // Appends a child and returns it (valid until the next child is added).
     XmlElemento& Add(XmlElemento hijo) { return hijos.emplace_back(std::move(hijo)); }
     // Appends a child; returns this element (to chain siblings).
     XmlElemento& With(XmlElemento hijo) { return Add(std::move(hijo)), *this; }
@@ -63,8 +54,7 @@ public:
                                        const std::string& fuente = "Sans");
     // "CLASIFICACION" of the given kind ("VALOR", "TEXTO" or any other).
     static XmlElemento Clasificacion(const std::string& tipo);
-    // The child of "CLASIFICACION" that names the field (and, for labels, the
-    // description and rotation fields); the symbols and classes go inside it.
+    // The field (and label description and rotation) of a classification.
     static XmlElemento Campo(const std::string& campo, const std::string& descripcion,
                              const std::string& campoRotacion = "");
     // One class of a value classification, with its symbol.
