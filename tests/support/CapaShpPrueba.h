@@ -8,6 +8,15 @@
 #include <string>
 #include <vector>
 
+// A new layer (for a view manager to own) initialised on the files written at `base`.
+inline CCapaShp* NuevaCapaShp(const ShapefileWriter& escritor, const std::string& base) {
+    escritor.Write(base);
+    auto* capa = new CCapaShp();
+    capa->SetRutaArchivo(wxString::FromUTF8(base + ".shp"));
+    capa->InicializarCapa();
+    return capa;
+}
+
 class CapaShpPrueba {
 public:
     std::string Ruta(const std::string& nombre) const { return directorio.Ruta(nombre); }
