@@ -29,7 +29,6 @@ TEST(CFicheroLectura, MapsAtPathsLongerThan256CharactersAndRefusesEmptyFiles) {
     EXPECT_EQ(std::string(mapa, 10), "0123456789");
     EXPECT_TRUE(f.Cierra());
     EXPECT_EQ(f.Map(), nullptr);
-
     CFichero vacio;
     ASSERT_TRUE(vacio.Abre((ruta + "/vacio").c_str(), CFichero::SoloLectura));
     EXPECT_EQ(vacio.Map(), CFichero::MapaFallido());

@@ -122,7 +122,6 @@ TEST(CShapeRegistros, IndicesAndPointersOutsideTheRecordsAreRefused) {
     EXPECT_EQ(shape.NumPartes(ajeno), 0u);
     EXPECT_EQ(shape.NumPartes(registro - 25), 0u);  // inside the file header
     EXPECT_EQ(shape.NumPartes(registro + 1), 0u);   // not a record start
-
     // Record numbers start at 1: one stored below that is no number.
     EXPECT_EQ(shape.NumElemento(registro), 0);
     std::vector<unsigned char> bytes = escritor.ShpBytes();

@@ -21,9 +21,7 @@ public:
         "CREATE TABLE Municipios (COD_MUN TEXT, NOMBRE TEXT, CAPA_BUSQUEDA_ID INTEGER);"
         "CREATE TABLE Contenido (CAPA_BUSQUEDA_ID INTEGER, CODIGO_ELEMENTO INTEGER, TIPO_CAMPO TEXT,"
         " CONTENIDO TEXT, DESCRIPCION TEXT);";
-
     explicit BDBusquedaPrueba(const std::string& nombre = "BDbusqueda.db") : ruta(directorio / nombre) {}
-
     void Ejecutar(const std::string& sqlUtf8) const {
         sqlite3* bd = nullptr;
         ASSERT_EQ(sqlite3_open(ruta.c_str(), &bd), SQLITE_OK);
@@ -33,7 +31,6 @@ public:
         sqlite3_free(error);
         sqlite3_close(bd);
     }
-
     const std::string& Ruta() const { return ruta; }
     wxString RutaWx() const { return wxString::FromUTF8(ruta.c_str()); }
 

@@ -21,7 +21,6 @@ public:
     ~CapaColorPrueba() override {
         if (m_destruidas) ++*m_destruidas;
     }
-
     void PintarCapa(wxDC* dc, const CTransformacionMapa& vista, const CCapasEnMapa& capaEnMapa) override {
         dc->SetPen(*wxTRANSPARENT_PEN);
         dc->SetBrush(wxBrush(simbolo.GetColorRelleno()));
@@ -29,7 +28,6 @@ public:
         dc->SetBrush(wxNullBrush);
         pinturas.push_back(capaEnMapa.GetPintura());
     }
-
     bool ObtenerDatosExtension() override { return true; }
     bool InicializarCapa() override { return true; }
     wxString ObtenerTipoCapa() const override { return m_tipo; }
@@ -41,7 +39,6 @@ public:
     CSimboloObj* SetSimbolo(CSimboloObj s) override { return &(simbolo = s); }
     void SetEscalaMinima(double e) override { escalaMinima = e; }
     void SetEscalaMaxima(double e) override { escalaMaxima = e; }
-
     // How each paint was asked for, in order.
     std::vector<CCapasEnMapa::Pintura> pinturas;
 

@@ -20,7 +20,6 @@ inline CCapaShp* NuevaCapaShp(const ShapefileWriter& escritor, const std::string
 class CapaShpPrueba {
 public:
     std::string Ruta(const std::string& nombre) const { return directorio.Ruta(nombre); }
-
     // A layer (owned here) initialised on the files written as `nombre`.
     CCapaShp& Abrir(const ShapefileWriter& escritor, const std::string& nombre,
                     const std::string& extension = ".shp") {

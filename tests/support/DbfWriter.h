@@ -14,7 +14,6 @@ public:
     void AddField(const std::string& nombre, char tipo, int ancho, int decimales = 0);
     // One record; missing values blank, texts left- and numbers right-justified.
     std::size_t AddRecord(const std::vector<std::string>& valores, bool borrado = false);
-
     // Names padded with spaces instead of NUL bytes.
     void SetNamePaddingWithSpaces(bool espacios) { relleno = espacios ? ' ' : '\0'; }
     void SetRecordCount(std::uint32_t numero) { numeroForzado = numero; }
@@ -24,7 +23,6 @@ public:
         if (campo < campos.size()) campos[campo].anchoForzado = {byte16, byte17};
     }
     void Truncate(std::size_t bytes) { corte = bytes; }
-
     std::size_t RecordLength() const;  // true length, deletion flag included
     std::size_t HeaderLength() const { return 32 + 32 * campos.size() + 1; }  // true length
     std::vector<unsigned char> Bytes() const;
@@ -38,7 +36,6 @@ private:
         int decimales;
         std::optional<std::pair<unsigned char, unsigned char>> anchoForzado;  // bytes 16 and 17
     };
-
     std::vector<Campo> campos;
     std::vector<std::string> registros;  // full records, deletion flag first
     char relleno = '\0';

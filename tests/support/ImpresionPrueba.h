@@ -14,7 +14,6 @@ public:
     // Presses "Print" (else "Cancel"), looking for the dialog every `intervaloMs`.
     explicit RespuestaDialogoImpresion(bool imprimir, int intervaloMs = 100);
     ~RespuestaDialogoImpresion() override;
-
     bool Respondida() const { return respondida; }
     void Notify() override;
 

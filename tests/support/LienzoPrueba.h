@@ -14,10 +14,8 @@ public:
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
     }
-
     wxDC* Dc() { return &dc; }
     wxRect Rect() const { return wxRect(0, 0, bitmap.GetWidth(), bitmap.GetHeight()); }
-
     // Ends the drawing (the bitmap is deselected) and returns its pixels.
     const wxImage& Imagen() {
         if (!imagen.IsOk()) {
@@ -26,7 +24,6 @@ public:
         }
         return imagen;
     }
-
     static wxColour Color(const wxImage& imagen, int x, int y) {
         return wxColour(imagen.GetRed(x, y), imagen.GetGreen(x, y), imagen.GetBlue(x, y));
     }

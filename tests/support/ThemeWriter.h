@@ -8,7 +8,6 @@
 class XmlElemento {
 public:
     explicit XmlElemento(std::string nombre) : nombre(std::move(nombre)) {}
-
     // Attribute values are written as given (bytes; '&', '<' and '"' escaped).
     XmlElemento& Set(const std::string& atributo, const std::string& valor);
     XmlElemento& Set(const std::string& atributo, const char* valor) { return Set(atributo, std::string(valor)); }
@@ -20,7 +19,6 @@ public:
     XmlElemento& Add(XmlElemento hijo) { return hijos.emplace_back(std::move(hijo)); }
     // Appends a child; returns this element (to chain siblings).
     XmlElemento& With(XmlElemento hijo) { return Add(std::move(hijo)), *this; }
-
     // The first child of that name; null when there is none.
     XmlElemento* Hijo(const std::string& nombre);
     const std::string& Nombre() const { return nombre; }
@@ -35,14 +33,12 @@ private:
 class ThemeWriter {
 public:
     explicit ThemeWriter(const std::string& nombre = "Prueba");
-
     // The root element: "PROYECTO_VELMOR" version "1.0.0" unless changed.
     XmlElemento& Raiz() { return raiz; }
     // The first "CAPAS" element under the root, created when missing.
     XmlElemento& Capas() { return raiz.Hijo("CAPAS") ? *raiz.Hijo("CAPAS") : raiz.Add(XmlElemento("CAPAS")); }
     // The encoding named in the XML declaration; "" writes no declaration.
     void SetEncoding(const std::string& codificacion) { encoding = codificacion; }
-
     // A layer element with its four required attributes.
     static XmlElemento Capa(const std::string& nombre, const std::string& archivo,
                             const std::string& ruta = "/", const std::string& tipo = "SHP");
@@ -60,7 +56,6 @@ public:
     // One class of a value classification, with its symbol.
     static XmlElemento Clase(const std::string& valor, const std::string& descripcion,
                              XmlElemento simbolo);
-
     std::string Xml() const;
     bool Write(const std::string& ruta) const;  // creates missing directories
 
