@@ -1,6 +1,7 @@
 // The main window on the bundled atlas, driven with the real pointer and keyboard.
 #include "VAQFrame.h"
 
+#include "ArbolPrueba.h"
 #include "AtlasPrueba.h"
 #include "CBuscarDlg.h"
 #include "CCapaItemData.h"
@@ -430,30 +431,6 @@ TEST_F(VAQFrameTest, HelpOpensInTheBrowserAndCloseEndsTheWindow) {
     EXPECT_TRUE(EsperarHasta([this] { return !marco; }));
 }
 
-// A tree as "entry [image]: line, line" per top entry (lines trimmed), in UTF-8.
-std::vector<std::string> Entradas(wxTreeCtrl* arbol, bool conImagen) {
-    std::vector<std::string> texto;
-    const wxTreeItemId raiz = arbol->GetRootItem();
-    if (!raiz.IsOk()) return texto;
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId e = arbol->GetFirstChild(raiz, cookie); e.IsOk(); e = arbol->GetNextChild(raiz, cookie)) {
-        wxString linea = arbol->GetItemText(e);
-        if (conImagen) linea += wxString::Format(" [%d]", arbol->GetItemImage(e));
-        linea += ":";
-        wxTreeItemIdValue cookieHijo;
-        for (wxTreeItemId h = arbol->GetFirstChild(e, cookieHijo); h.IsOk(); h = arbol->GetNextChild(e, cookieHijo))
-            linea += " " + arbol->GetItemText(h).Strip(wxString::both) + ",";
-        texto.push_back(linea.utf8_string());
-    }
-    return texto;
-}
-
-wxTreeItemId Hijo(wxTreeCtrl* arbol, const wxTreeItemId& padre, const wxString& texto) {
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId h = arbol->GetFirstChild(padre, cookie); h.IsOk(); h = arbol->GetNextChild(padre, cookie))
-        if (arbol->GetItemText(h) == texto) return h;
-    return wxTreeItemId();
-}
 }  // namespace
 
 // The legend follows the themes (no backdrop, grid or coordinates), with a
@@ -470,19 +447,18 @@ TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
          "Capitales de provincia [-1]: ,", "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
          "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
          "Municipios [-1]: ,", "Provincias [-1]: Sevilla, Málaga, Jaén, Huelva, Granada, Córdoba, Cádiz, Almería,"});
-    EXPECT_EQ(Entradas(arbol, true), fisico);
+    EXPECT_EQ(LineasArbol(*arbol, true), fisico);
     Pulsar(VAQFrame::ID_MI_LOCALIDAD);
-    const std::vector<std::string> localidad = Entradas(arbol, true);
+    const std::vector<std::string> localidad = LineasArbol(*arbol, true);
     ASSERT_EQ(localidad.size(), 12u);
     EXPECT_EQ(localidad.back(), "Municipios [-1]: 8, 7, 6, 5, 4, 3, 2, 1,");
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
-    ASSERT_EQ(Entradas(arbol, true), humano);
-    const wxTreeItemId provincias = Hijo(arbol, arbol->GetRootItem(), "Provincias");
+    ASSERT_EQ(LineasArbol(*arbol, true), humano);
+    const wxTreeItemId provincias = HijoArbol(*arbol, arbol->GetRootItem(), "Provincias");
     const auto* datos = dynamic_cast<CCapaItemData*>(arbol->GetItemData(provincias));
     ASSERT_NE(datos, nullptr);
     const wxImage leyenda = CapturarPantalla(arbol);
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId l = arbol->GetFirstChild(provincias, cookie); l.IsOk(); l = arbol->GetNextChild(provincias, cookie)) {
+    for (const wxTreeItemId& l : HijosArbol(*arbol, provincias)) {
         wxRect linea;
         if (!arbol->GetBoundingRect(l, linea) || linea.y + 14 > leyenda.GetHeight()) continue;  // scrolled out
         const wxColour color = datos->GetRepresentacion(arbol->GetItemText(l).Mid(7))->GetColorRelleno();
@@ -490,7 +466,7 @@ TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
             << arbol->GetItemText(l);
     }
     const wxImage antes = CapturarPantalla(Mapa());
-    const wxTreeItemId capitales = Hijo(arbol, arbol->GetRootItem(), "Toponimia capitales");
+    const wxTreeItemId capitales = HijoArbol(*arbol, arbol->GetRootItem(), "Toponimia capitales");
     wxRect rect;
     ASSERT_TRUE(arbol->GetBoundingRect(capitales, rect, true));
     Clic(arbol, rect.GetPosition() + wxPoint(4, rect.height / 2));
@@ -523,8 +499,8 @@ TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
          "Provincias: COD_PROV = 29, NOMBRE = Málaga, CAPITAL = Málaga, SUPERF_KM2 = 7311, "
          "Datos de la provincia de Málaga, Situación de la provincia de Málaga,",
          "Otras regiones o países:", "Lámina de agua:"});
-    EXPECT_EQ(Entradas(arbol, false), antequera);
-    const wxTreeItemId contenido = Hijo(arbol, Hijo(arbol, arbol->GetRootItem(), "Municipios"),
+    EXPECT_EQ(LineasArbol(*arbol, false), antequera);
+    const wxTreeItemId contenido = HijoArbol(*arbol, HijoArbol(*arbol, arbol->GetRootItem(), "Municipios"),
                                         wxString::FromUTF8("Situación del municipio de Antequera"));
     ASSERT_TRUE(contenido.IsOk());
     const auto dobleClic = [&] {

@@ -2,6 +2,7 @@
 // on a copy, so only "Aplicar" changes the symbol, the map and the swatch.
 #include "CGestionCapasPanel.h"
 
+#include "ArbolPrueba.h"
 #include "CCapaItemData.h"
 #include "CEditorSimbolo.h"
 #include "CEscalaMinMaxPanel.h"
@@ -95,11 +96,9 @@ public:
     }
     // The layer's legend entry, and the first legend line under it.
     wxTreeItemId Entrada() const {
-        CTreeCtrlCapas* arbol = leyenda->GetArbol();
-        wxTreeItemIdValue cookie;
-        for (wxTreeItemId item = arbol->GetFirstChild(arbol->GetRootItem(), cookie); item.IsOk();
-             item = arbol->GetNextChild(arbol->GetRootItem(), cookie)) {
-            const auto* datos = dynamic_cast<const CCapaItemData*>(arbol->GetItemData(item));
+        const CTreeCtrlCapas& arbol = *leyenda->GetArbol();
+        for (const wxTreeItemId& item : HijosArbol(arbol, arbol.GetRootItem())) {
+            const auto* datos = dynamic_cast<const CCapaItemData*>(arbol.GetItemData(item));
             if (datos && datos->GetCapaItemData() == capa->GetCapaEnCapa()) return item;
         }
         return wxTreeItemId();

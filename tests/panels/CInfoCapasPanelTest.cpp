@@ -1,6 +1,7 @@
 // The information window: the tree of a click, its pictures, and its life beside the map.
 #include "CInfoCapasPanel.h"
 
+#include "ArbolPrueba.h"
 #include "CapaShpPrueba.h"
 #include "CFuenteContenidos.h"
 #include "CGestionPanelDlg.h"
@@ -79,22 +80,10 @@ protected:
         pulsacion.SetPosition(wxPoint(int(x), int(300 - y)));
         mapa->GetEventHandler()->ProcessEvent(pulsacion);
         ProcesarEventos();
-        std::vector<std::string> texto;
-        for (const wxTreeItemId& capa : Hijos(Arbol()->GetRootItem())) {
-            wxString linea = Arbol()->GetItemText(capa) + ":";
-            for (const wxTreeItemId& hijo : Hijos(capa)) linea += " " + Arbol()->GetItemText(hijo) + ",";
-            texto.push_back(linea.utf8_string());
-        }
-        return texto;
+        return LineasArbol(*Arbol());
     }
     wxTreeCtrl* Arbol() const { return mapa->GetInfoCapasPanel()->GetArbol(); }
-    std::vector<wxTreeItemId> Hijos(const wxTreeItemId& padre) const {
-        std::vector<wxTreeItemId> hijos;
-        wxTreeItemIdValue c;
-        for (wxTreeItemId h = Arbol()->GetFirstChild(padre, c); h.IsOk(); h = Arbol()->GetNextChild(padre, c))
-            hijos.push_back(h);
-        return hijos;
-    }
+    std::vector<wxTreeItemId> Hijos(const wxTreeItemId& padre) const { return HijosArbol(*Arbol(), padre); }
     DirectorioPrueba dir;
     std::string datos;
     CGestorVistaMapa gestor;
