@@ -1,5 +1,4 @@
-// The search dialog in a real X server: typed text, Enter, a double click on
-// a hit, and the map of a small frame centred on the hit and outlined.
+// The search dialog: typed text, Enter, and a double-clicked hit centred and outlined on a map.
 #include "CBuscarDlg.h"
 
 #include "AtlasPrueba.h"
@@ -24,8 +23,7 @@ int Diferencia(const wxColour& a, const wxColour& b) {
     return std::abs(a.Red() - b.Red()) + std::abs(a.Green() - b.Green()) + std::abs(a.Blue() - b.Blue());
 }
 
-// The main frame as far as the search goes: the main map on the my-locality
-// theme, and the locate event handed to it.
+// The main map on the my-locality theme, with the locate event handed to it.
 class MarcoPrueba : public wxFrame {
 public:
     MarcoPrueba() : wxFrame(nullptr, wxID_ANY, "Marco", wxPoint(0, 0), wxSize(790, 584)), tema(TemaAtlas("MiLocalidad.vel")) {
@@ -47,7 +45,6 @@ public:
         mapa->ExtensionTotal();
     }
     ~MarcoPrueba() override { mapa->SetGestorVista(nullptr); }
-
     std::unique_ptr<CProyectoVaq> tema;
     PanelMapa* mapa = nullptr;
     int localizaciones = 0;
@@ -66,7 +63,6 @@ protected:
         marco->Destroy();
         ProcesarEventos();
     }
-
     static wxListBox* Lista(CBuscarDlg& d) { return static_cast<wxListBox*>(d.FindWindow(CBuscarDlg::ID_LISTA)); }
     static wxTextCtrl* Texto(CBuscarDlg& d) { return static_cast<wxTextCtrl*>(d.FindWindow(CBuscarDlg::ID_TEXTO)); }
     static std::vector<std::string> Lineas(CBuscarDlg& d) {
@@ -91,7 +87,6 @@ protected:
         wxCommandEvent dobleClic(wxEVT_LISTBOX_DCLICK, CBuscarDlg::ID_LISTA);
         Lista(dialogo)->GetEventHandler()->ProcessEvent(dobleClic);
     }
-
     std::vector<std::string> mensajes;
     MarcoPrueba* marco = nullptr;
     wxUIActionSimulator simulador;
@@ -107,7 +102,6 @@ TEST_F(CBuscarDlgTest, ADoubleClickedMunicipalityIsCentredAndOutlinedOnTheMap) {
     dialogo.SetTipoBusqueda(CBuscarDlg::kModoLocalidad);
     dialogo.Inicializar();
     EXPECT_EQ(dialogo.GetTitle(), wxString::FromUTF8("Búsqueda de mi localidad"));
-
     std::vector<std::string> primera, segunda;
     bool seguiaAbierto = false;
     dialogo.CallAfter([&] {
@@ -137,14 +131,12 @@ TEST_F(CBuscarDlgTest, ADoubleClickedMunicipalityIsCentredAndOutlinedOnTheMap) {
         if (dialogo.IsModal()) dialogo.EndModal(wxID_CANCEL);
     });
     EXPECT_EQ(dialogo.ShowModal(), wxID_OK);
-
     EXPECT_NE(std::find(primera.begin(), primera.end(), "Córdoba"), primera.end());
     EXPECT_NE(std::find(segunda.begin(), segunda.end(), "Sevilla"), segunda.end());
     EXPECT_EQ(std::find(segunda.begin(), segunda.end(), "Córdoba"), segunda.end());
     EXPECT_TRUE(seguiaAbierto);
     EXPECT_EQ(marco->localizaciones, 1);
     EXPECT_TRUE(mensajes.empty());
-
     // The map is centred on Sevilla at 1:200000 (its outline is checked on the map panel).
     PanelMapa& mapa = *marco->mapa;
     const CExtensionMapa ahora = mapa.GetGestorVista()->GetExtensionActual();
@@ -184,7 +176,6 @@ TEST_F(CBuscarDlgTest, EachModeShowsItsPictureAndAMissingGazetteerLeavesTheDialo
         EXPECT_GT(distintos, 50);
         EXPECT_GT(propios, distintos * 9 / 10) << "modo " << modo;
     }
-
     // Without a gazetteer every search says so and lists nothing found; that
     // line is no hit, and the dialog goes on.
     DirectorioPrueba vacio;
@@ -202,7 +193,6 @@ TEST_F(CBuscarDlgTest, EachModeShowsItsPictureAndAMissingGazetteerLeavesTheDialo
         EXPECT_EQ(marco->localizaciones, 0);
     }
     EXPECT_FALSE(wxDirExists(wxString::FromUTF8((vacio / "BD").c_str())));
-
     // A hit whose layer is not on the map is told, and the map stays.
     CInfoCapa pico;
     pico.SetNombreCapa("Picos");

@@ -37,7 +37,6 @@ TEST(TransformacionMapa, PixelesYMapaEnAmbosSentidos) {
     EXPECT_EQ(vista.Pixel(1e12, -1e12), wxPoint(limite, limite));
     EXPECT_EQ(vista.PixelPoligono(-1e12, std::nan("")), wxPoint(-limite, 0));
     EXPECT_EQ(infIzq.ToPixel(ventana, supDer, infIzq, CCoordenadaMapa(251, 1499)), CCoordenadaMapa(125.5, 250.5));
-
     EXPECT_EQ(CTransformacionMapa(wxRect(0, 0, 100, 700), CExtensionMapa(100, 100, 300, 150)).PixelAMapa(wxPoint(10, 30)),
               CCoordenadaMapa(120, 90));
     for (const CTransformacionMapa& nula : {CTransformacionMapa(wxRect(0, 0, 500, 400), CExtensionMapa(0, 50, 1000, 50)),
@@ -50,7 +49,6 @@ TEST(TransformacionMapa, PixelesYMapaEnAmbosSentidos) {
     // A rectangle includes its last pixel: 10..59 by 20..49, 2 units each.
     EXPECT_EQ(CTransformacionMapa(wxRect(0, 0, 500, 400), CExtensionMapa(0, 0, 1000, 2000)).PixelAMapa(wxRect(10, 20, 50, 30)),
               CExtensionMapa(20, 2000 - 49 * 2, 59 * 2, 2000 - 20 * 2));
-
     const CTransformacionMapa ida(wxRect(0, 0, 787, 613), CExtensionMapa(512345.25, 4098765.5, 587654.75, 4150000.0));
     for (double px : {0.0, 393.5, 786.0}) {
         const CCoordenadaMapa m = ida.PixelAMapa(px, 17.25);

@@ -43,8 +43,8 @@ TEST(CCapaShp, OpeningShowsTheLayerWithTheNormalisedHeaderBoxAndTheReadersType) 
     EXPECT_EQ(prueba.Abrir(poligonosZ, "polígonos ñ").GetGeometria(), 5);  // file names in UTF-8
 }
 
-// A layer that cannot open reports the reader's error and a sentence naming
-// the file and the real cause, is not shown, has no extent and never throws.
+// A layer that cannot open gives the reader's error and a sentence naming file
+// and cause, is not shown, has no extent and never throws.
 TEST(CCapaShp, FailuresAreReportedNotThrown) {
     CapaShpPrueba prueba;
     ShapefileWriter version = DosCuadrados();
@@ -94,7 +94,6 @@ TEST(CCapaShp, BoxTestsUseClosedRectanglesAndSkipDamagedRecords) {
     EXPECT_FALSE(sinDatos.IsInExtent(fuera, 2, vista));
     EXPECT_TRUE(sinDatos.IsInExtent(rodea, 2, vista));
     EXPECT_FALSE(sinDatos.IsInExtent(nullptr, 3, vista));
-
     ShapefileWriter escritor = DosCuadrados();
     escritor.SetNumPoints(0, 5000);  // more points than the record holds
     escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10), ShapefileWriter::Rectangle(500, 500, 510, 510)});

@@ -1,11 +1,5 @@
 #pragma once
-// Shapefile layers for tests: written with ShapefileWriter into a fresh
-// temporary directory (removed with the object) and opened as a CCapaShp.
-//
-//   CapaShpPrueba prueba;
-//   ShapefileWriter escritor(5);
-//   escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10)});
-//   CCapaShp& capa = prueba.Abrir(escritor, "parcelas");
+// Shapefile layers written into a fresh directory and opened as CCapaShp.
 #include "CCapaShp.h"
 #include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
@@ -14,13 +8,19 @@
 #include <string>
 #include <vector>
 
+// A new layer (for a view manager to own) initialised on the files written at `base`.
+inline CCapaShp* NuevaCapaShp(const ShapefileWriter& escritor, const std::string& base) {
+    escritor.Write(base);
+    auto* capa = new CCapaShp();
+    capa->SetRutaArchivo(wxString::FromUTF8(base + ".shp"));
+    capa->InicializarCapa();
+    return capa;
+}
+
 class CapaShpPrueba {
 public:
     std::string Ruta(const std::string& nombre) const { return directorio.Ruta(nombre); }
-
-    // Writes the files as `nombre` and returns a layer initialised on them
-    // (owned by this object). A layer that failed to open is returned too:
-    // check GetShape().
+    // A layer (owned here) initialised on the files written as `nombre`.
     CCapaShp& Abrir(const ShapefileWriter& escritor, const std::string& nombre,
                     const std::string& extension = ".shp") {
         escritor.Write(Ruta(nombre));
