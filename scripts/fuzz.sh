@@ -6,7 +6,7 @@
 # for SECONDS (default 60) on one core, one after the other, from its
 # committed seed corpus:
 #
-#   scripts/fuzz.sh [SECONDS] [TARGET ...]     (targets: Shape Dbf Tema)
+#   scripts/fuzz.sh [SECONDS] [TARGET ...]     (targets: Shape Dbf Tema Busqueda)
 #
 # New inputs go to build-fuzz/corpus/<target>/, faults to
 # build-fuzz/hallazgos/<target>/; the last lines give each target's

@@ -23,10 +23,8 @@ namespace {
 const char kRechazo[] = "En la ruta especificada no se encuentran los datos.";
 const char kSinConfiguracion[] = "ERROR. No ha sido posible obtener la configuración.";
 
-// Each case: whether a valid directory is remembered, the arguments (ATLAS
-// and VACIO stand for the bundled atlas and an empty data directory), the exit code
-// (1: any failure but the timeout's) and the messages expected on stderr in
-// order (none: no refusal, and nothing at all when quiet).
+// ATLAS and VACIO stand for the bundled atlas and an empty directory; code 1
+// is any failure but the timeout's; no messages: no refusal (silence when quiet).
 TEST(Arranque, DataDirectoryFromTheCommandLineOrRememberedAndNeverWritten) {
     const struct {
         bool recordado;
@@ -70,16 +68,14 @@ TEST(Arranque, DataDirectoryFromTheCommandLineOrRememberedAndNeverWritten) {
     }
 }
 
-// Runs a shell command line that execs the viewer (so that its pid is the
-// viewer's); the pid, or -1.
+// The pid of a shell command line that execs the viewer, or -1.
 pid_t Lanzar(const std::string& orden) {
     pid_t pid = -1;
     const char* args[] = {"/bin/sh", "-c", orden.c_str(), nullptr};
     return posix_spawn(&pid, "/bin/sh", nullptr, nullptr, const_cast<char**>(args), environ) == 0 ? pid : -1;
 }
 
-// Exit status of the process once it ends within the time; else it is killed
-// and the result is -1.
+// Exit status of the process ending within the time; else killed, and -1.
 int Esperar(pid_t pid, int segundos) {
     int estado = 0;
     for (int i = 0; i < segundos * 20; ++i, wxMilliSleep(50))
@@ -101,9 +97,7 @@ double ParteDistinta(const wxImage& imagen, std::initializer_list<wxColour> colo
     return static_cast<double>(distintos) / (imagen.GetWidth() * imagen.GetHeight());
 }
 
-// An application directory beside a copy of the viewer: every picture of the
-// bundled one, except the close button's (missing) and the help button's
-// (damaged).
+// A copy of the viewer whose pictures lack the close button's and have the help button's damaged.
 std::string DirectorioAplicacionIncompleto(const DirectorioPrueba& dir) {
     namespace fs = std::filesystem;
     const fs::path app = VAQ_SOURCE_DIR "/data/app";
@@ -118,11 +112,9 @@ std::string DirectorioAplicacionIncompleto(const DirectorioPrueba& dir) {
     return dir / "vaq";
 }
 
-// The built viewer on the bundled atlas, as a user starts it (full screen, or
-// in a window with --ventana): its window shows the map and the overview, and its
-// close button ends it with status 0. Without the close button's picture the
-// button shows its name and still closes the viewer; each unreadable picture
-// is one line on stderr, and no dialog stops the run.
+// The viewer on the bundled atlas, full screen or --ventana, shows both maps
+// and its close button ends it with 0; each unreadable picture is one line on
+// stderr (the button shows its name and still works), and no dialog stops it.
 TEST(Arranque, TheViewerShowsBothMapsAndItsCloseButtonEndsIt) {
     DirectorioPrueba copia;
     const struct {
@@ -144,8 +136,7 @@ TEST(Arranque, TheViewerShowsBothMapsAndItsCloseButtonEndsIt) {
             std::ifstream f(home.Ruta("stderr.txt"));
             return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
         };
-        // Full screen or centred in a window, the design lies in the middle of
-        // the screen; until both maps are drawn there.
+        // The design lies centred on the screen; wait until both maps are drawn there.
         const wxPoint origen((wxGetDisplaySize().x - 1024) / 2, (wxGetDisplaySize().y - 768) / 2);
         wxImage mapa, referencia;
         for (int i = 0; i < 600; ++i, wxMilliSleep(50)) {
@@ -159,7 +150,6 @@ TEST(Arranque, TheViewerShowsBothMapsAndItsCloseButtonEndsIt) {
         EXPECT_GT(ParteDistinta(referencia, {fondo, *wxBLACK, *wxWHITE}), 0.3) << caso.ejecutable;
         // Full screen, the window's background fills the screen around the design.
         EXPECT_EQ(ColorEn(CapturarZona(wxRect(2, 2, 1, 1)), 0, 0) == fondo, !caso.ventana) << caso.ejecutable;
-
         wxUIActionSimulator raton;
         raton.MouseMove(origen + wxPoint(980 + 20, 21));  // the close button
         raton.MouseClick();

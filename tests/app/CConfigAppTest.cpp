@@ -26,8 +26,7 @@ TEST(ComprobarSiDatos, OnlyARegularMarkerFileCounts) {
         EXPECT_FALSE(CConfigApp::ComprobarSiDatos(W(ruta))) << ruta;
 }
 
-// The chooser answers from a script: each answer is a chosen path, an empty
-// one a cancel; after the script it cancels.
+// The chooser answers from a script; an empty answer, or none left, cancels.
 class ConfigGuionada : public CConfigApp {
 public:
     std::vector<std::string> respuestas;
@@ -42,10 +41,8 @@ protected:
     }
 };
 
-// Each case: the configuration file beforehand (absent when null; VALIDO,
-// VIEJO and SESION stand for data directories, VIEJO without its marker), the
-// session directory, the chooser's answers, the path expected, the calls to
-// the chooser, the messages shown and the file afterwards (absent when null).
+// VALIDO, VIEJO (no marker) and SESION stand for data directories; a null
+// configuration file is absent.
 TEST(ConfigApp, ChoosesUntilValidRemembersAndNeverWritesTheSession) {
     const struct {
         const char* antes;
@@ -110,8 +107,7 @@ TEST(ConfigApp, QuietModeAndAnUnwritableHome) {
     EXPECT_TRUE(mensajes[0].StartsWith(W("No se ha podido guardar la configuración")));
 }
 
-// A program installed under some prefix, an accented one here: the
-// application directory and the atlas installed at its place relative to it.
+// A program installed under an accented prefix, with the atlas at its place beside it.
 struct InstalacionPrueba {
     DirectorioPrueba raiz;
     std::filesystem::path aplicacion = std::filesystem::u8path(raiz.Ruta("Programación ñ/1/2/3/4/5"));
@@ -134,9 +130,7 @@ TEST(ConfigApp, TheChooserStartsOnTheAtlasInstalledBesideTheProgramWhenItHoldsTh
     EXPECT_EQ(CConfigApp::GetRutaInicialSelector(wxString()), wxString());
 }
 
-// Answers the open modal GTK dialog as one of its buttons would (the native
-// directory chooser is not among the toolkit's top-level windows); false when
-// none is open.
+// Answers the open modal GTK dialog (the native chooser is no toolkit window); false if none.
 bool ResponderDialogoGtk(int respuesta) {
     struct Lista { void* dato; Lista* siguiente; Lista* anterior; };  // GList
     const auto simbolo = [](const char* nombre) { return dlsym(RTLD_DEFAULT, nombre); };
@@ -155,8 +149,7 @@ bool ResponderDialogoGtk(int respuesta) {
     return dialogo != nullptr;
 }
 
-// The first start after installing: the real chooser opens on the installed
-// atlas, so accepting it at once starts the viewer on it and remembers it.
+// The real chooser opens on the installed atlas: accepting it at once takes and remembers it.
 TEST(ConfigApp, AcceptingTheChooserAtOnceTakesTheInstalledAtlas) {
     InstalacionPrueba instalacion;
     std::filesystem::create_directories(instalacion.atlas);

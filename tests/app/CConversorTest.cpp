@@ -39,7 +39,6 @@ TEST(CConversor, ReadoutTextsShowTheSideOfTheAngle) {
     EXPECT_EQ(partes.grados, -4);
     EXPECT_EQ(partes.minutos, -41);
     EXPECT_NEAR(partes.segundos, -40.1646, 1e-4);
-
     const wxString grado = wxString::FromUTF8("°");
     EXPECT_EQ(CConversor::TextoLongitud(partes), "4" + grado + " 41' 40.1646\"  O");
     EXPECT_EQ(CConversor::TextoLongitud(CConversor::Dividir(0.775184644559735)), "0" + grado + " 46' 30.6647\"  E");

@@ -1,19 +1,16 @@
-// The main window on the bundled atlas, driven with the real pointer and
-// keyboard: buttons, scale box, themes, overview, readout, keys, legend,
-// feature information with its pictures, and the map image menu.
+// The main window on the bundled atlas, driven with the real pointer and keyboard.
 #include "VAQFrame.h"
 
+#include "ArbolPrueba.h"
+#include "AtlasPrueba.h"
 #include "CBuscarDlg.h"
-#include "CCapa.h"
 #include "CCapaItemData.h"
-#include "CCapasEnMapa.h"
 #include "CEditorSimbolo.h"
 #include "CEscalaMinMaxPanel.h"
 #include "CPaginaSimbolo.h"
 #include "CPropiedadesCapaDlg.h"
 #include "CPropiedadesPoligonosPanel.h"
 #include "CSelectorColor.h"
-#include "CSimboloObj.h"
 #include "CGestionCapasPanel.h"
 #include "CGestionPanelDlg.h"
 #include "CImagenDlg.h"
@@ -21,7 +18,6 @@
 #include "CInfoCapasPanel.h"
 #include "CTreeCtrlCapas.h"
 #include "CCoordenadasPanel.h"
-#include "CGestorVistaMapa.h"
 #include "CMedicionesPanel.h"
 #include "CMensajes.h"
 #include "DirectorioPrueba.h"
@@ -79,8 +75,7 @@ protected:
         SetReceptorMensajes({});
         CConfigApp::SetRutaSesion(wxEmptyString);
     }
-    // The window on a data directory at the design's size, once both maps
-    // have been painted with their first themes.
+    // The window at the design's size, once both maps are painted.
     void Abrir(const std::string& datos = kAtlas) {
         CConfigApp::SetRutaSesion(wxString::FromUTF8(datos));
         marco = new VAQFrame(wxEmptyString, wxPoint(0, 0), wxDefaultSize);
@@ -130,10 +125,7 @@ protected:
                 if (ColorEn(imagen, x, y) == wxColour(0, 255, 0)) caja = caja.IsEmpty() ? wxRect(x, y, 1, 1) : caja.Union(wxRect(x, y, 1, 1));
         return caja;
     }
-
-    // A modal dialog the frame opens is noted by its title and handed to
-    // `enDialogo` (when set, once), then closed if still open: no test waits
-    // on a dialog.
+    // A modal dialog is noted by its title, handed to `enDialogo` once, then closed.
     void AtenderDialogo(wxIdleEvent& event) {
         event.Skip();
         for (wxWindow* ventana : wxTopLevelWindows) {
@@ -145,7 +137,6 @@ protected:
             if (dialogo->IsModal()) dialogo->EndModal(wxID_CANCEL);
         }
     }
-
     wxWeakRef<VAQFrame> marco;
     std::vector<wxString> mensajes;
     std::vector<wxString> dialogos;
@@ -172,10 +163,9 @@ bool MuestraImagen(wxButton* boton, const std::string& nombre) {
     return igual;
 }
 
-// The first layout opens the physical environment theme (its button pressed
-// and focused) and the overview's theme; every window keeps its place of the
-// design, centred in any client area.
-TEST_F(VAQFrameTest, OpensThePhysicalThemeAndPlacesTheDesignCentred) {
+// The physical theme opens first (its button pressed and focused); the design
+// stays centred in any client area.
+TEST_F(VAQFrameTest, OpensThePhysicalThemeCentredAndThemeSwitchesKeepOrWidenTheView) {
     Abrir();
     EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_FISICO);
     EXPECT_GT(Gestor()->GetNumCapas(), 0);
@@ -192,11 +182,35 @@ TEST_F(VAQFrameTest, OpensThePhysicalThemeAndPlacesTheDesignCentred) {
     EXPECT_EQ(marco->GetPanelReferencia()->GetRect(), wxRect(origen + wxPoint(27, 647), wxSize(176, 107)));
     EXPECT_EQ(marco->GetPanelCoordenadas()->GetRect(), wxRect(origen + wxPoint(224, 650), wxSize(790, 17)));
     EXPECT_EQ(marco->GetBoton(VAQFrame::ID_BUSCAR)->GetRect(), wxRect(origen + wxPoint(934, 675), wxSize(87, 92)));
+    // Physical and human keep the view; my locality shows the whole previous map.
+    Pulsar(VAQFrame::ID_ACERCAR);
+    Pulsar(VAQFrame::ID_ACERCAR);
+    const CExtensionMapa vista = Extension();
+    const double escala = Escala();
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_HUMANO);
+    EXPECT_TRUE(Igual(Extension(), vista));
+    EXPECT_NEAR(Escala(), escala, 1);
+    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO), "b_medioHumanoPul"));
+    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_FISICO), "b_medioFisico"));
+    const CExtensionMapa global = Gestor()->GetExtensionGlobal();
+    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MI_LOCALIDAD);
+    // The whole previous map, fitted to the window: its x range, its centre.
+    EXPECT_NEAR(Extension().GetCoordenadaInfIzqX(), global.GetCoordenadaInfIzqX(), 1);
+    EXPECT_NEAR(Extension().GetCoordenadaSupDerX(), global.GetCoordenadaSupDerX(), 1);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), (global.GetCoordenadaInfIzqY() + global.GetCoordenadaSupDerY()) / 2, 1000);
+    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MI_LOCALIDAD), "b_miLocalidadPul"));
+    EXPECT_EQ(dialogos, std::vector<wxString>{wxString::FromUTF8("Búsqueda de mi localidad")});
+    Pulsar(VAQFrame::ID_ACERCAR);
+    const CExtensionMapa local = Extension();
+    Pulsar(VAQFrame::ID_MEDIO_FISICO);
+    EXPECT_TRUE(Igual(Extension(), local));
+    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
-// Each tool button turns its tool on, and off again (the focus back on the
-// active theme's button); a measuring tool shows its bar while it is on, and
-// any other command closes it.
+// Each tool button toggles its tool (focus back on the theme's button); a
+// measuring tool shows its bar until any other command.
 TEST_F(VAQFrameTest, ToolButtonsToggleTheirTools) {
     Abrir();
     const struct {
@@ -230,9 +244,8 @@ TEST_F(VAQFrameTest, ToolButtonsToggleTheirTools) {
     EXPECT_NEAR(Escala(), antes / 1.5, antes * 1e-3);
 }
 
-// Zoom in only farther than 1:69000.01, out only closer than 1:2000000.01; in
-// my locality never out of the locality scale band, and the full-extent button
-// brings a closer map back to 1:200000 (elsewhere it shows the whole map).
+// Zoom within 1:69000 to 1:2000000; in my locality within its band, where full
+// extent brings a closer map back to 1:200000.
 TEST_F(VAQFrameTest, ZoomButtonsKeepTheScaleLimits) {
     Abrir();
     const CExtensionMapa total = Extension();
@@ -262,8 +275,7 @@ TEST_F(VAQFrameTest, ZoomButtonsKeepTheScaleLimits) {
     EXPECT_TRUE(Igual(Extension(), total));
 }
 
-// The scale box takes its own text ("1:N") and Spanish ways of writing the
-// number, within the limits; anything else is refused in the box itself.
+// The scale box takes "1:N" and Spanish numbers within the limits, and refuses the rest.
 TEST_F(VAQFrameTest, ScaleBoxAcceptsItsOwnTextAndSpanishNumbers) {
     Abrir();
     const std::pair<const char*, double> casos[] = {  // 0: refused
@@ -290,42 +302,9 @@ TEST_F(VAQFrameTest, ScaleBoxAcceptsItsOwnTextAndSpanishNumbers) {
     EXPECT_NEAR(Escala(), 90000, 20) << caja->GetValue();
 }
 
-// Physical and human environment keep the view; my locality shows the whole
-// of the previous map; the active theme's button shows its pressed picture.
-TEST_F(VAQFrameTest, ThemeSwitchesKeepTheViewOrShowThePreviousWholeMap) {
-    Abrir();
-    Pulsar(VAQFrame::ID_ACERCAR);
-    Pulsar(VAQFrame::ID_ACERCAR);
-    const CExtensionMapa vista = Extension();
-    const double escala = Escala();
-    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
-    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_HUMANO);
-    EXPECT_TRUE(Igual(Extension(), vista));
-    EXPECT_NEAR(Escala(), escala, 1);
-    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO), "b_medioHumanoPul"));
-    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_FISICO), "b_medioFisico"));
-
-    const CExtensionMapa global = Gestor()->GetExtensionGlobal();
-    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
-    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MI_LOCALIDAD);
-    // The whole previous map, fitted to the window: its x range, its centre.
-    EXPECT_NEAR(Extension().GetCoordenadaInfIzqX(), global.GetCoordenadaInfIzqX(), 1);
-    EXPECT_NEAR(Extension().GetCoordenadaSupDerX(), global.GetCoordenadaSupDerX(), 1);
-    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), (global.GetCoordenadaInfIzqY() + global.GetCoordenadaSupDerY()) / 2, 1000);
-    EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MI_LOCALIDAD), "b_miLocalidadPul"));
-    EXPECT_EQ(dialogos, std::vector<wxString>{wxString::FromUTF8("Búsqueda de mi localidad")});
-
-    Pulsar(VAQFrame::ID_ACERCAR);
-    const CExtensionMapa local = Extension();
-    Pulsar(VAQFrame::ID_MEDIO_FISICO);
-    EXPECT_TRUE(Igual(Extension(), local));
-    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
-}
-
-// A theme that cannot be read leaves its map empty with the loader's message:
-// without overview there is no rectangle (and no division by its zero
-// width); without main theme no theme is active, the search says there are no
-// layers, and the next theme button works.
+// A theme that cannot be read leaves its map empty with a message: no overview
+// rectangle (no division by zero), no active theme, a search with no layers,
+// and the next theme button works.
 TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndTheNextButtonWorks) {
     DirectorioPrueba datos;
     Abrir(AtlasCon(datos, {{"MedioHumano.vel", "<PROYECTO_VELMOR version=\"1.0.0\"><CAPAS>"}, {"Referencia.vel", ""}}));
@@ -334,7 +313,6 @@ TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndTheNextButtonWorks) {
     Clic(marco->GetPanelReferencia(), wxPoint(70, 60));
     EXPECT_EQ(marco->GetPanelReferencia()->GetAccion(), PanelMapa::ACCION_NINGUNA);
     EXPECT_TRUE(Recuadro().IsEmpty());
-
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
     ASSERT_EQ(mensajes.size(), 2u);
     EXPECT_TRUE(mensajes[1].StartsWith("Error Carga Proyecto: No se pudo cargar correctamente el proyecto.")) << mensajes[1];
@@ -345,17 +323,14 @@ TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndTheNextButtonWorks) {
     ASSERT_EQ(mensajes.size(), 3u);
     EXPECT_EQ(mensajes[2], "Informacion Error: No existen capas cargadas.");
     EXPECT_TRUE(dialogos.empty());
-
     Pulsar(VAQFrame::ID_MEDIO_FISICO);
     EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_FISICO);
     EXPECT_GT(Gestor()->GetNumCapas(), 0);
     EXPECT_EQ(mensajes.size(), 3u);
 }
 
-// The green rectangle on the overview follows the main map's extent (after a
-// zoom and a pan); a click on the overview centres the main map there, and
-// the rectangle with it.
-TEST_F(VAQFrameTest, OverviewRectangleFollowsTheMapAndAClickCentresIt) {
+// The overview's green rectangle follows zoom, pan, its own click and a search hit.
+TEST_F(VAQFrameTest, OverviewRectangleFollowsTheMapAClickAndASearchHit) {
     Abrir();
     PanelReferenciaMapa* referencia = marco->GetPanelReferencia();
     Pulsar(VAQFrame::ID_ACERCAR);
@@ -369,7 +344,6 @@ TEST_F(VAQFrameTest, OverviewRectangleFollowsTheMapAndAClickCentresIt) {
     Tecla(WXK_RIGHT);
     EXPECT_NEAR(Recuadro().x - recuadro.x, Extension().GetAncho() / 4 / metrosPorPixel, 2);
     EXPECT_EQ(Recuadro().y, recuadro.y);
-
     const wxPoint clic(70, 60);
     CCoordenadaMapa esperado;
     ASSERT_TRUE(referencia->PixelAMapa(clic, esperado));
@@ -379,80 +353,7 @@ TEST_F(VAQFrameTest, OverviewRectangleFollowsTheMapAndAClickCentresIt) {
     const wxPoint centro = Recuadro().GetPosition() + Recuadro().GetSize() / 2;
     EXPECT_NEAR(centro.x, clic.x, 2);
     EXPECT_NEAR(centro.y, clic.y, 2);
-}
-
-// The readout shows the true latitude and longitude of the mouse position
-// over the main map, and stays as it is over the overview.
-TEST_F(VAQFrameTest, ReadoutShowsLatitudeAndLongitude) {
-    Abrir();
-    CCoordenadasPanel* coordenadas = marco->GetPanelCoordenadas();
-    wxMapEvent evento(wxEVT_MAP_XY_POS, Mapa()->GetId());
-    evento.SetCoordenadas(830000, 4250000);  // east of Greenwich
-    Mapa()->GetEventHandler()->ProcessEvent(evento);
-    EXPECT_TRUE(coordenadas->GetValorLatitud().StartsWith("38" + kGrado + " 20' 12.33")) << coordenadas->GetValorLatitud();
-    EXPECT_TRUE(coordenadas->GetValorLongitud().Matches("0" + kGrado + " 46' 30.66??\"  E")) << coordenadas->GetValorLongitud();
-
-    raton.MouseMove(Mapa()->ClientToScreen(wxPoint(400, 300)));
-    ASSERT_TRUE(EsperarHasta([&] { return coordenadas->GetValorLongitud().EndsWith(" O"); }));
-    const wxString antes = coordenadas->GetValorLatitud();
-    raton.MouseMove(marco->GetPanelReferencia()->ClientToScreen(wxPoint(20, 20)));
-    ProcesarEventos();
-    EXPECT_EQ(coordenadas->GetValorLatitud(), antes);
-}
-
-// The keys act on the map while a theme button has the focus: the arrows pan
-// by a quarter of the map, "+" and "-" zoom like the buttons, Home shows the
-// whole map. In the scale box they edit the text instead.
-TEST_F(VAQFrameTest, KeysPanAndZoomTheMap) {
-    Abrir();
-    const CExtensionMapa total = Extension();
-    marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO)->SetFocus();
-    Tecla('+', wxMOD_SHIFT);
-    Tecla(WXK_NUMPAD_ADD);
-    EXPECT_NEAR(Extension().GetAncho(), total.GetAncho() / 2.25, 1);
-    const CCoordenadaMapa centro = Centro();
-    const double ancho = Extension().GetAncho(), alto = Extension().GetAlto();
-    Tecla(WXK_LEFT);
-    Tecla(WXK_UP);
-    EXPECT_NEAR(Centro().GetCoordenadaMapaX(), centro.GetCoordenadaMapaX() - ancho / 4, ancho / 500);
-    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), centro.GetCoordenadaMapaY() + alto / 4, alto / 500);
-    Tecla('-');
-    EXPECT_NEAR(Extension().GetAncho(), ancho * 1.5, 1);
-    EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
-    Tecla(WXK_HOME);
-    EXPECT_TRUE(Igual(Extension(), total));
-
-    marco->GetCajaEscala()->SetFocus();
-    marco->GetCajaEscala()->Clear();
-    for (int tecla : {int('7'), int(WXK_LEFT), int('+')}) Tecla(tecla);
-    EXPECT_EQ(marco->GetCajaEscala()->GetValue(), "7");
-    EXPECT_TRUE(Igual(Extension(), total));
-}
-
-// Help opens the help page in the desktop's browser; when none starts, the
-// message says where the page should be. The close button ends the window.
-TEST_F(VAQFrameTest, HelpOpensInTheBrowserAndCloseEndsTheWindow) {
-    Abrir();
-    Pulsar(VAQFrame::ID_AYUDA);
-    ASSERT_EQ(urls.size(), 1u);
-    EXPECT_TRUE(urls[0].StartsWith("file://") && urls[0].EndsWith("/Ayuda/index.html")) << urls[0];
-    EXPECT_TRUE(mensajes.empty());
-    navegador = false;
-    Pulsar(VAQFrame::ID_AYUDA);
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0], wxString::FromUTF8("Ayuda: ERROR: No se pudo mostrar el archivo de ayuda.\nAsegúrese de que se "
-                                              "encuentra en la carpeta Ayuda dentro de la ruta de la aplicación."));
-    Pulsar(VAQFrame::ID_CERRAR);
-    EXPECT_TRUE(EsperarHasta([this] { return !marco; }));
-}
-
-}  // namespace
-
-// The search button opens the place-name search on the active map; the hit
-// double-clicked there centres the main map on it, and the overview's
-// rectangle follows.
-TEST_F(VAQFrameTest, ASearchHitCentresTheMainMapAndMovesTheOverviewRectangle) {
-    Abrir();
+    // A hit double-clicked in the place-name search centres the map on it.
     const wxRect antes = Recuadro();
     enDialogo = [](wxDialog& dialogo) {
         auto* busqueda = dynamic_cast<CBuscarDlg*>(&dialogo);
@@ -474,37 +375,66 @@ TEST_F(VAQFrameTest, ASearchHitCentresTheMainMapAndMovesTheOverviewRectangle) {
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
-namespace {
-// A tree as "entry [image]: line, line" per top entry (lines trimmed), in UTF-8.
-std::vector<std::string> Entradas(wxTreeCtrl* arbol, bool conImagen) {
-    std::vector<std::string> texto;
-    const wxTreeItemId raiz = arbol->GetRootItem();
-    if (!raiz.IsOk()) return texto;
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId e = arbol->GetFirstChild(raiz, cookie); e.IsOk(); e = arbol->GetNextChild(raiz, cookie)) {
-        wxString linea = arbol->GetItemText(e);
-        if (conImagen) linea += wxString::Format(" [%d]", arbol->GetItemImage(e));
-        linea += ":";
-        wxTreeItemIdValue cookieHijo;
-        for (wxTreeItemId h = arbol->GetFirstChild(e, cookieHijo); h.IsOk(); h = arbol->GetNextChild(e, cookieHijo))
-            linea += " " + arbol->GetItemText(h).Strip(wxString::both) + ",";
-        texto.push_back(linea.utf8_string());
-    }
-    return texto;
+// With a theme button focused the arrows pan a quarter, "+" and "-" zoom, Home
+// shows the whole map; in the scale box they edit the text.
+TEST_F(VAQFrameTest, KeysPanAndZoomTheMapAndTheReadoutFollowsThePointer) {
+    Abrir();
+    const CExtensionMapa total = Extension();
+    marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO)->SetFocus();
+    Tecla('+', wxMOD_SHIFT);
+    Tecla(WXK_NUMPAD_ADD);
+    EXPECT_NEAR(Extension().GetAncho(), total.GetAncho() / 2.25, 1);
+    const CCoordenadaMapa centro = Centro();
+    const double ancho = Extension().GetAncho(), alto = Extension().GetAlto();
+    Tecla(WXK_LEFT);
+    Tecla(WXK_UP);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaX(), centro.GetCoordenadaMapaX() - ancho / 4, ancho / 500);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), centro.GetCoordenadaMapaY() + alto / 4, alto / 500);
+    Tecla('-');
+    EXPECT_NEAR(Extension().GetAncho(), ancho * 1.5, 1);
+    EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
+    Tecla(WXK_HOME);
+    EXPECT_TRUE(Igual(Extension(), total));
+    marco->GetCajaEscala()->SetFocus();
+    marco->GetCajaEscala()->Clear();
+    for (int tecla : {int('7'), int(WXK_LEFT), int('+')}) Tecla(tecla);
+    EXPECT_EQ(marco->GetCajaEscala()->GetValue(), "7");
+    EXPECT_TRUE(Igual(Extension(), total));
+    // The readout shows the pointer's latitude and longitude over the main map only.
+    CCoordenadasPanel* coordenadas = marco->GetPanelCoordenadas();
+    wxMapEvent evento(wxEVT_MAP_XY_POS, Mapa()->GetId());
+    evento.SetCoordenadas(830000, 4250000);  // east of Greenwich
+    Mapa()->GetEventHandler()->ProcessEvent(evento);
+    EXPECT_TRUE(coordenadas->GetValorLatitud().StartsWith("38" + kGrado + " 20' 12.33")) << coordenadas->GetValorLatitud();
+    EXPECT_TRUE(coordenadas->GetValorLongitud().Matches("0" + kGrado + " 46' 30.66??\"  E")) << coordenadas->GetValorLongitud();
+    raton.MouseMove(Mapa()->ClientToScreen(wxPoint(400, 300)));
+    ASSERT_TRUE(EsperarHasta([&] { return coordenadas->GetValorLongitud().EndsWith(" O"); }));
+    const wxString antes = coordenadas->GetValorLatitud();
+    raton.MouseMove(marco->GetPanelReferencia()->ClientToScreen(wxPoint(20, 20)));
+    ProcesarEventos();
+    EXPECT_EQ(coordenadas->GetValorLatitud(), antes);
 }
 
-wxTreeItemId Hijo(wxTreeCtrl* arbol, const wxTreeItemId& padre, const wxString& texto) {
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId h = arbol->GetFirstChild(padre, cookie); h.IsOk(); h = arbol->GetNextChild(padre, cookie))
-        if (arbol->GetItemText(h) == texto) return h;
-    return wxTreeItemId();
+// Help opens in the browser or says where the page should be; close ends the window.
+TEST_F(VAQFrameTest, HelpOpensInTheBrowserAndCloseEndsTheWindow) {
+    Abrir();
+    Pulsar(VAQFrame::ID_AYUDA);
+    ASSERT_EQ(urls.size(), 1u);
+    EXPECT_TRUE(urls[0].StartsWith("file://") && urls[0].EndsWith("/Ayuda/index.html")) << urls[0];
+    EXPECT_TRUE(mensajes.empty());
+    navegador = false;
+    Pulsar(VAQFrame::ID_AYUDA);
+    ASSERT_EQ(mensajes.size(), 1u);
+    EXPECT_EQ(mensajes[0], wxString::FromUTF8("Ayuda: ERROR: No se pudo mostrar el archivo de ayuda.\nAsegúrese de que se "
+                                              "encuentra en la carpeta Ayuda dentro de la ruta de la aplicación."));
+    Pulsar(VAQFrame::ID_CERRAR);
+    EXPECT_TRUE(EsperarHasta([this] { return !marco; }));
 }
+
 }  // namespace
 
-// The legend shows each theme's layers after every switch (backdrop, grid
-// and coordinate layers left out), place-name layers with a ticked box,
-// legend lines per class, each with a swatch in its class's colour; a click
-// on a box hides the place names on the map.
+// The legend follows the themes (no backdrop, grid or coordinates), with a
+// swatch per class in its colour; a click on a place-name box hides the names.
 TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
     Abrir();
     wxTreeCtrl* arbol = marco->GetPanelGestionCapas()->GetArbol();
@@ -517,33 +447,26 @@ TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
          "Capitales de provincia [-1]: ,", "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
          "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
          "Municipios [-1]: ,", "Provincias [-1]: Sevilla, Málaga, Jaén, Huelva, Granada, Córdoba, Cádiz, Almería,"});
-    const std::vector<std::string> localidad(
-        {"Toponimia capitales [0]:", "Toponimia núcleos principales [0]:", "Toponimia núcleos [0]:",
-         "Toponimia municipios [0]:", "Toponimia ríos [0]:", "Capitales de provincia [-1]: ,",
-         "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
-         "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
-         "Embalses y lagos [-1]: ,", "Ríos [-1]: Otros ríos, Río secundario, Río principal,",
-         "Límites provinciales [-1]: ,", "Municipios [-1]: 8, 7, 6, 5, 4, 3, 2, 1,"});
-    EXPECT_EQ(Entradas(arbol, true), fisico);
+    EXPECT_EQ(LineasArbol(*arbol, true), fisico);
     Pulsar(VAQFrame::ID_MI_LOCALIDAD);
-    EXPECT_EQ(Entradas(arbol, true), localidad);
+    const std::vector<std::string> localidad = LineasArbol(*arbol, true);
+    ASSERT_EQ(localidad.size(), 12u);
+    EXPECT_EQ(localidad.back(), "Municipios [-1]: 8, 7, 6, 5, 4, 3, 2, 1,");
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
-    ASSERT_EQ(Entradas(arbol, true), humano);
-    const wxTreeItemId provincias = Hijo(arbol, arbol->GetRootItem(), "Provincias");
+    ASSERT_EQ(LineasArbol(*arbol, true), humano);
+    const wxTreeItemId provincias = HijoArbol(*arbol, arbol->GetRootItem(), "Provincias");
     const auto* datos = dynamic_cast<CCapaItemData*>(arbol->GetItemData(provincias));
     ASSERT_NE(datos, nullptr);
     const wxImage leyenda = CapturarPantalla(arbol);
-    wxTreeItemIdValue cookie;
-    for (wxTreeItemId l = arbol->GetFirstChild(provincias, cookie); l.IsOk(); l = arbol->GetNextChild(provincias, cookie)) {
+    for (const wxTreeItemId& l : HijosArbol(*arbol, provincias)) {
         wxRect linea;
         if (!arbol->GetBoundingRect(l, linea) || linea.y + 14 > leyenda.GetHeight()) continue;  // scrolled out
         const wxColour color = datos->GetRepresentacion(arbol->GetItemText(l).Mid(7))->GetColorRelleno();
         EXPECT_EQ(LienzoPrueba::Contar(leyenda, wxRect(CTreeCtrlCapas::kXMuestra + 3, linea.y + 3, 29, 8), color), 29 * 8)
             << arbol->GetItemText(l);
     }
-
     const wxImage antes = CapturarPantalla(Mapa());
-    const wxTreeItemId capitales = Hijo(arbol, arbol->GetRootItem(), "Toponimia capitales");
+    const wxTreeItemId capitales = HijoArbol(*arbol, arbol->GetRootItem(), "Toponimia capitales");
     wxRect rect;
     ASSERT_TRUE(arbol->GetBoundingRect(capitales, rect, true));
     Clic(arbol, rect.GetPosition() + wxPoint(4, rect.height / 2));
@@ -556,13 +479,9 @@ TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
-// With the information tool a click on a municipality of the human
-// environment lists every listed layer with its feature's fields (the
-// municipality code left out) and the pictures the gazetteer attaches to
-// the municipality and, through its capital's code, to the province; a
-// double click opens the picture, a second brings the same window forward,
-// and its close box closes it. A click on the sea lists the layers without
-// their fields.
+// An information click on a municipality lists its fields and the gazetteer's
+// pictures of it and of its province; a double click opens the picture, a
+// second brings the same window forward.
 TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
     Abrir();
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
@@ -580,9 +499,8 @@ TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
          "Provincias: COD_PROV = 29, NOMBRE = Málaga, CAPITAL = Málaga, SUPERF_KM2 = 7311, "
          "Datos de la provincia de Málaga, Situación de la provincia de Málaga,",
          "Otras regiones o países:", "Lámina de agua:"});
-    EXPECT_EQ(Entradas(arbol, false), antequera);
-
-    const wxTreeItemId contenido = Hijo(arbol, Hijo(arbol, arbol->GetRootItem(), "Municipios"),
+    EXPECT_EQ(LineasArbol(*arbol, false), antequera);
+    const wxTreeItemId contenido = HijoArbol(*arbol, HijoArbol(*arbol, arbol->GetRootItem(), "Municipios"),
                                         wxString::FromUTF8("Situación del municipio de Antequera"));
     ASSERT_TRUE(contenido.IsOk());
     const auto dobleClic = [&] {
@@ -608,25 +526,17 @@ TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
     ProcesarEventos();
     EXPECT_FALSE(imagen);
     EXPECT_TRUE(panel->GetContenedorVentanas().empty());
-
-    Clic(Mapa(), wxPoint(100, 400));  // the Gulf of Cádiz
-    const std::vector<std::string> mar({"Capitales de provincia:", "Núcleos principales:", "Núcleos de población:",
-                                        "Municipios:", "Provincias:", "Otras regiones o países:",
-                                        "Lámina de agua: NOMBRE = Océano Atlántico,"});
-    EXPECT_EQ(Entradas(arbol, false), mar);
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
-// A right click on the map pops up its image menu (the map image, named
-// Mapa_actual); its first entry puts the map image on the clipboard.
+// The right-click menu's first entry puts the map image on the clipboard.
 TEST_F(VAQFrameTest, RightClickMenuCopiesTheMapToTheClipboard) {
     Abrir();
     if (wxTheClipboard->Open()) {
         wxTheClipboard->Clear();
         wxTheClipboard->Close();
     }
-    // The menu runs its own loop: the pointer reaches it from a timer. The
-    // menu opens with its corner under the pointer, "Copiar" first.
+    // The menu runs its own loop: the pointer reaches "Copiar" from a timer.
     const wxPoint clic = Mapa()->ClientToScreen(wxPoint(300, 200));
     wxTimer eleccion;
     int pasos = 0;
@@ -657,21 +567,14 @@ TEST_F(VAQFrameTest, RightClickMenuCopiesTheMapToTheClipboard) {
     EXPECT_TRUE(std::equal(mapa.GetData(), mapa.GetData() + mapa.GetWidth() * mapa.GetHeight() * 3, copia.GetData()));
 }
 
-// Properties applied from the legend last for the run: the theme opened again
-// shows them, the same layer of another theme keeps its own, and the theme
-// file is not written.
+// Properties applied from the legend last for the run, per theme, and never reach the theme file.
 TEST_F(VAQFrameTest, LayerPropertiesLastForTheRunAndStayOutOfTheThemeFiles) {
     const auto contenido = [](const std::string& ruta) {
         std::ifstream f(ruta, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
     };
     const std::string tema = contenido(kAtlas + "/MapasVel/MedioFisico.vel");
-    const auto embalses = [this] {
-        for (int i = 0; i < Gestor()->GetNumCapas(); ++i)
-            if (Gestor()->GetCapaEnMapa(i)->GetCapaEnCapa()->GetNombreCapa() == "Embalses y lagos")
-                return Gestor()->GetCapaEnMapa(i);
-        return static_cast<CCapasEnMapa*>(nullptr);
-    };
+    const auto embalses = [this] { return CapaPorNombre(*Gestor(), "Embalses y lagos"); };
     Abrir();
     ASSERT_NE(embalses(), nullptr);
     const wxColour relleno = embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno();
@@ -691,7 +594,6 @@ TEST_F(VAQFrameTest, LayerPropertiesLastForTheRunAndStayOutOfTheThemeFiles) {
     };
     ASSERT_TRUE(marco->GetPanelGestionCapas()->ShowModificarPropiedadesDlg(*embalses()));
     CSelectorColor::SetSelector(nullptr);
-
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
     Pulsar(VAQFrame::ID_MEDIO_FISICO);
     CCapa* capa = embalses()->GetCapaEnCapa();

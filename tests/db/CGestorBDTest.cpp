@@ -43,8 +43,7 @@ std::vector<std::string> Valores(const CGestorBD& gestor) {
 
 const std::vector<std::string> kNadaEncontrado{"No se han encontrado registros"};
 
-// A gazetteer of place names on maps 1 and 2 and of municipalities, with
-// Latin-1 names, quotes and wildcard characters.
+// A gazetteer of place names and municipalities with Latin-1, quotes and wildcards.
 class CGestorBDTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -65,7 +64,6 @@ protected:
             " (10, 'N1', 'C', 'Contenidos/n1.png', 'Núcleo');");
         ASSERT_TRUE(gestor.InicializarGestorBD(bd.RutaWx(), CGestorBD::kTipoSQLite));
     }
-
     std::vector<std::string> Toponimos(const char* texto, int mapa) {
         gestor.GenerarListaToponimos(wxString::FromUTF8(texto), mapa);
         return Valores(gestor);
@@ -81,7 +79,6 @@ protected:
             rutas.push_back(c.GetContenido().utf8_string() + " " + c.GetDescripcion().utf8_string());
         return rutas;
     }
-
     Mensajes mensajes;
     BDBusquedaPrueba bd;
     CGestorBD gestor;
@@ -126,7 +123,6 @@ TEST_F(CGestorBDTest, AHitIsLocatedThroughItsSearchLayerAndAFeatureHasItsContent
     const CInfoCapa suelto = gestor.ObtenerInfoCapa("Suelto", 4);
     EXPECT_EQ(suelto.GetNombreCapa(), "Picos");
     EXPECT_TRUE(suelto.GetCampoCodigo().empty());
-
     gestor.SetRutaDatosAplicacion("/datos");
     const std::vector<std::string> abla{"/datos/Contenidos/b.png Provincia de Almería",
                                         "/datos/Contenidos/a.png Situación de Abla"};
@@ -228,7 +224,6 @@ TEST(CConexionSQLite, CarriesTextsAsLatin1BothWaysAndNeverWritesAReadOnlyFile) {
     creador.CrearConexion("/x.db", 1);
     EXPECT_TRUE(creador.GetCadenaConexion().empty());
     EXPECT_EQ(creador.GetTipoConexion(), -1);
-
     BDBusquedaPrueba bd;
     bd.Ejecutar(BDBusquedaPrueba::kEsquema);
     CConexionSQLite conexion;
@@ -247,7 +242,6 @@ TEST(CConexionSQLite, CarriesTextsAsLatin1BothWaysAndNeverWritesAReadOnlyFile) {
     EXPECT_EQ(CConexionSQLite::GetTexto(filas, "NOMBRE"), wxString(wxS("A")) + wxUniChar(0xF1) + wxS("ora"));
     filas.Finalize();
     conexion.CerrarBD();
-
     conexion.SetSoloLectura(true);
     ASSERT_TRUE(conexion.AbrirBD());
     EXPECT_THROW(conexion.ExecuteUpdate("DELETE FROM Municipios"), wxSQLite3Exception);

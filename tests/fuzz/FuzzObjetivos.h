@@ -15,3 +15,6 @@ int FuzzDbf(const std::uint8_t* datos, std::size_t tamano);
 // directory of small layers; also checks the nesting measured before
 // parsing against the tree the parser builds.
 int FuzzTema(const std::uint8_t* datos, std::size_t tamano);
+// The gazetteer's name, location and contents queries: the input is the
+// typed text (a length byte, then the text) and the database file.
+int FuzzBusqueda(const std::uint8_t* datos, std::size_t tamano);

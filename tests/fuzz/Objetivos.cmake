@@ -5,4 +5,4 @@
 # target in and replays both (tests/<folder>/FuzzReproduccionTest.cpp); the
 # fuzz build (scripts/fuzz.sh) makes it the executable fuzz_<Name>, linked
 # with vaq_<folder>.
-set(VAQ_FUZZ_OBJETIVOS Shape:shape Dbf:shape Tema:proyecto)
+set(VAQ_FUZZ_OBJETIVOS Shape:shape Dbf:shape Tema:proyecto Busqueda:db)

@@ -1,7 +1,6 @@
 #include "PanelMapa.h"
 
 #include "CapaColorPrueba.h"
-#include "CHerramientaRecuadro.h"
 #include "CGestorVistaMapa.h"
 #include "CMediciones.h"
 #include "CMensajes.h"
@@ -9,6 +8,7 @@
 #include "CPolygonShp.h"
 #include "CShape.h"
 #include "CTransformacionMapa.h"
+#include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
 #include "PantallaPruebas.h"
 #include "wxMapEvent.h"
@@ -16,12 +16,11 @@
 
 #include <gtest/gtest.h>
 #include <wx/dcclient.h>
-#include <wx/ffile.h>
-#include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/uiaction.h>
 
 #include <cmath>
+#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -30,12 +29,10 @@ constexpr int kAncho = 790;
 constexpr int kAlto = 584;
 const wxColour kColorCapa(200, 200, 200);
 
-// The panel with its two hooks recorded, open to tools of its own.
+// The panel with its two hooks recorded.
 class PanelConGanchos : public PanelMapa {
 public:
     using PanelMapa::PanelMapa;
-    using PanelMapa::GetHerramienta;
-    using PanelMapa::SetHerramienta;
     std::vector<std::pair<CCoordenadaMapa, double>> informaciones;
     std::vector<wxPoint> menus;
 
@@ -80,7 +77,6 @@ protected:
         delete marco;
         ProcesarEventos();
     }
-
     void Pintar(bool borrar = true) {
         panel->Refresh(borrar);
         panel->Update();
@@ -98,7 +94,6 @@ protected:
         return lista;
     }
     size_t Pintadas() { return static_cast<CapaColorPrueba*>(gestor.GetCapaEnMapa(0)->GetCapaEnCapa())->pinturas.size(); }
-
     void Mover(const wxPoint& p) {
         simulador.MouseMove(panel->ClientToScreen(p));
         ProcesarEventos();
@@ -110,9 +105,7 @@ protected:
     }
     // A left press that a tracker takes, a drag in steps, and the release.
     void Arrastrar(const wxPoint& desde, const wxPoint& hasta, bool soltar = true) {
-        // Past the double-click time of the previous press: a press soon after
-        // another reaches the windows as a double click only.
-        wxMilliSleep(600);
+        wxMilliSleep(600);  // past the double-click time of the previous press
         Mover(desde);
         simulador.MouseDown();
         EXPECT_TRUE(EsperarHasta([] { return wxWindow::GetCapture() != nullptr; }));
@@ -121,8 +114,7 @@ protected:
     }
     void Seguir(const wxPoint& desde, const wxPoint& hasta) {
         for (int i = 1; i <= 4; ++i) Mover(desde + (hasta - desde) * i / 4);
-        // The toolkit may merge the last motions into the release: the window
-        // holding the mouse is also sent the motion to the end of the drag.
+        // The toolkit may merge the last motions into the release: send the last one.
         if (wxWindow* captura = wxWindow::GetCapture()) {
             wxMouseEvent final(wxEVT_MOTION);
             final.SetPosition(captura->ScreenToClient(panel->ClientToScreen(hasta)));
@@ -140,7 +132,6 @@ protected:
     bool PantallaComoPanel(const wxPoint& p) {
         return EsperarHasta([&] { return ColorEn(CapturarPantalla(panel), p.x, p.y) == ColorEn(Imagen(), p.x, p.y); });
     }
-
     // The panel painted, overlays included, into an image.
     wxImage Imagen() {
         LienzoPrueba lienzo(kAncho, kAlto);
@@ -159,7 +150,6 @@ protected:
     double EscalaDeAncho(double ancho) const {
         return ancho * 1000.0 / (double(kAncho) / wxClientDC(panel).GetPPI().x * 25.46);
     }
-
     wxFrame* marco = nullptr;
     std::vector<wxMapEvent> eventos;
     PanelConGanchos* panel = nullptr;
@@ -175,9 +165,8 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
     EXPECT_NEAR(panel->GetEscalaActual(), EscalaDeAncho(600000.0), 10.0);
     EXPECT_EQ(panel->GetEscalaActualFormateada(), wxString::Format(wxT("1:%.0f"), panel->GetEscalaActual()));
-    // Repainting only the overlays keeps the map image; with the redraw flag
-    // off a paint only reports its end; turning it on draws the layers again
-    // at once and reports the scale.
+    // Overlays alone keep the map image; without redraw a paint only reports its
+    // end; redraw on paints the layers at once and reports the scale.
     const size_t pintadas = Pintadas();
     Repintar(false);
     panel->SetRedraw(false);
@@ -192,7 +181,6 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     // Scale bar over the map: the first box is black, under the origin tick.
     EXPECT_EQ(ColorEn(Imagen(), 33, 562), *wxBLACK);
     EXPECT_EQ(ColorEn(Imagen(), 400, 300), kColorCapa);
-
     // The zoom buttons use the factor 1.5 and leave the tool; every move is reported.
     eventos.clear();
     panel->SetAccion(PanelMapa::ACCION_DESPLAZAR);
@@ -208,15 +196,12 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     panel->ExtensionTotal();
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
     EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
-
-    // A view in negative coordinates has the scale of its width, which a
-    // paint keeps.
+    // A view in negative coordinates has the scale of its width, which a paint keeps.
     gestor.SetExtensionActual(CExtensionMapa(-50000.0, -40000.0, -20000.0, -10000.0));
     EXPECT_NEAR(panel->DeterminarEscalaActual(nullptr), EscalaDeAncho(30000.0), 1e-6);
     Repintar();
     EXPECT_NEAR(Vista().GetAncho(), 30000.0, 1e-6);
     EXPECT_NEAR(panel->GetEscalaActual(), EscalaDeAncho(30000.0), 1e-6);
-
     // Without a view manager navigation does nothing; the scale is still reported.
     eventos.clear();
     panel->SetGestorVista(nullptr);
@@ -230,10 +215,8 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     EXPECT_FALSE(De(wxEVT_MAP_NUEVA_ESCALA).empty());
 }
 
-// The zoom window: the rectangle is drawn on the screen while dragged (solid
-// black under dotted white, the inside untouched) and erased on release; the
-// view becomes its map extent, from its first to its last pixel, unless it is
-// 20 pixels wide or less, or closer than 1:69000.
+// The zoom window is drawn while dragged (the inside untouched) and erased on
+// release; the view becomes its extent unless 20 pixels wide or closer than 1:69000.
 TEST_F(PanelMapaTest, ZoomWindowDrawnWhileDraggedAndApplied) {
     const struct {
         double escala;  // 0: the whole map
@@ -283,8 +266,7 @@ TEST_F(PanelMapaTest, ZoomWindowDrawnWhileDraggedAndApplied) {
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
 }
 
-// Geometry the panel sets on its tracker during a drag becomes the tracker's
-// own: the window keeps covering the panel and the drag goes on from it.
+// Geometry set on the tracker during a drag moves the gesture, not the window.
 TEST_F(PanelMapaTest, ZoomWindowKeepsGeometrySetDuringTheDrag) {
     panel->ZoomVentana();
     const double izquierda = Izquierda(), resolucion = Resolucion();
@@ -301,8 +283,8 @@ TEST_F(PanelMapaTest, ZoomWindowKeepsGeometrySetDuringTheDrag) {
     EXPECT_NEAR(Izquierda(), izquierda + 90 * resolucion, 2.0);
 }
 
-// A pan drags the map image on the screen, white where it uncovers nothing,
-// then moves the view by the drag, stopping at the edge of the map.
+// A pan drags the map image (white where it uncovers nothing), then moves the
+// view by the drag, stopping at the map's edge.
 TEST_F(PanelMapaTest, PanMovesTheMapWithTheMouse) {
     panel->Acercar();
     panel->Acercar();
@@ -324,14 +306,12 @@ TEST_F(PanelMapaTest, PanMovesTheMapWithTheMouse) {
     EXPECT_NEAR(Vista().GetCoordenadaSupDerY(), antes.GetCoordenadaSupDerY() + 30 * resolucion, 2.0);
     EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_DESPLAZAR);
-
     Arrastrar(wxPoint(100, 300), wxPoint(700, 300));  // far past the left edge
     EXPECT_NEAR(Izquierda(), global.GetCoordenadaInfIzqX(), 2.0);
     EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0);
 }
 
-// A right press or Escape typed on the keyboard drop a zoom window or a pan:
-// the view and the tool stay, and the screen shows the panel's map again.
+// A right press or Escape drop a zoom window or a pan, keeping view and tool.
 TEST_F(PanelMapaTest, RightPressOrEscapeCancelZoomWindowAndPan) {
     panel->Acercar();
     Repintar();
@@ -357,9 +337,8 @@ TEST_F(PanelMapaTest, RightPressOrEscapeCancelZoomWindowAndPan) {
         }
 }
 
-// Measuring a line: a blue band follows the mouse from the last point; every
-// click reports the length so far; a right press ends the line, which stays
-// drawn, not closed.
+// A measured line: a blue band follows the mouse, every click reports the
+// length so far, a right press ends it (drawn, not closed).
 TEST_F(PanelMapaTest, MeasuringLinesAndAreas) {
     panel->SetPanelMediciones(barra);
     panel->PrepararMedirDistancia();
@@ -385,9 +364,7 @@ TEST_F(PanelMapaTest, MeasuringLinesAndAreas) {
     Clic(wxPoint(500, 400));
     Clic(wxPoint(500, 400), wxMOUSE_BTN_RIGHT);
     EXPECT_EQ(panel->GetMediciones()->GetPolyLinea()->GetNumPuntos(), 1u);
-
-    // An area: a double click ends the polygon and reports its area; the ring
-    // is drawn closed; without a measurement bar nothing is drawn.
+    // An area ends with a double click and is drawn closed, only with a measurement bar.
     panel->PrepararMedirSuperficie();
     for (const wxPoint& p : {wxPoint(100, 100), wxPoint(300, 100), wxPoint(300, 300)}) Clic(p);
     EXPECT_TRUE(De(wxEVT_MAP_MEDIR_SUPERFICIE).empty());
@@ -403,8 +380,7 @@ TEST_F(PanelMapaTest, MeasuringLinesAndAreas) {
     EXPECT_FALSE(EsAzul(ColorEn(Imagen(), 200, 200)));
 }
 
-// The wheel zooms by 1.5 per whole step about the point under the cursor,
-// within the buttons' limits.
+// The wheel zooms 1.5 a step about the point under the cursor, within the limits.
 TEST_F(PanelMapaTest, WheelZoomsKeepingThePointUnderTheCursor) {
     const wxPoint cursor(200, 150);
     const CCoordenadaMapa punto = Mapa(cursor);
@@ -432,9 +408,8 @@ TEST_F(PanelMapaTest, WheelZoomsKeepingThePointUnderTheCursor) {
     EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 2u);
 }
 
-// Motions report the map position; an information click gives the point and
-// the 7-pixel tolerance; a right click offers the image menu only over a
-// painted map and without a tool.
+// Motions report the map position; an information click the point and its
+// tolerance; a right click offers the image menu over a painted map.
 TEST_F(PanelMapaTest, MotionInformationAndImageMenu) {
     panel->SetAccion(PanelMapa::ACCION_INFORMACION);
     Clic(wxPoint(250, 150));
@@ -447,7 +422,6 @@ TEST_F(PanelMapaTest, MotionInformationAndImageMenu) {
     ASSERT_EQ(panel->informaciones.size(), 1u);
     EXPECT_DOUBLE_EQ(panel->informaciones[0].first.GetCoordenadaMapaX(), p.GetCoordenadaMapaX());
     EXPECT_NEAR(panel->informaciones[0].second, std::sqrt(18.0) * Resolucion(), 2.0);  // a (3, 3) pixel step
-
     panel->SetAccion(PanelMapa::ACCION_NINGUNA);
     panel->Refresh(true);  // the map image is gone until the next paint
     wxMouseEvent clic(wxEVT_RIGHT_DOWN);
@@ -461,8 +435,8 @@ TEST_F(PanelMapaTest, MotionInformationAndImageMenu) {
     EXPECT_EQ(panel->menus, std::vector<wxPoint>{wxPoint(50, 60)});
 }
 
-TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
-    // A search result is centred, and outlined in red at the next paint only.
+// A search result is centred, and outlined in red at the next paint only.
+TEST_F(PanelMapaTest, SearchResultIsCentredAndOutlinedOnce) {
     auto geometria = std::make_unique<CMediciones>(nullptr, -1, wxPoint(0, 0), wxSize(0, 0), 0);
     const double x = 200000.0, y = 4100000.0;
     for (const auto& p : {CCoordenadaMapa(x, y), CCoordenadaMapa(x + 40000, y), CCoordenadaMapa(x + 40000, y + 20000),
@@ -477,61 +451,30 @@ TEST_F(PanelMapaTest, SearchResultAndReferenceRectangleOverlays) {
     EXPECT_TRUE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
     EXPECT_FALSE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
-
-    // The reference rectangle is drawn in green, in panel pixels, also by a
-    // tool a derived panel puts in its place to take the clicks (as the
-    // reference map centres the main map on one).
-    struct ClicReferencia : CHerramientaRecuadro {
-        using CHerramientaRecuadro::CHerramientaRecuadro;
-        void Pulsar(wxMouseEvent& evento) override { clics.push_back(panel.PixelAMapaVista(evento.GetPosition())); }
-        wxString Cursor() const override { return wxT("cursor/pan.cur"); }
-        std::vector<CCoordenadaMapa> clics;
-    };
-    panel->SetEsquinasRecuadro(CCoordenadaMapa(100.7, 80.2), CCoordenadaMapa(300.9, 200.5));
-    panel->SetAccion(PanelMapa::ACCION_RECUADRO_REFERENCIA);
-    for (bool propia : {false, true}) {
-        const wxImage imagen = Imagen();
-        for (const wxPoint& p : {wxPoint(200, 80), wxPoint(100, 150), wxPoint(300, 150), wxPoint(200, 200)})
-            EXPECT_TRUE(Es(ColorEn(imagen, p.x, p.y), *wxGREEN, 56)) << p.x << "," << p.y;
-        EXPECT_FALSE(Es(ColorEn(imagen, 200, 150), *wxGREEN, 56));
-        if (!propia) panel->SetHerramienta(PanelMapa::ACCION_RECUADRO_REFERENCIA, std::make_unique<ClicReferencia>(*panel));
-    }
-    EXPECT_FALSE(panel->GetCursor().IsSameAs(wxCursor(wxCURSOR_ARROW)));
-    Clic(wxPoint(250, 150));
-    const auto& clics = static_cast<ClicReferencia*>(panel->GetHerramienta(PanelMapa::ACCION_RECUADRO_REFERENCIA))->clics;
-    ASSERT_EQ(clics.size(), 1u);
-    EXPECT_EQ(clics[0], Mapa(wxPoint(250, 150)));
 }
 
 TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {
-    const wxString dir = wxFileName::CreateTempFileName(wxT("vaqcursor"));
-    wxRemoveFile(dir);
-    ASSERT_TRUE(wxFileName::Mkdir(dir + wxT("/cursor"), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
-    wxFFile(dir + wxT("/cursor/pan.cur"), wxT("wb")).Write("\0\0\2\0\1\0 not a cursor", 20);
-    for (const wxString& ruta : {dir, wxString::FromUTF8(VAQ_SOURCE_DIR "/data/app")}) {
+    DirectorioPrueba dir;
+    std::ofstream(dir.Subdirectorio("cursor", false) + "/pan.cur", std::ios::binary).write("\0\0\2\0\1\0 not a cursor", 20);
+    for (const wxString& ruta : {wxString::FromUTF8(dir.Ruta()), wxString::FromUTF8(VAQ_SOURCE_DIR "/data/app")}) {
         panel->SetRutaAplicacion(ruta);
         for (int accion : {11, 12, 13, 30, 31, 0}) {
             panel->SetAccion(accion);
             EXPECT_TRUE(panel->GetCursor().IsOk()) << ruta << " " << accion;
         }
     }
-    wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
 }
 
-// A layer file that cannot be opened is refused with one message that says
-// why, and the map keeps what it had.
+// A layer file that cannot be opened is refused with one message saying why.
 TEST_F(PanelMapaTest, ALayerFileThatDoesNotOpenIsRefusedWithItsCause) {
-    const wxString dir = wxFileName::CreateTempFileName(wxT("vaqcapa"));
-    wxRemoveFile(dir);
-    ASSERT_TRUE(wxFileName::Mkdir(dir, wxS_DIR_DEFAULT));
-    wxFFile(dir + wxT("/Rios.shp"), wxT("wb")).Write("no es un shapefile", 18);
+    DirectorioPrueba dir;
+    std::ofstream(dir / "Rios.shp") << "no es un shapefile";
     std::vector<wxString> mensajes;
     SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
     const int capas = panel->GetGestorVista()->GetNumCapas();
-    EXPECT_FALSE(panel->CargarArchivoCapa(dir + wxT("/Rios.shp")));
+    EXPECT_FALSE(panel->CargarArchivoCapa(wxString::FromUTF8(dir / "Rios.shp")));
     SetReceptorMensajes({});
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_TRUE(mensajes[0].Contains(wxString::FromUTF8("índice .shx de Rios.shp"))) << mensajes[0];
     EXPECT_EQ(panel->GetGestorVista()->GetNumCapas(), capas);
-    wxFileName::Rmdir(dir, wxPATH_RMDIR_RECURSIVE);
 }

@@ -1,10 +1,8 @@
-// The layer properties opened from the legend of a bundled theme, in a real X
-// server: a double click or the right-click menu's "Propiedades..." opens
-// the dialog for the layer; edits work on a copy, so only "Aplicar" changes
-// the layer's symbol, the map's pixels and the legend's swatch, and
-// "Cancelar" or the close box none of them.
+// The layer properties opened from the legend of a bundled theme: edits work
+// on a copy, so only "Aplicar" changes the symbol, the map and the swatch.
 #include "CGestionCapasPanel.h"
 
+#include "ArbolPrueba.h"
 #include "CCapaItemData.h"
 #include "CEditorSimbolo.h"
 #include "CEscalaMinMaxPanel.h"
@@ -49,13 +47,11 @@ int PixelesMagenta(const wxImage& imagen, wxRect zona = wxRect()) {
     return total;
 }
 
-// The legend with its menu reachable, and its dialog shown without a modal
-// loop and handed to the test (`alMostrar`) as it opens.
+// The legend with its menu reachable, its dialog shown modeless and handed to `alMostrar`.
 class Leyenda : public CGestionCapasPanel {
 public:
     using CGestionCapasPanel::CGestionCapasPanel;
     using CGestionCapasPanel::CrearMenuCapa;
-
     std::function<void(CPropiedadesCapaDlg&)> alMostrar;
     int mostrados = 0;
 
@@ -69,8 +65,7 @@ protected:
     }
 };
 
-// The main window as far as the legend goes: the legend beside the main map,
-// both on one theme of the bundled atlas.
+// The legend beside the main map, both on one theme of the bundled atlas.
 class MarcoPrueba : public wxFrame {
 public:
     MarcoPrueba(const char* archivoTema, const char* nombreCapa, bool sinClasificacion)
@@ -93,7 +88,6 @@ public:
         EsperarHasta([this] { return mapa->GetBitmapMapa() != nullptr; });
     }
     ~MarcoPrueba() override { mapa->SetGestorVista(nullptr); }
-
     int Posicion() const {
         const CGestorVistaMapa& gestor = *tema->GetGestorVistaMapa();
         for (int i = 0; i < gestor.GetNumCapas(); ++i)
@@ -102,11 +96,9 @@ public:
     }
     // The layer's legend entry, and the first legend line under it.
     wxTreeItemId Entrada() const {
-        CTreeCtrlCapas* arbol = leyenda->GetArbol();
-        wxTreeItemIdValue cookie;
-        for (wxTreeItemId item = arbol->GetFirstChild(arbol->GetRootItem(), cookie); item.IsOk();
-             item = arbol->GetNextChild(arbol->GetRootItem(), cookie)) {
-            const auto* datos = dynamic_cast<const CCapaItemData*>(arbol->GetItemData(item));
+        const CTreeCtrlCapas& arbol = *leyenda->GetArbol();
+        for (const wxTreeItemId& item : HijosArbol(arbol, arbol.GetRootItem())) {
+            const auto* datos = dynamic_cast<const CCapaItemData*>(arbol.GetItemData(item));
             if (datos && datos->GetCapaItemData() == capa->GetCapaEnCapa()) return item;
         }
         return wxTreeItemId();
@@ -136,7 +128,6 @@ public:
         ProcesarEventos();
         return abierto;
     }
-
     std::unique_ptr<CProyectoVaq> tema;
     CCapasEnMapa* capa = nullptr;
     Leyenda* leyenda = nullptr;
@@ -144,8 +135,7 @@ public:
     std::vector<int> avisos;
 };
 
-// What the user sees of a layer: its symbol, the map and the legend, as the
-// legend's own repaints leave them.
+// What the user sees of a layer: its symbol, the map and the legend.
 struct Vista {
     explicit Vista(MarcoPrueba& marco)
         : simbolo(*marco.capa->GetCapaEnCapa()->GetSimbolo()), mapa(CapturarPantalla(marco.mapa)),
@@ -172,7 +162,6 @@ protected:
         marco = new MarcoPrueba(tema, capa, sinClasificacion);
         ASSERT_NE(marco->capa, nullptr) << capa;
     }
-
     MarcoPrueba* marco = nullptr;
     std::vector<std::string> mensajes;
     wxUIActionSimulator simulador;
@@ -183,10 +172,8 @@ bool Es(wxWindow* ventana) {
     return dynamic_cast<T*>(ventana) != nullptr;
 }
 
-// A double click opens the dialog with the symbol page of the layer's
-// geometry (a classified layer's says that the classes keep their symbols);
-// a colour through the chooser's data, the width 7 and the transparency
-// moved twice (back where it was).
+// A double click opens the symbol page of the layer's geometry (with a note
+// when classified); colour, width 7 and transparency moved there and back.
 TEST_F(CGestionCapasPanelPropiedadesTest, OnlyAplicarChangesTheSymbolTheMapAndTheSwatch) {
     struct Caso {
         const char* tema;
@@ -211,77 +198,75 @@ TEST_F(CGestionCapasPanelPropiedadesTest, OnlyAplicarChangesTheSymbolTheMapAndTh
          true, false},
     };
     enum Final { CANCELAR, CERRAR, APLICAR };
-    for (const Caso& caso : casos) {
-        for (Final final : {CANCELAR, CERRAR, APLICAR}) {
-            SCOPED_TRACE(std::string(caso.capa) + (caso.sinClasificacion ? " sin clases" : "") + " final " +
-                         std::to_string(final));
-            Abrir(caso.tema, caso.capa, caso.sinClasificacion);
-            const Vista antes(*marco);
-            ASSERT_EQ(PixelesMagenta(antes.mapa), 0);
-            ASSERT_EQ(PixelesMagenta(antes.leyenda), 0);
-            wxColour ofrecido;
-            CSelectorColor::SetSelector([&](wxWindow*, wxColourData& datos) {
-                ofrecido = datos.GetColour();
-                datos.SetColour(kMagenta);
-                return true;
-            });
-            CSimboloObj copia;
-            bool capaIntacta = false;
-            const auto editar = [&](CPropiedadesCapaDlg& dialogo) {
-                auto* pagina = dynamic_cast<CPaginaSimbolo*>(dialogo.GetPanel(0));
-                ASSERT_NE(pagina, nullptr);
-                EXPECT_TRUE(caso.esPagina(pagina));
-                EXPECT_NE(dynamic_cast<CEscalaMinMaxPanel*>(dialogo.GetPanel(1)), nullptr);
-                EXPECT_EQ(pagina->GetNota().empty(), caso.seVe);  // only the classified layer has a note
-                Pulsar(pagina->GetEditor()->FindWindow(caso.idColor));
-                EscribirEnSpin(Hijo<wxSpinCtrl>(pagina->GetEditor()), "7");
-                if (auto* deslizador = Hijo<wxSlider>(pagina->GetEditor()))
-                    for (int vez = 0; vez < 2; ++vez) Pulsar(deslizador, wxEVT_SLIDER);
-                copia = *pagina->GetSimbolo();
-                capaIntacta = MismoSimbolo(*marco->capa->GetCapaEnCapa()->GetSimbolo(), antes.simbolo);
-                if (final == APLICAR) Pulsar(dialogo.FindWindow(CPropiedadesCapaDlg::ID_APLICAR));
-                if (final == CANCELAR) Pulsar(dialogo.FindWindow(CPropiedadesCapaDlg::ID_CANCELAR));
-                if (final == CERRAR) dialogo.Close();
-            };
-            ASSERT_TRUE(marco->ConDialogo(
-                [&] {
-                    simulador.MouseMove(marco->CentroEntrada());
-                    simulador.MouseDblClick();
-                },
-                editar));
-            EXPECT_EQ(ofrecido, caso.relleno ? antes.simbolo.GetColorRelleno() : antes.simbolo.GetColorBorde());
-            EXPECT_EQ(copia.GetColorRelleno(), caso.relleno ? kMagenta : antes.simbolo.GetColorRelleno());
-            EXPECT_EQ(copia.GetColorBorde(), caso.borde ? kMagenta : antes.simbolo.GetColorBorde());
-            EXPECT_EQ(copia.GetSize(), 7);
-            EXPECT_EQ(copia.GetTransparente(), antes.simbolo.GetTransparente());
-            EXPECT_TRUE(capaIntacta);
-
-            const Vista despues(*marco);
-            if (final == APLICAR) {
-                EXPECT_TRUE(MismoSimbolo(despues.simbolo, copia));
-                EXPECT_EQ(PixelesMagenta(despues.mapa) > 0, caso.seVe);
-                EXPECT_EQ(despues.muestra > 0, caso.seVe);
-                EXPECT_EQ(marco->avisos, std::vector<int>{marco->Posicion()});
-            } else {
-                EXPECT_TRUE(MismoSimbolo(despues.simbolo, antes.simbolo));
-                EXPECT_EQ(PixelesMagenta(despues.mapa), 0);
-                EXPECT_EQ(PixelesMagenta(despues.leyenda), 0);
-                EXPECT_TRUE(marco->avisos.empty());
-            }
-            EXPECT_TRUE(mensajes.empty());
+    const std::pair<int, Final> rondas[] = {{0, CANCELAR}, {1, CERRAR}, {0, APLICAR}, {1, APLICAR}, {2, APLICAR}, {3, APLICAR}};
+    for (const auto& ronda : rondas) {
+        const Caso& caso = casos[ronda.first];
+        const Final final = ronda.second;
+        SCOPED_TRACE(std::string(caso.capa) + (caso.sinClasificacion ? " sin clases" : "") + " final " +
+                     std::to_string(final));
+        Abrir(caso.tema, caso.capa, caso.sinClasificacion);
+        const Vista antes(*marco);
+        ASSERT_EQ(PixelesMagenta(antes.mapa), 0);
+        ASSERT_EQ(PixelesMagenta(antes.leyenda), 0);
+        wxColour ofrecido;
+        CSelectorColor::SetSelector([&](wxWindow*, wxColourData& datos) {
+            ofrecido = datos.GetColour();
+            datos.SetColour(kMagenta);
+            return true;
+        });
+        CSimboloObj copia;
+        bool capaIntacta = false;
+        const auto editar = [&](CPropiedadesCapaDlg& dialogo) {
+            auto* pagina = dynamic_cast<CPaginaSimbolo*>(dialogo.GetPanel(0));
+            ASSERT_NE(pagina, nullptr);
+            EXPECT_TRUE(caso.esPagina(pagina));
+            EXPECT_NE(dynamic_cast<CEscalaMinMaxPanel*>(dialogo.GetPanel(1)), nullptr);
+            EXPECT_EQ(pagina->GetNota().empty(), caso.seVe);  // only the classified layer has a note
+            Pulsar(pagina->GetEditor()->FindWindow(caso.idColor));
+            EscribirEnSpin(Hijo<wxSpinCtrl>(pagina->GetEditor()), "7");
+            if (auto* deslizador = Hijo<wxSlider>(pagina->GetEditor()))
+                for (int vez = 0; vez < 2; ++vez) Pulsar(deslizador, wxEVT_SLIDER);
+            copia = *pagina->GetSimbolo();
+            capaIntacta = MismoSimbolo(*marco->capa->GetCapaEnCapa()->GetSimbolo(), antes.simbolo);
+            if (final == APLICAR) Pulsar(dialogo.FindWindow(CPropiedadesCapaDlg::ID_APLICAR));
+            if (final == CANCELAR) Pulsar(dialogo.FindWindow(CPropiedadesCapaDlg::ID_CANCELAR));
+            if (final == CERRAR) dialogo.Close();
+        };
+        ASSERT_TRUE(marco->ConDialogo(
+            [&] {
+                simulador.MouseMove(marco->CentroEntrada());
+                simulador.MouseDblClick();
+            },
+            editar));
+        EXPECT_EQ(ofrecido, caso.relleno ? antes.simbolo.GetColorRelleno() : antes.simbolo.GetColorBorde());
+        EXPECT_EQ(copia.GetColorRelleno(), caso.relleno ? kMagenta : antes.simbolo.GetColorRelleno());
+        EXPECT_EQ(copia.GetColorBorde(), caso.borde ? kMagenta : antes.simbolo.GetColorBorde());
+        EXPECT_EQ(copia.GetSize(), 7);
+        EXPECT_EQ(copia.GetTransparente(), antes.simbolo.GetTransparente());
+        EXPECT_TRUE(capaIntacta);
+        const Vista despues(*marco);
+        if (final == APLICAR) {
+            EXPECT_TRUE(MismoSimbolo(despues.simbolo, copia));
+            EXPECT_EQ(PixelesMagenta(despues.mapa) > 0, caso.seVe);
+            EXPECT_EQ(despues.muestra > 0, caso.seVe);
+            EXPECT_EQ(marco->avisos, std::vector<int>{marco->Posicion()});
+        } else {
+            EXPECT_TRUE(MismoSimbolo(despues.simbolo, antes.simbolo));
+            EXPECT_EQ(PixelesMagenta(despues.mapa), 0);
+            EXPECT_EQ(PixelesMagenta(despues.leyenda), 0);
+            EXPECT_TRUE(marco->avisos.empty());
         }
+        EXPECT_TRUE(mensajes.empty());
     }
 }
 
-// The right-click menu of a layer entry offers "Propiedades...", which opens
-// the dialog (for a label layer, whose symbol is never drawn, with the scale
-// page alone); a legend line (no layer) opens nothing.
+// The right-click menu's "Propiedades..." opens the dialog (a label layer's
+// with the scale page alone); a legend line opens nothing.
 TEST_F(CGestionCapasPanelPropiedadesTest, RightClickMenuOffersPropiedades) {
     Abrir("MedioFisico.vel", "Toponimia sierras");
     std::unique_ptr<wxMenu> menu = marco->leyenda->CrearMenuCapa(*marco->capa);
     ASSERT_EQ(menu->GetMenuItemCount(), 1u);
     EXPECT_EQ(menu->FindItemByPosition(0)->GetItemLabelText(), "Propiedades...");
-
     // Once the menu is up, its first entry is chosen with the keyboard.
     int menus = 0;
     marco->leyenda->GetArbol()->Bind(wxEVT_MENU_OPEN, [&](wxMenuEvent& evento) {
@@ -306,7 +291,6 @@ TEST_F(CGestionCapasPanelPropiedadesTest, RightClickMenuOffersPropiedades) {
     EXPECT_EQ(menus, 1);
     EXPECT_EQ(titulo, wxString::FromUTF8("Propiedades de la capa «Toponimia sierras»"));
     EXPECT_EQ(paginas, 1u);
-
     Abrir("MedioFisico.vel", "Embalses y lagos");
     CTreeCtrlCapas* arbol = marco->leyenda->GetArbol();
     wxTreeEvent activado(wxEVT_TREE_ITEM_ACTIVATED, arbol, marco->LineaLeyenda());

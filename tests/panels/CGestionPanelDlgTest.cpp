@@ -1,6 +1,4 @@
-// The window that hosts a panel: a panel that fits is stretched to it, a
-// taller one scrolls by lines of 5 and pages of 10 pixels, never past its
-// ends.
+// A hosted panel is stretched to the window, and a taller one scrolls by 5 and 10 pixels within its ends.
 #include "CGestionPanelDlg.h"
 
 #include "PantallaPruebas.h"

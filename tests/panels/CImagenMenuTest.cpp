@@ -1,19 +1,15 @@
-// The image menu of the map and of a picture window: its entries, the BMP
-// file, the printed page (into a memory context at a printer's size) and
-// real prints through the toolkit's print dialog to PDF files, read back
-// with poppler's tools.
+// The image menu of the map and of a picture: entries, BMP file, printed page,
+// and real prints through the toolkit's dialog to PDF files.
 #include "CImagenMenu.h"
 
-#include "CCapaShp.h"
+#include "CapaShpPrueba.h"
 #include "CGestorVistaMapa.h"
 #include "CMensajes.h"
 #include "CMyPrintout.h"
-#include "DirectorioPrueba.h"
 #include "ImpresionPrueba.h"
 #include "LienzoPrueba.h"
 #include "PanelMapa.h"
 #include "PantallaPruebas.h"
-#include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
 #include <wx/dcmemory.h>
@@ -23,8 +19,7 @@
 #include <fstream>
 
 namespace {
-// A 400 x 300 panel showing 400 x 300 map units: a grey field with five red
-// squares 5 units across, in its four corners and its middle.
+// A 400 x 300 panel, 1:1 in map units: a grey field with five red 5-unit squares, corners and middle.
 constexpr int kAncho = 400, kAlto = 300;
 const wxColour kRojo(255, 0, 0), kGris(128, 128, 128);
 const CPunto kCuadros[] = {{2.5, 2.5}, {397.5, 2.5}, {2.5, 297.5}, {397.5, 297.5}, {200, 150}};
@@ -41,11 +36,8 @@ protected:
         panel->SetGestorVista(&gestor);
         marco->Show();
         panel->ReadaptarExtension();
-        CExtensionMapa vista;
-        vista.SetCoordenadasInfIzq(0, 0);
-        vista.SetCoordenadasSupDer(kAncho, kAlto);
         gestor.SetMantenerExtension(true);
-        gestor.Zoom(vista);
+        gestor.Zoom(CExtensionMapa(0, 0, kAncho, kAlto));
         panel->Refresh(true);
         EsperarHasta([this] { return panel->GetBitmapMapa() != nullptr; });
         menu.SetBitmap(*panel->GetBitmapMapa(), "Mapa_actual");
@@ -60,17 +52,12 @@ protected:
     void Capa(const std::string& nombre, const wxColour& color, const ShapefileWriter::Parte& anillo) {
         ShapefileWriter escritor(5);
         escritor.AddShape({anillo});
-        const std::string base = dir / (nombre + std::to_string(gestor.GetNumCapas()));
-        escritor.Write(base);
-        auto* capa = new CCapaShp();
-        capa->SetRutaArchivo(wxString::FromUTF8(base + ".shp"));
-        capa->InicializarCapa();
+        CCapaShp* capa = NuevaCapaShp(escritor, dir / (nombre + std::to_string(gestor.GetNumCapas())));
         capa->GetSimbolo()->SetColorRelleno(color);
         capa->GetSimbolo()->SetColorBorde(color);
         capa->SetEscalaMinima(0);  // the view is closer than the default range
         gestor.AddCapa(capa);  // on top
     }
-
     DirectorioPrueba dir;
     CGestorVistaMapa gestor;
     wxFrame* marco = nullptr;
@@ -106,9 +93,8 @@ TEST_F(CImagenMenuTest, MapAndPictureMenusListTheirEntries) {
     }
 }
 
-// The map goes to Mapa_actual.bmp with its pixels, replacing a file of that
-// name; a picture under its description, kept in the chosen directory; a
-// place that cannot be written gets one message naming the file.
+// The map goes to Mapa_actual.bmp (replacing an old one), a picture under its
+// description; a place that cannot be written gets one message naming the file.
 TEST_F(CImagenMenuTest, SaveWritesTheBmpReplacingAnOldOneAndSaysWhenItCannot) {
     std::ofstream(dir / "Mapa_actual.bmp") << "viejo";
     ASSERT_TRUE(menu.GuardarEn(wxString::FromUTF8(dir.Ruta())));
@@ -127,11 +113,8 @@ TEST_F(CImagenMenuTest, SaveWritesTheBmpReplacingAnOldOneAndSaysWhenItCannot) {
     EXPECT_TRUE(mensajes[0].Contains(imposible + "/Mapa_actual.bmp")) << mensajes[0];
 }
 
-// The page carries everything the screen shows, at the page's shape: on a
-// portrait page the view's width fills the page, on a landscape one its
-// height; the five squares lie where the view puts them, scaled, also in a
-// quick print, and the screen's view is left as it was. A picture is
-// printed at its size, centred, 260 pixels from the top.
+// The page holds the whole view fitted to its shape (also in a quick print),
+// leaving the screen's view alone; a picture prints at its size, centred, 260 down.
 TEST_F(CImagenMenuTest, PrintedPageHoldsTheWholeViewOrThePictureInPlace) {
     const CExtensionMapa antes = gestor.GetExtensionActual();
     const struct {
@@ -157,7 +140,6 @@ TEST_F(CImagenMenuTest, PrintedPageHoldsTheWholeViewOrThePictureInPlace) {
     }
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaSupDerY(), antes.GetCoordenadaSupDerY());
     EXPECT_EQ(gestor.GetDimensionAreaVisualizacion(), wxRect(0, 0, kAncho, kAlto));
-
     const wxBitmap imagen = Azul(400, 50);
     wxBitmap hoja(4960, 7016, 24);
     {
@@ -173,9 +155,8 @@ TEST_F(CImagenMenuTest, PrintedPageHoldsTheWholeViewOrThePictureInPlace) {
     EXPECT_EQ(LienzoPrueba::Contar(zona, wxRect(0, 0, 402, 52), *wxWHITE), 402 * 52 - 400 * 50);
 }
 
-// Prints through the print dialog: both prints of the map and a picture's
-// print to PDF files of one page showing what was printed; a cancelled
-// dialog and a print that fails each give their message and no file.
+// Prints through the dialog to one-page PDFs showing what was printed; a
+// cancelled or failed print gives its message and no file.
 TEST_F(CImagenMenuTest, PrintsToPdfThroughTheDialogOrSayWhyNot) {
     CImagenMenu imagen(false);
     imagen.SetBitmap(Azul(400, 50), "Foto");

@@ -1,18 +1,15 @@
-// The information window: the tree of a click (fields formatted for reading,
-// hidden fields and layers, contents asked with the municipality code),
-// damaged tables, its picture windows, and its life beside the map panel.
+// The information window: the tree of a click, its pictures, and its life beside the map.
 #include "CInfoCapasPanel.h"
 
-#include "CCapaShp.h"
+#include "ArbolPrueba.h"
+#include "CapaShpPrueba.h"
 #include "CFuenteContenidos.h"
 #include "CGestionPanelDlg.h"
 #include "CImagenDlg.h"
 #include "CMensajes.h"
-#include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
 #include "PanelMapaPrincipal.h"
 #include "PantallaPruebas.h"
-#include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
@@ -34,8 +31,7 @@ public:
     std::vector<std::string> preguntas;
 };
 
-// A polygon at (0, 0)-(100, 100) and another at (100, 0)-(200, 100), with
-// the fields of a municipality.
+// Polygons (0, 0)-(100, 100) and (100, 0)-(200, 100) with a municipality's fields.
 ShapefileWriter Municipios() {
     ShapefileWriter escritor(5);
     escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 100, 100)});
@@ -72,42 +68,22 @@ protected:
     }
     // A layer (on top of those before) from files under the data directory's "Capas/".
     void Anadir(const ShapefileWriter& escritor, const std::string& archivo, const char* nombre) {
-        escritor.Write(dir.Subdirectorio("datos/Capas", false) + "/" + archivo);
-        auto* capa = new CCapaShp();
-        capa->SetRutaArchivo(wxString::FromUTF8(datos + "Capas/" + archivo + ".shp"));
-        capa->InicializarCapa();
+        CCapaShp* capa = NuevaCapaShp(escritor, dir.Subdirectorio("datos/Capas", false) + "/" + archivo);
         capa->SetNombreCapa(wxString::FromUTF8(nombre));
         gestor.AddCapa(capa);
     }
-    // A click with the tool at that map position (the view shows 0..400 x
-    // 0..300 map units 1:1), and the tree it gives as "layer: line, line".
+    // The tree of a click at that map position (shown 1:1) as "layer: line, line".
     std::vector<std::string> Clic(double x, double y) {
-        CExtensionMapa vista;
-        vista.SetCoordenadasInfIzq(0, 0);
-        vista.SetCoordenadasSupDer(400, 300);
         gestor.SetMantenerExtension(true);
-        gestor.Zoom(vista);
+        gestor.Zoom(CExtensionMapa(0, 0, 400, 300));
         wxMouseEvent pulsacion(wxEVT_LEFT_DOWN);
         pulsacion.SetPosition(wxPoint(int(x), int(300 - y)));
         mapa->GetEventHandler()->ProcessEvent(pulsacion);
         ProcesarEventos();
-        std::vector<std::string> texto;
-        for (const wxTreeItemId& capa : Hijos(Arbol()->GetRootItem())) {
-            wxString linea = Arbol()->GetItemText(capa) + ":";
-            for (const wxTreeItemId& hijo : Hijos(capa)) linea += " " + Arbol()->GetItemText(hijo) + ",";
-            texto.push_back(linea.utf8_string());
-        }
-        return texto;
+        return LineasArbol(*Arbol());
     }
     wxTreeCtrl* Arbol() const { return mapa->GetInfoCapasPanel()->GetArbol(); }
-    std::vector<wxTreeItemId> Hijos(const wxTreeItemId& padre) const {
-        std::vector<wxTreeItemId> hijos;
-        wxTreeItemIdValue c;
-        for (wxTreeItemId h = Arbol()->GetFirstChild(padre, c); h.IsOk(); h = Arbol()->GetNextChild(padre, c))
-            hijos.push_back(h);
-        return hijos;
-    }
-
+    std::vector<wxTreeItemId> Hijos(const wxTreeItemId& padre) const { return HijosArbol(*Arbol(), padre); }
     DirectorioPrueba dir;
     std::string datos;
     CGestorVistaMapa gestor;
@@ -118,15 +94,10 @@ protected:
 };
 }  // namespace
 
-// Each layer's feature under the click with its fields formatted for
-// reading (texts trimmed, narrow integers as stored, wider numbers and
-// decimals as numbers with two decimals when the field has them), codes and
-// region fields left out, the types of "sv8" layers and the region's name
-// hidden, place-name and grid layers not listed, points found within the
-// tolerance; the municipality code leaves the tree and asks for the
-// contents (data directory, layer file, code with its blank, map), which
-// follow. A code with "-" asks nothing; a table shorter than its shapes or
-// missing shows no fields.
+// Each layer's feature with its fields formatted for reading; codes, region
+// fields, "sv8" types and the region's name hidden; place-name and grid
+// layers not listed; points within the tolerance. The municipality code asks
+// for the contents (not with a "-"); a short or missing table shows no fields.
 TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
     ShapefileWriter corta = Municipios();
     corta.Table().SetRecordCount(1);
@@ -151,7 +122,6 @@ TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
     Anadir(puntos, "picos", "Picos");
     Anadir(Municipios(), "municipios", "Municipios");
     fuente.contenidos[" 41091"] = {{"Foto de Sevilla", "/fotos/41091.png"}};
-
     mapa->SetUmbral(8);  // 4 pixels, that is 4 map units, each way
     const std::vector<std::string> sevilla = {
         "Municipios: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,",
@@ -161,7 +131,6 @@ TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
     ASSERT_EQ(fuente.preguntas.size(), 2u);  // the municipalities and the short table
     EXPECT_EQ(fuente.preguntas[0], datos + "|Capas/municipios.shp| 41091|2");
     EXPECT_EQ(fuente.preguntas[1], datos + "|Capas/corta.shp| 41091|2");
-
     fuente.preguntas.clear();
     const std::vector<std::string> malaga = {
         "Municipios: NOMBRE = Málaga, HAB = 0, SUPERF = 0, DENSIDAD = 0.00, INDICE = 0, TIPO =,", "Picos:",
@@ -171,8 +140,7 @@ TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
     EXPECT_TRUE(mensajes.empty());
 }
 
-// The data directory of a layer file is its path up to the second-to-last
-// "/"; a path too short to have one gives none.
+// The data directory of a layer file: its path up to the second-to-last "/".
 TEST(CInfoCapasPanelRutas, DataDirectoryOfALayerPath) {
     const std::pair<const char*, const char*> casos[] = {
         {"/datos/Medio_humano/Municipios.shp", "/datos/"}, {"/a//M/M.shp", "/a//"}, {"Medio/M.shp", ""},
@@ -180,9 +148,8 @@ TEST(CInfoCapasPanelRutas, DataDirectoryOfALayerPath) {
     for (const auto& [ruta, datos] : casos) EXPECT_EQ(CInfoCapasPanel::GetRutaDatosAplicacionDeRuta(ruta), datos) << ruta;
 }
 
-// The window comes with the first click, is only hidden by its close box
-// and shown by the next click. A missing picture or a file that is no
-// picture opens nothing and says so. Window and pictures go with the map.
+// The window comes with a click, is only hidden by its close box; a missing or
+// broken picture opens nothing and says so; window and pictures go with the map.
 TEST_F(CInfoCapasPanelTest, WindowAndPicturesComeWithClicksAndGoWithTheMap) {
     Anadir(Municipios(), "municipios", "Municipios");
     LienzoPrueba(120, 80).Imagen().SaveFile(wxString::FromUTF8(datos + "sevilla.png"), wxBITMAP_TYPE_PNG);
@@ -202,7 +169,6 @@ TEST_F(CInfoCapasPanelTest, WindowAndPicturesComeWithClicksAndGoWithTheMap) {
     Clic(50, 50);
     EXPECT_EQ(mapa->GetVentanaInformacion(), ventana.get());
     EXPECT_TRUE(ventana->IsShown());
-
     CInfoCapasPanel* panel = mapa->GetInfoCapasPanel();
     const std::vector<wxTreeItemId> lineas = Hijos(Hijos(Arbol()->GetRootItem())[0]);
     wxWeakRef<CImagenDlg> imagen(panel->AbrirContenido(lineas[lineas.size() - 3]));

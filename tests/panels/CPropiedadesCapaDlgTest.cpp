@@ -1,8 +1,5 @@
-// The layer properties dialog on layers of the bundled themes in a real X
-// server: the width rule under real typing, and the scale ranges refused or
-// taken by "Aplicar". (The pages each layer gets, and edits reaching the
-// layer only through "Aplicar", are checked from the legend, which opens the
-// dialog.)
+// The layer properties dialog on the bundled themes: the width under real
+// typing, and scale ranges refused or taken by "Aplicar".
 #include "CPropiedadesCapaDlg.h"
 
 #include "CEditorSimbolo.h"
@@ -30,15 +27,12 @@ protected:
         tema = TemaAtlas("MedioFisico.vel");
     }
     void TearDown() override { SetReceptorMensajes(nullptr); }
-
     CCapasEnMapa& Capa(const char* nombre) { return *CapaPorNombre(*tema->GetGestorVistaMapa(), wxString::FromUTF8(nombre)); }
-
     std::unique_ptr<CProyectoVaq> tema;
     std::vector<std::string> mensajes;
 };
 
-// Real typing in the line width, left with Tab: a text outside 0-20 (or no
-// number) leaves the width as it was and the control shows it again; 7 sets it.
+// Typed widths outside 0-20 (or no number) are undone on Tab; 7 is taken.
 TEST_F(CPropiedadesCapaDlgTest, TypedLineWidthIsTakenOnlyFromZeroToTwenty) {
     CCapasEnMapa& rios = Capa("Ríos");
     const int original = rios.GetCapaEnCapa()->GetSimbolo()->GetSize();
@@ -69,11 +63,8 @@ TEST_F(CPropiedadesCapaDlgTest, TypedLineWidthIsTakenOnlyFromZeroToTwenty) {
     EXPECT_EQ(rios.GetCapaEnCapa()->GetSimbolo()->GetSize(), original);  // never applied
 }
 
-// The scale page shows the layer's range. A field that is no number, a
-// negative one or a minimum above the maximum is refused with a message
-// naming the field: nothing is applied (the symbol edited meanwhile neither)
-// and the scale page comes to the front. A valid range is applied, and the
-// fields read back every range they show.
+// A range that is no number, negative or inverted is refused naming the field,
+// applying nothing and showing the scale page; a valid one is applied.
 TEST_F(CPropiedadesCapaDlgTest, ScaleRangesThatMakeNoSenseAreRefused) {
     struct Caso {
         const char* minima;

@@ -1,11 +1,8 @@
-// The legend's swatches, drawn off screen for each geometry and symbol (the
-// legend of the bundled themes, on screen, is tested with the main window).
+// The legend's swatches, drawn off screen for each geometry and symbol.
 #include "CTreeCtrlCapas.h"
 
-#include "CCapaShp.h"
-#include "DirectorioPrueba.h"
+#include "CapaShpPrueba.h"
 #include "LienzoPrueba.h"
-#include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
@@ -14,12 +11,10 @@ namespace {
 const wxColour kRojo(255, 0, 0), kVerde(0, 160, 0), kAzul(0, 0, 255), kNaranja(255, 128, 0);
 }  // namespace
 
-// One swatch per geometry: a 35 x 14 box in the fill colour (unfilled when
-// the layer's own symbol is transparent), a zigzag for lines in the class's
-// width and no fill, a circle of radius at most 8 or a glyph for points, and
-// nothing for other point styles.
+// A 35 x 14 box in the fill colour (none when transparent), a zigzag for lines,
+// a circle of radius at most 8 or a glyph for points, nothing for other styles.
 TEST(CTreeCtrlCapas, SwatchesFollowTheGeometryAndTheSymbol) {
-    // A layer of that geometry (1 points, 3 lines, 5 polygons), red with a blue outline.
+    // A layer of that geometry, red with a blue outline.
     DirectorioPrueba dir;
     std::vector<std::unique_ptr<CCapaShp>> capas;
     const auto capa = [&](int geometria) {
@@ -27,11 +22,7 @@ TEST(CTreeCtrlCapas, SwatchesFollowTheGeometryAndTheSymbol) {
         if (geometria == 1) escritor.AddPoint(5, 5);
         if (geometria == 3) escritor.AddShape({{CPunto(0, 0), CPunto(10, 10)}});
         if (geometria == 5) escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10)});
-        const std::string base = dir / std::to_string(capas.size());
-        escritor.Write(base);
-        CCapaShp* nueva = capas.emplace_back(std::make_unique<CCapaShp>()).get();
-        nueva->SetRutaArchivo(wxString::FromUTF8(base + ".shp"));
-        nueva->InicializarCapa();
+        CCapaShp* nueva = capas.emplace_back(NuevaCapaShp(escritor, dir / std::to_string(capas.size()))).get();
         nueva->GetSimbolo()->SetColorRelleno(kRojo);
         nueva->GetSimbolo()->SetColorBorde(kAzul);
         return nueva;

@@ -1,5 +1,4 @@
-// Loading theme files into a view manager: layer order, carried defaults,
-// colours, classifications, scale and extent, and damaged files.
+// Loading theme files into a view manager, sound and damaged.
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <filesystem>
@@ -18,6 +17,7 @@
 #include "CProyectoVaq.h"
 #include "CRepresentacionTexto.h"
 #include "CRepresentacionValor.h"
+#include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
 #include "ShapefileWriter.h"
 #include "ThemeWriter.h"
@@ -26,15 +26,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A data directory of its own per test, with three polygon shapefiles under
-// "/capas/": a.shp (0..100), b.shp (50..300) and c.shp (-20..10).
+// A data directory with polygons "/capas/" a.shp (0..100), b.shp (50..300), c.shp (-20..10).
 class ProyectoVaqTest : public testing::Test {
 protected:
     void SetUp() override {
         SetModoSilencioso(true);  // no dialog may block a test
-        char plantilla[] = "/tmp/vaq_proyecto_XXXXXX";
-        ASSERT_NE(mkdtemp(plantilla), nullptr);
-        datos = plantilla;
         fs::create_directories(datos + "/capas");
         const double cajas[3][4] = {{0, 0, 100, 100}, {50, 50, 300, 200}, {-20, -10, 10, 10}};
         for (int i = 0; i < 3; ++i) {
@@ -47,11 +43,6 @@ protected:
         proyecto.NuevoProyecto("Nuevo proyecto");
         proyecto.SetRutaDatosAplicacion(wxString::FromUTF8(datos.c_str()));
     }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(datos, error);
-    }
-
     // Writes the theme as MapasVel/<nombre>.vel and opens it.
     bool Abrir(const ThemeWriter& tema, const std::string& nombre = "Prueba") {
         const std::string relativa = "MapasVel/" + nombre + ".vel";
@@ -63,7 +54,6 @@ protected:
         std::ofstream(datos + "/MapasVel/" + nombre) << texto;
         return proyecto.AbrirProyecto(nullptr, wxString::FromUTF8(("MapasVel/" + nombre).c_str()));
     }
-
     CGestorVistaMapa& Gestor() { return *proyecto.GetGestorVistaMapa(); }
     CCapasEnMapa& Entrada(int i) { return *Gestor().GetCapaEnMapa(i); }
     CCapa& Capa(int i) { return *Entrada(i).GetCapaEnCapa(); }
@@ -72,23 +62,15 @@ protected:
         for (int i = 0; i < Gestor().GetNumCapas(); ++i) nombres += Capa(i).GetNombreCapa() + " ";
         return nombres;
     }
-
     static XmlElemento CapaVisible(const std::string& nombre, const std::string& archivo) {
         XmlElemento capa = ThemeWriter::Capa(nombre, archivo, "/capas/");
         capa.Add(ThemeWriter::Visualizacion(1, 0, 99999999));
         return capa;
     }
-
-    std::string datos;
+    DirectorioPrueba directorio;
+    const std::string datos = directorio.Ruta();
     CProyectoVaq proyecto;
 };
-
-CExtensionMapa Ext(double x1, double y1, double x2, double y2) {
-    CExtensionMapa e;
-    e.SetCoordenadasInfIzq(x1, y1);
-    e.SetCoordenadasSupDer(x2, y2);
-    return e;
-}
 
 std::string Hex(const wxColour& c) { return c.GetAsString(wxC2S_HTML_SYNTAX).Mid(1).ToStdString(); }
 
@@ -114,10 +96,8 @@ std::pair<long, long> Recursos() {
 
 }  // namespace
 
-// Layers keep the file's order; non-SHP layers are skipped in silence, and
-// layers with an unknown classification, a missing attribute or a shapefile
-// that does not open are listed with their reason while the rest loads. The
-// legend reorders them.
+// Layers keep the file's order; non-SHP ones are skipped silently, the ones
+// that fail are listed with their reason while the rest loads.
 TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     ThemeWriter tema("Tres capas");
     tema.Capas().With(CapaVisible("A", "a.shp"))
@@ -132,8 +112,7 @@ TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     ASSERT_TRUE(Abrir(tema));
     EXPECT_EQ(Nombres(), "A B C ");
     EXPECT_EQ(Capa(1).GetRutaArchivo(), wxString::FromUTF8((datos + "/capas/b.shp").c_str()));
-    EXPECT_EQ(Gestor().GetExtensionGlobal(), Ext(-20, -10, 300, 200));
-
+    EXPECT_EQ(Gestor().GetExtensionGlobal(), CExtensionMapa(-20, -10, 300, 200));
     const wxArrayString& fallos = proyecto.GetCapasNoCargadas();
     ASSERT_EQ(fallos.size(), 5u);
     EXPECT_TRUE(fallos[0].StartsWith("X: ") && fallos[0].Contains("RANGO")) << fallos[0];
@@ -141,14 +120,12 @@ TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     EXPECT_EQ(fallos[2], "Sin tipo: falta el atributo \"tipo\"");
     EXPECT_EQ(fallos[3], wxString::FromUTF8("Perdida: No se encuentra el archivo índice .shx de noexiste.shp"));
     EXPECT_EQ(fallos[4], wxString::FromUTF8("Rota: roto.shp o su índice .shx está vacío o cortado"));
-
     proyecto.ReordenarCapas({&Capa(2), &Capa(0), &Capa(1)});
     EXPECT_EQ(Nombres(), "C A B ");
 }
 
-// Numbers start at their defaults for each layer and carry over between the
-// symbols of one layer; colours are BGR, their high bits ignored; style 4
-// reads the symbol font.
+// Numbers start at their defaults per layer and carry over between its
+// symbols; colours are BGR without high bits; style 4 reads the symbol font.
 TEST_F(ProyectoVaqTest, ValoresDeInicioArrastreColoresYFuente) {
     ThemeWriter tema;
     tema.Capas().Add(ThemeWriter::Capa("Sin simbologia", "a.shp", "/capas/"));
@@ -166,8 +143,7 @@ TEST_F(ProyectoVaqTest, ValoresDeInicioArrastreColoresYFuente) {
                                "0/100/1/0000FF/FFFFFF/-///0", "0/4/12/000000/000000/-/Symbol/symbol.ttf/65"};
     ASSERT_EQ(Gestor().GetNumCapas(), 4);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(Resumen(*Capa(i).GetSimbolo()), esperados[i]) << "case " << i;
-    // estado and escala_min never given start at 0 (hidden, although opening
-    // showed it).
+    // estado and escala_min never given start at 0.
     EXPECT_EQ(Capa(0).GetEstadoCapa() + Capa(1).GetEstadoCapa() + Capa(1).GetEscalaMinima() + Capa(0).GetEscalaMaxima(), 0);
     EXPECT_EQ(Capa(1).GetEscalaMaxima(), 80000.0);
 }
@@ -189,7 +165,6 @@ TEST_F(ProyectoVaqTest, ClasificacionesPorValorYPorTextoConClasesInvertidas) {
     etiquetas.Add(XmlElemento("VALOR").Set("valor", 1)).Add(ThemeWriter::SimbologiaTexto(65280, 12));
     etiquetas.Add(XmlElemento("VALOR").Set("valor", 2)).Add(XmlElemento("SIMBOLOGIA_TEXTO").Set("cursiva", 1));
     ASSERT_TRUE(Abrir(tema));
-
     CClasificacionPorValor* valor = Entrada(0).GetClasificacion();
     ASSERT_NE(valor, nullptr);
     EXPECT_EQ(valor->GetCampo() + "/" + valor->GetDescripcion(), "TIPO/Tipos de suelo");
@@ -201,7 +176,6 @@ TEST_F(ProyectoVaqTest, ClasificacionesPorValorYPorTextoConClasesInvertidas) {
     EXPECT_EQ(v0->GetValor() + v1->GetValor() + v1->GetDescripcion(), "21Uno");
     EXPECT_EQ(Resumen(*v1->GetSimbologia()), "0/100/3/FF0000/0000FF/T/ / /1");
     EXPECT_EQ(Resumen(*v0->GetSimbologia()), "0/100/3/FF0000/00FF00/T/ / /1");
-
     CClasificacionPorTexto* etiquetado = Entrada(1).GetClasificacionTexto();
     ASSERT_NE(etiquetado, nullptr);
     EXPECT_EQ(Resumen(*etiquetado->GetSimbologiaDefecto()), "FF0000/9/N-/Sans");
@@ -209,8 +183,7 @@ TEST_F(ProyectoVaqTest, ClasificacionesPorValorYPorTextoConClasesInvertidas) {
     auto* t0 = static_cast<CRepresentacionTexto*>(etiquetado->GetLista()->Item(0)->GetData());
     auto* t1 = static_cast<CRepresentacionTexto*>(etiquetado->GetLista()->Item(1)->GetData());
     EXPECT_EQ(t0->GetValor() * 10 + t1->GetValor(), 21);
-    // The second keeps the size and colour of the first, whose negrita="0"
-    // also cleared the default's bold.
+    // The second keeps the first's size and colour; its negrita="0" cleared the bold.
     EXPECT_EQ(Resumen(*t1->GetSimbologia()), "00FF00/12/--/Sans");
     EXPECT_EQ(Resumen(*t0->GetSimbologia()), "00FF00/12/-C/Sans");
 }
@@ -222,7 +195,6 @@ TEST_F(ProyectoVaqTest, UnTemaSinEscalaConservaLaAnteriorYExtensionSeMantiene) {
     ASSERT_TRUE(Abrir(conEscala, "ConEscala"));
     EXPECT_EQ(proyecto.GetEscala(), 250000.0);
     proyecto.CerrarProyecto(nullptr);
-
     ThemeWriter sinEscala;
     sinEscala.Capas().With(CapaVisible("A", "a.shp")).With(CapaVisible("B", "b.shp"));
     sinEscala.Raiz().Add(XmlElemento("EXTENSION").Set("coordsupderx", 40.0).Set("coordsupdery", 30.0)
@@ -231,7 +203,7 @@ TEST_F(ProyectoVaqTest, UnTemaSinEscalaConservaLaAnteriorYExtensionSeMantiene) {
     EXPECT_EQ(proyecto.GetEscala(), 250000.0);
     EXPECT_EQ(Nombres(), "A B ");
     EXPECT_TRUE(Gestor().GetMantenerExtension());
-    const CExtensionMapa pedida = Ext(10, 20, 40, 30);
+    const CExtensionMapa pedida = CExtensionMapa(10, 20, 40, 30);
     EXPECT_EQ(Gestor().GetExtensionActual(), pedida);
     Gestor().ReCalcularExtGlobal();  // the extent survives a recomputation
     EXPECT_EQ(Gestor().GetExtensionActual(), pedida);
@@ -250,15 +222,13 @@ TEST_F(ProyectoVaqTest, RaizVersionOArchivoErroneosNoCarganNada) {
         EXPECT_EQ(Gestor().GetNumCapas(), 0) << "case " << i;
         if (i == 0) EXPECT_TRUE(proyecto.GetErrorCarga().Contains("PROYECTO_VELMOR"));
     }
-
     EXPECT_FALSE(proyecto.AbrirProyecto(nullptr, "MapasVel/NoExiste.vel"));
     EXPECT_TRUE(proyecto.GetErrorCarga().StartsWith(wxString::FromUTF8("No se pudo cargar correctamente el proyecto.")));
     EXPECT_FALSE(AbrirTexto("Roto.vel", "<PROYECTO_VELMOR version=\"1.0.0\"><CAPAS>"));
     EXPECT_TRUE(proyecto.GetErrorCarga().Contains(wxString::FromUTF8("XML válido")));
     EXPECT_FALSE(AbrirTexto("Prueba.xml", "<PROYECTO_VELMOR version=\"1.0.0\"/>"));
     EXPECT_EQ(proyecto.GetErrorCarga(), wxString::FromUTF8("El archivo seleccionado no es el esperado."));
-    // Nesting deep enough to exhaust the stack of a recursive parser, after
-    // the root or after a declaration that the parser ends at its first '>'.
+    // Nesting deep enough to exhaust a recursive parser's stack, after the root or a declaration.
     for (const char* inicio : {"<PROYECTO_VELMOR version=\"1.0.0\" nombre=\"x\">", "<?xml version=\"1.0\">"}) {
         std::string hondo = inicio;
         for (int i = 0; i < 1000000; ++i) hondo += "<a>";
@@ -298,9 +268,8 @@ TEST_F(ProyectoVaqTest, TextosSeLeenComoUtf8SoloSiElArchivoLoDeclara) {
     }
 }
 
-// A data directory whose name has an accent (as the system names it, in
-// UTF-8), and a theme in ISO-8859-1 naming files that the system names in
-// UTF-8 or, copied from an older system, in ISO-8859-1: every layer loads.
+// An accented data directory, and a Latin-1 theme naming files the system
+// names in UTF-8 or in ISO-8859-1: every layer loads.
 TEST_F(ProyectoVaqTest, DirectorioConTildeYArchivosNombradosEnUtf8OEnLatin1) {
     const std::string andalucia = datos + "/Andaluc\xC3\xAD" "a";
     const char* archivos[][2] = {{"a", "a"}, {"r\xC3\xADo", "r\xEDo"}, {"ca\xF1o", "ca\xF1o"}};
@@ -319,10 +288,8 @@ TEST_F(ProyectoVaqTest, DirectorioConTildeYArchivosNombradosEnUtf8OEnLatin1) {
     EXPECT_TRUE(proyecto.GetCapasNoCargadas().empty()) << proyecto.GetCapasNoCargadas()[0];
 }
 
-// Layers beyond the most a theme may list are left out with one line, and
-// each loaded layer keeps one descriptor at most. One short message lists
-// the first few layers left out, then those loaded with damaged data, and
-// how many more there are.
+// Layers beyond the most a theme may list are left out with one line, each
+// keeps a descriptor at most, and one short message lists the failures.
 TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYConLasDanadasVanEnUnMensajeCorto) {
     const int maximas = CLectorProyectoVaq::kCapasMaximas;
     ShapefileWriter danada(5);
@@ -361,10 +328,14 @@ TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYConLasDanadasVanEnUnMensajeC
                            proyecto.GetCapasDanadas()[0]);
 }
 
-// Loading, painting (whole and close up, so that layers build what painting
-// keeps) and clearing a hundred times leaves no descriptors nor mappings.
+// Loading, painting (whole and close up) and clearing a hundred times leaves
+// no descriptors nor mappings.
 TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones) {
+    ShapefileWriter mala(5);
+    mala.SetVersion(ShapefileWriter::Shp, 10);
+    ASSERT_TRUE(mala.Write(datos + "/capas/mala"));
     ThemeWriter tema;
+    tema.Capas().Add(CapaVisible("Mala", "mala.shp"));
     tema.Capas().Add(CapaVisible("A", "a.shp"));
     tema.Capas().Add(CapaVisible("B", "b.shp")).Add(ThemeWriter::Clasificacion("VALOR"))
         .Add(ThemeWriter::Campo("TIPO", "")).Add(XmlElemento("VALORES"))
@@ -377,10 +348,11 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         Gestor().ReCalcularExtGlobal();
         Gestor().ZoomExtensionTotal();
         Gestor().Pintar(lienzo.Dc(), lienzo.Rect(), false);
-        Gestor().Zoom(Ext(0, 0, 30, 20));
+        Gestor().Zoom(CExtensionMapa(0, 0, 30, 20));
         Gestor().Pintar(lienzo.Dc(), lienzo.Rect(), false);
         proyecto.LimpiarGestorVistaMapa();
     };
+    SetReceptorMensajes([](const wxString&, const wxString&) {});
     ASSERT_TRUE(Abrir(tema));  // the first load and paint warm the libraries up
     ciclo();
     const auto antes = Recursos();
@@ -389,6 +361,7 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         ASSERT_EQ(Gestor().GetNumCapas(), 3);
         ciclo();
     }
+    SetReceptorMensajes(nullptr);
     EXPECT_EQ(Recursos(), antes);
 }
 
@@ -416,16 +389,13 @@ TEST(LectorProyectoVaq, ProfundidadComoLaLeeElAnalizadorYDeclaracionUtf8) {
     const struct { const char* texto; int profundidad; } casos[] = {
         {"<a><b/><c><d x=\"/>\"></d></c></a>", 3},
         {"<?xml version=\"1.0\"?><!-- <a><a> --><a><![CDATA[<b>]]></a>", 1},
-        {"<?xml version=\"1.0\"><a><a><a>", 3},        // the declaration ends at '>'
-        {"<?XML version='>' ?><a><b/></a>", 2},           // a quoted '>' does not end it
+        {"<?XML version='>' ?><a><b/></a>", 2},           // a quoted '>' does not end the declaration
         {"<?xml encoding=\"x\"?><!--><a><a>--><a>", 1},  // "<!-->" opens a comment only
-        {"<?otra cosa><a><a>", 2},                        // unknown: up to the first '>'
         {"<!DOCTYPE x [<!ENTITY e \"v\">]><a><a>", 2},
         {"<1 \"><a><a><a>", 3},                           // no name: no quotes either
-        {"<a b=\"x>y\" c='\"'><a><a>", 3},
         {"<a>\xE0</a><a>\xE0</a><a>", 1},               // bytes, not UTF-8 characters
         {"<a><a>&#1 </a></a> &#2;<a>", 3},              // a reference runs to a later ';'
-        {"<a b='&#1 '/></a></a>' &#2;'><a>", 2},
+        {"<a b='&#1 '/></a></a>' &#2;'><a>", 2},        // also inside a quoted value
         {"<a><a b=\"sin cierre><a><a><a>", 2},            // the parser stops at the error
     };
     for (const auto& caso : casos) {

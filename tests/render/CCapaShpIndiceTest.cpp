@@ -48,7 +48,8 @@ W::Parte Estrella(double cx, double cy, double radio, bool cerrada) {
         const double t = -6.283185307179586 * v / 24, r = radio * (v % 2 ? 0.55 : 1.0);
         puntos.push_back(CPunto(cx + r * std::cos(t), cy + r * std::sin(t)));
     }
-    return cerrada ? W::Ring(puntos) : puntos;
+    if (cerrada) puntos.push_back(puntos.front());
+    return puntos;
 }
 
 // kLado x kLado features over the map, every other one overlapping the next,

@@ -63,8 +63,7 @@ TEST(CCapasEnMapa, TextClassificationCopiesFieldsAndSharesClasses) {
         origen.reset();
         EXPECT_EQ(g_vivas, 2);
         EXPECT_NE(copia->BuscaSimboloTexto(7), nullptr);
-        // Its own classification changes nothing (and returns: the child is
-        // killed if it does not within a second).
+        // Its own classification changes nothing, and returns (within a second).
         EXPECT_EXIT(
             {
                 alarm(1);
@@ -74,7 +73,6 @@ TEST(CCapasEnMapa, TextClassificationCopiesFieldsAndSharesClasses) {
             testing::ExitedWithCode(0), "");
     }
     EXPECT_EQ(g_vivas, 0);
-
     CCapasEnMapa vacio;
     vacio.SetClasificacionCapa(static_cast<CClasificacionPorTexto*>(nullptr));
     ASSERT_NE(vacio.GetClasificacionTexto(), nullptr);

@@ -76,5 +76,4 @@ TEST(CEscalimetro, LabelsOnEvenTicksBeyondFourBoxesInKilometres) {
         EXPECT_EQ(HayTinta(imagen, inicio + 2, kY0 - 20, inicio + 30, kY0 - 8), i % 2 == 0) << "case " << i;
     }
     EXPECT_TRUE(HayTinta(imagen, kX0, kY0 - 20, kX0 + 8, kY0 - 8));  // the "0"
-
 }

@@ -27,8 +27,7 @@ TEST(CLineShpTest, SegmentsHitInTheWidenedBoxAndStrictlyWithinTheDistance) {
         {Linea(0, 0, 100, 100), 50, 60, 8, true},   {Linea(0, 0, 100, 100), 50, 60, 7, false},  // 7.07 away
         {Linea(0, 100, 100, 0), 50, 40, 8, true},   {Linea(0, 100, 100, 0), 50, 40, 7, false},
         {Linea(0, 0, 30, 40), 11, 23, 5, false},    {Linea(0, 0, 30, 40), 11, 23, 6, true},  // exactly 5
-        // Beside the end of a vertical segment the estimate is the full
-        // distance; beside its middle it is 0 and the widened box decides.
+        // Beside a vertical segment's end the full distance counts, beside its middle the box.
         {Linea(0, 0, 0, 100), 1, 0, 1, false},      {Linea(0, 0, 0, 100), 1, 50, 1, true},
         {Linea(0, 0, 100, 100), 50, 50.9, -5, true},  // at least 1
         {Linea(5, 5, 5, 5), 5, 5, 1000, false},

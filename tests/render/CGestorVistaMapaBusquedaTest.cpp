@@ -1,5 +1,4 @@
-// The view manager's side of a gazetteer hit: its geometry in map units by
-// the kind of its layer, and its red outline.
+// A gazetteer hit: its geometry by the kind of its layer, and its red outline.
 #include "CCapaShp.h"
 #include "CCapasEnMapa.h"
 #include "CGestorVistaMapa.h"
@@ -48,13 +47,8 @@ TEST(CGestorVistaMapaBusqueda, AHitIsLocatedByItsLayersKindAndOutlinedOnlyWhileI
     gestor.SetDimensionAreaVisualizacion(rect);
     gestor.ReCalcularExtGlobal();
     gestor.SetMantenerExtension(true);
-    CExtensionMapa vista;
-    vista.SetCoordenadasSupDer(1000, 1000);
-    vista.SetCoordenadasInfIzq(0, 0);
-    gestor.Zoom(vista);
-
-    // A feature of two parts is located by the second; polygons lie half a
-    // pixel up and left, truncated: within two pixels.
+    gestor.Zoom(CExtensionMapa(0, 0, 1000, 1000));
+    // A feature of two parts is located by the second (polygons within two pixels).
     const auto poligono = gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(0), Registro("COD", "B"));
     const auto* anillo = dynamic_cast<const CPolygonShp*>(poligono.get());
     ASSERT_NE(anillo, nullptr);
@@ -64,8 +58,8 @@ TEST(CGestorVistaMapaBusqueda, AHitIsLocatedByItsLayersKindAndOutlinedOnlyWhileI
     EXPECT_NEAR(caja.GetCoordenadaSupDerX(), 800, 10.0);
     EXPECT_NEAR(caja.GetCoordenadaSupDerY(), 800, 10.0);
     const auto linea = gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(1), Registro("cod", "A"));
-    ASSERT_NE(dynamic_cast<const CPolyLineShp*>(linea.get()), nullptr);
     EXPECT_EQ(dynamic_cast<const CPolygonShp*>(linea.get()), nullptr);
+    ASSERT_NE(dynamic_cast<const CPolyLineShp*>(linea.get()), nullptr);
     EXPECT_EQ(static_cast<const CPolyLineShp&>(*linea).GetNumPuntos(), 2u);
     const auto punto = gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(2), Registro("COD", "A"));
     ASSERT_NE(dynamic_cast<const CPointShp*>(punto.get()), nullptr);
@@ -74,7 +68,6 @@ TEST(CGestorVistaMapaBusqueda, AHitIsLocatedByItsLayersKindAndOutlinedOnlyWhileI
     for (const CInfoCapa& nada : {Registro("COD", "Z"), Registro("COD", "b"), Registro("NUM", "1"), Registro("", "A")})
         EXPECT_EQ(gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(0), nada), nullptr) << nada.GetCodigo();
     EXPECT_EQ(gestor.LocalizarElementoBusqueda(rect, nullptr, Registro("COD", "A")), nullptr);
-
     const auto rojos = [&](const char* codigo) {
         LienzoPrueba lienzo(rect.width, rect.height);
         gestor.PintarElementoBusqueda(lienzo.Dc(), lienzo.Rect(), gestor.GetCapaEnMapa(0), Registro("COD", codigo));

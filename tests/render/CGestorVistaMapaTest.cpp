@@ -28,7 +28,6 @@ protected:
         gestor.Pintar(lienzo.Dc(), lienzo.Rect(), false);
         return LienzoPrueba::Color(lienzo.Imagen(), 50, 40);
     }
-
     // Declared before the manager, which outlives neither.
     int destruidas = 0;
     CGestorVistaMapa gestor;
@@ -47,7 +46,6 @@ TEST(GestorVistaMapaExtensiones, AjusteDeAspectoYConversionDePixeles) {
     EXPECT_EQ(gestor.GetExtensionActual(), region);  // only computed
     gestor.SetExtensionActual(CExtensionMapa(0, 10, 100, 10));  // no height
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());
-
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 500, 400));
     gestor.SetExtensionActual(CExtensionMapa(0, 0, 1000, 2000));
     EXPECT_EQ(gestor.PixelToMapa(wxPoint(125, 250)), CCoordenadaMapa(250, 1500));
@@ -68,13 +66,11 @@ TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaInfIzqX(), 1750.0 - 1125.0);
     gestor.Zoom(0.0);  // collapses to the centre, which has no height to fit
     EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa());
-
     gestor.SetExtensionActual(CExtensionMapa(0, 0, 100, 50));
     gestor.Centrar(CCoordenadaMapa(1000, 2000));
     EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(950, 1975, 1050, 2025));
     gestor.Desplazar(CCoordenadaMapa(10, 20), CCoordenadaMapa(40, 10));
     EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(920, 1985, 1020, 2035));
-
     gestor.ZoomExtensionTotal();
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaSupDerX(), 625000.0);
 }
@@ -88,9 +84,7 @@ TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
     EXPECT_NEAR(e.GetAncho(), 2546.0, 1e-6);
     EXPECT_NEAR(e.GetCoordenadaInfIzqY(), 4000.0 - 636.5, 1e-6);  // 1273 high about the centre
     EXPECT_NEAR(e.GetCoordenadaSupDerY(), 4000.0 + 636.5, 1e-6);
-
-    // 790 pixels at 96 ppi showing 30000 m: 1:143188. The real corners count
-    // (a view in degrees is a fraction of a unit wide), wherever they lie.
+    // 790 pixels at 96 ppi showing 30000 m: 1:143188, from the real corners.
     const double porUnidad = 1000 / (790.0 / 96 * 25.46);
     const std::pair<CExtensionMapa, double> anchos[] = {{CExtensionMapa(0, 0, 30000, 20000), 30000},
                                                         {CExtensionMapa(0.9, 0, 30000.4, 1), 29999.5},
@@ -149,8 +143,7 @@ TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
     }
 }
 
-// Each layer is painted as its holder says; a holder classified without its
-// classification is reported and not painted, and the others still are.
+// Each layer is painted as its holder says; one classified without classification is reported.
 TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
     using P = CCapasEnMapa::Pintura;
     const struct {
@@ -189,8 +182,7 @@ TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
     SetReceptorMensajes(ReceptorMensajes());
 }
 
-// One paint of a map window: the first after the map is filled shows the
-// whole map and judges the layers' scale ranges at the scale it shows; a
+// The first paint shows the whole map and judges scale ranges at its scale; a
 // scale asked for sizes the view about its centre; the background is framed.
 TEST_F(GestorVistaMapaTest, PintarVistaMuestraElMapaALaEscalaQuePinta) {
     CapaColorPrueba* capa = Anadir("verde", *wxGREEN);  // 1000 units wide

@@ -1,6 +1,4 @@
-// A whole ring projected at once must give the pixels and box that the
-// view's polygon rule point by point and std::min/std::max give, for every
-// sort of value.
+// A ring projected at once gives the pixels and box of point-by-point projection.
 #include "CProyeccionPoligono.h"
 
 #include <gtest/gtest.h>
@@ -44,8 +42,7 @@ TEST(CProyeccionPoligono, RingsGiveThePixelsAndBoxOfPointByPointProjection) {
         for (int anillo = 0; anillo < 300; ++anillo) {
             std::vector<CPunto> puntos(1 + anillo % 40);
             for (CPunto& p : puntos) {
-                // Map coordinates of the first view scaled to each; runs of
-                // near points make repeated pixels.
+                // The first view's coordinates scaled to each; repeats make repeated pixels.
                 p = CPunto(100000.0 + 500000.0 * dentro(azar), 3900000.0 + 369620.0 * dentro(azar));
                 if (&proyeccion != &vistas[0]) p = CPunto(p.x / 500.0 - 200.0, p.y / 4000.0 - 975.0);
             }

@@ -1,6 +1,5 @@
-// Rings drawn straight through cairo (and small ones copied from the coverage
-// cache) must give the very pixels the device context's own DrawPolygon
-// gives, for every tool the map symbols use.
+// Rings drawn straight through cairo (small ones copied from the coverage
+// cache) give the very pixels of the device context's own DrawPolygon.
 #include "CCacheAnillos.h"
 #include "CTrazadoCairo.h"
 #include "LienzoPrueba.h"
@@ -21,8 +20,7 @@ struct Caso {
     wxBrush brocha;
 };
 
-// Pens of widths 1 to 4 in three colours, with and without fill, no pen, and
-// one pen `anchoMaximo` wide when wider than that.
+// Pens 1 to 4 wide in three colours, with and without fill, no pen, and one `anchoMaximo` wide.
 std::vector<std::pair<wxPen, wxBrush>> Herramientas(int anchoMaximo) {
     std::vector<std::pair<wxPen, wxBrush>> todas;
     for (int ancho = 1; ancho <= 4; ++ancho)
@@ -59,16 +57,14 @@ std::vector<wxPoint> Aleatorio(std::mt19937& azar, int desde, int hasta, int pun
     return anillo;
 }
 
-// A surface prepared for a comparison: 24 or 32 bits, clipped (in logical
-// pixels) and with its device origin moved when asked.
+// A surface of 24 or 32 bits, clipped and with its device origin moved when asked.
 struct Preparacion {
     int profundidad = 24;
     const wxRect* recorte = nullptr;
     wxPoint origen;
 };
 
-// Draws the cases directly (through the cache when given) and with the
-// toolkit; `directa` tells whether the direct drawing may take them.
+// Draws the cases directly (through the cache when given) and with the toolkit.
 void Comparar(const std::vector<Caso>& casos, wxAntialiasMode suavizado, bool directa, CCacheAnillos* cache,
               const Preparacion& preparacion = Preparacion()) {
     LienzoPrueba directo(160, 120, preparacion.profundidad), toolkit(160, 120, preparacion.profundidad);
@@ -107,9 +103,7 @@ void Comparar(const std::vector<Caso>& casos, wxAntialiasMode suavizado, bool di
 }
 }  // namespace
 
-// Rings of every sort painting meets: tiny and large, crossing themselves,
-// closed or not, two points, reaching past the edges. Smoothed edges are not
-// reproduced: the toolkit draws them.
+// Rings of every sort painting meets; smoothed edges are left to the toolkit.
 TEST(CTrazadoCairo, RingsMatchTheToolkitPixelForPixel) {
     const auto casos = Casos(60, 4, 1, [](int i, std::mt19937& azar) {
         const int radio = (i % 7) * 6 + 1;
@@ -121,9 +115,8 @@ TEST(CTrazadoCairo, RingsMatchTheToolkitPixelForPixel) {
     Comparar(casos, wxANTIALIAS_DEFAULT, false, nullptr);
 }
 
-// Few small shapes, each drawn many times at scattered places, so most come
-// from the cache; in 24 and 32-bit images, across a clip and with the device
-// origin moved (as printing moves it).
+// Few small shapes drawn many times, mostly from the cache; in 24 and 32 bits,
+// across a clip and with the device origin moved (as printing moves it).
 TEST(CTrazadoCairo, SmallRingsFromTheCacheMatchTheToolkit) {
     std::mt19937 azar(777);
     std::vector<std::vector<wxPoint>> formas;

@@ -99,7 +99,6 @@ TEST(CDbfDanado, RecordLengthAndFieldWidthsBeyondTheRecord) {
     int valor;
     EXPECT_FALSE(tabla.ReadIntegerAttribute(0, 1, valor));
     EXPECT_EQ(Texto(tabla, 0, 5), "");
-
     DbfWriter anchos = TablaMunicipios();
     anchos.SetFieldWidthBytes(0, 0xFF, 0xFF);  // text width 65535
     anchos.SetFieldWidthBytes(3, 0xF0, 0x00);  // numeric width 240

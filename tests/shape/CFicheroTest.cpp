@@ -11,8 +11,6 @@
 #include <fstream>
 #include <string>
 
-// Reads at positions are covered by the damaged-file tests, mapping from
-// inside a page by the record boxes read in pieces.
 TEST(CFicheroLectura, MapsAtPathsLongerThan256CharactersAndRefusesEmptyFiles) {
     DirectorioPrueba dir;
     std::string ruta = dir.Ruta();
@@ -31,15 +29,13 @@ TEST(CFicheroLectura, MapsAtPathsLongerThan256CharactersAndRefusesEmptyFiles) {
     EXPECT_EQ(std::string(mapa, 10), "0123456789");
     EXPECT_TRUE(f.Cierra());
     EXPECT_EQ(f.Map(), nullptr);
-
     CFichero vacio;
     ASSERT_TRUE(vacio.Abre((ruta + "/vacio").c_str(), CFichero::SoloLectura));
     EXPECT_EQ(vacio.Map(), CFichero::MapaFallido());
 }
 
-// A FIFO or a directory named like a data file is refused at once, with the
-// reason; so is a missing file, with the system's. (The test holds the
-// FIFO's other end, so that a reader that did block on it would not hang.)
+// A FIFO or a directory named like a data file is refused at once with the
+// reason (the FIFO's other end is held, so a blocking reader would not hang).
 TEST(CFicheroLectura, OnlyRegularFilesOpenAndTheReasonIsKept) {
     DirectorioPrueba dir;
     ASSERT_EQ(::mkfifo((dir / "tuberia.shx").c_str(), 0600), 0);

@@ -56,7 +56,8 @@ W::Parte AnilloAlAzar(std::mt19937& azar, double cx, double cy, double radio) {
         const double t = -6.283185307179586 * v / n, r = radio * escala(azar);
         anillo.push_back(CPunto(cx + r * std::cos(t), cy + r * std::sin(t)));
     }
-    return W::Ring(anillo);
+    anillo.push_back(anillo.front());  // closed
+    return anillo;
 }
 
 int Buscar(const CShape& shape, const CPunto& p, unsigned int desde, double tolerancia) {

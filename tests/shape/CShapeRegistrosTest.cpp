@@ -1,15 +1,28 @@
+// Records of every shape type, and damaged or hostile ones: a bad record is
+// refused with "ErrorOutOfLimits" (or null from the non-throwing forms) and
+// every other record stays readable.
 #include "CShape.h"
+#include "IBig.h"
 #include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
 #include <fstream>
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
 namespace {
 using Parte = ShapefileWriter::Parte;
+using W = ShapefileWriter;
+using Registros = std::vector<unsigned int>;
+const Parte kA = {{0, 0}, {1, 1}, {2, 0}};
+const Parte kB = {{10, 10}, {11, 11}};
+const Parte kC = {{20, 20}, {21, 21}, {22, 22}, {23, 23}};
+const Parte kLinea1 = {{1, 2}, {3, 4}, {5, 6}};
+const Parte kLinea2 = {{-1, -2}, {-3, -4}};
+const Parte kLinea3 = {{7.5, 8.25}, {9, 10}, {11, 12}, {13, 14.5}};
 
 std::string Error(const std::function<void()>& accion) {
     try {
@@ -26,10 +39,36 @@ Parte PuntosDe(const CShape& shape, unsigned int registro, unsigned int parte) {
     const CPunto* puntos = shape.Puntos(shape.Elemento(registro), parte, &n);
     return Parte(puntos, puntos + n);
 }
+// Three records: polylines of two parts each, or points, or multipoints.
+W TresRegistros(int tipo = 3) {
+    W escritor(tipo);
+    for (const Parte* p : {&kA, &kB, &kC}) {
+        if (tipo == 1) escritor.AddPoint((*p)[0].x + 1, (*p)[0].y);
+        else if (tipo == 8) escritor.AddMultiPoint(*p);
+        else escritor.AddShape({*p, p == &kC ? kA : p == &kA ? kB : kC});
+    }
+    return escritor;
+}
 
-const Parte kLinea1 = {{1, 2}, {3, 4}, {5, 6}};
-const Parte kLinea2 = {{-1, -2}, {-3, -4}};
-const Parte kLinea3 = {{7.5, 8.25}, {9, 10}, {11, 12}, {13, 14.5}};
+// What the paint path sees: the records it can draw, each with all its points checked.
+Registros Pintables(const CShape& shape) {
+    Registros pintables;
+    for (unsigned int i = 0; i < shape.NumElementos(); ++i) {
+        const unsigned int* registro = shape.BuscaElemento(i);
+        if (!registro) continue;
+        unsigned int puntos = 0;
+        for (unsigned int p = 0; p < shape.NumPartes(registro); ++p) {
+            unsigned int n = 0;
+            const CPunto* pts = shape.BuscaPuntos(registro, p, &n);
+            if (!pts) ADD_FAILURE() << "part " << p << " of an accepted record";
+            for (unsigned int k = 0; k < n; ++k) puntos += pts[k].x >= 0 ? 1 : 0;
+        }
+        EXPECT_GT(puntos, 0u);
+        pintables.push_back(i);
+    }
+    return pintables;
+}
+
 }  // namespace
 
 // Z and M values lie after the XY points: a reader straying into them reads wrong points.
@@ -83,7 +122,6 @@ TEST(CShapeRegistros, IndicesAndPointersOutsideTheRecordsAreRefused) {
     EXPECT_EQ(shape.NumPartes(ajeno), 0u);
     EXPECT_EQ(shape.NumPartes(registro - 25), 0u);  // inside the file header
     EXPECT_EQ(shape.NumPartes(registro + 1), 0u);   // not a record start
-
     // Record numbers start at 1: one stored below that is no number.
     EXPECT_EQ(shape.NumElemento(registro), 0);
     std::vector<unsigned char> bytes = escritor.ShpBytes();
@@ -92,4 +130,131 @@ TEST(CShapeRegistros, IndicesAndPointersOutsideTheRecordsAreRefused) {
     std::ofstream(dir / "lineas.shp", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     CShape numerada((dir / "lineas").c_str());
     EXPECT_EQ(numerada.NumElemento(numerada.Elemento(0)), -1);
+}
+
+TEST(CShapeDanado, DamagedRecordsAreRefusedAndTheOthersRead) {
+    const struct {
+        std::function<void(W&)> dano;
+        int tipo = 3;
+        Registros pintables = {0, 2};
+    } casos[] = {
+        {[](W& e) { e.SetRecordOffset(1, 0x7FFFFFFF); }}, {[](W& e) { e.SetRecordOffset(1, 0xFFFFFFFF); }},
+        {[](W& e) { e.SetRecordOffset(1, 10); }},  // into the header
+        {[](W& e) { e.SetRecordOffset(1, static_cast<std::uint32_t>(e.ShpBytes().size() / 2 - 4)); }},
+        {[](W& e) { e.SetRecordOffset(1, static_cast<std::uint32_t>(e.RecordPosition(1) / 2 + 1)); }, 3, {0, 1, 2}},  // odd: rounded down
+        {[](W& e) { e.SetPartIndex(1, 1, 1000); }}, {[](W& e) { e.SetPartIndex(1, 1, -1); }},
+        {[](W& e) { e.SetPartIndex(1, 0, 7); }},  // > 6 points
+        {[](W& e) { e.SetPartIndex(1, 0, 2), e.SetPartIndex(1, 1, 1); }},  // decreasing
+        {[](W& e) { e.SetNumPoints(1, 1u << 28); }}, {[](W& e) { e.SetNumPoints(1, 0xFFFFFFFF); }},
+        {[](W& e) { e.SetNumPoints(1, 1); }},  // below part 1's start
+        {[](W& e) { e.SetNumParts(1, 0x7FFFFFFF); }}, {[](W& e) { e.SetNumParts(1, 0x40000000); }},
+        {[](W& e) { e.SetNumParts(1, 1000); }}, {[](W& e) { e.SetRecordContentLength(1, 10); }},
+        {[](W& e) { e.SetRecordContentLength(1, 0); }}, {[](W& e) { e.SetRecordContentLength(1, 0x7FFFFFFF); }},
+        {[](W& e) { e.SetRecordContentLength(1, 0xFFFFFFFF); }},
+        {[](W& e) { e.SetRecordType(1, 1); }}, {[](W& e) { e.SetRecordType(1, 31); }},  // another family
+        {[](W& e) { e.SetRecordType(1, 23); }, 5}, {[](W& e) { e.SetRecordType(1, 13); }, 3, {0, 1, 2}},  // own Z form
+        {[](W& e) { e.Truncate(W::Shp, e.RecordPosition(1) + 40, true); }, 3, {0}},
+        {[](W& e) { e.Truncate(W::Shx, 100 + 8 * 2 + 4, true); }, 3, {0, 1}},  // fewer records
+        {[](W& e) { e.SetRecordContentLength(1, 4), e.Truncate(W::Shp, e.RecordPosition(2) + 20, true); }, 1, {0}},
+        {[](W& e) { e.SetNumPoints(1, 3); }, 8},  // one more than stored
+    };
+    DirectorioPrueba dir;
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        W escritor = TresRegistros(casos[i].tipo);
+        casos[i].dano(escritor);
+        ASSERT_TRUE(escritor.Write(dir / "capa"));
+        CShape shape((dir / "capa").c_str());
+        EXPECT_EQ(Pintables(shape), casos[i].pintables) << "case " << i;
+        if (casos[i].pintables.size() == 1) EXPECT_EQ(Error([&] { shape.Elemento(2); }), "ErrorOutOfLimits") << "case " << i;
+        if (casos[i].pintables != Registros{0, 2}) continue;
+        ASSERT_EQ(shape.NumElementos(), 3u) << "case " << i;
+        EXPECT_EQ(Error([&] { shape.Elemento(1); }), "ErrorOutOfLimits") << "case " << i;
+        unsigned int n = 0;
+        const CPunto* p = shape.Puntos(shape.Elemento(2), 0, &n);
+        EXPECT_EQ(Parte(p, p + n), kC) << "case " << i;
+    }
+}
+
+// Damage in the index's ends and the table's header is named at open.
+TEST(CShapeDanado, DamageInTheIndexAndTheTableIsSeenAtOpen) {
+    using S = CShape;
+    const struct {
+        std::function<void(W&)> dano;
+        unsigned int danos;
+    } casos[] = {
+        {[](W&) {}, 0},
+        {[](W& e) { e.SetRecordOffset(2, 0x7FFFFFFF); }, S::IndiceFueraDelShp},
+        {[](W& e) { e.SetRecordOffset(0, 10); }, S::IndiceFueraDelShp},  // into the header
+        {[](W& e) { e.SetRecordContentLength(2, 1000); }, S::IndiceFueraDelShp},
+        {[](W& e) { e.Truncate(W::Shp, 100 + 20, true); }, S::IndiceFueraDelShp | S::IndiceDemasiadoLargo},
+        {[](W& e) { e.Table().SetHeaderLength(0); }, S::TablaDanada},
+        {[](W& e) { e.Table().SetRecordLength(0); }, S::TablaDanada},
+        {[](W& e) { e.Table().Truncate(e.Table().HeaderLength() + 2 * e.Table().RecordLength()); }, S::TablaDanada},
+        {[](W& e) { e.Table().SetRecordCount(2); }, S::TablaDeOtroTamano},
+    };
+    DirectorioPrueba dir;
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        W escritor = TresRegistros();
+        escritor.Table().AddField("N", 'N', 4);
+        for (const char* n : {"1", "2", "3"}) escritor.Table().AddRecord({n});
+        casos[i].dano(escritor);
+        ASSERT_TRUE(escritor.Write(dir / "capa"));
+        EXPECT_EQ(CShape((dir / "capa").c_str()).GetDanos(), casos[i].danos) << "case " << i;
+    }
+    ASSERT_TRUE(TresRegistros().Write(dir / "sintabla"));  // no table at all: nothing to say
+    EXPECT_EQ(CShape((dir / "sintabla").c_str()).GetDanos(), 0u);
+}
+
+// Random bytes over records and index: whatever the reader accepts lies
+// inside the file, and it fails only by its error names.
+TEST(CShapeDanado, RandomCorruptionNeverLeadsOutsideTheFile) {
+    DirectorioPrueba dir;
+    W sano(5);
+    for (int i = 0; i < 12; ++i)
+        sano.AddShape({W::Rectangle(i, i, i + 10, i + 10), W::Rectangle(i + 2, i + 2, i + 4, i + 4, false)});
+    const std::vector<unsigned char> shpSano = sano.ShpBytes(), shxSano = sano.ShxBytes();
+    std::mt19937 azar(20240607);
+    for (int prueba = 0; prueba < 150; ++prueba) {
+        std::vector<unsigned char> shp = shpSano, shx = shxSano;
+        for (int k = 0; k < 6; ++k) {
+            shp[100 + azar() % (shp.size() - 100)] = static_cast<unsigned char>(azar());
+            shx[100 + azar() % (shx.size() - 100)] = static_cast<unsigned char>(azar());
+        }
+        std::ofstream(dir / "capa.shp", std::ios::binary)
+            .write(reinterpret_cast<const char*>(shp.data()), static_cast<std::streamsize>(shp.size()));
+        std::ofstream(dir / "capa.shx", std::ios::binary)
+            .write(reinterpret_cast<const char*>(shx.data()), static_cast<std::streamsize>(shx.size()));
+        CShape shape((dir / "capa").c_str());
+        // The mapping's start, from the first record the index still places.
+        const unsigned char* base = nullptr;
+        for (unsigned int i = 0; i < shape.NumElementos() && !base; ++i)
+            if (const unsigned int* r = shape.BuscaElemento(i)) {
+                const std::uint32_t offset = static_cast<std::uint32_t>(IBig(&shx[100 + 8 * i]));
+                base = reinterpret_cast<const unsigned char*>(r) - 4ull * (offset / 2);
+            }
+        if (!base) continue;
+        const unsigned char* fin = base + shp.size();
+        for (unsigned int i = 0; i < shape.NumElementos(); ++i) {
+            const unsigned int* r = shape.BuscaElemento(i);
+            if (!r) continue;
+            const unsigned char* inicio = reinterpret_cast<const unsigned char*>(r);
+            ASSERT_GE(inicio, base + 100);
+            ASSERT_LE(inicio + 8 + 2ull * static_cast<std::uint32_t>(IBig(r + 1)), fin);
+            for (unsigned int p = 0; p < shape.NumPartes(r); ++p) {
+                unsigned int n = 0;
+                const CPunto* puntos = shape.BuscaPuntos(r, p, &n);
+                ASSERT_NE(puntos, nullptr);
+                ASSERT_GT(reinterpret_cast<const unsigned char*>(puntos), inicio);
+                ASSERT_LE(reinterpret_cast<const unsigned char*>(puntos + n), fin);
+                CShape::EsUnHueco(puntos, n);
+            }
+        }
+        for (double x : {1.0, 5.0, 13.0}) {
+            try {
+                shape.PoligonoAlQuePertenece(CPunto(x, x), 0);
+            } catch (const char* error) {
+                EXPECT_STREQ(error, "Poligono no encontrado");
+            }
+        }
+    }
 }

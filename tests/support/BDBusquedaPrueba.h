@@ -1,11 +1,6 @@
 #pragma once
-// Small gazetteer databases for tests: an SQLite file in a fresh temporary
-// directory, written with SQLite's own API. Statements are given in UTF-8 and
-// stored as ISO-8859-1 bytes, as the bundled gazetteer stores its texts.
-//
-//   BDBusquedaPrueba bd;
-//   bd.Ejecutar(BDBusquedaPrueba::kEsquema);
-//   bd.Ejecutar("INSERT INTO Municipios VALUES ('14006', 'Añora', 15)");
+// Small gazetteer databases for tests, written with SQLite's own API in a
+// fresh directory; UTF-8 statements stored as ISO-8859-1, as the bundled one.
 #include "DirectorioPrueba.h"
 #include "wxTextUtil.h"
 
@@ -26,9 +21,7 @@ public:
         "CREATE TABLE Municipios (COD_MUN TEXT, NOMBRE TEXT, CAPA_BUSQUEDA_ID INTEGER);"
         "CREATE TABLE Contenido (CAPA_BUSQUEDA_ID INTEGER, CODIGO_ELEMENTO INTEGER, TIPO_CAMPO TEXT,"
         " CONTENIDO TEXT, DESCRIPCION TEXT);";
-
     explicit BDBusquedaPrueba(const std::string& nombre = "BDbusqueda.db") : ruta(directorio / nombre) {}
-
     void Ejecutar(const std::string& sqlUtf8) const {
         sqlite3* bd = nullptr;
         ASSERT_EQ(sqlite3_open(ruta.c_str(), &bd), SQLITE_OK);
@@ -38,10 +31,8 @@ public:
         sqlite3_free(error);
         sqlite3_close(bd);
     }
-
     const std::string& Ruta() const { return ruta; }
     wxString RutaWx() const { return wxString::FromUTF8(ruta.c_str()); }
-    const DirectorioPrueba& Directorio() const { return directorio; }
 
 private:
     DirectorioPrueba directorio;

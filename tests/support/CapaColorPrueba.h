@@ -1,10 +1,6 @@
 #pragma once
-// A layer for tests of the view manager and the map panel: it fills the
-// whole area of the paint with its fill colour (so order and presence show in
-// pixels), is painted before any scale is set, and records how it was painted
-// and when it is destroyed.
-//
-//   gestor.AddCapa(new CapaColorPrueba(*wxRED, extension));
+// A layer that fills the whole paint area with its fill colour (so order and
+// presence show in pixels) and records how it was painted and its destruction.
 #include <vector>
 
 #include <wx/dc.h>
@@ -25,7 +21,6 @@ public:
     ~CapaColorPrueba() override {
         if (m_destruidas) ++*m_destruidas;
     }
-
     void PintarCapa(wxDC* dc, const CTransformacionMapa& vista, const CCapasEnMapa& capaEnMapa) override {
         dc->SetPen(*wxTRANSPARENT_PEN);
         dc->SetBrush(wxBrush(simbolo.GetColorRelleno()));
@@ -33,7 +28,6 @@ public:
         dc->SetBrush(wxNullBrush);
         pinturas.push_back(capaEnMapa.GetPintura());
     }
-
     bool ObtenerDatosExtension() override { return true; }
     bool InicializarCapa() override { return true; }
     wxString ObtenerTipoCapa() const override { return m_tipo; }
@@ -45,7 +39,6 @@ public:
     CSimboloObj* SetSimbolo(CSimboloObj s) override { return &(simbolo = s); }
     void SetEscalaMinima(double e) override { escalaMinima = e; }
     void SetEscalaMaxima(double e) override { escalaMaxima = e; }
-
     // How each paint was asked for, in order.
     std::vector<CCapasEnMapa::Pintura> pinturas;
 

@@ -1,40 +1,26 @@
 #pragma once
-// Shapefile layers for tests: written with ShapefileWriter into a fresh
-// temporary directory (removed with the object) and opened as a CCapaShp.
-//
-//   CapaShpPrueba prueba;
-//   ShapefileWriter escritor(5);
-//   escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10)});
-//   CCapaShp& capa = prueba.Abrir(escritor, "parcelas");
+// Shapefile layers written into a fresh directory and opened as CCapaShp.
 #include "CCapaShp.h"
+#include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
+// A new layer (for a view manager to own) initialised on the files written at `base`.
+inline CCapaShp* NuevaCapaShp(const ShapefileWriter& escritor, const std::string& base) {
+    escritor.Write(base);
+    auto* capa = new CCapaShp();
+    capa->SetRutaArchivo(wxString::FromUTF8(base + ".shp"));
+    capa->InicializarCapa();
+    return capa;
+}
+
 class CapaShpPrueba {
 public:
-    CapaShpPrueba() {
-        std::string plantilla =
-            (std::filesystem::temp_directory_path() / "vaqcapaXXXXXX").string();
-        directorio = ::mkdtemp(plantilla.data()) ? plantilla : std::string();
-    }
-    ~CapaShpPrueba() {
-        capas.clear();  // release the mappings before the files go
-        std::error_code ignorado;
-        if (!directorio.empty()) std::filesystem::remove_all(directorio, ignorado);
-    }
-    CapaShpPrueba(const CapaShpPrueba&) = delete;
-    CapaShpPrueba& operator=(const CapaShpPrueba&) = delete;
-
-    std::string Ruta(const std::string& nombre) const { return directorio + "/" + nombre; }
-
-    // Writes the files as `nombre` and returns a layer initialised on them
-    // (owned by this object). A layer that failed to open is returned too:
-    // check GetShape().
+    std::string Ruta(const std::string& nombre) const { return directorio.Ruta(nombre); }
+    // A layer (owned here) initialised on the files written as `nombre`.
     CCapaShp& Abrir(const ShapefileWriter& escritor, const std::string& nombre,
                     const std::string& extension = ".shp") {
         escritor.Write(Ruta(nombre));
@@ -49,6 +35,6 @@ public:
     }
 
 private:
-    std::string directorio;
-    std::vector<std::unique_ptr<CCapaShp>> capas;
+    DirectorioPrueba directorio;                   // removed after the layers,
+    std::vector<std::unique_ptr<CCapaShp>> capas;  // which release their mappings first
 };

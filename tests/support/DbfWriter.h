@@ -1,17 +1,7 @@
 #pragma once
-// Writes small dBASE III tables (.dbf) for tests, sound or deliberately
-// damaged. Values are ISO-8859-1 byte strings.
-//
-//   DbfWriter tabla;
-//   tabla.AddField("NOMBRE", 'C', 20);
-//   tabla.AddField("CODIGO", 'N', 4);
-//   tabla.AddRecord({"M\xE1laga", "12"});
-//   tabla.Write(ruta + ".dbf");
-//
-// Damage: SetRecordCount/SetHeaderLength/SetRecordLength make the header lie,
-// SetFieldWidthBytes stores any width bytes in a descriptor, Truncate cuts the
-// file. The overrides only change what is stored; records are laid out with
-// the true sizes.
+// Writes small dBASE III tables (.dbf) for tests, sound or damaged; values
+// are ISO-8859-1 bytes. The Set... overrides only change what the header
+// stores; records are laid out with the true sizes.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -22,11 +12,8 @@ class DbfWriter {
 public:
     // Field of type letter C, N, F, D, L, ... Numeric widths must be 1..255.
     void AddField(const std::string& nombre, char tipo, int ancho, int decimales = 0);
-    // One record; missing values are blank. Text fields are left-justified,
-    // numeric ones right-justified, both padded with spaces and cut to width.
-    // Returns the record's index.
+    // One record; missing values blank, texts left- and numbers right-justified.
     std::size_t AddRecord(const std::vector<std::string>& valores, bool borrado = false);
-
     // Names padded with spaces instead of NUL bytes.
     void SetNamePaddingWithSpaces(bool espacios) { relleno = espacios ? ' ' : '\0'; }
     void SetRecordCount(std::uint32_t numero) { numeroForzado = numero; }
@@ -36,7 +23,6 @@ public:
         if (campo < campos.size()) campos[campo].anchoForzado = {byte16, byte17};
     }
     void Truncate(std::size_t bytes) { corte = bytes; }
-
     std::size_t RecordLength() const;  // true length, deletion flag included
     std::size_t HeaderLength() const { return 32 + 32 * campos.size() + 1; }  // true length
     std::vector<unsigned char> Bytes() const;
@@ -50,7 +36,6 @@ private:
         int decimales;
         std::optional<std::pair<unsigned char, unsigned char>> anchoForzado;  // bytes 16 and 17
     };
-
     std::vector<Campo> campos;
     std::vector<std::string> registros;  // full records, deletion flag first
     char relleno = '\0';

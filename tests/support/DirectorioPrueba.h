@@ -20,7 +20,6 @@ public:
     }
     DirectorioPrueba(const DirectorioPrueba&) = delete;
     DirectorioPrueba& operator=(const DirectorioPrueba&) = delete;
-
     const std::string& Ruta() const { return ruta; }
     std::string Ruta(const std::string& nombre) const { return ruta + "/" + nombre; }
     std::string operator/(const std::string& nombre) const { return Ruta(nombre); }

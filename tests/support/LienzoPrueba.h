@@ -1,11 +1,5 @@
 #pragma once
-// An off-screen drawing surface for pixel tests: a white bitmap with a memory
-// device context; Imagen() ends the drawing and gives the pixels.
-//
-//   LienzoPrueba lienzo(500, 500);
-//   capa.PintarCapa(lienzo.Dc(), lienzo.Rect(), vista);
-//   const wxImage& imagen = lienzo.Imagen();
-//   EXPECT_EQ(LienzoPrueba::Color(imagen, 10, 10), *wxRED);
+// An off-screen white bitmap with a memory device context for pixel tests.
 #include <wx/bitmap.h>
 #include <wx/colour.h>
 #include <wx/dcmemory.h>
@@ -20,10 +14,8 @@ public:
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
     }
-
     wxDC* Dc() { return &dc; }
     wxRect Rect() const { return wxRect(0, 0, bitmap.GetWidth(), bitmap.GetHeight()); }
-
     // Ends the drawing (the bitmap is deselected) and returns its pixels.
     const wxImage& Imagen() {
         if (!imagen.IsOk()) {
@@ -32,7 +24,6 @@ public:
         }
         return imagen;
     }
-
     static wxColour Color(const wxImage& imagen, int x, int y) {
         return wxColour(imagen.GetRed(x, y), imagen.GetGreen(x, y), imagen.GetBlue(x, y));
     }

@@ -10,17 +10,13 @@ class wxWindow;
 // Handles the pending events and repaints the invalidated windows.
 void ProcesarEventos();
 
-// Handles events until condicion() holds (it is tested between rounds);
-// false if it still does not hold after a generous number of rounds.
+// Handles events until condicion() holds; false if it never does.
 bool EsperarHasta(const std::function<bool()>& condicion);
 
-// The pixels shown on the screen over the window's client area, after every
-// pending repaint. Read through the toolkit's own X connection, so everything
-// it has drawn before is included.
+// The pixels on the screen over the window's client area, after pending
+// repaints, read through the toolkit's own X connection.
 wxImage CapturarPantalla(wxWindow* ventana);
-
-// The pixels the X server shows in a rectangle of the screen (any window's,
-// also another process's).
+// The pixels the X server shows in a rectangle of the screen (any process's).
 wxImage CapturarZona(const wxRect& zona);
 
 // Colour of one pixel of an image.

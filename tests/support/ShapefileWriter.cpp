@@ -57,12 +57,6 @@ ShapefileWriter::Parte ShapefileWriter::Rectangle(double x1, double y1, double x
     return {{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}, {x1, y1}};
 }
 
-ShapefileWriter::Parte ShapefileWriter::Ring(const Parte& puntos) {
-    Parte anillo = puntos;
-    if (!anillo.empty() && !(anillo.front() == anillo.back())) anillo.push_back(anillo.front());
-    return anillo;
-}
-
 std::vector<unsigned char> ShapefileWriter::Contenido(const Registro& r, const Danos& d) const {
     Octetos b;
     Add32(b, static_cast<std::uint32_t>(d.tipo.value_or(r.tipo)));

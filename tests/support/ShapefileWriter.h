@@ -1,20 +1,8 @@
 #pragma once
 // Writes shapefiles (.shp, .shx and the .dbf table) for tests, of any shape
-// type including the Z and M variants, sound or deliberately damaged.
-//
-//   ShapefileWriter escritor(5);                       // polygons
-//   escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10),
-//                      ShapefileWriter::Rectangle(2, 2, 4, 4, false)});  // hole
-//   escritor.Table().AddField("NOMBRE", 'C', 10);
-//   escritor.Table().AddRecord({"uno"});
-//   escritor.Write(directorio + "/capa");   // capa.shp, capa.shx, capa.dbf
-//
-// Z values written are 100 + i and M values 200 + i for the i-th point of a
-// record (AddPoint takes them explicitly), so a reader that strays into them
-// reads visibly wrong coordinates.
-//
-// Damage overrides change only the bytes named; the rest is laid out as for
-// the sound file, so the other records stay where they were.
+// type including Z and M, sound or damaged. Z values are 100 + i and M values
+// 200 + i for the i-th point, so a reader straying into them reads visibly
+// wrong points. Damage overrides change only the bytes named.
 #include "CPunto.h"
 #include "CRectangulo.h"
 #include "DbfWriter.h"
@@ -30,11 +18,9 @@ class ShapefileWriter {
 public:
     using Parte = std::vector<CPunto>;
     enum Fichero { Shp = 0, Shx = 1 };
-
     // `tipo`: the stored shape type (1, 3, 5, 8, 11, ..., 28; any other value,
     // e.g. 0 or 31, is written as given and its records laid out as polygons).
     explicit ShapefileWriter(int tipo) : tipoFichero(tipo) {}
-
     // Records, in file order; each returns its zero-based index.
     std::size_t AddPoint(double x, double y, double z = 0.0, double m = 0.0) {
         return Anadir({tipoFichero, {Parte{CPunto(x, y)}}, {z}, {m}});
@@ -42,25 +28,19 @@ public:
     std::size_t AddMultiPoint(const Parte& puntos) { return Anadir({tipoFichero, {puntos}, {}, {}}); }
     std::size_t AddShape(const std::vector<Parte>& partes) { return Anadir({tipoFichero, partes, {}, {}}); }  // parts or rings
     std::size_t AddNull() { return Anadir({0, {}, {}, {}}); }
-
     // Closed ring of the rectangle: clockwise (an outer ring) or not (a hole).
     static Parte Rectangle(double x1, double y1, double x2, double y2, bool horario = true);
-    // The points given, closed (the first repeated at the end) if not already.
-    static Parte Ring(const Parte& puntos);
-
     // The table written beside the shapes (empty by default).
     DbfWriter& Table() { return tabla; }
     // File name endings, e.g. (".SHP", ".SHX", ".dbf").
     void SetExtensions(const std::string& shp, const std::string& shx, const std::string& dbf) {
         extensiones[0] = shp, extensiones[1] = shx, extensiones[2] = dbf;
     }
-
     // Header overrides; the box defaults to the union of the records' boxes.
     void SetFileCode(Fichero f, std::int32_t codigo) { cabeceras[f].codigo = codigo; }
     void SetVersion(Fichero f, std::uint32_t version) { cabeceras[f].version = version; }
     void SetFileLengthWords(Fichero f, std::uint32_t palabras) { cabeceras[f].longitud = palabras; }
     void SetBoundingBox(const CRectangulo& c) { caja = c; }
-
     // Record overrides (damage): .shx offset and .shp content length in words,
     // type, number of parts (polylines, polygons) and points, a part's index.
     void SetRecordOffset(std::size_t r, std::uint32_t palabras) { danos[r].offset = palabras; }
@@ -72,14 +52,12 @@ public:
     // The box stored in a record's header (polylines, polygons, multipoints),
     // whatever its points are.
     void SetRecordBox(std::size_t r, const CRectangulo& caja) { danos[r].caja = caja; }
-
     // Cuts the file to `bytes`; with `ajustarLongitud` its stored length is
     // set to the new size (so the header still validates).
     void Truncate(Fichero f, std::size_t bytes, bool ajustarLongitud) {
         cabeceras[f].corte = bytes;
         cabeceras[f].ajustar = ajustarLongitud;
     }
-
     // Byte position of a record header in the .shp, as laid out.
     std::size_t RecordPosition(std::size_t registro) const { return Posiciones().at(registro); }
     std::vector<unsigned char> ShpBytes() const;
@@ -106,7 +84,6 @@ private:
         std::optional<std::size_t> corte;
         bool ajustar = false;
     };
-
     std::size_t Anadir(Registro r) {
         registros.push_back(std::move(r));
         return registros.size() - 1;
@@ -114,7 +91,6 @@ private:
     std::vector<unsigned char> Contenido(const Registro& registro, const Danos& danos) const;
     std::vector<unsigned char> Bytes(Fichero fichero, std::vector<unsigned char> b) const;
     std::vector<std::size_t> Posiciones() const;
-
     int tipoFichero;
     std::vector<Registro> registros;
     std::map<std::size_t, Danos> danos;

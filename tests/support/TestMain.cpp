@@ -47,7 +47,6 @@ int main(int argc, char** argv) {
     std::vector<char*> originalArgs(argv, argv + argc + 1);
     testing::InitGoogleTest(&argc, argv);
     if (testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();  // no display needed
-
     wxApp::SetInstance(new TestApp);
     if (!wxEntryStart(argc, argv)) {
         StartAgainOrGiveUp(originalArgs);

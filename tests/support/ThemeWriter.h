@@ -1,14 +1,6 @@
 #pragma once
 // Writes theme files (.vel) for tests: an XML element tree written out as
-// bytes, so a test can produce well-formed themes, themes with any attribute
-// missing or wrong, and texts in ISO-8859-1 or UTF-8.
-//
-//   ThemeWriter tema("Prueba");
-//   tema.Capas().Add(ThemeWriter::Capa("Rios", "rios.shp"))
-//       .Add(ThemeWriter::Visualizacion(1, 0, 1e8))
-//       .Add(ThemeWriter::Simbologia(0, 100, 255, 65280, 2));
-//   tema.Raiz().Add(XmlElemento("ESCALA").Set("valor", "250000"));
-//   tema.Write(directorio + "/MapasVel/Prueba.vel");
+// bytes, so themes may have any attribute missing or wrong, in any encoding.
 #include <string>
 #include <utility>
 #include <vector>
@@ -16,7 +8,6 @@
 class XmlElemento {
 public:
     explicit XmlElemento(std::string nombre) : nombre(std::move(nombre)) {}
-
     // Attribute values are written as given (bytes; '&', '<' and '"' escaped).
     XmlElemento& Set(const std::string& atributo, const std::string& valor);
     XmlElemento& Set(const std::string& atributo, const char* valor) { return Set(atributo, std::string(valor)); }
@@ -24,12 +15,10 @@ public:
     XmlElemento& Set(const std::string& atributo, int valor) { return Set(atributo, (long long)valor); }
     XmlElemento& Set(const std::string& atributo, double valor);
     XmlElemento& Remove(const std::string& atributo);
-    // Appends a child; returns the child (to add to it). References to
-    // children stay valid until the next child is added to this element.
+    // Appends a child and returns it (valid until the next child is added).
     XmlElemento& Add(XmlElemento hijo) { return hijos.emplace_back(std::move(hijo)); }
     // Appends a child; returns this element (to chain siblings).
     XmlElemento& With(XmlElemento hijo) { return Add(std::move(hijo)), *this; }
-
     // The first child of that name; null when there is none.
     XmlElemento* Hijo(const std::string& nombre);
     const std::string& Nombre() const { return nombre; }
@@ -44,14 +33,12 @@ private:
 class ThemeWriter {
 public:
     explicit ThemeWriter(const std::string& nombre = "Prueba");
-
     // The root element: "PROYECTO_VELMOR" version "1.0.0" unless changed.
     XmlElemento& Raiz() { return raiz; }
     // The first "CAPAS" element under the root, created when missing.
     XmlElemento& Capas() { return raiz.Hijo("CAPAS") ? *raiz.Hijo("CAPAS") : raiz.Add(XmlElemento("CAPAS")); }
     // The encoding named in the XML declaration; "" writes no declaration.
     void SetEncoding(const std::string& codificacion) { encoding = codificacion; }
-
     // A layer element with its four required attributes.
     static XmlElemento Capa(const std::string& nombre, const std::string& archivo,
                             const std::string& ruta = "/", const std::string& tipo = "SHP");
@@ -63,14 +50,12 @@ public:
                                        const std::string& fuente = "Sans");
     // "CLASIFICACION" of the given kind ("VALOR", "TEXTO" or any other).
     static XmlElemento Clasificacion(const std::string& tipo);
-    // The child of "CLASIFICACION" that names the field (and, for labels, the
-    // description and rotation fields); the symbols and classes go inside it.
+    // The field (and label description and rotation) of a classification.
     static XmlElemento Campo(const std::string& campo, const std::string& descripcion,
                              const std::string& campoRotacion = "");
     // One class of a value classification, with its symbol.
     static XmlElemento Clase(const std::string& valor, const std::string& descripcion,
                              XmlElemento simbolo);
-
     std::string Xml() const;
     bool Write(const std::string& ruta) const;  // creates missing directories
 

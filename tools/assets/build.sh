@@ -22,4 +22,6 @@ rm -rf "$app/ico" "$app/cursor" "$app/Ayuda/img" "$root/res" "$root/packaging/hi
 mkdir -p "$app/ico" "$app/cursor" "$app/Ayuda" "$root/res" "$root/packaging"
 
 PYTHONDONTWRITEBYTECODE=1 "$python" "$here/draw_assets.py" "$app" "$root/res" "$root/packaging"
+# The pictures, cursors and help page the viewer names, at the sizes it uses.
+PYTHONDONTWRITEBYTECODE=1 "$python" "$here/check_assets.py" "$app"
 echo "assets written to data/app/{ico,cursor,Ayuda}, res/ and packaging/hicolor/"
