@@ -1,5 +1,6 @@
 #include "MyApp.h"
 
+#include "CCacheIndices.h"
 #include "CConfigApp.h"
 #include "CMensajes.h"
 #include "CRenderLineaComandos.h"
@@ -25,6 +26,9 @@ constexpr int kSalidaSinDatos = 1;
 
 bool MyApp::OnInit() {
     wxInitAllImageHandlers();
+    // Spatial indices of large layers are kept between runs, in the user's
+    // cache folder (never beside the data).
+    CCacheIndices::SetDirectorio(CCacheIndices::DirectorioDeUsuario());
     wxString error;
     if (!m_opciones.Analizar(argv.GetArguments(), error)) {
         EscribirError("vaq: " + error + "\n" + COpcionesLineaComandos::GetUso());

@@ -137,13 +137,13 @@ void CIndiceEspacial::OrdenaHojas() {
 
 void CIndiceEspacial::Empaqueta() {
     nodos.resize(NodosPara(numHojas));
-    inicioNivel = {0};
-    std::size_t inicio = 0, cuantos = numHojas;
-    while (cuantos > 1) {
-        const std::size_t arriba = inicio + cuantos;
-        const std::size_t padres = (cuantos + kHijos - 1) / kHijos;
+    CalculaNiveles();
+    for (std::size_t nivel = 1; nivel + 1 < inicioNivel.size(); ++nivel) {
+        const std::size_t inicio = inicioNivel[nivel - 1];
+        const std::size_t cuantos = inicioNivel[nivel] - inicio;
+        const std::size_t padres = inicioNivel[nivel + 1] - inicioNivel[nivel];
         for (std::size_t p = 0; p < padres; ++p) {
-            Nodo& padre = nodos[arriba + p];
+            Nodo& padre = nodos[inicioNivel[nivel] + p];
             padre = nodos[inicio + p * kHijos];
             const std::size_t fin = std::min(cuantos, (p + 1) * kHijos);
             for (std::size_t h = p * kHijos + 1; h < fin; ++h) {
@@ -154,11 +154,48 @@ void CIndiceEspacial::Empaqueta() {
                 padre.y2 = std::max(padre.y2, hijo.y2);
             }
         }
-        inicio = arriba;
-        cuantos = padres;
+    }
+}
+
+void CIndiceEspacial::CalculaNiveles() {
+    inicioNivel = {0};
+    std::size_t inicio = 0, cuantos = numHojas;
+    while (cuantos > 1) {
+        inicio += cuantos;
+        cuantos = (cuantos + kHijos - 1) / kHijos;
         inicioNivel.push_back(inicio);
     }
     inicioNivel.push_back(inicio + cuantos);
+}
+
+std::unique_ptr<CIndiceEspacial> CIndiceEspacial::DeNodos(std::size_t numHojas, std::vector<Nodo> nodos,
+                                                          unsigned int numRegistros) {
+    if (numHojas > numRegistros || nodos.size() != NodosPara(numHojas)) return nullptr;
+    for (std::size_t i = 0; i < numHojas; ++i)
+        if (nodos[i].registro >= numRegistros) return nullptr;
+    std::unique_ptr<CIndiceEspacial> indice(new CIndiceEspacial());
+    indice->numHojas = numHojas;
+    indice->nodos = std::move(nodos);
+    if (numHojas == 0) return indice;
+    indice->CalculaNiveles();
+    if (!indice->CajasAnidadas()) return nullptr;
+    return indice;
+}
+
+bool CIndiceEspacial::CajasAnidadas() const {
+    const auto contiene = [](const Nodo& padre, const Nodo& hijo) {
+        // Written so that a NaN anywhere fails.
+        return padre.x1 <= hijo.x1 && padre.y1 <= hijo.y1 && hijo.x2 <= padre.x2 && hijo.y2 <= padre.y2;
+    };
+    for (std::size_t i = 0; i < numHojas; ++i)
+        if (!(nodos[i].x1 <= nodos[i].x2 && nodos[i].y1 <= nodos[i].y2)) return false;
+    for (std::size_t nivel = 1; nivel + 1 < inicioNivel.size(); ++nivel) {
+        const std::size_t inicio = inicioNivel[nivel - 1];
+        const std::size_t cuantos = inicioNivel[nivel] - inicio;
+        for (std::size_t h = 0; h < cuantos; ++h)
+            if (!contiene(nodos[inicioNivel[nivel] + h / kHijos], nodos[inicio + h])) return false;
+    }
+    return true;
 }
 
 void CIndiceEspacial::Consulta(const CRectangulo& rectangulo,

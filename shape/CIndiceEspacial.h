@@ -13,6 +13,7 @@
 // and at most records that come within that rounding of it.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "CRectangulo.h"
@@ -34,6 +35,13 @@ public:
 
     // Packs the leaves (records in any order, each at most once).
     explicit CIndiceEspacial(std::vector<Nodo> hojas);
+    // An index packed before (Nodos() of one with `numHojas` leaves), as read
+    // back from a cache: null unless it has the shape that number of leaves
+    // gives, every leaf names a record below `numRegistros` and every node's
+    // box holds its children's, so that a query on it is as sound as on the
+    // index it was taken from.
+    static std::unique_ptr<CIndiceEspacial> DeNodos(std::size_t numHojas, std::vector<Nodo> nodos,
+                                                    unsigned int numRegistros);
     CIndiceEspacial(const CIndiceEspacial&) = delete;
     CIndiceEspacial& operator=(const CIndiceEspacial&) = delete;
 
@@ -42,14 +50,21 @@ public:
     void Consulta(const CRectangulo& rectangulo, std::vector<unsigned int>& registros) const;
 
     std::size_t NumHojas() const { return numHojas; }
+    // The packed tree: leaves first, then each level above, the root last.
+    const std::vector<Nodo>& Nodos() const { return nodos; }
 
 private:
     static constexpr std::size_t kHijos = 16;
 
     // Sorts the leaves along the Hilbert curve, in place.
     void OrdenaHojas();
+    CIndiceEspacial() = default;
     // Builds each level above the leaves from the one below.
     void Empaqueta();
+    // Where each level starts, from the number of leaves alone.
+    void CalculaNiveles();
+    // Whether every parent's box holds its children's boxes.
+    bool CajasAnidadas() const;
     void Visita(std::size_t nivel, std::size_t nodo, const CRectangulo& rectangulo,
                 std::vector<unsigned int>& registros) const;
 

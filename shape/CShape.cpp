@@ -1,4 +1,5 @@
 #include "CShape.h"
+#include "CCacheIndices.h"
 
 #include "CErrorShape.h"
 #include "CGeometriaPlana.h"
@@ -156,6 +157,8 @@ void CShape::MapeaIndice() {
     void* mapa = shx.Map();
     if (mapa == nullptr || mapa == CFichero::MapaFallido()) throw CErrorShape::kMapeando;
     indice = static_cast<const unsigned char*>(mapa) + kCabeceraFichero;
+    // The files' identity names the index kept between runs.
+    conClaveCache = CCacheIndices::ClaveDe(shp.Descriptor(), shx.Descriptor(), numElementos, claveCache);
     shx.CierraDescriptor();  // the mapping is all that is needed
 }
 
@@ -357,6 +360,13 @@ void CShape::RegistrosEn(const CRectangulo& rectangulo, std::vector<unsigned int
 // time, and the process does not keep the file in its memory. A record
 // larger than a piece is read in place and its pages given back.
 void CShape::ConstruyeIndice() const {
+    const bool conCache = conClaveCache && !CCacheIndices::Directorio().empty();
+    if (conCache && (indiceEspacial = CCacheIndices::Lee(claveCache))) return;
+    indiceEspacial = IndiceDeLosPuntos();
+    if (conCache) CCacheIndices::Escribe(claveCache, *indiceEspacial);
+}
+
+std::unique_ptr<CIndiceEspacial> CShape::IndiceDeLosPuntos() const {
     constexpr std::uint64_t kTrozo = 1u << 20;
     std::vector<CIndiceEspacial::Nodo> hojas;
     hojas.reserve(CIndiceEspacial::NodosPara(numElementos));
@@ -389,7 +399,7 @@ void CShape::ConstruyeIndice() const {
         CIndiceEspacial::Nodo hoja;
         if (conCaja && CIndiceEspacial::Hoja(i, caja, hoja)) hojas.push_back(hoja);
     }
-    indiceEspacial = std::make_unique<CIndiceEspacial>(std::move(hojas));
+    return std::make_unique<CIndiceEspacial>(std::move(hojas));
 }
 
 void CShape::Precarga() {

@@ -34,6 +34,7 @@
 // Null shapes (record type 0, allowed in any file) are valid records of no
 // parts. A record whose type belongs to another family than the file's is
 // damaged.
+#include "CCacheIndices.h"
 #include "CDbf.h"
 #include "CFichero.h"
 #include "CPunto.h"
@@ -183,8 +184,10 @@ private:
     // `pos` of the file, wherever they were read) against the file's size
     // and type.
     bool MideCabeza(const unsigned char* r, std::uint64_t pos, Medidas& medidas) const noexcept;
-    // Builds the spatial index from every record's points (see RegistrosEn).
+    // Takes the spatial index kept for these files, or builds and keeps it.
     void ConstruyeIndice() const;
+    // Builds the spatial index from every record's points (see RegistrosEn).
+    std::unique_ptr<CIndiceEspacial> IndiceDeLosPuntos() const;
     // The box of the points (see CajaPuntos).
     bool CajaGeometria(const Geometria& geometria, CRectangulo& caja) const noexcept;
     static bool CajaDe(const CPunto* puntos, unsigned int numPuntos, CRectangulo& caja) noexcept;
@@ -214,5 +217,7 @@ private:
     unsigned int danos = 0;
     // Built on first need by RegistrosEn, then kept for the object's life.
     mutable std::unique_ptr<CIndiceEspacial> indiceEspacial;
+    CCacheIndices::Clave claveCache{};
+    bool conClaveCache = false;
     bool precargado = false;
 };
