@@ -220,6 +220,7 @@ struct Fila {
     int factor;
     bool ampliada;
     double vaq, map2img, map2imgIndice;
+    double vaqPrimera;  // the first run, which builds the layer's index and keeps it
     double rssVaq, rssMap2img, rssMap2imgIndice;
 };
 
@@ -238,7 +239,10 @@ Fila Comparar(const std::string& d, int factor, bool ampliada) {
     const std::vector<std::vector<std::string>> ordenes = {vaq, map2img("capa" + k + ".map"),
                                                           map2img("capa" + k + "q.map")};
     std::vector<double> tiempos[3], memorias[3];
-    for (const auto& orden : ordenes) Ejecutar(orden);  // the page cache warmed for each
+    // The page cache warmed for each; vaq's first run also builds and keeps
+    // the layer's index, which the timed runs read back.
+    const double vaqPrimera = Ejecutar(ordenes[0]).segundos;
+    for (std::size_t p = 1; p < ordenes.size(); ++p) Ejecutar(ordenes[p]);
     for (int r = 0; r < kRepeticiones; ++r)
         for (int p = 0; p < 3; ++p) {
             const Medida m = Ejecutar(ordenes[p]);
@@ -246,7 +250,7 @@ Fila Comparar(const std::string& d, int factor, bool ampliada) {
             tiempos[p].push_back(m.segundos);
             memorias[p].push_back(m.megas);
         }
-    return {factor, ampliada, Mediana(tiempos[0]), Mediana(tiempos[1]), Mediana(tiempos[2]),
+    return {factor, ampliada, Mediana(tiempos[0]), Mediana(tiempos[1]), Mediana(tiempos[2]), vaqPrimera,
             Mediana(memorias[0]), Mediana(memorias[1]), Mediana(memorias[2])};
 }
 
@@ -314,6 +318,9 @@ int main(int argc, char** argv) {
     }
     SetModoSilencioso(true);
     const std::string d = (fs::temp_directory_path() / ("vaq_vistabench_" + std::to_string(getpid()))).string();
+    // The viewer keeps layers' indices in the user's cache folder: here, a
+    // folder of this run's, removed with it.
+    setenv("XDG_CACHE_HOME", (d + "/cache").c_str(), 1);
     fs::create_directories(d + "/capas");
     fs::create_directories(d + "/indexadas");
     fs::create_directories(d + "/MapasVel");
@@ -346,8 +353,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::printf("\nWhole processes, %d x %d PNG, median of %d alternating runs; peak RSS in MB\n", kAncho, kAlto, kRepeticiones);
-    std::printf("%-17s %8s %8s %8s %9s %9s | %7s %7s %7s\n", "case", "vaq s", "m2i s", "m2i+q s",
-                "vaq/m2i", "vaq/m2iq", "vaq MB", "m2i MB", "m2iq MB");
+    std::printf("vaq s: the layer's index kept by a first run (vaq 1st s, which builds it)\n");
+    std::printf("%-17s %8s %8s %8s %8s %9s %9s | %7s %7s %7s\n", "case", "vaq 1st s", "vaq s", "m2i s",
+                "m2i+q s", "vaq/m2i", "vaq/m2iq", "vaq MB", "m2i MB", "m2iq MB");
     // The floor: the same processes on a layer of one polygon, zoomed.
     {
         EscribirCapa(d + "/capas/celdas0x", 1, 1);
@@ -355,7 +363,7 @@ int main(int argc, char** argv) {
         EscribirMapfile(d + "/capa0x.map", d + "/capas/celdas0x");
         EscribirMapfile(d + "/capa0xq.map", d + "/capas/celdas0x");
         const Fila f = Comparar(d, 0, true);
-        std::printf("floor, 1 polygon %8.3f %8.3f %8.3f %9s %9s | %7.1f %7.1f %7.1f\n", f.vaq,
+        std::printf("floor, 1 polygon %8.3f %8.3f %8.3f %8.3f %9s %9s | %7.1f %7.1f %7.1f\n", f.vaqPrimera, f.vaq,
                     f.map2img, f.map2imgIndice, "-", "-", f.rssVaq, f.rssMap2img, f.rssMap2imgIndice);
     }
     std::vector<Fila> filas;
@@ -363,8 +371,8 @@ int main(int argc, char** argv) {
         for (const int factor : factores) {
             const Fila f = Comparar(d, factor, ampliada);
             filas.push_back(f);
-            std::printf("%dx %-14s %8.3f %8.3f %8.3f %9.2f %9.2f | %7.1f %7.1f %7.1f\n", f.factor,
-                        ampliada ? "zoomed" : "whole", f.vaq, f.map2img, f.map2imgIndice,
+            std::printf("%dx %-14s %8.3f %8.3f %8.3f %8.3f %9.2f %9.2f | %7.1f %7.1f %7.1f\n", f.factor,
+                        ampliada ? "zoomed" : "whole", f.vaqPrimera, f.vaq, f.map2img, f.map2imgIndice,
                         f.vaq / f.map2img, f.vaq / f.map2imgIndice, f.rssVaq, f.rssMap2img,
                         f.rssMap2imgIndice);
             std::fflush(stdout);
