@@ -51,7 +51,7 @@ protected:
     }
     // The exit code of a run (stopped after a minute), its stderr in `error`.
     int Ejecutar(const std::string& opciones, std::string& error) {
-        const std::string orden = std::string("timeout 60 '") + VAQ_EXECUTABLE + "' " + opciones + " 2> '" +
+        const std::string orden = "XDG_CACHE_HOME='" + cacheUsuario.Ruta() + "' timeout 60 '" + VAQ_EXECUTABLE + "' " + opciones + " 2> '" +
                                   datos + "/stderr.txt' < /dev/null";
         const int estado = std::system(orden.c_str());
         std::ifstream entrada(datos + "/stderr.txt");
@@ -64,6 +64,7 @@ protected:
     }
     DirectorioPrueba directorio;
     const std::string datos = directorio.Ruta();
+    DirectorioPrueba cacheUsuario;
 };
 
 }  // namespace
@@ -108,6 +109,12 @@ TEST_F(RenderTest, PintaElTemaEnUnPng) {
         ASSERT_EQ(imagen.GetSize(), casos[i].tamano) << "case " << i;
         for (const auto& [p, color] : casos[i].pixeles) EXPECT_EQ(LienzoPrueba::Color(imagen, p.x, p.y), color) << "case " << i;
     }
+    // Zoomed views built the layers' spatial indices and kept them in the
+    // user's cache folder, never in the data directory.
+    const std::string indices = cacheUsuario.Ruta() + "/vaq/indices";
+    EXPECT_TRUE(fs::is_directory(indices) && !fs::is_empty(indices));
+    for (const auto& entrada : fs::recursive_directory_iterator(datos))
+        EXPECT_NE(entrada.path().extension(), ".idx") << entrada.path();
 }
 
 // A view that cannot be drawn is refused: a theme none of whose layers has
