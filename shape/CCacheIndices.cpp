@@ -120,6 +120,7 @@ std::unique_ptr<CIndiceEspacial> CCacheIndices::Lee(const Clave& clave) {
     if (!LeeTodo(archivo.fd, &cabecera, sizeof cabecera)) return nullptr;
     if (std::memcmp(cabecera.firma, kFirma, sizeof kFirma) != 0 ||
         std::memcmp(&cabecera.clave, &clave, sizeof clave) != 0 ||
+        cabecera.numHojas > clave.numRegistros ||  // (before any size is computed from it)
         cabecera.numNodos != CIndiceEspacial::NodosPara(cabecera.numHojas) ||
         static_cast<std::uint64_t>(st.st_size) != sizeof cabecera + cabecera.numNodos * sizeof(Nodo))
         return nullptr;

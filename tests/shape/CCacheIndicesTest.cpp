@@ -92,7 +92,7 @@ CIndiceEspacial IndiceEnUnaEsquina(unsigned int registros) {
 
 void CambiaBytes(const std::string& ruta, std::streamoff desde, const std::string& bytes) {
     std::fstream f(ruta, std::ios::in | std::ios::out | std::ios::binary);
-    f.seekp(desde < 0 ? desde : desde, desde < 0 ? std::ios::end : std::ios::beg);
+    f.seekp(desde, desde < 0 ? std::ios::end : std::ios::beg);
     f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 }  // namespace
@@ -140,6 +140,8 @@ TEST(CCacheIndices, ADamagedKeptIndexIsIgnored) {
         {"truncated", [&] { std::filesystem::resize_file(kept, std::filesystem::file_size(kept) - 3); }},
         {"a node's byte changed", [&] { CambiaBytes(kept, -7, "\x55"); }},
         {"another number of leaves", [&] { CambiaBytes(kept, 8 + sizeof clave, std::string("\x11\x01\0\0", 4)); }},
+        {"a number of leaves whose size wraps around",
+         [&] { CambiaBytes(kept, 8 + sizeof clave, std::string("\0\0\0\0\0\0\0\xF0\0\0\0\0\0\0\0\xF0", 16)); }},
         {"not an index", [&] { CambiaBytes(kept, 0, "VAQIDX99"); }},
         {"a leaf past the last record", [&] {
              std::vector<Nodo> hojas;
