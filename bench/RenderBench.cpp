@@ -330,6 +330,8 @@ int main(int argc, char** argv) {
 
     Datos datos;
     datos.directorio = (fs::temp_directory_path() / ("vaq_renderbench_" + std::to_string(getpid()))).string();
+    // Layer indices the viewer keeps go to a cache folder of this run's, removed with it.
+    setenv("XDG_CACHE_HOME", (datos.directorio + "/cache").c_str(), 1);
     const double x0 = kOrigenX + kColumnas * kCelda * 7 / 16;
     const double y0 = kOrigenY + kFilas * kCelda * 7 / 16;
     datos.ampliada.SetCoordenadasInfIzq(x0, y0);
