@@ -15,6 +15,7 @@
 #include "CProfundidadXml.h"
 #include "CProyectoVaq.h"
 #include "DirectorioPrueba.h"
+#include "ProfundidadArbol.h"
 #include "ShapefileWriter.h"
 
 #include <tinyxml.h>
@@ -88,21 +89,6 @@ bool Toolkit() {
         return wxEntryStart(argc, argv) && wxTheApp->CallOnInit();
     }();
     return listo;
-}
-
-int ProfundidadArbol(const std::string& texto) {
-    TiXmlDocument documento;
-    documento.Parse(texto.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    int maxima = 0;
-    std::vector<std::pair<const TiXmlNode*, int>> pendientes = {{&documento, 0}};
-    while (!pendientes.empty()) {
-        const auto [nodo, profundidad] = pendientes.back();
-        pendientes.pop_back();
-        maxima = std::max(maxima, profundidad);
-        for (const TiXmlElement* hijo = nodo->FirstChildElement(); hijo; hijo = hijo->NextSiblingElement())
-            pendientes.push_back({hijo, profundidad + 1});
-    }
-    return maxima;
 }
 
 void ComprobarProfundidad(std::string texto) {

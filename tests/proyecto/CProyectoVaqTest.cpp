@@ -19,6 +19,7 @@
 #include "CRepresentacionValor.h"
 #include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
+#include "ProfundidadArbol.h"
 #include "ShapefileWriter.h"
 #include "ThemeWriter.h"
 
@@ -364,24 +365,6 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
     SetReceptorMensajes(nullptr);
     EXPECT_EQ(Recursos(), antes);
 }
-
-namespace {
-// Depth of the tree the parser built (also up to where it failed).
-int ProfundidadArbol(const std::string& texto) {
-    TiXmlDocument documento;
-    documento.Parse(texto.c_str(), nullptr, TIXML_ENCODING_LEGACY);
-    int maxima = 0;
-    std::vector<std::pair<const TiXmlNode*, int>> pendientes = {{&documento, 0}};
-    while (!pendientes.empty()) {
-        const auto [nodo, profundidad] = pendientes.back();
-        pendientes.pop_back();
-        maxima = std::max(maxima, profundidad);
-        for (const TiXmlElement* hijo = nodo->FirstChildElement(); hijo; hijo = hijo->NextSiblingElement())
-            pendientes.push_back({hijo, profundidad + 1});
-    }
-    return maxima;
-}
-}  // namespace
 
 // The nesting is measured where the parser's constructs really end, and
 // never below the tree the parser builds.

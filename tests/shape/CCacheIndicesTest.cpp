@@ -97,51 +97,40 @@ void CambiaBytes(const std::string& ruta, std::streamoff desde, const std::strin
 }
 }  // namespace
 
-TEST(CCacheIndices, ALayerOpenedAgainAnswersFromTheKeptIndexUntilItsFileChanges) {
+// A layer opened again answers from the index kept for its files; a kept
+// index that is damaged is ignored; files written anew get an index of
+// their own.
+TEST(CCacheIndices, ALayerAnswersFromItsKeptIndexUnlessDamagedOrItsFilesChanged) {
     DirectorioPrueba datos;
     const std::string capa = datos / "cuadros";
     EscribeCapa(capa, 1);
     const auto sinCache = Respuestas(capa);
     const CacheEnPrueba cache;
     EXPECT_EQ(Respuestas(capa), sinCache);  // built and kept
-    ASSERT_EQ(cache.Archivos().size(), 1u);
-    EXPECT_EQ(cache.Archivos()[0], CCacheIndices::Ruta(ClaveDe(capa, 400)));
+    const CCacheIndices::Clave clave = ClaveDe(capa, 400);
+    const std::string kept = CCacheIndices::Ruta(clave);
+    ASSERT_EQ(cache.Archivos(), std::vector<std::string>{kept});
     EXPECT_EQ(Respuestas(capa), sinCache);  // read back
 
     // What is kept is what the layer answers with.
-    CCacheIndices::Escribe(ClaveDe(capa, 400), IndiceEnUnaEsquina(400));
-    const CShape shape(capa.c_str());
-    std::vector<unsigned int> registros;
-    shape.RegistrosEn(CRectangulo(4999, 4999, 5002, 5002), registros);
-    EXPECT_EQ(registros.size(), 400u);
+    CCacheIndices::Escribe(clave, IndiceEnUnaEsquina(400));
+    {
+        const CShape shape(capa.c_str());
+        std::vector<unsigned int> registros;
+        shape.RegistrosEn(CRectangulo(4999, 4999, 5002, 5002), registros);
+        EXPECT_EQ(registros.size(), 400u);
+    }
 
-    // Another layer written over the same files is never answered for by the
-    // index kept for the old one.
-    EscribeCapa(capa, 2);
-    const auto otra = Respuestas(capa);
-    EXPECT_NE(otra, sinCache);
-    CCacheIndices::SetDirectorio("");
-    EXPECT_EQ(Respuestas(capa), otra);
-}
-
-TEST(CCacheIndices, ADamagedKeptIndexIsIgnored) {
-    DirectorioPrueba datos;
-    const std::string capa = datos / "cuadros";
-    EscribeCapa(capa, 3);
-    const auto sinCache = Respuestas(capa);
-    const CacheEnPrueba cache;
-    const CCacheIndices::Clave clave = ClaveDe(capa, 400);
-    const std::string kept = CCacheIndices::Ruta(clave);
-    const std::size_t cabecera = 8 + sizeof clave + 24;
+    const std::streamoff kNumHojas = 8 + sizeof clave;  // after the signature and the key
     const struct {
         const char* nombre;
         std::function<void()> dana;
     } casos[] = {
         {"truncated", [&] { std::filesystem::resize_file(kept, std::filesystem::file_size(kept) - 3); }},
         {"a node's byte changed", [&] { CambiaBytes(kept, -7, "\x55"); }},
-        {"another number of leaves", [&] { CambiaBytes(kept, 8 + sizeof clave, std::string("\x11\x01\0\0", 4)); }},
+        {"another number of leaves", [&] { CambiaBytes(kept, kNumHojas, std::string("\x11\x01\0\0", 4)); }},
         {"a number of leaves whose size wraps around",
-         [&] { CambiaBytes(kept, 8 + sizeof clave, std::string("\0\0\0\0\0\0\0\xF0\0\0\0\0\0\0\0\xF0", 16)); }},
+         [&] { CambiaBytes(kept, kNumHojas, std::string("\0\0\0\0\0\0\0\xF0\0\0\0\0\0\0\0\xF0", 16)); }},
         {"not an index", [&] { CambiaBytes(kept, 0, "VAQIDX99"); }},
         {"a leaf past the last record", [&] {
              std::vector<Nodo> hojas;
@@ -166,4 +155,13 @@ TEST(CCacheIndices, ADamagedKeptIndexIsIgnored) {
     EXPECT_EQ(CIndiceEspacial::DeNodos(400, nodos, 400), nullptr);
     nodos.back().x2 = 5001;
     EXPECT_NE(CIndiceEspacial::DeNodos(400, nodos, 400), nullptr);
+
+    // Another layer written over the same files is never answered for by the
+    // index kept for the old one.
+    CCacheIndices::Escribe(clave, IndiceEnUnaEsquina(400));
+    EscribeCapa(capa, 2);
+    const auto otra = Respuestas(capa);
+    EXPECT_NE(otra, sinCache);
+    CCacheIndices::SetDirectorio("");
+    EXPECT_EQ(Respuestas(capa), otra);
 }

@@ -144,31 +144,6 @@ def _stamp_dbf(dbf_path):
         fh.write(struct.pack("BBB", *DBF_FIXED_DATE))
 
 
-def read_dbf(path):
-    """Tiny dBASE III reader (used by the build's own checks)."""
-    with open(path, "rb") as fh:
-        data = fh.read()
-    nrec, hlen, rlen = struct.unpack("<IHH", data[4:12])
-    fields = []
-    pos = 32
-    while pos + 32 <= hlen and data[pos] != 0x0D:
-        name = data[pos:pos + 11].split(b"\0")[0].decode("ascii")
-        kind = chr(data[pos + 11])
-        width = data[pos + 16]
-        fields.append((name, kind, width))
-        pos += 32
-    rows = []
-    for i in range(nrec):
-        start = hlen + i * rlen + 1
-        row = {}
-        off = start
-        for name, kind, width in fields:
-            row[name] = data[off:off + width].decode("latin-1").strip()
-            off += width
-        rows.append(row)
-    return fields, rows
-
-
 def rgb(r, g, b):
     """Colour as the theme files store it: red + 256 green + 65536 blue."""
     return r + 256 * g + 65536 * b

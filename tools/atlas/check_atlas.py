@@ -19,9 +19,10 @@ failure is listed; the exit status is 1 when there was any.
 
 import os
 import sqlite3
-import struct
 import sys
 import xml.etree.ElementTree as ET
+
+from dbf_reader import read_dbf
 
 # Map numbers of the gazetteer ("MAPA_ID") and their themes.
 THEMES = {1: "MedioFisico.vel", 2: "MedioHumano.vel", 3: "MiLocalidad.vel"}
@@ -32,27 +33,6 @@ failures = []
 
 def fail(message):
     failures.append(message)
-
-
-def read_dbf(path):
-    """Fields (name, type, width) and rows (dicts of stripped Latin-1 texts)."""
-    with open(path, "rb") as fh:
-        data = fh.read()
-    count, header, length = struct.unpack("<IHH", data[4:12])
-    fields = []
-    pos = 32
-    while pos + 32 <= header and data[pos] != 0x0D:
-        fields.append((data[pos:pos + 11].split(b"\0")[0].decode("ascii"), chr(data[pos + 11]), data[pos + 16]))
-        pos += 32
-    rows = []
-    for i in range(count):
-        offset = header + i * length + 1
-        row = {}
-        for name, _, width in fields:
-            row[name] = data[offset:offset + width].decode("latin-1").strip()
-            offset += width
-        rows.append(row)
-    return fields, rows
 
 
 class Theme:
