@@ -111,31 +111,26 @@ bool CConexionSQLite::EstaConectado() {
     }
 }
 
-void CConexionSQLite::Begin() {
+template <class Orden>
+void CConexionSQLite::EnTransaccion(Orden orden) {
     if (!EstaConectado()) return;
     try {
-        bd->Begin();
+        orden();
     } catch (const wxSQLite3Exception& error) {
         InformarFallo(error, kTituloConexion);
     }
+}
+
+void CConexionSQLite::Begin() {
+    EnTransaccion([this] { bd->Begin(); });
 }
 
 void CConexionSQLite::Commit() {
-    if (!EstaConectado()) return;
-    try {
-        bd->Commit();
-    } catch (const wxSQLite3Exception& error) {
-        InformarFallo(error, kTituloConexion);
-    }
+    EnTransaccion([this] { bd->Commit(); });
 }
 
 void CConexionSQLite::RollBack() {
-    if (!EstaConectado()) return;
-    try {
-        bd->Rollback();
-    } catch (const wxSQLite3Exception& error) {
-        InformarFallo(error, kTituloConexion);
-    }
+    EnTransaccion([this] { bd->Rollback(); });
 }
 
 int CConexionSQLite::ExecuteUpdate(const wxString& sql) { return bd->ExecuteUpdate(Latin1(sql).c_str()); }

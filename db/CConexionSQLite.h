@@ -56,6 +56,9 @@ private:
     class BaseDatos;
     // Shows the error's name with that caption and marks the connection closed.
     void InformarFallo(const wxSQLite3Exception& error, const char* titulo);
+    // Runs a transaction command on the open database; a failure is told.
+    template <class Orden>
+    void EnTransaccion(Orden orden);
     void CerrarSinAvisar();
 
     std::unique_ptr<BaseDatos> bd;
