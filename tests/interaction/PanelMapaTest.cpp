@@ -7,7 +7,6 @@
 #include "CMedicionesPanel.h"
 #include "CPolygonShp.h"
 #include "CShape.h"
-#include "CTransformacionMapa.h"
 #include "DirectorioPrueba.h"
 #include "LienzoPrueba.h"
 #include "PantallaPruebas.h"
@@ -15,12 +14,14 @@
 #include "wxRectTracker.h"
 
 #include <gtest/gtest.h>
+#include <wx/bmpbuttn.h>
 #include <wx/dcclient.h>
 #include <wx/frame.h>
 #include <wx/uiaction.h>
 
 #include <cmath>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -53,10 +54,10 @@ protected:
     void SetUp() override {
         marco = new wxFrame(nullptr, wxID_ANY, wxT("PanelMapa"), wxPoint(0, 0), wxSize(kAncho, kAlto));
         marco->SetClientSize(kAncho, kAlto);
-        // The parent frame records every map event that reaches it.
-        for (wxEventType tipo : {wxEVT_MAP_XY_POS, wxEVT_MAP_END_DRAW, wxEVT_MAP_MEDIR_DISTANCIA,
-                                 wxEVT_MAP_MEDIR_SUPERFICIE, wxEVT_MAP_CAMBIO_EXTENSION, wxEVT_MAP_NUEVA_ESCALA})
-            marco->Bind(wxEventTypeTag<wxMapEvent>(tipo), [this](wxMapEvent& e) { eventos.push_back(e); });
+        // The parent frame records every map event that reaches it, by type.
+        for (wxEventType tipo : {wxEVT_MAP_XY_POS, wxEVT_MAP_END_DRAW, wxEVT_MAP_MEDIR_DISTANCIA, wxEVT_MAP_MEDIR_SUPERFICIE,
+                                 wxEVT_MAP_CAMBIO_EXTENSION, wxEVT_MAP_NUEVA_ESCALA, wxEVT_CERRAR_MEDICIONES})
+            marco->Bind(wxEventTypeTag<wxMapEvent>(tipo), [this, tipo](wxMapEvent& e) { eventos[tipo].push_back(e); });
         panel = new PanelConGanchos(marco, 999, wxPoint(0, 0), wxSize(kAncho, kAlto));
         barra = new CMedicionesPanel(marco, wxID_ANY, wxPoint(0, 0), wxSize(308, 36), 0);
         barra->Hide();
@@ -87,12 +88,7 @@ protected:
         ASSERT_TRUE(EsperarHasta([this] { return panel->GetBitmapMapa() != nullptr; }));
         ProcesarEventos();
     }
-    std::vector<wxMapEvent> De(wxEventType tipo) const {
-        std::vector<wxMapEvent> lista;
-        std::copy_if(eventos.begin(), eventos.end(), std::back_inserter(lista),
-                     [tipo](const wxMapEvent& e) { return e.GetEventType() == tipo; });
-        return lista;
-    }
+    std::vector<wxMapEvent>& De(wxEventType tipo) { return eventos[tipo]; }
     size_t Pintadas() { return static_cast<CapaColorPrueba*>(gestor.GetCapaEnMapa(0)->GetCapaEnCapa())->pinturas.size(); }
     void Mover(const wxPoint& p) {
         simulador.MouseMove(panel->ClientToScreen(p));
@@ -151,7 +147,7 @@ protected:
         return ancho * 1000.0 / (double(kAncho) / wxClientDC(panel).GetPPI().x * 25.46);
     }
     wxFrame* marco = nullptr;
-    std::vector<wxMapEvent> eventos;
+    std::map<wxEventType, std::vector<wxMapEvent>> eventos;
     PanelConGanchos* panel = nullptr;
     CMedicionesPanel* barra = nullptr;
     CGestorVistaMapa gestor;
@@ -160,11 +156,9 @@ protected:
 };
 }  // namespace
 
-// The scale, the paints, the scale bar and the navigation buttons.
-TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
+// The scale, the paints, the scale bar, the navigation buttons and the wheel.
+TEST_F(PanelMapaTest, ScalePaintsNavigationAndWheel) {
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
-    EXPECT_NEAR(panel->GetEscalaActual(), EscalaDeAncho(600000.0), 10.0);
-    EXPECT_EQ(panel->GetEscalaActualFormateada(), wxString::Format(wxT("1:%.0f"), panel->GetEscalaActual()));
     // Overlays alone keep the map image; without redraw a paint only reports its
     // end; redraw on paints the layers at once and reports the scale.
     const size_t pintadas = Pintadas();
@@ -195,7 +189,29 @@ TEST_F(PanelMapaTest, ScalePaintsAndNavigation) {
     panel->Acercar();
     panel->ExtensionTotal();
     EXPECT_NEAR(Vista().GetAncho(), 600000.0, 2.0);
-    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 5u);
+    // The wheel zooms 1.5 a whole step about the point under the cursor, within the limits.
+    const wxPoint cursor(200, 150);
+    const CCoordenadaMapa punto = Mapa(cursor);
+    const struct { double escala; int giro; double factor; } giros[] = {
+        {0, 120, 1 / 1.5}, {0, -60, 1 / 1.5}, {0, -60, 1}, {68000, 120, 0}, {2100000, -120, 0}};
+    for (size_t i = 0; i < std::size(giros); ++i) {
+        if (giros[i].escala > 0) panel->SetEscalaActual(giros[i].escala);
+        const CExtensionMapa antes = Vista();
+        wxMouseEvent rueda(wxEVT_MOUSEWHEEL);
+        rueda.SetPosition(cursor);
+        rueda.m_wheelRotation = giros[i].giro;
+        rueda.m_wheelDelta = 120;
+        rueda.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+        panel->GetEventHandler()->ProcessEvent(rueda);
+        if (giros[i].factor == 0) {  // at a limit: nothing
+            EXPECT_EQ(Vista(), antes) << "case " << i;
+            continue;
+        }
+        EXPECT_NEAR(Vista().GetAncho(), 600000.0 * giros[i].factor, 2.0) << "case " << i;
+        EXPECT_NEAR(Mapa(cursor).GetCoordenadaMapaX(), punto.GetCoordenadaMapaX(), 2.0) << "case " << i;
+        EXPECT_NEAR(Mapa(cursor).GetCoordenadaMapaY(), punto.GetCoordenadaMapaY(), 2.0) << "case " << i;
+    }
+    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 7u);  // five buttons, two wheel steps
     // A view in negative coordinates has the scale of its width, which a paint keeps.
     gestor.SetExtensionActual(CExtensionMapa(-50000.0, -40000.0, -20000.0, -10000.0));
     EXPECT_NEAR(panel->DeterminarEscalaActual(nullptr), EscalaDeAncho(30000.0), 1e-6);
@@ -260,15 +276,10 @@ TEST_F(PanelMapaTest, ZoomWindowDrawnWhileDraggedAndApplied) {
         EXPECT_NEAR(Izquierda(), antes.GetCoordenadaInfIzqX() + (c.aplicado ? r.x * resolucion : 0), 2.0) << "case " << i;
         EXPECT_NEAR(panel->GetEscalaActual(), c.aplicado ? EscalaDeAncho(ancho) : escala, 10.0) << "case " << i;
     }
-    // A press closer than 1:69000 leaves the tool.
-    panel->SetEscalaActual(60000.0);
-    Clic(wxPoint(300, 300));
-    EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
-}
-
-// Geometry set on the tracker during a drag moves the gesture, not the window.
-TEST_F(PanelMapaTest, ZoomWindowKeepsGeometrySetDuringTheDrag) {
+    // Geometry set on the tracker during a drag moves the gesture, not the window.
+    panel->ExtensionTotal();
     panel->ZoomVentana();
+    Repintar();
     const double izquierda = Izquierda(), resolucion = Resolucion();
     Arrastrar(wxPoint(100, 100), wxPoint(150, 130), false);
     auto* tracker = dynamic_cast<wxRectTracker*>(wxWindow::GetCapture());
@@ -281,42 +292,22 @@ TEST_F(PanelMapaTest, ZoomWindowKeepsGeometrySetDuringTheDrag) {
     Soltar();
     EXPECT_NEAR(Vista().GetAncho(), 69 * resolucion, 2.0);  // (90, 95) to (160, 140)
     EXPECT_NEAR(Izquierda(), izquierda + 90 * resolucion, 2.0);
-}
-
-// A pan drags the map image (white where it uncovers nothing), then moves the
-// view by the drag, stopping at the map's edge.
-TEST_F(PanelMapaTest, PanMovesTheMapWithTheMouse) {
-    panel->Acercar();
-    panel->Acercar();
-    Repintar();
-    eventos.clear();
-    panel->SetAccion(PanelMapa::ACCION_DESPLAZAR);
-    const CExtensionMapa antes = Vista();
-    const double resolucion = Resolucion();
-    Arrastrar(wxPoint(400, 300), wxPoint(500, 330), false);
-    const wxImage pantalla = CapturarPantalla(panel);
-    const struct { int x, y; bool blanco; } casos[] = {{5, 300, true}, {99, 300, true}, {100, 300, false},
-                                                       {400, 29, true}, {400, 30, false}};
-    for (size_t i = 0; i < std::size(casos); ++i)
-        EXPECT_TRUE(Es(ColorEn(pantalla, casos[i].x, casos[i].y), casos[i].blanco ? *wxWHITE : kColorCapa)) << "case " << i;
-    Soltar();
-    EXPECT_TRUE(PantallaComoPanel(wxPoint(5, 300)));
-    EXPECT_NEAR(Izquierda(), antes.GetCoordenadaInfIzqX() - 100 * resolucion, 2.0);
-    EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0);
-    EXPECT_NEAR(Vista().GetCoordenadaSupDerY(), antes.GetCoordenadaSupDerY() + 30 * resolucion, 2.0);
-    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
-    EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_DESPLAZAR);
-    Arrastrar(wxPoint(100, 300), wxPoint(700, 300));  // far past the left edge
-    EXPECT_NEAR(Izquierda(), global.GetCoordenadaInfIzqX(), 2.0);
-    EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0);
+    // A press closer than 1:69000 leaves the tool.
+    panel->SetEscalaActual(60000.0);
+    Clic(wxPoint(300, 300));
+    EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_NINGUNA);
 }
 
 // A right press or Escape drop a zoom window or a pan, keeping view and tool.
-TEST_F(PanelMapaTest, RightPressOrEscapeCancelZoomWindowAndPan) {
+// A pan drags the map image (white where it uncovers nothing), then moves the
+// view by the drag, stopping at the map's edge.
+TEST_F(PanelMapaTest, CancelledDragsKeepTheViewAndAPanMovesItWithTheMouse) {
+    panel->Acercar();
     panel->Acercar();
     Repintar();
-    const CExtensionMapa antes = Vista();
     eventos.clear();
+    const CExtensionMapa antes = Vista();
+    const double resolucion = Resolucion();
     int caso = 0;
     for (int accion : {PanelMapa::ACCION_ZOOM_VENTANA, PanelMapa::ACCION_DESPLAZAR})
         for (bool escape : {false, true}) {
@@ -335,6 +326,23 @@ TEST_F(PanelMapaTest, RightPressOrEscapeCancelZoomWindowAndPan) {
             EXPECT_TRUE(PantallaComoPanel(wxPoint(5, 300)) && PantallaComoPanel(wxPoint(300, 250))) << "case " << caso;
             ++caso;
         }
+    // The pan tool, still on.
+    Arrastrar(wxPoint(400, 300), wxPoint(500, 330), false);
+    const wxImage pantalla = CapturarPantalla(panel);
+    const struct { int x, y; bool blanco; } casos[] = {{5, 300, true}, {99, 300, true}, {100, 300, false},
+                                                       {400, 29, true}, {400, 30, false}};
+    for (size_t i = 0; i < std::size(casos); ++i)
+        EXPECT_TRUE(Es(ColorEn(pantalla, casos[i].x, casos[i].y), casos[i].blanco ? *wxWHITE : kColorCapa)) << "case " << i;
+    Soltar();
+    EXPECT_TRUE(PantallaComoPanel(wxPoint(5, 300)));
+    EXPECT_NEAR(Izquierda(), antes.GetCoordenadaInfIzqX() - 100 * resolucion, 2.0);
+    EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0);
+    EXPECT_NEAR(Vista().GetCoordenadaSupDerY(), antes.GetCoordenadaSupDerY() + 30 * resolucion, 2.0);
+    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
+    EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_DESPLAZAR);
+    Arrastrar(wxPoint(100, 300), wxPoint(700, 300));  // far past the left edge
+    EXPECT_NEAR(Izquierda(), global.GetCoordenadaInfIzqX(), 2.0);
+    EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0);
 }
 
 // A measured line: a blue band follows the mouse, every click reports the
@@ -355,7 +363,6 @@ TEST_F(PanelMapaTest, MeasuringLinesAndAreas) {
     EXPECT_DOUBLE_EQ(medidas[0].GetMedicion(), 0.0);
     EXPECT_NEAR(medidas[1].GetMedicion(), a.GetDistance(b), 2.0);
     EXPECT_NEAR(medidas[2].GetMedicion(), a.GetDistance(b) + b.GetDistance(c), 2.0);
-    EXPECT_NEAR(medidas[2].GetMedicion(), 350 * Resolucion(), 2.0);
     const wxImage imagen = Imagen();
     EXPECT_TRUE(EsAzul(ColorEn(imagen, 200, 100)));
     EXPECT_TRUE(EsAzul(ColorEn(imagen, 300, 180)));
@@ -378,44 +385,29 @@ TEST_F(PanelMapaTest, MeasuringLinesAndAreas) {
     EXPECT_FALSE(EsAzul(ColorEn(Imagen(), 150, 250)));
     panel->SetPanelMediciones(nullptr);
     EXPECT_FALSE(EsAzul(ColorEn(Imagen(), 200, 200)));
-}
-
-// The wheel zooms 1.5 a step about the point under the cursor, within the limits.
-TEST_F(PanelMapaTest, WheelZoomsKeepingThePointUnderTheCursor) {
-    const wxPoint cursor(200, 150);
-    const CCoordenadaMapa punto = Mapa(cursor);
-    const double ancho = Vista().GetAncho();
-    const struct { double escala; int giro; double factor; } casos[] = {
-        {0, 120, 1 / 1.5}, {0, -60, 1 / 1.5}, {0, -60, 1}, {68000, 120, 0}, {2100000, -120, 0}};
-    for (size_t i = 0; i < std::size(casos); ++i) {
-        if (casos[i].escala > 0) panel->SetEscalaActual(casos[i].escala);
-        const CExtensionMapa antes = Vista();
-        wxMouseEvent evento(wxEVT_MOUSEWHEEL);
-        evento.SetPosition(cursor);
-        evento.m_wheelRotation = casos[i].giro;
-        evento.m_wheelDelta = 120;
-        evento.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
-        panel->GetEventHandler()->ProcessEvent(evento);
-        if (casos[i].factor == 0) {  // at a limit: nothing
-            EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0) << "case " << i;
-            EXPECT_NEAR(Izquierda(), antes.GetCoordenadaInfIzqX(), 2.0) << "case " << i;
-            continue;
-        }
-        EXPECT_NEAR(Vista().GetAncho(), ancho * casos[i].factor, 2.0) << "case " << i;
-        EXPECT_NEAR(Mapa(cursor).GetCoordenadaMapaX(), punto.GetCoordenadaMapaX(), 2.0) << "case " << i;
-        EXPECT_NEAR(Mapa(cursor).GetCoordenadaMapaY(), punto.GetCoordenadaMapaY(), 2.0) << "case " << i;
-    }
-    EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 2u);
+    // The bar, without its pictures (none next to the test executable), keeps its
+    // close button, which reports to the frame and hides the bar.
+    barra->Show();
+    auto* cerrar = dynamic_cast<wxBitmapButton*>(barra->FindWindow(CMedicionesPanel::ID_CERRAR));
+    ASSERT_NE(cerrar, nullptr);
+    EXPECT_EQ(cerrar->GetPosition(), wxPoint(276, 2));
+    wxCommandEvent pulsado(wxEVT_BUTTON, CMedicionesPanel::ID_CERRAR);
+    pulsado.SetEventObject(cerrar);
+    cerrar->GetEventHandler()->ProcessEvent(pulsado);
+    ASSERT_EQ(De(wxEVT_CERRAR_MEDICIONES).size(), 1u);
+    EXPECT_EQ(De(wxEVT_CERRAR_MEDICIONES)[0].GetId(), barra->GetId());
+    EXPECT_FALSE(barra->IsShown());
 }
 
 // Motions report the map position; an information click the point and its
-// tolerance; a right click offers the image menu over a painted map.
-TEST_F(PanelMapaTest, MotionInformationAndImageMenu) {
+// tolerance; a right click offers the image menu over a painted map. A search
+// result is centred, and outlined in red at the next paint only.
+TEST_F(PanelMapaTest, MotionInformationImageMenuAndSearchResult) {
     panel->SetAccion(PanelMapa::ACCION_INFORMACION);
     Clic(wxPoint(250, 150));
     const CCoordenadaMapa p = Mapa(wxPoint(250, 150));
     EXPECT_TRUE(EsperarHasta([&] {
-        const auto lista = De(wxEVT_MAP_XY_POS);
+        const auto& lista = De(wxEVT_MAP_XY_POS);
         return !lista.empty() && lista.back().x == p.GetCoordenadaMapaX() && lista.back().y == p.GetCoordenadaMapaY();
     }));
     EXPECT_EQ(De(wxEVT_MAP_XY_POS).back().GetId(), panel->GetId());
@@ -433,15 +425,12 @@ TEST_F(PanelMapaTest, MotionInformationAndImageMenu) {
     panel->SetAccion(PanelMapa::ACCION_DESPLAZAR);
     panel->GetEventHandler()->ProcessEvent(clic);
     EXPECT_EQ(panel->menus, std::vector<wxPoint>{wxPoint(50, 60)});
-}
-
-// A search result is centred, and outlined in red at the next paint only.
-TEST_F(PanelMapaTest, SearchResultIsCentredAndOutlinedOnce) {
+    eventos.clear();
     auto geometria = std::make_unique<CMediciones>(nullptr, -1, wxPoint(0, 0), wxSize(0, 0), 0);
     const double x = 200000.0, y = 4100000.0;
-    for (const auto& p : {CCoordenadaMapa(x, y), CCoordenadaMapa(x + 40000, y), CCoordenadaMapa(x + 40000, y + 20000),
+    for (const auto& q : {CCoordenadaMapa(x, y), CCoordenadaMapa(x + 40000, y), CCoordenadaMapa(x + 40000, y + 20000),
                           CCoordenadaMapa(x, y + 20000)})
-        geometria->AddCoordenadasPoligono(p);
+        geometria->AddCoordenadasPoligono(q);
     panel->ResaltarElementoBusqueda(CShape::Poligono, std::move(geometria));
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_RESALTAR_BUSQUEDA);
     EXPECT_NEAR(Vista().GetCoordenadaInfIzqX() + Vista().GetCoordenadaSupDerX(), 2 * x + 40000, 4.0);
@@ -453,7 +442,9 @@ TEST_F(PanelMapaTest, SearchResultIsCentredAndOutlinedOnce) {
     EXPECT_FALSE(Es(ColorEn(Imagen(), izquierda, kAlto / 2), *wxRED, 56));
 }
 
-TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {
+// Cursor files that are missing or damaged give stock cursors; a layer file
+// that cannot be opened is refused with one message saying why.
+TEST_F(PanelMapaTest, MissingOrDamagedCursorAndLayerFiles) {
     DirectorioPrueba dir;
     std::ofstream(dir.Subdirectorio("cursor", false) + "/pan.cur", std::ios::binary).write("\0\0\2\0\1\0 not a cursor", 20);
     for (const wxString& ruta : {wxString::FromUTF8(dir.Ruta()), wxString::FromUTF8(VAQ_SOURCE_DIR "/data/app")}) {
@@ -463,18 +454,13 @@ TEST_F(PanelMapaTest, CursorFilesThatAreMissingOrDamagedGiveStockCursors) {
             EXPECT_TRUE(panel->GetCursor().IsOk()) << ruta << " " << accion;
         }
     }
-}
-
-// A layer file that cannot be opened is refused with one message saying why.
-TEST_F(PanelMapaTest, ALayerFileThatDoesNotOpenIsRefusedWithItsCause) {
-    DirectorioPrueba dir;
     std::ofstream(dir / "Rios.shp") << "no es un shapefile";
     std::vector<wxString> mensajes;
     SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
-    const int capas = panel->GetGestorVista()->GetNumCapas();
+    const int capas = gestor.GetNumCapas();
     EXPECT_FALSE(panel->CargarArchivoCapa(wxString::FromUTF8(dir / "Rios.shp")));
     SetReceptorMensajes({});
     ASSERT_EQ(mensajes.size(), 1u);
     EXPECT_TRUE(mensajes[0].Contains(wxString::FromUTF8("índice .shx de Rios.shp"))) << mensajes[0];
-    EXPECT_EQ(panel->GetGestorVista()->GetNumCapas(), capas);
+    EXPECT_EQ(gestor.GetNumCapas(), capas);
 }
