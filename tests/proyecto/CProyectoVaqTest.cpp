@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <tinyxml.h>
-#include <vector>
 
 #include "CCapa.h"
 #include "CCapasEnMapa.h"
@@ -98,7 +96,8 @@ std::pair<long, long> Recursos() {
 }  // namespace
 
 // Layers keep the file's order; non-SHP ones are skipped silently, the ones
-// that fail are listed with their reason while the rest loads.
+// that fail (or carry absurd numbers) are listed with their reason while the
+// rest loads; absurd numbers of the theme itself are ignored with a warning.
 TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
     ThemeWriter tema("Tres capas");
     tema.Capas().With(CapaVisible("A", "a.shp"))
@@ -108,26 +107,42 @@ TEST_F(ProyectoVaqTest, CapasEnElOrdenDelArchivoYLasQueNoCarganListadas) {
         tema.Capas().With(CapaVisible(std::string("Sin ") + falta, "a.shp").Remove(falta));
     std::ofstream(datos + "/capas/roto.shx") << "no es un indice";
     std::ofstream(datos + "/capas/roto.shp") << "ni esto un shapefile";
-    tema.Capas().With(CapaVisible("Perdida", "noexiste.shp")).With(CapaVisible("Rota", "roto.shp"))
-        .With(CapaVisible("B", "b.shp")).With(CapaVisible("C", "c.shp"));
+    tema.Capas().With(CapaVisible("Rota", "roto.shp")).With(CapaVisible("B", "b.shp")).With(CapaVisible("C", "c.shp"));
+    tema.Capas().Add(CapaVisible("Enorme", "a.shp")).With(ThemeWriter::Simbologia(0, 100, 0, 0, 1000000));
+    tema.Capas().Add(ThemeWriter::Capa("Nan", "b.shp", "/capas/"))
+        .With(XmlElemento("VISUALIZACION").Set("escala_min", "nan"));
+    tema.Capas().Add(ThemeWriter::Capa("Letras", "b.shp", "/capas/"))
+        .With(XmlElemento("VISUALIZACION").Set("estado", "visible"));
+    tema.Raiz().Add(XmlElemento("ESCALA").Set("valor", "-5"));
+    tema.Raiz().Add(XmlElemento("EXTENSION").Set("coordsupderx", "1e400"));
     ASSERT_TRUE(Abrir(tema));
     EXPECT_EQ(Nombres(), "A B C ");
     EXPECT_EQ(Capa(1).GetRutaArchivo(), wxString::FromUTF8((datos + "/capas/b.shp").c_str()));
     EXPECT_EQ(Gestor().GetExtensionGlobal(), CExtensionMapa(-20, -10, 300, 200));
     const wxArrayString& fallos = proyecto.GetCapasNoCargadas();
-    ASSERT_EQ(fallos.size(), 5u);
+    ASSERT_EQ(fallos.size(), 7u);
     EXPECT_TRUE(fallos[0].StartsWith("X: ") && fallos[0].Contains("RANGO")) << fallos[0];
     EXPECT_EQ(fallos[1], "Capa 4: falta el atributo \"nombre\"");
     EXPECT_EQ(fallos[2], "Sin tipo: falta el atributo \"tipo\"");
-    EXPECT_EQ(fallos[3], wxString::FromUTF8("Perdida: No se encuentra el archivo índice .shx de noexiste.shp"));
-    EXPECT_EQ(fallos[4], wxString::FromUTF8("Rota: roto.shp o su índice .shx está vacío o cortado"));
+    EXPECT_EQ(fallos[3], wxString::FromUTF8("Rota: roto.shp o su índice .shx está vacío o cortado"));
+    EXPECT_TRUE(fallos[4].StartsWith("Enorme: ") && fallos[4].Contains("tamanno")) << fallos[4];
+    EXPECT_EQ(proyecto.GetEscala(), 0.0);
+    EXPECT_FALSE(Gestor().GetMantenerExtension());
+    EXPECT_EQ(proyecto.GetAvisosCarga().size(), 2u);
     proyecto.ReordenarCapas({&Capa(2), &Capa(0), &Capa(1)});
     EXPECT_EQ(Nombres(), "C A B ");
 }
 
 // Numbers start at their defaults per layer and carry over between its
 // symbols; colours are BGR without high bits; style 4 reads the symbol font.
-TEST_F(ProyectoVaqTest, ValoresDeInicioArrastreColoresYFuente) {
+// Classes are listed in reverse file order; their symbols carry values over.
+// A theme without a scale keeps the one before; its extent is kept.
+TEST_F(ProyectoVaqTest, SimbolosClasificacionesEscalaYExtension) {
+    ThemeWriter conEscala;
+    conEscala.Raiz().Add(XmlElemento("ESCALA").Set("valor", 250000.0));
+    ASSERT_TRUE(Abrir(conEscala, "ConEscala"));
+    EXPECT_EQ(proyecto.GetEscala(), 250000.0);
+    proyecto.CerrarProyecto(nullptr);
     ThemeWriter tema;
     tema.Capas().Add(ThemeWriter::Capa("Sin simbologia", "a.shp", "/capas/"));
     XmlElemento& capa = tema.Capas().Add(ThemeWriter::Capa("A", "a.shp", "/capas/"));
@@ -139,34 +154,30 @@ TEST_F(ProyectoVaqTest, ValoresDeInicioArrastreColoresYFuente) {
     tema.Capas().Add(CapaVisible("Fuente", "a.shp"))
         .With(ThemeWriter::Simbologia(0, 4, 0, 0, 12).Set("indice_libreria", 65)
                   .Set("nombre_libreria", "Symbol").Set("fichero_libreria", "symbol.ttf"));
-    ASSERT_TRUE(Abrir(tema));
-    const char* esperados[] = {"0/1/1/000000/000000/-///0", "3/102/7/FF0000/00FF00/T///0",
-                               "0/100/1/0000FF/FFFFFF/-///0", "0/4/12/000000/000000/-/Symbol/symbol.ttf/65"};
-    ASSERT_EQ(Gestor().GetNumCapas(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(Resumen(*Capa(i).GetSimbolo()), esperados[i]) << "case " << i;
-    // estado and escala_min never given start at 0.
-    EXPECT_EQ(Capa(0).GetEstadoCapa() + Capa(1).GetEstadoCapa() + Capa(1).GetEscalaMinima() + Capa(0).GetEscalaMaxima(), 0);
-    EXPECT_EQ(Capa(1).GetEscalaMaxima(), 80000.0);
-}
-
-// Classes are listed in reverse file order; their symbols carry values over.
-TEST_F(ProyectoVaqTest, ClasificacionesPorValorYPorTextoConClasesInvertidas) {
-    ThemeWriter tema;
-    XmlElemento& campo = tema.Capas().Add(CapaVisible("A", "a.shp"))
+    XmlElemento& campo = tema.Capas().Add(CapaVisible("Valores", "a.shp"))
                              .Add(ThemeWriter::Clasificacion("VALOR"))
                              .Add(ThemeWriter::Campo("TIPO", "Tipos de suelo"));
     campo.Add(ThemeWriter::Simbologia(0, 100, 255, 65280, 2));
     XmlElemento& valores = campo.Add(XmlElemento("VALORES"));
     valores.Add(ThemeWriter::Clase("1", "Uno", ThemeWriter::Simbologia(0, 100, 16711680, 255, 3, 1)));
     valores.Add(ThemeWriter::Clase("2", "Dos", XmlElemento("SIMBOLOGIA").Set("color_borde", 65280)));
-    XmlElemento& texto = tema.Capas().Add(CapaVisible("B", "b.shp"))
+    XmlElemento& texto = tema.Capas().Add(CapaVisible("Textos", "b.shp"))
                              .Add(ThemeWriter::Clasificacion("TEXTO")).Add(ThemeWriter::Campo("CLASE", "", ""));
     texto.Add(ThemeWriter::SimbologiaTexto(255, 9).Set("negrita", 1));
     XmlElemento& etiquetas = texto.Add(XmlElemento("VALORES"));
     etiquetas.Add(XmlElemento("VALOR").Set("valor", 1)).Add(ThemeWriter::SimbologiaTexto(65280, 12));
     etiquetas.Add(XmlElemento("VALOR").Set("valor", 2)).Add(XmlElemento("SIMBOLOGIA_TEXTO").Set("cursiva", 1));
+    tema.Raiz().Add(XmlElemento("EXTENSION").Set("coordsupderx", 40.0).Set("coordsupdery", 30.0)
+                        .Set("coordinfizqx", 10.0).Set("coordinfizqy", 20.0));
     ASSERT_TRUE(Abrir(tema));
-    CClasificacionPorValor* valor = Entrada(0).GetClasificacion();
+    ASSERT_EQ(Gestor().GetNumCapas(), 6);
+    const char* esperados[] = {"0/1/1/000000/000000/-///0", "3/102/7/FF0000/00FF00/T///0",
+                               "0/100/1/0000FF/FFFFFF/-///0", "0/4/12/000000/000000/-/Symbol/symbol.ttf/65"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(Resumen(*Capa(i).GetSimbolo()), esperados[i]) << "case " << i;
+    // estado and escala_min never given start at 0.
+    EXPECT_EQ(Capa(0).GetEstadoCapa() + Capa(1).GetEstadoCapa() + Capa(1).GetEscalaMinima() + Capa(0).GetEscalaMaxima(), 0);
+    EXPECT_EQ(Capa(1).GetEscalaMaxima(), 80000.0);
+    CClasificacionPorValor* valor = Entrada(4).GetClasificacion();
     ASSERT_NE(valor, nullptr);
     EXPECT_EQ(valor->GetCampo() + "/" + valor->GetDescripcion(), "TIPO/Tipos de suelo");
     // color_borde becomes the fill colour, color_relleno the outline.
@@ -177,7 +188,7 @@ TEST_F(ProyectoVaqTest, ClasificacionesPorValorYPorTextoConClasesInvertidas) {
     EXPECT_EQ(v0->GetValor() + v1->GetValor() + v1->GetDescripcion(), "21Uno");
     EXPECT_EQ(Resumen(*v1->GetSimbologia()), "0/100/3/FF0000/0000FF/T/ / /1");
     EXPECT_EQ(Resumen(*v0->GetSimbologia()), "0/100/3/FF0000/00FF00/T/ / /1");
-    CClasificacionPorTexto* etiquetado = Entrada(1).GetClasificacionTexto();
+    CClasificacionPorTexto* etiquetado = Entrada(5).GetClasificacionTexto();
     ASSERT_NE(etiquetado, nullptr);
     EXPECT_EQ(Resumen(*etiquetado->GetSimbologiaDefecto()), "FF0000/9/N-/Sans");
     ASSERT_EQ(etiquetado->GetLista()->GetCount(), 2u);
@@ -187,22 +198,7 @@ TEST_F(ProyectoVaqTest, ClasificacionesPorValorYPorTextoConClasesInvertidas) {
     // The second keeps the first's size and colour; its negrita="0" cleared the bold.
     EXPECT_EQ(Resumen(*t1->GetSimbologia()), "00FF00/12/--/Sans");
     EXPECT_EQ(Resumen(*t0->GetSimbologia()), "00FF00/12/-C/Sans");
-}
-
-TEST_F(ProyectoVaqTest, UnTemaSinEscalaConservaLaAnteriorYExtensionSeMantiene) {
-    ThemeWriter conEscala;
-    conEscala.Capas().Add(CapaVisible("A", "a.shp"));
-    conEscala.Raiz().Add(XmlElemento("ESCALA").Set("valor", 250000.0));
-    ASSERT_TRUE(Abrir(conEscala, "ConEscala"));
     EXPECT_EQ(proyecto.GetEscala(), 250000.0);
-    proyecto.CerrarProyecto(nullptr);
-    ThemeWriter sinEscala;
-    sinEscala.Capas().With(CapaVisible("A", "a.shp")).With(CapaVisible("B", "b.shp"));
-    sinEscala.Raiz().Add(XmlElemento("EXTENSION").Set("coordsupderx", 40.0).Set("coordsupdery", 30.0)
-                             .Set("coordinfizqx", 10.0).Set("coordinfizqy", 20.0));
-    ASSERT_TRUE(Abrir(sinEscala, "SinEscala"));
-    EXPECT_EQ(proyecto.GetEscala(), 250000.0);
-    EXPECT_EQ(Nombres(), "A B ");
     EXPECT_TRUE(Gestor().GetMantenerExtension());
     const CExtensionMapa pedida = CExtensionMapa(10, 20, 40, 30);
     EXPECT_EQ(Gestor().GetExtensionActual(), pedida);
@@ -238,26 +234,10 @@ TEST_F(ProyectoVaqTest, RaizVersionOArchivoErroneosNoCarganNada) {
     }
 }
 
-TEST_F(ProyectoVaqTest, NumerosAbsurdosDejanFueraLaCapaOSeIgnoranConAviso) {
-    ThemeWriter tema;
-    tema.Capas().Add(CapaVisible("Enorme", "a.shp")).With(ThemeWriter::Simbologia(0, 100, 0, 0, 1000000));
-    tema.Capas().Add(ThemeWriter::Capa("Nan", "b.shp", "/capas/"))
-        .With(XmlElemento("VISUALIZACION").Set("escala_min", "nan"));
-    tema.Capas().Add(ThemeWriter::Capa("Letras", "b.shp", "/capas/"))
-        .With(XmlElemento("VISUALIZACION").Set("estado", "visible"));
-    tema.Capas().Add(CapaVisible("Buena", "c.shp"));
-    tema.Raiz().Add(XmlElemento("ESCALA").Set("valor", "-5"));
-    tema.Raiz().Add(XmlElemento("EXTENSION").Set("coordsupderx", "1e400"));
-    ASSERT_TRUE(Abrir(tema));
-    EXPECT_EQ(Nombres(), "Buena ");
-    EXPECT_EQ(proyecto.GetCapasNoCargadas().size(), 3u);
-    EXPECT_TRUE(proyecto.GetCapasNoCargadas()[0].Contains("tamanno"));
-    EXPECT_EQ(proyecto.GetEscala(), 0.0);
-    EXPECT_FALSE(Gestor().GetMantenerExtension());
-    EXPECT_EQ(proyecto.GetAvisosCarga().size(), 2u);
-}
-
-TEST_F(ProyectoVaqTest, TextosSeLeenComoUtf8SoloSiElArchivoLoDeclara) {
+// Texts are read as UTF-8 only when the theme declares it. An accented data
+// directory, and a Latin-1 theme naming files the system names in UTF-8 or in
+// ISO-8859-1: every layer loads.
+TEST_F(ProyectoVaqTest, CodificacionDeLosTextosYDirectorioConTilde) {
     const struct { const char* codificacion; const char* nombre; const char* esperado; } casos[] = {
         {"ISO-8859-1", "R\xEDo", "Río"}, {"UTF-8", "R\xC3\xADo \xE2\x82\xAC", "Río €"}, {"", "Ca\xF1o", "Caño"}};
     for (int i = 0; i < 3; ++i) {
@@ -267,11 +247,6 @@ TEST_F(ProyectoVaqTest, TextosSeLeenComoUtf8SoloSiElArchivoLoDeclara) {
         ASSERT_TRUE(Abrir(tema, "T" + std::to_string(i))) << "case " << i;
         EXPECT_EQ(Capa(0).GetNombreCapa(), wxString::FromUTF8(casos[i].esperado)) << "case " << i;
     }
-}
-
-// An accented data directory, and a Latin-1 theme naming files the system
-// names in UTF-8 or in ISO-8859-1: every layer loads.
-TEST_F(ProyectoVaqTest, DirectorioConTildeYArchivosNombradosEnUtf8OEnLatin1) {
     const std::string andalucia = datos + "/Andaluc\xC3\xAD" "a";
     const char* archivos[][2] = {{"a", "a"}, {"r\xC3\xADo", "r\xEDo"}, {"ca\xF1o", "ca\xF1o"}};
     fs::create_directories(andalucia + "/capas");
@@ -289,49 +264,11 @@ TEST_F(ProyectoVaqTest, DirectorioConTildeYArchivosNombradosEnUtf8OEnLatin1) {
     EXPECT_TRUE(proyecto.GetCapasNoCargadas().empty()) << proyecto.GetCapasNoCargadas()[0];
 }
 
-// Layers beyond the most a theme may list are left out with one line, each
-// keeps a descriptor at most, and one short message lists the failures.
-TEST_F(ProyectoVaqTest, DemasiadasCapasSeDejanFueraYConLasDanadasVanEnUnMensajeCorto) {
-    const int maximas = CLectorProyectoVaq::kCapasMaximas;
-    ShapefileWriter danada(5);
-    danada.AddShape({ShapefileWriter::Rectangle(0, 0, 1, 1)});
-    danada.Table().AddField("N", 'N', 4);
-    danada.Table().AddRecord({"1"});
-    danada.Table().SetRecordLength(0);
-    ASSERT_TRUE(danada.Write(datos + "/capas/d"));
-    ThemeWriter tema;
-    tema.Capas().Add(CapaVisible("D", "d.shp"));
-    for (int i = 0; i < 15; ++i) tema.Capas().Add(CapaVisible("Falta" + std::to_string(i), "falta.shp"));
-    for (int i = 0; i < maximas + 4; ++i) tema.Capas().Add(CapaVisible("A" + std::to_string(i), "a.shp"));
-    wxString mensaje;
-    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensaje += texto; });
-    const long descriptores = Recursos().first;
-    ASSERT_TRUE(Abrir(tema));
-    SetReceptorMensajes(nullptr);
-    EXPECT_EQ(Gestor().GetNumCapas(), maximas - 15);
-    EXPECT_LE(Recursos().first - descriptores, maximas - 15);
-    ASSERT_EQ(proyecto.GetCapasDanadas().size(), 1u);
-    EXPECT_EQ(proyecto.GetCapasDanadas()[0],
-              wxString::FromUTF8("D: La tabla .dbf de d.shp está dañada: faltan datos de algunos elementos"));
-    const wxArrayString& fallos = proyecto.GetCapasNoCargadas();
-    ASSERT_EQ(fallos.size(), 16u);
-    EXPECT_EQ(fallos.back(), wxString::Format("Capas %d a %d: un proyecto puede tener como mucho %d capas",
-                                              maximas + 1, maximas + 20, maximas));
-    EXPECT_TRUE(mensaje.StartsWith(wxString::FromUTF8("No se han podido cargar las capas:\nFalta0: No se encuentra")));
-    EXPECT_EQ(mensaje.Freq('\n'), 11u);
-    EXPECT_TRUE(mensaje.EndsWith(wxString::FromUTF8("\n… y 7 más."))) << mensaje;
-    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensaje = texto; });
-    ThemeWriter soloDanada;
-    soloDanada.Capas().Add(CapaVisible("D", "d.shp"));
-    ASSERT_TRUE(Abrir(soloDanada, "SoloDanada"));
-    SetReceptorMensajes(nullptr);
-    EXPECT_EQ(mensaje, wxString::FromUTF8("Estas capas se han cargado con datos dañados:\n") +
-                           proyecto.GetCapasDanadas()[0]);
-}
-
 // Loading, painting (whole and close up) and clearing a hundred times leaves
-// no descriptors nor mappings.
-TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecciones) {
+// no descriptors nor mappings. Layers beyond the most a theme may list are left
+// out with one line, each keeps a descriptor at most, and one short message
+// lists the failures; damaged layers are listed as loaded with their damage.
+TEST_F(ProyectoVaqTest, CienCargasSinFugasDemasiadasCapasYDanadasEnUnMensajeCorto) {
     ShapefileWriter mala(5);
     mala.SetVersion(ShapefileWriter::Shp, 10);
     ASSERT_TRUE(mala.Write(datos + "/capas/mala"));
@@ -353,7 +290,8 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         Gestor().Pintar(lienzo.Dc(), lienzo.Rect(), false);
         proyecto.LimpiarGestorVistaMapa();
     };
-    SetReceptorMensajes([](const wxString&, const wxString&) {});
+    wxString mensaje;
+    SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensaje += texto; });
     ASSERT_TRUE(Abrir(tema));  // the first load and paint warm the libraries up
     ciclo();
     const auto antes = Recursos();
@@ -362,8 +300,40 @@ TEST_F(ProyectoVaqTest, CargarPintarYLimpiarCienVecesNoDejaDescriptoresNiProyecc
         ASSERT_EQ(Gestor().GetNumCapas(), 3);
         ciclo();
     }
-    SetReceptorMensajes(nullptr);
     EXPECT_EQ(Recursos(), antes);
+    const int maximas = CLectorProyectoVaq::kCapasMaximas;
+    ShapefileWriter danada(5);
+    danada.AddShape({ShapefileWriter::Rectangle(0, 0, 1, 1)});
+    danada.Table().AddField("N", 'N', 4);
+    danada.Table().AddRecord({"1"});
+    danada.Table().SetRecordLength(0);
+    ASSERT_TRUE(danada.Write(datos + "/capas/d"));
+    ThemeWriter muchas;
+    muchas.Capas().Add(CapaVisible("D", "d.shp"));
+    for (int i = 0; i < 15; ++i) muchas.Capas().Add(CapaVisible("Falta" + std::to_string(i), "falta.shp"));
+    for (int i = 0; i < maximas + 4; ++i) muchas.Capas().Add(CapaVisible("A" + std::to_string(i), "a.shp"));
+    mensaje.clear();
+    const long descriptores = Recursos().first;
+    ASSERT_TRUE(Abrir(muchas, "Muchas"));
+    EXPECT_EQ(Gestor().GetNumCapas(), maximas - 15);
+    EXPECT_LE(Recursos().first - descriptores, maximas - 15);
+    ASSERT_EQ(proyecto.GetCapasDanadas().size(), 1u);
+    EXPECT_EQ(proyecto.GetCapasDanadas()[0],
+              wxString::FromUTF8("D: La tabla .dbf de d.shp está dañada: faltan datos de algunos elementos"));
+    const wxArrayString& fallos = proyecto.GetCapasNoCargadas();
+    ASSERT_EQ(fallos.size(), 16u);
+    EXPECT_EQ(fallos.back(), wxString::Format("Capas %d a %d: un proyecto puede tener como mucho %d capas",
+                                              maximas + 1, maximas + 20, maximas));
+    EXPECT_TRUE(mensaje.StartsWith(wxString::FromUTF8("No se han podido cargar las capas:\nFalta0: No se encuentra")));
+    EXPECT_EQ(mensaje.Freq('\n'), 11u);
+    EXPECT_TRUE(mensaje.EndsWith(wxString::FromUTF8("\n… y 7 más."))) << mensaje;
+    ThemeWriter soloDanada;
+    soloDanada.Capas().Add(CapaVisible("D", "d.shp"));
+    mensaje.clear();
+    ASSERT_TRUE(Abrir(soloDanada, "SoloDanada"));
+    SetReceptorMensajes(nullptr);
+    EXPECT_EQ(mensaje, wxString::FromUTF8("Estas capas se han cargado con datos dañados:\n") +
+                           proyecto.GetCapasDanadas()[0]);
 }
 
 // The nesting is measured where the parser's constructs really end, and
