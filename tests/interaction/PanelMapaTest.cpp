@@ -29,6 +29,8 @@ namespace {
 constexpr int kAncho = 790;
 constexpr int kAlto = 584;
 const wxColour kColorCapa(200, 200, 200);
+// A map 600 km across: about 1:2900000 on the whole panel.
+const CExtensionMapa kGlobal(100000.0, 3900000.0, 700000.0, 4300000.0);
 
 // The panel with its two hooks recorded.
 class PanelConGanchos : public PanelMapa {
@@ -61,9 +63,7 @@ protected:
         panel = new PanelConGanchos(marco, 999, wxPoint(0, 0), wxSize(kAncho, kAlto));
         barra = new CMedicionesPanel(marco, wxID_ANY, wxPoint(0, 0), wxSize(308, 36), 0);
         barra->Hide();
-        // A map 600 km across: about 1:2900000 on the whole panel.
-        global = CExtensionMapa(100000.0, 3900000.0, 700000.0, 4300000.0);
-        gestor.AddCapa(new CapaColorPrueba(kColorCapa, global));
+        gestor.AddCapa(new CapaColorPrueba(kColorCapa, kGlobal));
         marco->Show();
         ProcesarEventos();
         panel->SetGestorVista(&gestor);
@@ -151,7 +151,6 @@ protected:
     PanelConGanchos* panel = nullptr;
     CMedicionesPanel* barra = nullptr;
     CGestorVistaMapa gestor;
-    CExtensionMapa global;
     wxUIActionSimulator simulador;
 };
 }  // namespace
@@ -341,7 +340,7 @@ TEST_F(PanelMapaTest, CancelledDragsKeepTheViewAndAPanMovesItWithTheMouse) {
     EXPECT_EQ(De(wxEVT_MAP_CAMBIO_EXTENSION).size(), 1u);
     EXPECT_EQ(panel->GetAccion(), PanelMapa::ACCION_DESPLAZAR);
     Arrastrar(wxPoint(100, 300), wxPoint(700, 300));  // far past the left edge
-    EXPECT_NEAR(Izquierda(), global.GetCoordenadaInfIzqX(), 2.0);
+    EXPECT_NEAR(Izquierda(), kGlobal.GetCoordenadaInfIzqX(), 2.0);
     EXPECT_NEAR(Vista().GetAncho(), antes.GetAncho(), 2.0);
 }
 
