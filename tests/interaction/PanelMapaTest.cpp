@@ -238,7 +238,7 @@ TEST_F(PanelMapaTest, ZoomWindowDrawnWhileDraggedAndApplied) {
         wxPoint desde, hasta;
         bool aplicado;
     } casos[] = {
-        {0, {200, 200}, {220, 260}, false},        // 20 pixels wide
+        {5000000, {200, 200}, {220, 260}, false},  // 20 pixels wide, far from 1:69000
         {0, {300, 200}, {321, 230}, true},         // 21 wide
         {0, {400, 300}, {340, 270}, true},         // dragged up and left
         {1000000, {300, 200}, {341, 240}, false},  // 40 of 790 pixels: about 1:50600
