@@ -7,20 +7,13 @@
 #include <gtest/gtest.h>
 #include <wx/list.h>
 
-#include <memory>
 #include <vector>
-
-namespace {
-std::unique_ptr<CMediciones> Poligono(const std::vector<std::pair<double, double>>& puntos) {
-    auto m = std::make_unique<CMediciones>(nullptr, 5, wxPoint(0, 0), wxSize(0, 0), 7);
-    for (const auto& p : puntos) m->AddCoordenadasPoligono(CCoordenadaMapa(p.first, p.second));
-    return m;
-}
-}  // namespace
 
 // Lengths add the segments in click order; a point equal to the last one (the
 // origin when cleared) is ignored, and the last point is shared by the geometries.
-TEST(CMediciones, LengthAndRepeatedPoints) {
+// Areas of open rings in either direction, far UTM coordinates, concave rings;
+// fewer than three vertices give nothing.
+TEST(CMediciones, LengthsAreasAndRepeatedPoints) {
     CMediciones m(nullptr, 5, wxPoint(0, 0), wxSize(0, 0), 7);
     const struct { double x, y; size_t puntos; double longitud; } casos[] = {
         {0, 0, 0, 0}, {1, 1, 1, 0}, {1, 1, 1, 0}, {101, 1, 2, 100}, {101, 101, 3, 200}, {104, 105, 4, 205}};
@@ -39,25 +32,20 @@ TEST(CMediciones, LengthAndRepeatedPoints) {
     m.AddCoordenadasPolyLinea(CCoordenadaMapa(104, 105));
     EXPECT_EQ(m.GetPunteroListaCoordenadasPolyLinea(), lista);
     EXPECT_EQ(lista->GetCount(), 1u);
-}
-
-// Areas of open rings in either direction, far UTM coordinates, concave
-// rings; fewer than three vertices give nothing.
-TEST(CMediciones, AreaOfTheRing) {
     const double x = 450000.0, y = 4100000.0;
-    const struct { std::vector<std::pair<double, double>> anillo; double area; } casos[] = {
+    const struct { std::vector<std::pair<double, double>> anillo; double area; } anillos[] = {
         {{{1, 1}, {101, 1}, {101, 101}, {1, 101}}, 10000.0},
         {{{10, 1010}, {1010, 1010}, {1010, 10}, {10, 10}}, 1000000.0},
         {{{x, y}, {x + 300, y}, {x + 300, y + 100}, {x + 100, y + 100}, {x + 100, y + 300}, {x, y + 300}}, 50000.0},
         {{{x, y}, {x + 40, y}, {x + 10, y + 30}}, 600.0},
         {{{1, 1}, {101, 1}}, 0.0},
         {{}, 0.0}};
-    for (size_t i = 0; i < std::size(casos); ++i) {
-        auto m = Poligono(casos[i].anillo);
-        EXPECT_NEAR(m->GetSuperficiePoligono(), casos[i].area, 1e-6) << "case " << i;
-        EXPECT_EQ(m->GetPoligono()->GetNumPuntos(), casos[i].anillo.size()) << "case " << i;  // not closed
-        m->InicializarPoligono();
-        EXPECT_EQ(m->GetPoligono()->GetNumPuntos(), 0u) << "case " << i;
+    for (size_t i = 0; i < std::size(anillos); ++i) {
+        for (const auto& [px, py] : anillos[i].anillo) m.AddCoordenadasPoligono(CCoordenadaMapa(px, py));
+        EXPECT_NEAR(m.GetSuperficiePoligono(), anillos[i].area, 1e-6) << "ring " << i;
+        EXPECT_EQ(m.GetPoligono()->GetNumPuntos(), anillos[i].anillo.size()) << "ring " << i;  // not closed
+        m.InicializarPoligono();
+        EXPECT_EQ(m.GetPoligono()->GetNumPuntos(), 0u) << "ring " << i;
     }
 }
 
