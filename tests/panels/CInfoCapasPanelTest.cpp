@@ -98,7 +98,9 @@ protected:
 // fields, "sv8" types and the region's name hidden; place-name and grid
 // layers not listed; points within the tolerance. The municipality code asks
 // for the contents (not with a "-"); a short or missing table shows no fields.
-TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
+// The window comes with a click, is only hidden by its close box; a missing or
+// broken picture opens nothing and says so; window and pictures go with the map.
+TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesInAWindowThatGoesWithTheMap) {
     ShapefileWriter corta = Municipios();
     corta.Table().SetRecordCount(1);
     corta.Table().Truncate(corta.Table().HeaderLength() + corta.Table().RecordLength());
@@ -121,54 +123,24 @@ TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
         Anadir(puntos, "oculta", oculta);
     Anadir(puntos, "picos", "Picos");
     Anadir(Municipios(), "municipios", "Municipios");
-    fuente.contenidos[" 41091"] = {{"Foto de Sevilla", "/fotos/41091.png"}};
-    mapa->SetUmbral(8);  // 4 pixels, that is 4 map units, each way
-    const std::vector<std::string> sevilla = {
-        "Municipios: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,",
-        "Picos: NOMBRE = Pico,", "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:",
-        "Corta: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,"};
-    EXPECT_EQ(Clic(50, 50), sevilla);
-    ASSERT_EQ(fuente.preguntas.size(), 2u);  // the municipalities and the short table
-    EXPECT_EQ(fuente.preguntas[0], datos + "|Capas/municipios.shp| 41091|2");
-    EXPECT_EQ(fuente.preguntas[1], datos + "|Capas/corta.shp| 41091|2");
-    fuente.preguntas.clear();
-    const std::vector<std::string> malaga = {
-        "Municipios: NOMBRE = Málaga, HAB = 0, SUPERF = 0, DENSIDAD = 0.00, INDICE = 0, TIPO =,", "Picos:",
-        "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:", "Corta:"};
-    EXPECT_EQ(Clic(150, 50), malaga);
-    EXPECT_TRUE(fuente.preguntas.empty());
-    EXPECT_TRUE(mensajes.empty());
-}
-
-// The data directory of a layer file: its path up to the second-to-last "/".
-TEST(CInfoCapasPanelRutas, DataDirectoryOfALayerPath) {
-    const std::pair<const char*, const char*> casos[] = {
-        {"/datos/Medio_humano/Municipios.shp", "/datos/"}, {"/a//M/M.shp", "/a//"}, {"Medio/M.shp", ""},
-        {"/M.shp", ""}, {"M.shp", ""}, {"", ""}};
-    for (const auto& [ruta, datos] : casos) EXPECT_EQ(CInfoCapasPanel::GetRutaDatosAplicacionDeRuta(ruta), datos) << ruta;
-}
-
-// The window comes with a click, is only hidden by its close box; a missing or
-// broken picture opens nothing and says so; window and pictures go with the map.
-TEST_F(CInfoCapasPanelTest, WindowAndPicturesComeWithClicksAndGoWithTheMap) {
-    Anadir(Municipios(), "municipios", "Municipios");
     LienzoPrueba(120, 80).Imagen().SaveFile(wxString::FromUTF8(datos + "sevilla.png"), wxBITMAP_TYPE_PNG);
     std::ofstream(datos + "rota.png") << "no es una imagen";
     fuente.contenidos[" 41091"] = {{"Sevilla", wxString::FromUTF8(datos + "sevilla.png")},
                                    {"Rota", wxString::FromUTF8(datos + "rota.png")},
                                    {"Perdida", wxString::FromUTF8(datos + "perdida.png")}};
+    mapa->SetUmbral(8);  // 4 pixels, that is 4 map units, each way
     EXPECT_EQ(mapa->GetVentanaInformacion(), nullptr);
-    Clic(50, 50);
+    const std::string campos = "NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, ";
+    const std::vector<std::string> sevilla = {
+        "Municipios: " + campos + "Sevilla, Rota, Perdida,", "Picos: NOMBRE = Pico,", "Región: TIPO = bosque,",
+        "Usos: NOMBRE = Monte,", "Sin tabla:", "Corta: " + campos + "Sevilla, Rota, Perdida,"};
+    EXPECT_EQ(Clic(50, 50), sevilla);
+    ASSERT_EQ(fuente.preguntas.size(), 2u);  // the municipalities and the short table
+    EXPECT_EQ(fuente.preguntas[0], datos + "|Capas/municipios.shp| 41091|2");
+    EXPECT_EQ(fuente.preguntas[1], datos + "|Capas/corta.shp| 41091|2");
     wxWeakRef<CGestionPanelDlg> ventana(mapa->GetVentanaInformacion());
     ASSERT_TRUE(ventana && ventana->IsShown());
     EXPECT_EQ(ventana->GetTitle(), wxString::FromUTF8("Información"));
-    ventana->Close();
-    ProcesarEventos();
-    ASSERT_TRUE(ventana);
-    EXPECT_FALSE(ventana->IsShown());
-    Clic(50, 50);
-    EXPECT_EQ(mapa->GetVentanaInformacion(), ventana.get());
-    EXPECT_TRUE(ventana->IsShown());
     CInfoCapasPanel* panel = mapa->GetInfoCapasPanel();
     const std::vector<wxTreeItemId> lineas = Hijos(Hijos(Arbol()->GetRootItem())[0]);
     wxWeakRef<CImagenDlg> imagen(panel->AbrirContenido(lineas[lineas.size() - 3]));
@@ -178,8 +150,28 @@ TEST_F(CInfoCapasPanelTest, WindowAndPicturesComeWithClicksAndGoWithTheMap) {
     EXPECT_EQ(panel->AbrirContenido(lineas[0]), nullptr);  // a field: nothing, silently
     ASSERT_EQ(mensajes.size(), 2u);
     EXPECT_TRUE(mensajes[0].Contains("Rota") && mensajes[1].Contains("Perdida"));
+    ventana->Close();
+    ProcesarEventos();
+    ASSERT_TRUE(ventana);
+    EXPECT_FALSE(ventana->IsShown());
+    fuente.preguntas.clear();
+    const std::vector<std::string> malaga = {
+        "Municipios: NOMBRE = Málaga, HAB = 0, SUPERF = 0, DENSIDAD = 0.00, INDICE = 0, TIPO =,", "Picos:",
+        "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:", "Corta:"};
+    EXPECT_EQ(Clic(150, 50), malaga);
+    EXPECT_TRUE(fuente.preguntas.empty());
+    EXPECT_EQ(mapa->GetVentanaInformacion(), ventana.get());
+    EXPECT_TRUE(ventana->IsShown());
     marco->Destroy();
     ProcesarEventos();
     EXPECT_FALSE(ventana);
     EXPECT_FALSE(imagen);
+}
+
+// The data directory of a layer file: its path up to the second-to-last "/".
+TEST(CInfoCapasPanelRutas, DataDirectoryOfALayerPath) {
+    const std::pair<const char*, const char*> casos[] = {
+        {"/datos/Medio_humano/Municipios.shp", "/datos/"}, {"/a//M/M.shp", "/a//"}, {"Medio/M.shp", ""},
+        {"/M.shp", ""}, {"M.shp", ""}, {"", ""}};
+    for (const auto& [ruta, datos] : casos) EXPECT_EQ(CInfoCapasPanel::GetRutaDatosAplicacionDeRuta(ruta), datos) << ruta;
 }
