@@ -2,7 +2,6 @@
 
 #include "BDBusquedaPrueba.h"
 #include "CConexionSQLite.h"
-#include "CCreadorConexionBD.h"
 #include "CMensajes.h"
 
 #include <gtest/gtest.h>
@@ -89,8 +88,6 @@ protected:
 TEST_F(CGestorBDTest, NameSearchesIgnoreCaseAndAccentsTakeTypedCharactersLiterallyAndSortInSpanish) {
     EXPECT_EQ(Toponimos("cordoba", 2), std::vector<std::string>{"Córdoba"});  // not map 1's
     EXPECT_EQ(Toponimos("CÓRDOBA", 1), std::vector<std::string>{"Córdoba la Vieja"});
-    EXPECT_EQ(Toponimos("malaga", 2), std::vector<std::string>{"Málaga"});
-    EXPECT_EQ(Toponimos("logrono", 2), std::vector<std::string>{"Logroño"});
     EXPECT_EQ(Toponimos("l'h", 2), std::vector<std::string>{"L'Hospitalet"});
     EXPECT_EQ(Toponimos("%", 2), std::vector<std::string>{"100% Natural"});
     EXPECT_EQ(Toponimos("a_n", 2), std::vector<std::string>{"Sierra_Norte"});
@@ -107,8 +104,7 @@ TEST_F(CGestorBDTest, NameSearchesIgnoreCaseAndAccentsTakeTypedCharactersLiteral
     EXPECT_EQ(ecija.GetIdCapa(), 10);
     EXPECT_EQ(Municipios("A"),
               (std::vector<std::string>{"Anzur", "Añora", "Ávila", "Badajoz", "Pena", "Penalva", "Peña"}));
-    EXPECT_EQ(Municipios("PEN"), (std::vector<std::string>{"Pena", "Penalva", "Peña"}));
-    EXPECT_EQ(gestor.GetListaResultado()[2].GetCodigo(), "23068");
+    EXPECT_EQ(gestor.GetListaResultado()[6].GetCodigo(), "23068");
     EXPECT_TRUE(mensajes.Tomar().empty());
 }
 
@@ -129,7 +125,6 @@ TEST_F(CGestorBDTest, AHitIsLocatedThroughItsSearchLayerAndAFeatureHasItsContent
     // Numeric codes match by value: blanks, leading zeros and a decimal comma do not count.
     for (const char* codigo : {" 04001", "4001", "4001,00"})
         EXPECT_EQ(Contenidos("Medio_humano/Municipios.shp", codigo, 3), abla) << codigo;
-    EXPECT_EQ(Contenidos("Medio_humano/Municipios.shp", "04002", 3).size(), 1u);
     EXPECT_EQ(Contenidos("Medio_humano/Nucleos.shp", "N1 ", 2),
               std::vector<std::string>{"/datos/Contenidos/n1.png Núcleo"});
     EXPECT_TRUE(Contenidos("Medio_humano/Municipios.shp", "04001", 2).empty());  // another map
@@ -155,9 +150,6 @@ TEST(CGestorBDFallos, EveryFailureIsToldAndEndsInAnEmptyResult) {
          {{"SQLITE_NOTADB", "Error CConexionSQLite::AbrirBD"}, kSinConexion}, {}},
         {"empty file", [](const BDBusquedaPrueba& bd) { std::ofstream(bd.Ruta()) << ""; }, {},
          {{"No existe la tabla Toponimo", "Error lectura tabla"}}},
-        {"no place names",
-         [](const BDBusquedaPrueba& bd) { bd.Ejecutar("CREATE TABLE Municipios (COD_MUN TEXT)"); }, {},
-         {{"No existe la tabla Toponimo", "Error lectura tabla"}}},
         {"map number in both tables",
          [](const BDBusquedaPrueba& bd) {
              bd.Ejecutar(BDBusquedaPrueba::kEsquema);
@@ -172,6 +164,18 @@ TEST(CGestorBDFallos, EveryFailureIsToldAndEndsInAnEmptyResult) {
          {{"El tipo de conexion no es valida.", "Error CrearCadenaConexion"},
           {"La cadena de conexion no es valida.", "Error ConectarBD"}, kSinConexion},
          {}, wxS("*"), -1},
+        {"damaged pages",
+         [](const BDBusquedaPrueba& bd) {
+             bd.Ejecutar(BDBusquedaPrueba::kEsquema);
+             std::string filas = "INSERT INTO Toponimo VALUES ('N0', 'Sevilla', 10)";
+             for (int i = 1; i < 3000; ++i)
+                 filas += ", ('N" + std::to_string(i) + "', 'Sevilla " + std::to_string(i) + "', 10)";
+             bd.Ejecutar(filas + "; INSERT INTO Capa_de_busqueda VALUES (10, 'NOMBRE', 'CODIGO', 1, 2);");
+             std::fstream archivo(bd.Ruta(), std::ios::in | std::ios::out | std::ios::binary);
+             archivo.seekp(4096 * 3);  // garbage over the pages after the schema: no partial list
+             archivo << std::string(4096 * 4, '\x5A');
+         },
+         {}, {{"No se ha podido leer la tabla Toponimo (SQLITE_CORRUPT).", "Error lectura tabla"}}},
     };
     for (const Caso& caso : casos) {
         Mensajes mensajes;
@@ -193,37 +197,11 @@ TEST(CGestorBDFallos, EveryFailureIsToldAndEndsInAnEmptyResult) {
     }
 }
 
-TEST(CGestorBDFallos, ADamagedFileGivesAMessageAndNoPartialList) {
-    Mensajes mensajes;
-    BDBusquedaPrueba bd;
-    bd.Ejecutar(BDBusquedaPrueba::kEsquema);
-    std::string filas = "INSERT INTO Toponimo VALUES ('N0', 'Sevilla', 10)";
-    for (int i = 1; i < 3000; ++i) filas += ", ('N" + std::to_string(i) + "', 'Sevilla " + std::to_string(i) + "', 10)";
-    bd.Ejecutar(filas + "; INSERT INTO Capa_de_busqueda VALUES (10, 'NOMBRE', 'CODIGO', 1, 2);");
-    {
-        // Garbage over the pages after the schema.
-        std::fstream archivo(bd.Ruta(), std::ios::in | std::ios::out | std::ios::binary);
-        archivo.seekp(4096 * 3);
-        archivo << std::string(4096 * 4, '\x5A');
-    }
-    CGestorBD gestor;
-    ASSERT_TRUE(gestor.InicializarGestorBD(bd.RutaWx(), CGestorBD::kTipoSQLite));
-    gestor.GenerarListaToponimos("sevilla", 2);
-    EXPECT_EQ(Valores(gestor), kNadaEncontrado);
-    const auto vistos = mensajes.Tomar();
-    ASSERT_EQ(vistos.size(), 1u);
-    EXPECT_EQ(vistos[0], Mensaje("No se ha podido leer la tabla Toponimo (SQLITE_CORRUPT).", "Error lectura tabla"));
-}
-
 TEST(CConexionSQLite, CarriesTextsAsLatin1BothWaysAndNeverWritesAReadOnlyFile) {
     Mensajes mensajes;
     CConexionSQLite sinCadena;
     EXPECT_FALSE(sinCadena.AbrirBD());
     ASSERT_EQ(mensajes.Tomar().size(), 1u);
-    CCreadorConexionBD creador;
-    creador.CrearConexion("/x.db", 1);
-    EXPECT_TRUE(creador.GetCadenaConexion().empty());
-    EXPECT_EQ(creador.GetTipoConexion(), -1);
     BDBusquedaPrueba bd;
     bd.Ejecutar(BDBusquedaPrueba::kEsquema);
     CConexionSQLite conexion;

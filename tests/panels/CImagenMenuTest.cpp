@@ -67,10 +67,9 @@ protected:
 };
 
 wxBitmap Azul(int ancho, int alto) {
-    LienzoPrueba lienzo(ancho, alto);
-    lienzo.Dc()->SetBackground(*wxBLUE_BRUSH);
-    lienzo.Dc()->Clear();
-    return wxBitmap(lienzo.Imagen());
+    wxImage imagen(ancho, alto);
+    imagen.SetRGB(wxRect(0, 0, ancho, alto), 0, 0, 255);
+    return wxBitmap(imagen);
 }
 
 wxColour Pixel(const wxBitmap& bitmap, int x, int y) {
@@ -83,19 +82,16 @@ bool Parecido(const wxColour& a, const wxColour& b) {
 }
 }  // namespace
 
-// The map's menu offers both prints, a picture's one, with separators.
-TEST_F(CImagenMenuTest, MapAndPictureMenusListTheirEntries) {
+// The map's menu offers both prints, a picture's one, with separators. The
+// map goes to Mapa_actual.bmp (replacing an old one), a picture under its
+// description; a place that cannot be written gets one message naming the file.
+TEST_F(CImagenMenuTest, MenusListTheirEntriesAndSaveWritesTheBmpOrSaysWhyNot) {
     for (const bool mapa : {true, false}) {
         const CImagenMenu menuDe(mapa);
         std::string entradas;
         for (const wxMenuItem* item : menuDe.GetMenuItems()) entradas += item->GetItemLabelText().utf8_string() + "|";
         EXPECT_EQ(entradas, mapa ? "Copiar||Guardar||Impresión rápida||Impresión con calidad|" : "Copiar||Guardar||Imprimir|");
     }
-}
-
-// The map goes to Mapa_actual.bmp (replacing an old one), a picture under its
-// description; a place that cannot be written gets one message naming the file.
-TEST_F(CImagenMenuTest, SaveWritesTheBmpReplacingAnOldOneAndSaysWhenItCannot) {
     std::ofstream(dir / "Mapa_actual.bmp") << "viejo";
     ASSERT_TRUE(menu.GuardarEn(wxString::FromUTF8(dir.Ruta())));
     const wxImage guardada(wxString::FromUTF8(dir / "Mapa_actual.bmp"), wxBITMAP_TYPE_BMP);
@@ -114,14 +110,19 @@ TEST_F(CImagenMenuTest, SaveWritesTheBmpReplacingAnOldOneAndSaysWhenItCannot) {
 }
 
 // The page holds the whole view fitted to its shape (also in a quick print),
-// leaving the screen's view alone; a picture prints at its size, centred, 260 down.
-TEST_F(CImagenMenuTest, PrintedPageHoldsTheWholeViewOrThePictureInPlace) {
+// leaving the screen's view alone; a picture prints at its size, centred, 260
+// down. Prints go through the dialog to one-page PDFs showing what was
+// printed; a cancelled or failed print gives its message and no file.
+TEST_F(CImagenMenuTest, PagesHoldTheViewOrThePictureAndPrintThroughTheDialogToPdf) {
+    const wxBitmap azul = Azul(400, 50);
+    CImagenMenu imagen(false);
+    imagen.SetBitmap(azul, "Foto");
     const CExtensionMapa antes = gestor.GetExtensionActual();
     const struct {
         wxSize pagina;
         bool rapida;
-    } casos[] = {{{4960, 7016}, false}, {{4960, 7016}, true}, {{7016, 4960}, false}};
-    for (const auto& [pagina, rapida] : casos) {
+    } hojas[] = {{{4960, 7016}, false}, {{4960, 7016}, true}, {{7016, 4960}, false}};
+    for (const auto& [pagina, rapida] : hojas) {
         wxBitmap hoja(pagina.x, pagina.y, 24);
         {
             wxMemoryDC dc(hoja);
@@ -140,26 +141,18 @@ TEST_F(CImagenMenuTest, PrintedPageHoldsTheWholeViewOrThePictureInPlace) {
     }
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaSupDerY(), antes.GetCoordenadaSupDerY());
     EXPECT_EQ(gestor.GetDimensionAreaVisualizacion(), wxRect(0, 0, kAncho, kAlto));
-    const wxBitmap imagen = Azul(400, 50);
     wxBitmap hoja(4960, 7016, 24);
     {
         wxMemoryDC dc(hoja);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
-        CMyPrintout printout("VAQ100 Vistral", nullptr, false, false, &imagen);
+        CMyPrintout printout("VAQ100 Vistral", nullptr, false, false, &azul);
         printout.SetDC(&dc);
         EXPECT_TRUE(printout.OnPrintPage(1));
     }
     const wxImage zona = hoja.GetSubBitmap(wxRect(2279, 259, 402, 52)).ConvertToImage();
     EXPECT_EQ(LienzoPrueba::Contar(zona, wxRect(1, 1, 400, 50), *wxBLUE), 400 * 50);
     EXPECT_EQ(LienzoPrueba::Contar(zona, wxRect(0, 0, 402, 52), *wxWHITE), 402 * 52 - 400 * 50);
-}
-
-// Prints through the dialog to one-page PDFs showing what was printed; a
-// cancelled or failed print gives its message and no file.
-TEST_F(CImagenMenuTest, PrintsToPdfThroughTheDialogOrSayWhyNot) {
-    CImagenMenu imagen(false);
-    imagen.SetBitmap(Azul(400, 50), "Foto");
     const struct {
         const CImagenMenu& menu;
         bool rapida, imprimir;

@@ -1,4 +1,5 @@
-// The information window: the tree of a click, its pictures, and its life beside the map.
+// The information window: the tree of a click, its pictures, its life beside
+// the map, and the hosting window's scrolling.
 #include "CInfoCapasPanel.h"
 
 #include "ArbolPrueba.h"
@@ -13,7 +14,7 @@
 
 #include <gtest/gtest.h>
 #include <wx/frame.h>
-#include <wx/treectrl.h>
+#include <wx/panel.h>
 #include <wx/weakref.h>
 
 #include <map>
@@ -98,7 +99,9 @@ protected:
 // fields, "sv8" types and the region's name hidden; place-name and grid
 // layers not listed; points within the tolerance. The municipality code asks
 // for the contents (not with a "-"); a short or missing table shows no fields.
-TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
+// The window comes with a click, is only hidden by its close box; a missing or
+// broken picture opens nothing and says so; window and pictures go with the map.
+TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesInAWindowThatGoesWithTheMap) {
     ShapefileWriter corta = Municipios();
     corta.Table().SetRecordCount(1);
     corta.Table().Truncate(corta.Table().HeaderLength() + corta.Table().RecordLength());
@@ -121,23 +124,49 @@ TEST_F(CInfoCapasPanelTest, ClickListsTheFeaturesFieldsAndContents) {
         Anadir(puntos, "oculta", oculta);
     Anadir(puntos, "picos", "Picos");
     Anadir(Municipios(), "municipios", "Municipios");
-    fuente.contenidos[" 41091"] = {{"Foto de Sevilla", "/fotos/41091.png"}};
+    LienzoPrueba(120, 80).Imagen().SaveFile(wxString::FromUTF8(datos + "sevilla.png"), wxBITMAP_TYPE_PNG);
+    std::ofstream(datos + "rota.png") << "no es una imagen";
+    fuente.contenidos[" 41091"] = {{"Sevilla", wxString::FromUTF8(datos + "sevilla.png")},
+                                   {"Rota", wxString::FromUTF8(datos + "rota.png")},
+                                   {"Perdida", wxString::FromUTF8(datos + "perdida.png")}};
     mapa->SetUmbral(8);  // 4 pixels, that is 4 map units, each way
+    EXPECT_EQ(mapa->GetVentanaInformacion(), nullptr);
+    const std::string campos = "NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, ";
     const std::vector<std::string> sevilla = {
-        "Municipios: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,",
-        "Picos: NOMBRE = Pico,", "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:",
-        "Corta: NOMBRE = Sevilla, HAB = 7032, SUPERF = 141, DENSIDAD = 3.14, INDICE = 3, TIPO = mun, Foto de Sevilla,"};
+        "Municipios: " + campos + "Sevilla, Rota, Perdida,", "Picos: NOMBRE = Pico,", "Región: TIPO = bosque,",
+        "Usos: NOMBRE = Monte,", "Sin tabla:", "Corta: " + campos + "Sevilla, Rota, Perdida,"};
     EXPECT_EQ(Clic(50, 50), sevilla);
     ASSERT_EQ(fuente.preguntas.size(), 2u);  // the municipalities and the short table
     EXPECT_EQ(fuente.preguntas[0], datos + "|Capas/municipios.shp| 41091|2");
     EXPECT_EQ(fuente.preguntas[1], datos + "|Capas/corta.shp| 41091|2");
+    wxWeakRef<CGestionPanelDlg> ventana(mapa->GetVentanaInformacion());
+    ASSERT_TRUE(ventana && ventana->IsShown());
+    EXPECT_EQ(ventana->GetTitle(), wxString::FromUTF8("Información"));
+    CInfoCapasPanel* panel = mapa->GetInfoCapasPanel();
+    const std::vector<wxTreeItemId> lineas = Hijos(Hijos(Arbol()->GetRootItem())[0]);
+    wxWeakRef<CImagenDlg> imagen(panel->AbrirContenido(lineas[lineas.size() - 3]));
+    ASSERT_TRUE(imagen);
+    EXPECT_EQ(panel->AbrirContenido(lineas[lineas.size() - 2]), nullptr);
+    EXPECT_EQ(panel->AbrirContenido(lineas.back()), nullptr);
+    EXPECT_EQ(panel->AbrirContenido(lineas[0]), nullptr);  // a field: nothing, silently
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_TRUE(mensajes[0].Contains("Rota") && mensajes[1].Contains("Perdida"));
+    ventana->Close();
+    ProcesarEventos();
+    ASSERT_TRUE(ventana);
+    EXPECT_FALSE(ventana->IsShown());
     fuente.preguntas.clear();
     const std::vector<std::string> malaga = {
         "Municipios: NOMBRE = Málaga, HAB = 0, SUPERF = 0, DENSIDAD = 0.00, INDICE = 0, TIPO =,", "Picos:",
         "Región: TIPO = bosque,", "Usos: NOMBRE = Monte,", "Sin tabla:", "Corta:"};
     EXPECT_EQ(Clic(150, 50), malaga);
     EXPECT_TRUE(fuente.preguntas.empty());
-    EXPECT_TRUE(mensajes.empty());
+    EXPECT_EQ(mapa->GetVentanaInformacion(), ventana.get());
+    EXPECT_TRUE(ventana->IsShown());
+    marco->Destroy();
+    ProcesarEventos();
+    EXPECT_FALSE(ventana);
+    EXPECT_FALSE(imagen);
 }
 
 // The data directory of a layer file: its path up to the second-to-last "/".
@@ -148,38 +177,41 @@ TEST(CInfoCapasPanelRutas, DataDirectoryOfALayerPath) {
     for (const auto& [ruta, datos] : casos) EXPECT_EQ(CInfoCapasPanel::GetRutaDatosAplicacionDeRuta(ruta), datos) << ruta;
 }
 
-// The window comes with a click, is only hidden by its close box; a missing or
-// broken picture opens nothing and says so; window and pictures go with the map.
-TEST_F(CInfoCapasPanelTest, WindowAndPicturesComeWithClicksAndGoWithTheMap) {
-    Anadir(Municipios(), "municipios", "Municipios");
-    LienzoPrueba(120, 80).Imagen().SaveFile(wxString::FromUTF8(datos + "sevilla.png"), wxBITMAP_TYPE_PNG);
-    std::ofstream(datos + "rota.png") << "no es una imagen";
-    fuente.contenidos[" 41091"] = {{"Sevilla", wxString::FromUTF8(datos + "sevilla.png")},
-                                   {"Rota", wxString::FromUTF8(datos + "rota.png")},
-                                   {"Perdida", wxString::FromUTF8(datos + "perdida.png")}};
-    EXPECT_EQ(mapa->GetVentanaInformacion(), nullptr);
-    Clic(50, 50);
-    wxWeakRef<CGestionPanelDlg> ventana(mapa->GetVentanaInformacion());
-    ASSERT_TRUE(ventana && ventana->IsShown());
-    EXPECT_EQ(ventana->GetTitle(), wxString::FromUTF8("Información"));
-    ventana->Close();
+// A hosted panel is stretched to the window, and a taller one scrolls by 5 and 10 pixels within its ends.
+TEST(CGestionPanelDlg, HostedPanelFitsOrScrollsWithinItsEnds) {
+    wxWeakRef<CGestionPanelDlg> ventana(new CGestionPanelDlg(nullptr, wxID_ANY, "Panel", wxDefaultPosition,
+                                                             wxSize(300, 200), wxCAPTION | wxCLOSE_BOX));
+    auto* panel = new wxPanel(ventana.get(), wxID_ANY, wxPoint(0, 0), wxSize(250, 600));
+    ventana->SetPanel(panel);
+    ventana->Show();
     ProcesarEventos();
-    ASSERT_TRUE(ventana);
-    EXPECT_FALSE(ventana->IsShown());
-    Clic(50, 50);
-    EXPECT_EQ(mapa->GetVentanaInformacion(), ventana.get());
-    EXPECT_TRUE(ventana->IsShown());
-    CInfoCapasPanel* panel = mapa->GetInfoCapasPanel();
-    const std::vector<wxTreeItemId> lineas = Hijos(Hijos(Arbol()->GetRootItem())[0]);
-    wxWeakRef<CImagenDlg> imagen(panel->AbrirContenido(lineas[lineas.size() - 3]));
-    ASSERT_TRUE(imagen);
-    EXPECT_EQ(panel->AbrirContenido(lineas[lineas.size() - 2]), nullptr);
-    EXPECT_EQ(panel->AbrirContenido(lineas.back()), nullptr);
-    EXPECT_EQ(panel->AbrirContenido(lineas[0]), nullptr);  // a field: nothing, silently
-    ASSERT_EQ(mensajes.size(), 2u);
-    EXPECT_TRUE(mensajes[0].Contains("Rota") && mensajes[1].Contains("Perdida"));
-    marco->Destroy();
+    const wxSize area = ventana->GetArea()->GetClientSize();
+    EXPECT_EQ(panel->GetParent(), ventana->GetArea());
+    EXPECT_EQ(panel->GetSize(), wxSize(area.x, 600));  // narrower: as wide as the window
+    EXPECT_EQ(ventana->GetArea()->GetScrollRange(wxVERTICAL), 600);
+    const int limite = area.y - 600;
+    const struct {
+        wxEventType tipo;
+        int posicion;
+        int esperado;
+    } pasos[] = {
+        {wxEVT_SCROLLWIN_LINEUP, 0, 0},
+        {wxEVT_SCROLLWIN_LINEDOWN, 0, -5},
+        {wxEVT_SCROLLWIN_PAGEDOWN, 0, -15},
+        {wxEVT_SCROLLWIN_PAGEUP, 0, -5},
+        {wxEVT_SCROLLWIN_PAGEUP, 0, 0},
+        {wxEVT_SCROLLWIN_THUMBTRACK, 200, -200},
+        {wxEVT_SCROLLWIN_THUMBTRACK, 2000, limite},
+        {wxEVT_SCROLLWIN_LINEDOWN, 0, limite},
+        {wxEVT_SCROLLWIN_LINEUP, 0, limite + 5},
+    };
+    for (const auto& paso : pasos) {
+        wxScrollWinEvent evento(paso.tipo, paso.posicion, wxVERTICAL);
+        ventana->GetArea()->GetEventHandler()->ProcessEvent(evento);
+        EXPECT_EQ(ventana->GetDesplazamiento().y, paso.esperado) << paso.tipo << " " << paso.posicion;
+        EXPECT_EQ(panel->GetPosition().y, paso.esperado);
+        EXPECT_EQ(ventana->GetArea()->GetScrollPos(wxVERTICAL), -paso.esperado);
+    }
+    ventana->Destroy();
     ProcesarEventos();
-    EXPECT_FALSE(ventana);
-    EXPECT_FALSE(imagen);
 }
