@@ -1,6 +1,6 @@
-// Layer painting and labels checked by the pixels they leave off screen. The
-// view is map (0, 0)-(1000, 1000) on 500 x 500 pixels: two map units a pixel,
-// map (x, y) on pixel (x / 2, (1000 - y) / 2).
+// Layer painting, labels and search highlights checked by the pixels they
+// leave off screen. The view is map (0, 0)-(1000, 1000) on 500 x 500 pixels:
+// two map units a pixel, map (x, y) on pixel (x / 2, (1000 - y) / 2).
 #include "CCapaShp.h"
 #include "CClasificacionPorTexto.h"
 #include "CClasificacionPorValor.h"
@@ -14,21 +14,20 @@
 #include <gtest/gtest.h>
 #include <wx/graphics.h>
 
+#include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
-#include <ostream>
 #include <string>
 #include <vector>
 
 namespace {
 using W = ShapefileWriter;
-const wxColour kRojo(255, 0, 0), kAzul(0, 0, 255), kVerde(0, 255, 0), kBlanco(255, 255, 255);
-const wxColour kAmarillo(255, 255, 0);
-constexpr int kLapizTransparente = 106;  // wxPENSTYLE_TRANSPARENT
-constexpr int kLapizSolido = 100;
+const wxColour kRojo(255, 0, 0), kAzul(0, 0, 255), kVerde(0, 255, 0), kBlanco(255, 255, 255), kAmarillo(255, 255, 0);
+constexpr int kLapizSolido = 100, kLapizTransparente = 106;  // wxPENSTYLE_SOLID, wxPENSTYLE_TRANSPARENT
 const wxRect kTodo(0, 0, 500, 500);
-
-const CTransformacionMapa kVista(kTodo, CExtensionMapa(0, 0, 1000, 1000));
+const CExtensionMapa kMapa(0, 0, 1000, 1000);
+const CTransformacionMapa kVista(kTodo, kMapa);
 
 void Simbolo(CCapa& capa, const wxColour& relleno, const wxColour& borde, int size, int estilo) {
     capa.GetSimbolo()->SetColorRelleno(relleno);
@@ -37,13 +36,24 @@ void Simbolo(CCapa& capa, const wxColour& relleno, const wxColour& borde, int si
     capa.GetSimbolo()->SetEstilo(estilo);
 }
 
-// Paints the layer, with the classification when given.
-wxImage Pintar(CCapaShp& capa, CClasificacionPorValor* clasificacion = nullptr) {
+// How a test paints a layer on a view: with its symbol, its classes, labels or a search hit.
+using Pintura = std::function<void(CCapaShp&, wxDC*, const CTransformacionMapa&)>;
+const Pintura kConSimbolo = [](CCapaShp& c, wxDC* dc, const CTransformacionMapa& v) { c.PintarCapa(dc, v); };
+Pintura ConClases(CClasificacionPorValor& clases) {
+    return [&](CCapaShp& c, wxDC* dc, const CTransformacionMapa& v) { c.PintarCapaConClasificacion(dc, v, &clases); };
+}
+Pintura ConRotulos(CClasificacionPorTexto& rotulos) {
+    return [&](CCapaShp& c, wxDC* dc, const CTransformacionMapa& v) { c.PintarCapaToponimia(dc, v, &rotulos); };
+}
+Pintura Resalte(const char* codigo) {
+    return [=](CCapaShp& c, wxDC* dc, const CTransformacionMapa& v) {
+        c.PintarElementoCapa(dc, v.GetArea(), v.GetExtension(), wxT("CODIGO"), wxString(codigo));
+    };
+}
+
+wxImage Pintar(CCapaShp& capa, const Pintura& pintar = kConSimbolo, const CExtensionMapa& extension = kMapa) {
     LienzoPrueba lienzo(500, 500);
-    if (clasificacion)
-        capa.PintarCapaConClasificacion(lienzo.Dc(), kVista, clasificacion);
-    else
-        capa.PintarCapa(lienzo.Dc(), kVista);
+    pintar(capa, lienzo.Dc(), CTransformacionMapa(kTodo, extension));
     return lienzo.Imagen();
 }
 
@@ -59,34 +69,48 @@ void ExpectPixeles(const wxImage& imagen, std::initializer_list<Pixel> pixeles) 
 int Pintados(const wxImage& imagen, const wxRect& zona = kTodo) { return LienzoPrueba::ContarPintados(imagen, zona); }
 
 // A classification by value on `campo`, with a default symbol when given.
-struct Clasificacion : CClasificacionPorValor {
-    Clasificacion(const wxString& campo, const wxColour* defecto = nullptr) {
+struct Clases : CClasificacionPorValor {
+    explicit Clases(const wxString& campo, const wxColour* defecto = nullptr) {
         SetCampo(campo);
-        if (defecto)
-            SetSimbologiaDefecto(0, kLapizTransparente, *defecto, *defecto, 0, wxT(""), wxT(""), 0, 0);
+        if (defecto) SetSimbologiaDefecto(0, kLapizTransparente, *defecto, *defecto, 0, wxT(""), wxT(""), 0, 0);
     }
-    Clasificacion& Clase(const wxString& valor, const wxColour& relleno) {
+    Clases& Clase(const wxString& valor, const wxColour& color, int estilo = kLapizTransparente, int ancho = 0) {
         auto* clase = new CRepresentacionValor;  // freed by the classification
         clase->SetValor(valor);
-        clase->SetSimbologia(0, kLapizTransparente, relleno, relleno, 0, wxT(" "), wxT(""), 0, 0, false);
+        clase->SetSimbologia(0, estilo, color, color, ancho, wxT(" "), wxT(""), 0, 0, false);
         GetLista()->Append(clase);
         return *this;
     }
 };
 
+// Labels by CLASE and NOMBRE with one class, `valor`, in red.
+struct Rotulos : CClasificacionPorTexto {
+    Rotulos(int valor, int tamano) {
+        SetCampo(wxT("CLASE"));
+        SetCampoDescripcion(wxT("NOMBRE"));
+        auto* clase = new CRepresentacionTexto;  // freed by the classification
+        clase->SetValor(valor);
+        clase->SetSimbologia(kRojo, *wxBLACK, false, false, wxT("DejaVu Sans"), wxT(""), tamano);
+        GetLista()->Append(clase);
+    }
+};
+wxImage Rotular(CCapaShp& capa, int valor = 3) {
+    Rotulos rotulos(valor, 16);
+    return Pintar(capa, ConRotulos(rotulos));
+}
+
 // A polygon layer of the given rectangles, with a text column when values are given.
-W Rectangulos(std::initializer_list<CRectangulo> cajas, std::initializer_list<std::string> valores = {},
-              const char* campo = "USO") {
+W Rectangulos(std::initializer_list<CRectangulo> cajas, std::initializer_list<std::string> valores = {}) {
     W escritor(5);
     for (const CRectangulo& c : cajas) escritor.AddShape({W::Rectangle(c.x1, c.y1, c.x2, c.y2)});
-    if (valores.size()) escritor.Table().AddField(campo, 'C', 8);
+    if (valores.size()) escritor.Table().AddField("USO", 'C', 8);
     for (const std::string& v : valores) escritor.Table().AddRecord({v});
     return escritor;
 }
 
 // Pixels of the label colour, allowing for the smoothing of glyph edges.
 int ContarRojos(const wxImage& imagen, const wxRect& zona) {
-    const wxRect dentro = zona.Intersect(wxRect(0, 0, imagen.GetWidth(), imagen.GetHeight()));
+    const wxRect dentro = zona.Intersect(kTodo);
     int total = 0;
     for (int y = dentro.GetTop(); y <= dentro.GetBottom(); ++y)
         for (int x = dentro.GetLeft(); x <= dentro.GetRight(); ++x)
@@ -96,12 +120,12 @@ int ContarRojos(const wxImage& imagen, const wxRect& zona) {
 
 // One point (type 1) or line per entry with class, name and rotation.
 struct Rotulado {
-    std::vector<ShapefileWriter::Parte> geometria;
+    std::vector<W::Parte> geometria;
     std::string clase, nombre, rotacion;
 };
-ShapefileWriter Capa(int tipo, const std::vector<Rotulado>& elementos, char tipoClase = 'N',
-                     char tipoRotacion = 'N', int decimalesRotacion = 0) {
-    ShapefileWriter escritor(tipo);
+W Capa(int tipo, const std::vector<Rotulado>& elementos, char tipoClase = 'N', char tipoRotacion = 'N',
+       int decimalesRotacion = 0) {
+    W escritor(tipo);
     escritor.Table().AddField("CLASE", tipoClase, 4);
     escritor.Table().AddField("NOMBRE", 'C', 20);
     escritor.Table().AddField("ROTACION", tipoRotacion, tipoRotacion == 'C' ? 6 : 4, decimalesRotacion);
@@ -114,33 +138,23 @@ ShapefileWriter Capa(int tipo, const std::vector<Rotulado>& elementos, char tipo
     }
     return escritor;
 }
-
-// Labels by a classification on CLASE / NOMBRE / ROTACION with one class, `valor`, in red.
-wxImage Rotular(CCapaShp& capa, int valor = 3) {
-    CClasificacionPorTexto clasificacion;
-    clasificacion.SetCampo(wxT("CLASE"));
-    clasificacion.SetCampoDescripcion(wxT("NOMBRE"));
-    auto* clase = new CRepresentacionTexto;  // freed by the classification
-    clase->SetValor(valor);
-    clase->SetSimbologia(kRojo, *wxBLACK, false, false, wxT("DejaVu Sans"), wxT(""), 16);
-    clasificacion.GetLista()->Append(clase);
-    LienzoPrueba lienzo(500, 500);
-    capa.PintarCapaToponimia(lienzo.Dc(), kVista, &clasificacion);
-    return lienzo.Imagen();
-}
 }  // namespace
 
+// Fill and outline, holes painted over, a self-overlapping ring by the
+// odd-even rule, and a transparent fill showing what was below.
 TEST(CCapaShpPintura, PolygonsAreFilledAndOutlinedWithHolesPaintedOver) {
     W escritor = Rectangulos({{100, 100, 500, 500}});  // pixels 50..250
     escritor.AddShape({W::Rectangle(600, 100, 900, 900), W::Rectangle(700, 400, 800, 600, false)});
+    // A five-pointed star in one stroke, its tip on pixel (125, 25): its centre (125, 125) is enclosed twice.
+    escritor.AddShape({{{250, 950}, {367.5, 588}, {60, 812}, {440, 812}, {132.5, 588}, {250, 950}}});
     CapaShpPrueba prueba;
     CCapaShp& capa = prueba.Abrir(escritor, "poligono");
     Simbolo(capa, kRojo, kAzul, 3, kLapizSolido);
     ExpectPixeles(Pintar(capa), {{150, 350, kRojo}, {49, 350, kAzul}, {150, 249, kAzul}, {20, 20, kBlanco},
                                  {275, 350, kBlanco},
-                                 {375, 250, kRojo},    // in the hole
-                                 {349, 250, kAzul}});  // the hole's border: trunc(349.5)
-    // Transparent: what was below shows through the border.
+                                 {375, 250, kRojo},   // in the hole
+                                 {349, 250, kAzul},   // the hole's border: trunc(349.5)
+                                 {125, 125, kBlanco}, {125, 40, kRojo}});
     capa.GetSimbolo()->SetTransparente(true);
     LienzoPrueba lienzo(500, 500);
     lienzo.Dc()->SetBrush(*wxGREEN_BRUSH);
@@ -148,16 +162,6 @@ TEST(CCapaShpPintura, PolygonsAreFilledAndOutlinedWithHolesPaintedOver) {
     capa.PintarCapa(lienzo.Dc(), kVista);
     ExpectPixeles(lienzo.Imagen(), {{150, 350, kVerde}, {49, 350, kAzul}});
     EXPECT_EQ(LienzoPrueba::Contar(lienzo.Imagen(), kTodo, kRojo), 0);
-}
-
-TEST(CCapaShpPintura, SelfOverlappingRingFollowsTheOddEvenRule) {
-    // A five-pointed star in one stroke: its centre is enclosed twice.
-    W escritor(5);
-    escritor.AddShape({{{500, 900}, {735, 176}, {120, 624}, {880, 624}, {265, 176}, {500, 900}}});
-    CapaShpPrueba prueba;
-    CCapaShp& capa = prueba.Abrir(escritor, "estrella");
-    Simbolo(capa, kRojo, kRojo, 1, kLapizTransparente);
-    ExpectPixeles(Pintar(capa), {{250, 250, kBlanco}, {250, 80, kRojo}});
 }
 
 TEST(CCapaShpPintura, PolygonVerticesSitHalfAPixelUpLeftOfLineVertices) {
@@ -185,9 +189,8 @@ TEST(CCapaShpPintura, PointMarkersAreCircles) {
     CapaShpPrueba prueba;
     CCapaShp& capa = prueba.Abrir(escritor, "puntos");
     Simbolo(capa, kRojo, kRojo, 6, kLapizTransparente);
-    wxImage imagen = Pintar(capa);
-    ExpectPixeles(imagen, {{250, 250, kRojo}, {246, 250, kRojo}, {243, 250, kBlanco}, {250, 258, kBlanco},
-                           {50, 50, kRojo}});
+    ExpectPixeles(Pintar(capa), {{250, 250, kRojo}, {246, 250, kRojo}, {243, 250, kBlanco}, {250, 258, kBlanco},
+                                 {50, 50, kRojo}});
     Simbolo(capa, kRojo, kAzul, std::numeric_limits<int>::max(), kLapizTransparente);
     ExpectPixeles(Pintar(capa), {{0, 499, kRojo}, {499, 0, kRojo}});  // huge sizes held within reason
 }
@@ -212,39 +215,31 @@ TEST(CCapaShpPintura, LinePartsApartShortPartsNotAtAllAndViewEdgesKept) {
     EXPECT_EQ(Pintados(imagen, wxRect(500, 140, 100, 20)), 0);
 }
 
-TEST(CCapaShpPintura, ClassificationGivesOneColourPerClassAndTheDefaultToTheRest) {
+// Records 1 and 2 are damaged (points beyond the record, a part before the
+// points): skipped, and the records after them painted, by symbol and by class.
+TEST(CCapaShpPintura, ClassificationGivesOneColourPerClassAndDamagedRecordsAreSkipped) {
+    W escritor = Rectangulos({{0, 600, 200, 800}, {400, 0, 600, 200}, {800, 0, 1000, 200}, {400, 600, 600, 800},
+                              {800, 600, 1000, 800}, {0, 0, 200, 200}, {100, 500, 300, 700}},
+                             {"bosqu\xE9", "agua", "agua", "agua", "roca", " agua", "agua"});
+    escritor.SetNumPoints(1, 100000);
+    escritor.SetPartIndex(2, 0, -50);
     CapaShpPrueba prueba;
-    CCapaShp& capa = prueba.Abrir(Rectangulos({{0, 600, 200, 800}, {400, 600, 600, 800}, {800, 600, 1000, 800},
-                                               {0, 0, 200, 200}, {100, 500, 300, 700}},
-                                              {"bosqu\xE9", "agua", "roca", " agua", "agua"}),
-                                  "usos");
-    Clasificacion clasificacion(wxT("uso"), &kAmarillo);  // letter case of the name is ignored
+    CCapaShp& capa = prueba.Abrir(escritor, "usos");
+    ASSERT_NE(capa.GetShape(), nullptr);
+    Simbolo(capa, kRojo, kRojo, 1, kLapizTransparente);
+    ExpectPixeles(Pintar(capa), {{25, 125, kRojo}, {250, 450, kBlanco}, {450, 450, kBlanco}, {250, 150, kRojo}});
+    Clases clases(wxT("uso"), &kAmarillo);  // letter case of the name is ignored
     // Texts in the table are Latin-1.
-    clasificacion.Clase(wxT("agua"), kAzul).Clase(wxString::FromUTF8("bosqu\xC3\xA9"), kVerde);
-    ExpectPixeles(Pintar(capa, &clasificacion),
+    clases.Clase(wxT("agua"), kAzul).Clase(wxString::FromUTF8("bosqu\xC3\xA9"), kVerde);
+    ExpectPixeles(Pintar(capa, ConClases(clases)),
                   {{25, 125, kVerde}, {250, 150, kAzul}, {450, 150, kAmarillo},  // trailing blanks dropped
                    {50, 450, kAmarillo},                                          // leading blank kept
                    {75, 175, kAzul},                                              // later over earlier
-                   {250, 450, kBlanco}});
+                   {250, 450, kBlanco}, {450, 450, kBlanco}});
     EXPECT_EQ(capa.BuscaElementoPorCodigo(wxT("USO"), wxString::FromUTF8("bosqu\xC3\xA9")), 0);
-    Clasificacion sinCampo(wxT("NO_ESTA"));
+    Clases sinCampo(wxT("NO_ESTA"));
     sinCampo.Clase(wxT("agua"), kAzul);
-    EXPECT_EQ(Pintados(Pintar(capa, &sinCampo)), 0);
-}
-
-TEST(CCapaShpPintura, DamagedRecordsAreSkippedAndTheOthersPainted) {
-    W escritor = Rectangulos({{0, 600, 200, 800}, {400, 600, 600, 800}, {800, 600, 1000, 800}, {0, 0, 200, 200}},
-                             {"a", "a", "a", "a"});
-    escritor.SetNumPoints(1, 100000);  // points beyond the record
-    escritor.SetPartIndex(2, 0, -50);  // a part starting before the points
-    CapaShpPrueba prueba;
-    CCapaShp& capa = prueba.Abrir(escritor, "danada");
-    ASSERT_NE(capa.GetShape(), nullptr);
-    Simbolo(capa, kRojo, kRojo, 1, kLapizTransparente);
-    ExpectPixeles(Pintar(capa), {{50, 150, kRojo}, {250, 150, kBlanco}, {450, 150, kBlanco}, {50, 450, kRojo}});
-    Clasificacion clasificacion(wxT("USO"));
-    clasificacion.Clase(wxT("a"), kAzul);
-    ExpectPixeles(Pintar(capa, &clasificacion), {{50, 150, kAzul}, {250, 150, kBlanco}, {50, 450, kAzul}});
+    EXPECT_EQ(Pintados(Pintar(capa, ConClases(sinCampo))), 0);
 }
 
 // Far out, a ring falls on one pixel: it is drawn as the toolkit draws the
@@ -255,6 +250,9 @@ TEST(CCapaShpPintura, RingFallenOnOnePixelIsDrawnAsTheWholeRing) {
     escritor.AddShape({W::Parte{{700.5, 700.5}}});
     CapaShpPrueba prueba;
     CCapaShp& capa = prueba.Abrir(escritor, "punto");
+    // The ring's five vertices, all on one pixel by the polygon rule.
+    const std::vector<wxPoint> anillo = capa.PixelesParte(capa.GetShape()->Elemento(0), 0, kVista);
+    ASSERT_EQ(anillo.size(), 5u);
     for (const int ancho : {1, 2, 3}) {
         Simbolo(capa, kRojo, kAzul, ancho, kLapizSolido);
         for (const wxAntialiasMode suavizado : {wxANTIALIAS_NONE, wxANTIALIAS_DEFAULT}) {
@@ -262,9 +260,6 @@ TEST(CCapaShpPintura, RingFallenOnOnePixelIsDrawnAsTheWholeRing) {
             for (LienzoPrueba* lienzo : {&capaPintada, &toolkit})
                 lienzo->Dc()->GetGraphicsContext()->SetAntialiasMode(suavizado);
             capa.PintarCapa(capaPintada.Dc(), kVista);
-            // The ring's five vertices, all on one pixel by the polygon rule.
-            const std::vector<wxPoint> anillo = capa.PixelesParte(capa.GetShape()->Elemento(0), 0, kVista);
-            ASSERT_EQ(anillo.size(), 5u);
             toolkit.Dc()->SetPen(wxPen(kAzul, ancho));
             toolkit.Dc()->SetBrush(wxBrush(kRojo));
             toolkit.Dc()->DrawPolygon(5, anillo.data(), 0, 0, wxODDEVEN_RULE);
@@ -278,55 +273,135 @@ TEST(CCapaShpPintura, RingFallenOnOnePixelIsDrawnAsTheWholeRing) {
     }
 }
 
-TEST(CCapaShpToponimia, PointsOfAClassGetTheirLabelAtTheirCornerAndOthersNone) {
-    CapaShpPrueba prueba;
-    // Class 3 at pixel (100, 100), class 4 at (100, 350); a text column gives its leading integer.
-    for (char tipoClase : {'N', 'C'}) {
-        const bool texto = tipoClase == 'C';
-        CCapaShp& capa = prueba.Abrir(Capa(1, {{{{{200, 800}}}, texto ? " 12a" : "3", "MMMM", "0"},
-                                               {{{{200, 300}}}, texto ? "x12" : "4", "MMMM", "0"}},
-                                           tipoClase),
-                                      texto ? "clase_texto" : "puntos");
-        const wxImage imagen = Rotular(capa, texto ? 12 : 3);
-        EXPECT_GT(ContarRojos(imagen, wxRect(100, 100, 80, 25)), 40) << "case " << tipoClase;
-        EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(0, 300, 500, 200)), 0) << "case " << tipoClase;
-    }
-}
-
-TEST(CCapaShpToponimia, RotationTurnsTheLabelCounterClockwiseUnlessTheColumnIsFloating) {
-    // Point at pixel (300, 300); rotation 90 as a number, as text, as a floating column (unrotated).
+// A point of the labelled class (a text column gives its leading integer) is
+// labelled at its corner, turned counter-clockwise by its rotation unless that
+// column is floating; a point of another class gets no label.
+TEST(CCapaShpToponimia, PointsOfAClassGetTheirLabelTurnedByTheirRotationAndOthersNone) {
     const struct {
-        char tipo;
+        char tipoClase;
+        const char *clase, *otra;
+        char tipoRotacion;
         int decimales;
-        const char* valor;
+        const char* rotacion;
         bool girado;
-    } casos[] = {{'N', 0, "90", true}, {'C', 0, "  90", true}, {'N', 1, "90.5", false}};
+    } casos[] = {{'N', "12", "4", 'N', 0, "0", false},   {'C', " 12a", "x12", 'N', 0, "0", false},
+                 {'N', "12", "4", 'N', 0, "90", true},   {'N', "12", "4", 'C', 0, "  90", true},
+                 {'N', "12", "4", 'N', 1, "90.5", false}};
     CapaShpPrueba prueba;
     for (size_t i = 0; i < std::size(casos); ++i) {
-        CCapaShp& capa = prueba.Abrir(Capa(1, {{{{{600, 400}}}, "3", "MMMMMM", casos[i].valor}}, 'N',
-                                           casos[i].tipo, casos[i].decimales),
-                                      "girados" + std::to_string(i));
-        const wxImage imagen = Rotular(capa);
-        const int arriba = ContarRojos(imagen, wxRect(300, 200, 25, 95));
-        const int derecha = ContarRojos(imagen, wxRect(330, 300, 60, 25));
-        EXPECT_EQ(arriba > 40, casos[i].girado) << "case " << i;
-        EXPECT_EQ(derecha > 40, !casos[i].girado) << "case " << i;
+        const auto& c = casos[i];
+        // The labelled point on pixel (300, 300), the other on (100, 400).
+        const std::vector<Rotulado> puntos = {{{{{600, 400}}}, c.clase, "MMMMMM", c.rotacion},
+                                              {{{{200, 200}}}, c.otra, "MMMMMM", c.rotacion}};
+        CCapaShp& capa = prueba.Abrir(Capa(1, puntos, c.tipoClase, c.tipoRotacion, c.decimales), std::to_string(i));
+        const wxImage imagen = Rotular(capa, 12);
+        EXPECT_EQ(ContarRojos(imagen, wxRect(300, 200, 25, 95)) > 40, c.girado) << "case " << i;
+        EXPECT_EQ(ContarRojos(imagen, wxRect(330, 300, 60, 25)) > 40, !c.girado) << "case " << i;
+        EXPECT_EQ(Pintados(imagen, wxRect(0, 330, 500, 170)), 0) << "case " << i;
     }
 }
 
 TEST(CCapaShpToponimia, LinesCarryTheirLabelAtEveryVertexButTheLastAndDamagedOnesNone) {
     // Vertices on pixels (50, 50), (250, 50), (450, 50); one vertex at row 350; damaged at row 250.
-    ShapefileWriter escritor = Capa(3, {{{{{100, 900}, {500, 900}, {900, 900}}}, "3", "MM", "0"},
-                                        {{{{100, 300}}}, "3", "MM", "0"},
-                                        {{{{100, 500}, {900, 500}}}, "3", "MM", "0"}});
+    W escritor = Capa(3, {{{{{100, 900}, {500, 900}, {900, 900}}}, "3", "MM", "0"},
+                          {{{{100, 300}}}, "3", "MM", "0"},
+                          {{{{100, 500}, {900, 500}}}, "3", "MM", "0"}});
     escritor.SetNumPoints(2, 70000);
     CapaShpPrueba prueba;
     CCapaShp& capa = prueba.Abrir(escritor, "lineas");
     const wxImage imagen = Rotular(capa);
     EXPECT_GT(ContarRojos(imagen, wxRect(50, 50, 40, 25)), 20);
     EXPECT_GT(ContarRojos(imagen, wxRect(250, 50, 40, 25)), 20);
-    EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(440, 0, 60, 500)), 0);
-    EXPECT_EQ(LienzoPrueba::ContarPintados(imagen, wxRect(0, 200, 500, 300)), 0);
+    EXPECT_EQ(Pintados(imagen, wxRect(440, 0, 60, 500)), 0);
+    EXPECT_EQ(Pintados(imagen, wxRect(0, 200, 500, 300)), 0);
     EXPECT_EQ(LienzoPrueba::Contar(imagen, kTodo, *wxBLACK), 0);  // no line
 }
 
+namespace {
+// A star-shaped ring (or an open line) of 24 vertices around (cx, cy).
+W::Parte Estrella(double cx, double cy, double radio, bool cerrada) {
+    W::Parte puntos;
+    for (int v = 0; v < 24; ++v) {
+        const double t = -6.283185307179586 * v / 24, r = radio * (v % 2 ? 0.55 : 1.0);
+        puntos.push_back(CPunto(cx + r * std::cos(t), cy + r * std::sin(t)));
+    }
+    if (cerrada) puntos.push_back(puntos.front());
+    return puntos;
+}
+
+// 12 x 12 features over the map, every other one overlapping the next, with a
+// class column (0 to 3), a name and a code; damaged when asked: record boxes
+// that disagree with the points (zero, NaN, inverted, far away, too small to
+// hold the feature) on every other record, or the extent in the file header.
+W Rejilla(int tipo, bool cajasDanadas, bool extensionDanada) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const CRectangulo danadas[] = {{0, 0, 0, 0}, {nan, nan, nan, nan}, {900, 900, 100, 100},
+                                   {-5000, -5000, -4990, -4990}, {499, 499, 500, 500}};
+    W escritor(tipo);
+    escritor.Table().AddField("CLASE", 'N', 2);
+    escritor.Table().AddField("NOMBRE", 'C', 8);
+    escritor.Table().AddField("CODIGO", 'C', 6);
+    for (int i = 0; i < 144; ++i) {
+        const int f = i / 12, c = i % 12;
+        escritor.AddShape({Estrella(40 + 80.0 * c + (f % 2) * 20, 40 + 80.0 * f, i % 2 ? 70.0 : 35.0, tipo == 5)});
+        escritor.Table().AddRecord({std::to_string(i % 4), "N" + std::to_string(i), "C" + std::to_string(i)});
+        if (cajasDanadas && i % 2 == 0) escritor.SetRecordBox(i, danadas[(i / 2) % 5]);
+    }
+    if (extensionDanada) escritor.SetBoundingBox(CRectangulo(500, 500, 500, 500));
+    return escritor;
+}
+
+// The whole map, quarters, small windows on damaged features and a pan of
+// a few pixels at a time: each the same with and without the damage.
+// `minimo`: views of the list in which the sound layer paints something.
+void CompararPinturas(int tipo, const Pintura& pintar, const char* caso, int minimo) {
+    const CExtensionMapa vistas[] = {
+        CExtensionMapa(0, 0, 1000, 1000),    CExtensionMapa(-50, -50, 1050, 1050),
+        CExtensionMapa(0, 0, 500, 500),      CExtensionMapa(480, 480, 980, 980),
+        CExtensionMapa(20, 20, 120, 120),    CExtensionMapa(10, 80, 90, 160),
+        CExtensionMapa(450, 450, 550, 550),  CExtensionMapa(300, 300, 340, 340),
+        CExtensionMapa(312, 300, 352, 340),  CExtensionMapa(324, 300, 364, 340),
+        CExtensionMapa(800, 0, 1300, 500)};
+    CapaShpPrueba prueba;
+    CCapaShp& sana = prueba.Abrir(Rejilla(tipo, false, false), "sana");
+    CCapaShp& cajas = prueba.Abrir(Rejilla(tipo, true, false), "cajas");
+    CCapaShp& extension = prueba.Abrir(Rejilla(tipo, false, true), "extension");
+    ASSERT_TRUE(sana.GetShape() && cajas.GetShape() && extension.GetShape());
+    for (CCapaShp* capa : {&sana, &cajas, &extension}) Simbolo(*capa, kRojo, kAzul, 2, kLapizSolido);
+    int pintados = 0;
+    for (size_t v = 0; v < std::size(vistas); ++v) {
+        const wxImage esperada = Pintar(sana, pintar, vistas[v]);
+        const auto iguales = [&](CCapaShp& capa) {
+            return std::memcmp(Pintar(capa, pintar, vistas[v]).GetData(), esperada.GetData(), 3 * 500 * 500) == 0;
+        };
+        EXPECT_TRUE(iguales(cajas)) << caso << ", record boxes, view " << v;
+        EXPECT_TRUE(iguales(extension)) << caso << ", extent, view " << v;
+        pintados += Pintados(esperada) > 0;
+    }
+    EXPECT_GE(pintados, minimo) << caso;
+}
+}  // namespace
+
+// The layer paints through its spatial index: a layer whose stored record
+// boxes (or whose stated extent) are zero, NaN or wrong paints, labels and
+// highlights pixel for pixel as the same layer with sound boxes, in whole and
+// zoomed views.
+TEST(CCapaShpIndice, DamagedBoxesPaintLabelAndHighlightPixelForPixelAsSoundOnes) {
+    CompararPinturas(5, kConSimbolo, "polygons", 10);
+    CompararPinturas(3, kConSimbolo, "lines", 10);
+    Clases clases(wxT("CLASE"));
+    for (int c = 0; c < 4; ++c)
+        clases.Clase(wxString::Format("%d", c), wxColour(60 * c, 255 - 60 * c, 90), kLapizSolido, 1);
+    CompararPinturas(5, ConClases(clases), "classified polygons", 10);
+    Rotulos rotulos(1, 9);
+    CompararPinturas(3, ConRotulos(rotulos), "line labels", 8);
+    // Record 0 (zero box), 2 (NaN), 4 (inverted), 6 (far), 8 (too small), and
+    // sound ones; views that hold them and views that do not.
+    for (const char* codigo : {"C0", "C2", "C4", "C6", "C8", "C9", "C77"}) CompararPinturas(5, Resalte(codigo), codigo, 2);
+    // The shown records come from the index (the header box states nothing
+    // about them): a hit outside the view draws nothing, one inside it does.
+    CapaShpPrueba prueba;
+    CCapaShp& capa = prueba.Abrir(Rejilla(5, true, false), "cajas");
+    EXPECT_GT(LienzoPrueba::Contar(Pintar(capa, Resalte("C0"), CExtensionMapa(0, 0, 200, 200)), kTodo, kRojo), 100);
+    EXPECT_EQ(Pintados(Pintar(capa, Resalte("C0"), CExtensionMapa(600, 600, 800, 800))), 0);
+}
