@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 #include <cmath>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "CapaColorPrueba.h"
@@ -14,10 +13,8 @@ namespace {
 
 class GestorVistaMapaTest : public testing::Test {
 protected:
-    CapaColorPrueba* Anadir(const std::string& nombre, const wxColour& color,
-                            const CExtensionMapa& ext = CExtensionMapa(0, 0, 1000, 1000)) {
+    CapaColorPrueba* Anadir(const wxColour& color, const CExtensionMapa& ext = CExtensionMapa(0, 0, 1000, 1000)) {
         auto* capa = new CapaColorPrueba(color, ext, &destruidas);
-        capa->SetNombreCapa(nombre);
         gestor.AddCapa(capa);
         return capa;
     }
@@ -35,25 +32,19 @@ protected:
 
 }  // namespace
 
-TEST(GestorVistaMapaExtensiones, AjusteDeAspectoYConversionDePixeles) {
-    CGestorVistaMapa gestor;
-    const CExtensionMapa region(95000, 3950000, 625000, 4300000);
+TEST_F(GestorVistaMapaTest, AjusteDeAspectoConversionDePixelesYNavegacion) {
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 800, 0));
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());  // no view area
     // The fit centres the window's rows: rows 563 and -35.
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 800, 600));
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa(95000, 3927012.5, 625000, 4323187.5));
-    EXPECT_EQ(gestor.GetExtensionActual(), region);  // only computed
+    EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(95000, 3950000, 625000, 4300000));  // only computed
     gestor.SetExtensionActual(CExtensionMapa(0, 10, 100, 10));  // no height
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 500, 400));
     gestor.SetExtensionActual(CExtensionMapa(0, 0, 1000, 2000));
     EXPECT_EQ(gestor.PixelToMapa(wxPoint(125, 250)), CCoordenadaMapa(250, 1500));
     EXPECT_EQ(gestor.PixelToMapa(wxRect(10, 20, 51, 31)), CExtensionMapa(20, 1900, 120, 1960));
-}
-
-TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
-    CGestorVistaMapa gestor;
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 300, 200));
     gestor.SetExtensionActual(CExtensionMapa(1000, 1000, 2500, 2000));
     gestor.Zoom(1.5);  // the width about the centre, then fitted: about 199 rows
@@ -75,8 +66,7 @@ TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaSupDerX(), 625000.0);
 }
 
-TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
-    CGestorVistaMapa gestor;
+TEST_F(GestorVistaMapaTest, EscalaDesdeLaResolucionYSuInversa) {
     gestor.SetExtensionActual(CExtensionMapa(0, 0, 10000, 8000));
     gestor.SetEscalaActual(wxSize(960, 480), wxSize(96, 96), 10000.0);
     // (960 / 96) * 2.546 / 100 * 10000 wide about the same centre.
@@ -106,28 +96,41 @@ TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
     }
 }
 
-TEST_F(GestorVistaMapaTest, ExtensionGlobalEsLaUnionDeLasCapasSinLasNulas) {
+// The global extent is the union of the layers' extents that are not null;
+// clearing (and the destructor) frees the layers, but not database ones.
+TEST_F(GestorVistaMapaTest, ExtensionGlobalYLiberacionDeLasCapas) {
     for (const CExtensionMapa& e : {CExtensionMapa(10, 20, 30, 40), CExtensionMapa(0, 0, 0, 0), CExtensionMapa(-5, 25, 20, 50)})
-        Anadir("a", *wxRED, e);
+        Anadir(*wxRED, e);
+    int destruidasBd = 0;
+    CapaColorPrueba bd(*wxBLUE, CExtensionMapa(0, 0, 0, 0), &destruidasBd, CCapa::TIPO_BD);
+    gestor.AddCapa(&bd);
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa(-5, 20, 30, 50));
     gestor.Limpiar();
-    Anadir("nula", *wxRED, CExtensionMapa(0, 0, 0, 0));  // only null layers: null
+    EXPECT_EQ(destruidas, 3);
+    EXPECT_EQ(destruidasBd, 0);
+    EXPECT_EQ(Pintar(), *wxWHITE);
+    Anadir(*wxRED, CExtensionMapa(0, 0, 0, 0));  // only null layers: null
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa());
-    Anadir("a", *wxRED, CExtensionMapa(10, 20, 30, 40));
+    Anadir(*wxRED, CExtensionMapa(10, 20, 30, 40));
     gestor.AddCapa(new CCapasEnMapa);  // an entry without a layer stops it
     gestor.SetExtensionActual(CExtensionMapa(1, 2, 3, 4));
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa());
     EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(1, 2, 3, 4));
+    {
+        CGestorVistaMapa otro;
+        otro.AddCapa(new CapaColorPrueba(*wxRED, CExtensionMapa(0, 0, 1, 1), &destruidas));
+    }
+    EXPECT_EQ(destruidas, 4);
 }
 
 TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
-    Anadir("roja", *wxRED);
-    Anadir("azul", *wxBLUE);
-    CapaColorPrueba* verde = Anadir("verde", *wxGREEN);
-    EXPECT_EQ(gestor.GetCapaEnMapa(0)->GetCapaEnCapa()->GetNombreCapa(), "verde");  // added on top
+    Anadir(*wxRED);
+    Anadir(*wxBLUE);
+    CapaColorPrueba* verde = Anadir(*wxGREEN);
+    EXPECT_EQ(gestor.GetCapaEnMapa(0)->GetCapaEnCapa(), verde);  // added on top
     EXPECT_EQ(Pintar(), *wxGREEN);
     for (int estado : {0, 2}) {  // hidden, or neither shown nor hidden
         verde->SetEstadoCapa(estado);
@@ -146,18 +149,13 @@ TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
 // Each layer is painted as its holder says; one classified without classification is reported.
 TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
     using P = CCapasEnMapa::Pintura;
-    const struct {
-        bool clasificada;
-        const char* tipo;
-        bool conClasificacion;
-        std::vector<P> pinturas;
-        const char* mensaje;
-    } casos[] = {{false, CClasificacion::VALOR, false, {P::Simbolo}, nullptr},
-                 {true, CClasificacion::VALOR, true, {P::PorValor}, nullptr},
-                 {true, CClasificacion::TEXTO, true, {P::PorTexto}, nullptr},
-                 {true, "otro", true, {P::PorTexto}, nullptr},
-                 {true, CClasificacion::VALOR, false, {}, "por valor es nulo"},
-                 {true, CClasificacion::TEXTO, false, {}, "por texto es nulo"}};
+    const struct { bool clasificada; const char* tipo; bool conClases; std::vector<P> pinturas; const char* aviso; } casos[] = {
+        {false, CClasificacion::VALOR, false, {P::Simbolo}, nullptr},
+        {true, CClasificacion::VALOR, true, {P::PorValor}, nullptr},
+        {true, CClasificacion::TEXTO, true, {P::PorTexto}, nullptr},
+        {true, "otro", true, {P::PorTexto}, nullptr},
+        {true, CClasificacion::VALOR, false, {}, "por valor es nulo"},
+        {true, CClasificacion::TEXTO, false, {}, "por texto es nulo"}};
     std::vector<wxString> mensajes;
     SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
     for (size_t i = 0; i < std::size(casos); ++i) {
@@ -168,16 +166,16 @@ TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
         entrada->SetCapaEnMapa(capa);
         entrada->SetTieneClasificacion(casos[i].clasificada);
         entrada->SetTipoClasificacion(casos[i].tipo);
-        if (casos[i].conClasificacion) {
+        if (casos[i].conClases) {
             entrada->SetClasificacionCapa(static_cast<CClasificacionPorValor*>(nullptr));
             entrada->SetClasificacionCapa(static_cast<CClasificacionPorTexto*>(nullptr));
         }
         gestor.AddCapa(entrada);
-        Anadir("encima", *wxBLUE);
+        Anadir(*wxBLUE);
         EXPECT_EQ(Pintar(), *wxBLUE) << "case " << i;
         EXPECT_EQ(capa->pinturas, casos[i].pinturas) << "case " << i;
-        ASSERT_EQ(mensajes.size(), casos[i].mensaje ? 1u : 0u) << "case " << i;
-        if (casos[i].mensaje) EXPECT_TRUE(mensajes[0].Contains(casos[i].mensaje)) << "case " << i;
+        ASSERT_EQ(mensajes.size(), casos[i].aviso ? 1u : 0u) << "case " << i;
+        if (casos[i].aviso) EXPECT_TRUE(mensajes[0].Contains(casos[i].aviso)) << "case " << i;
     }
     SetReceptorMensajes(ReceptorMensajes());
 }
@@ -185,7 +183,7 @@ TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
 // The first paint shows the whole map and judges scale ranges at its scale; a
 // scale asked for sizes the view about its centre; the background is framed.
 TEST_F(GestorVistaMapaTest, PintarVistaMuestraElMapaALaEscalaQuePinta) {
-    CapaColorPrueba* capa = Anadir("verde", *wxGREEN);  // 1000 units wide
+    CapaColorPrueba* capa = Anadir(*wxGREEN);  // 1000 units wide
     const double escala = 1000.0 / CGestorVistaMapa::MedidaFisicaMetros(100, 96);
     capa->SetEscalaMinima(0.99 * escala);
     capa->SetEscalaMaxima(1.01 * escala);
@@ -200,23 +198,4 @@ TEST_F(GestorVistaMapaTest, PintarVistaMuestraElMapaALaEscalaQuePinta) {
         EXPECT_EQ(LienzoPrueba::Color(imagen, 50, 40), pedida ? *wxBLUE : *wxGREEN) << "case " << pedida;
         if (pedida) EXPECT_EQ(LienzoPrueba::Color(imagen, 0, 0), *wxBLACK);
     }
-}
-
-TEST_F(GestorVistaMapaTest, LimpiarYElDestructorLiberanLasCapasSalvoLasDeBaseDeDatos) {
-    Anadir("a", *wxRED);
-    Anadir("b", *wxGREEN);
-    int destruidasBd = 0;
-    auto bd = std::make_unique<CapaColorPrueba>(*wxBLUE, CExtensionMapa(0, 0, 1, 1), &destruidasBd,
-                                                CCapa::TIPO_BD);
-    gestor.AddCapa(bd.get());
-    gestor.Limpiar();
-    EXPECT_EQ(destruidas, 2);
-    EXPECT_EQ(destruidasBd, 0);
-    EXPECT_EQ(gestor.GetNumCapas(), 0);
-    EXPECT_EQ(Pintar(), *wxWHITE);
-    {
-        CGestorVistaMapa otro;
-        otro.AddCapa(new CapaColorPrueba(*wxRED, CExtensionMapa(0, 0, 1, 1), &destruidas));
-    }
-    EXPECT_EQ(destruidas, 3);
 }
