@@ -26,12 +26,14 @@ ShapefileWriter DosCuadrados() {
 
 }  // namespace
 
-TEST(CCapaShp, OpeningShowsTheLayerWithTheNormalisedHeaderBoxAndTheReadersType) {
+// A layer opens whatever the letter case of its files' endings, with the header
+// box normalised, as the type its reader gives. One that cannot open gives the
+// reader's error and a sentence naming file and cause, is not shown, has no
+// extent and never throws.
+TEST(CCapaShp, OpeningShowsTheLayerAndFailuresAreReportedNotThrown) {
     ShapefileWriter escritor = DosCuadrados();
     escritor.SetExtensions(".SHP", ".SHX", ".dbf");
-    CRectangulo invertida;
-    invertida.x1 = 800, invertida.y1 = 950, invertida.x2 = 50, invertida.y2 = 150;
-    escritor.SetBoundingBox(invertida);
+    escritor.SetBoundingBox(CRectangulo(800, 950, 50, 150));
     CapaShpPrueba prueba;
     CCapaShp& capa = prueba.Abrir(escritor, "MAYUS", ".SHP");
     ASSERT_NE(capa.GetShape(), nullptr);
@@ -41,19 +43,11 @@ TEST(CCapaShp, OpeningShowsTheLayerWithTheNormalisedHeaderBoxAndTheReadersType) 
     ShapefileWriter poligonosZ(15);
     poligonosZ.AddShape({ShapefileWriter::Rectangle(0, 0, 1, 1)});
     EXPECT_EQ(prueba.Abrir(poligonosZ, "polígonos ñ").GetGeometria(), 5);  // file names in UTF-8
-}
-
-// A layer that cannot open gives the reader's error and a sentence naming file
-// and cause, is not shown, has no extent and never throws.
-TEST(CCapaShp, FailuresAreReportedNotThrown) {
-    CapaShpPrueba prueba;
     ShapefileWriter version = DosCuadrados();
     version.SetVersion(ShapefileWriter::Shp, 999);
     version.Write(prueba.Ruta("version"));
-    DosCuadrados().Write(prueba.Ruta("parcelas"));
-    DosCuadrados().Write(prueba.Ruta("sinshp"));
+    for (const char* nombre : {"parcelas", "sinshp", "tuberia", "demasiados"}) DosCuadrados().Write(prueba.Ruta(nombre));
     std::remove(prueba.Ruta("sinshp.shp").c_str());
-    DosCuadrados().Write(prueba.Ruta("tuberia"));
     std::remove(prueba.Ruta("tuberia.shx").c_str());
     ASSERT_EQ(::mkfifo(prueba.Ruta("tuberia.shx").c_str(), 0600), 0);
     const struct { const char* archivo; const char* error; const char* frase; } casos[] = {
@@ -66,12 +60,10 @@ TEST(CCapaShp, FailuresAreReportedNotThrown) {
         {"demasiados.shp", "ErrorAbriendoShx",
          "Hay demasiados archivos abiertos para abrir el archivo índice .shx de demasiados.shp"}};
     for (const auto& caso : casos) {
-        const bool sinDescriptores = std::string(caso.archivo) == "demasiados.shp";
         rlimit limite;
         ::getrlimit(RLIMIT_NOFILE, &limite);
-        if (sinDescriptores) DosCuadrados().Write(prueba.Ruta("demasiados"));
         const rlimit ninguno = {0, limite.rlim_max};
-        if (sinDescriptores) ::setrlimit(RLIMIT_NOFILE, &ninguno);  // no descriptor left
+        if (std::string(caso.archivo) == "demasiados.shp") ::setrlimit(RLIMIT_NOFILE, &ninguno);  // no descriptor left
         CCapaShp* capa = nullptr;
         EXPECT_NO_THROW(capa = &prueba.AbrirRuta(prueba.Ruta(caso.archivo)));
         ::setrlimit(RLIMIT_NOFILE, &limite);
@@ -85,15 +77,14 @@ TEST(CCapaShp, FailuresAreReportedNotThrown) {
 }
 
 TEST(CCapaShp, BoxTestsUseClosedRectanglesAndSkipDamagedRecords) {
-    const CCapaShp sinDatos;
     const CExtensionMapa vista = CExtensionMapa(0, 0, 100, 100);
     const CPunto toca[2] = {{100.0, 50.0}, {150.0, 60.0}};  // touches the right edge
     const CPunto fuera[2] = {{100.5, 50.0}, {150.0, 60.0}};
     const CPunto rodea[2] = {{-10.0, -10.0}, {200.0, 200.0}};
-    EXPECT_TRUE(sinDatos.IsInExtent(toca, 2, vista));
-    EXPECT_FALSE(sinDatos.IsInExtent(fuera, 2, vista));
-    EXPECT_TRUE(sinDatos.IsInExtent(rodea, 2, vista));
-    EXPECT_FALSE(sinDatos.IsInExtent(nullptr, 3, vista));
+    EXPECT_TRUE(CCapaShp::IsInExtent(toca, 2, vista));
+    EXPECT_FALSE(CCapaShp::IsInExtent(fuera, 2, vista));
+    EXPECT_TRUE(CCapaShp::IsInExtent(rodea, 2, vista));
+    EXPECT_FALSE(CCapaShp::IsInExtent(nullptr, 3, vista));
     ShapefileWriter escritor = DosCuadrados();
     escritor.SetNumPoints(0, 5000);  // more points than the record holds
     escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10), ShapefileWriter::Rectangle(500, 500, 510, 510)});
