@@ -5,7 +5,7 @@
 #include "CInfoCapa.h"
 #include "CPointShp.h"
 #include "CPolygonShp.h"
-#include "DirectorioPrueba.h"
+#include "CapaShpPrueba.h"
 #include "LienzoPrueba.h"
 #include "ShapefileWriter.h"
 
@@ -34,11 +34,8 @@ TEST(CGestorVistaMapaBusqueda, AHitIsLocatedByItsLayersKindAndOutlinedOnlyWhileI
         escritor->Table().AddField("COD", 'C', 4);
         escritor->Table().AddField("NUM", 'N', 4);
         for (const char* codigo : {"A", "B"}) escritor->Table().AddRecord({codigo, "1"});
-        const std::string ruta = directorio / std::to_string(gestor.GetNumCapas());
-        escritor->Write(ruta);
-        auto* capa = new CCapaShp;
-        capa->SetRutaArchivo(wxString::FromUTF8(ruta.c_str()) + ".shp");
-        ASSERT_TRUE(capa->InicializarCapa());
+        CCapaShp* capa = NuevaCapaShp(*escritor, directorio / std::to_string(gestor.GetNumCapas()));
+        ASSERT_NE(capa->GetShape(), nullptr);
         capa->SetEscalaMinima(0.0);
         gestor.AddCapa(capa);
     }
@@ -53,10 +50,8 @@ TEST(CGestorVistaMapaBusqueda, AHitIsLocatedByItsLayersKindAndOutlinedOnlyWhileI
     const auto* anillo = dynamic_cast<const CPolygonShp*>(poligono.get());
     ASSERT_NE(anillo, nullptr);
     const CExtensionMapa caja = anillo->GetExtension();
-    EXPECT_NEAR(caja.GetCoordenadaInfIzqX(), 600, 10.0);
-    EXPECT_NEAR(caja.GetCoordenadaInfIzqY(), 600, 10.0);
-    EXPECT_NEAR(caja.GetCoordenadaSupDerX(), 800, 10.0);
-    EXPECT_NEAR(caja.GetCoordenadaSupDerY(), 800, 10.0);
+    for (double esquina : {caja.GetCoordenadaInfIzqX(), caja.GetCoordenadaInfIzqY()}) EXPECT_NEAR(esquina, 600, 10.0);
+    for (double esquina : {caja.GetCoordenadaSupDerX(), caja.GetCoordenadaSupDerY()}) EXPECT_NEAR(esquina, 800, 10.0);
     const auto linea = gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(1), Registro("cod", "A"));
     EXPECT_EQ(dynamic_cast<const CPolygonShp*>(linea.get()), nullptr);
     ASSERT_NE(dynamic_cast<const CPolyLineShp*>(linea.get()), nullptr);
