@@ -57,10 +57,7 @@ wxImage Pintar(CCapaShp& capa, const Pintura& pintar = kConSimbolo, const CExten
     return lienzo.Imagen();
 }
 
-struct Pixel {
-    int x, y;
-    wxColour color;
-};
+struct Pixel { int x, y; wxColour color; };
 void ExpectPixeles(const wxImage& imagen, std::initializer_list<Pixel> pixeles) {
     int i = 0;
     for (const Pixel& p : pixeles)
@@ -119,10 +116,7 @@ int ContarRojos(const wxImage& imagen, const wxRect& zona) {
 }
 
 // One point (type 1) or line per entry with class, name and rotation.
-struct Rotulado {
-    std::vector<W::Parte> geometria;
-    std::string clase, nombre, rotacion;
-};
+struct Rotulado { std::vector<W::Parte> geometria; std::string clase, nombre, rotacion; };
 W Capa(int tipo, const std::vector<Rotulado>& elementos, char tipoClase = 'N', char tipoRotacion = 'N',
        int decimalesRotacion = 0) {
     W escritor(tipo);
@@ -277,23 +271,17 @@ TEST(CCapaShpPintura, RingFallenOnOnePixelIsDrawnAsTheWholeRing) {
 // labelled at its corner, turned counter-clockwise by its rotation unless that
 // column is floating; a point of another class gets no label.
 TEST(CCapaShpToponimia, PointsOfAClassGetTheirLabelTurnedByTheirRotationAndOthersNone) {
-    const struct {
-        char tipoClase;
-        const char *clase, *otra;
-        char tipoRotacion;
-        int decimales;
-        const char* rotacion;
-        bool girado;
-    } casos[] = {{'N', "12", "4", 'N', 0, "0", false},   {'C', " 12a", "x12", 'N', 0, "0", false},
-                 {'N', "12", "4", 'N', 0, "90", true},   {'N', "12", "4", 'C', 0, "  90", true},
-                 {'N', "12", "4", 'N', 1, "90.5", false}};
+    const struct { char tipoClase; const char *clase, *otra; char tipoGiro; int decimales; const char* giro; bool girado; }
+        casos[] = {{'N', "12", "4", 'N', 0, "0", false}, {'C', " 12a", "x12", 'N', 0, "0", false},
+                   {'N', "12", "4", 'N', 0, "90", true}, {'N', "12", "4", 'C', 0, "  90", true},
+                   {'N', "12", "4", 'N', 1, "90.5", false}};
     CapaShpPrueba prueba;
     for (size_t i = 0; i < std::size(casos); ++i) {
         const auto& c = casos[i];
         // The labelled point on pixel (300, 300), the other on (100, 400).
-        const std::vector<Rotulado> puntos = {{{{{600, 400}}}, c.clase, "MMMMMM", c.rotacion},
-                                              {{{{200, 200}}}, c.otra, "MMMMMM", c.rotacion}};
-        CCapaShp& capa = prueba.Abrir(Capa(1, puntos, c.tipoClase, c.tipoRotacion, c.decimales), std::to_string(i));
+        const std::vector<Rotulado> puntos = {{{{{600, 400}}}, c.clase, "MMMMMM", c.giro},
+                                              {{{{200, 200}}}, c.otra, "MMMMMM", c.giro}};
+        CCapaShp& capa = prueba.Abrir(Capa(1, puntos, c.tipoClase, c.tipoGiro, c.decimales), std::to_string(i));
         const wxImage imagen = Rotular(capa, 12);
         EXPECT_EQ(ContarRojos(imagen, wxRect(300, 200, 25, 95)) > 40, c.girado) << "case " << i;
         EXPECT_EQ(ContarRojos(imagen, wxRect(330, 300, 60, 25)) > 40, !c.girado) << "case " << i;

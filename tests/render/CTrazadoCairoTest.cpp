@@ -7,18 +7,13 @@
 #include <gtest/gtest.h>
 #include <wx/graphics.h>
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <random>
 #include <vector>
 
 namespace {
-struct Caso {
-    std::vector<wxPoint> anillo;
-    wxPen lapiz;
-    wxBrush brocha;
-};
+struct Caso { std::vector<wxPoint> anillo; wxPen lapiz; wxBrush brocha; };
 
 // Pens 1 to 4 wide in three colours, with and without fill, no pen, and one `anchoMaximo` wide.
 std::vector<std::pair<wxPen, wxBrush>> Herramientas(int anchoMaximo) {
@@ -58,11 +53,7 @@ std::vector<wxPoint> Aleatorio(std::mt19937& azar, int desde, int hasta, int pun
 }
 
 // A surface of 24 or 32 bits, clipped and with its device origin moved when asked.
-struct Preparacion {
-    int profundidad = 24;
-    const wxRect* recorte = nullptr;
-    wxPoint origen;
-};
+struct Preparacion { int profundidad = 24; const wxRect* recorte = nullptr; wxPoint origen; };
 
 // Draws the cases directly (through the cache when given) and with the toolkit.
 void Comparar(const std::vector<Caso>& casos, wxAntialiasMode suavizado, bool directa, CCacheAnillos* cache,
