@@ -117,21 +117,13 @@ TEST(CTrazadoCairo, SmallRingsFromTheCacheMatchTheToolkit) {
     const auto casos = Casos(1500, CCacheAnillos::kAnchoMaximo, 3,
                              [&](int i, std::mt19937&) { return formas[i % formas.size()]; });
     const wxRect recorte(37, 21, 70, 55);
-    const Preparacion preparaciones[] = {
-        {24, nullptr, {}}, {32, nullptr, {}}, {24, &recorte, {}}, {32, &recorte, {-20, 15}}};
+    const Preparacion preparaciones[] = {{24, nullptr, {}}, {32, nullptr, {}}, {24, &recorte, {}}, {32, &recorte, {-20, 15}}};
     for (size_t i = 0; i < std::size(preparaciones); ++i) {
         CCacheAnillos cache;
         Comparar(casos, wxANTIALIAS_NONE, true, &cache, preparaciones[i]);
         EXPECT_GT(cache.NumFormas(), 0) << "case " << i;  // 42 shapes under a few dozen widths
         EXPECT_LT(cache.NumFormas(), 42 * 8) << "case " << i;
     }
-    // A hundred rings of 4 x 3 pixels with the origin moved by (40, 30).
-    const auto pequenos = Casos(100, 1, 1, [](int, std::mt19937&) {
-        return std::vector<wxPoint>{{0, 0}, {4, 0}, {4, 3}, {0, 3}};
-    });
-    CCacheAnillos cacheOrigen;
-    Comparar(pequenos, wxANTIALIAS_NONE, true, &cacheOrigen, {24, nullptr, {40, 30}});
-    EXPECT_GT(cacheOrigen.NumFormas(), 0);  // copied from the cache
     // Translucent tools are blended by cairo, never copied.
     const Caso translucido{{{10, 10}, {14, 11}, {12, 15}}, wxPen(wxColour(200, 0, 0, 100), 1),
                            wxBrush(wxColour(0, 0, 200, 128))};
