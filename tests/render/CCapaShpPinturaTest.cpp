@@ -124,10 +124,7 @@ W Capa(int tipo, const std::vector<Rotulado>& elementos, char tipoClase = 'N', c
     escritor.Table().AddField("NOMBRE", 'C', 20);
     escritor.Table().AddField("ROTACION", tipoRotacion, tipoRotacion == 'C' ? 6 : 4, decimalesRotacion);
     for (const Rotulado& e : elementos) {
-        if (tipo == 1)
-            escritor.AddPoint(e.geometria[0][0].x, e.geometria[0][0].y);
-        else
-            escritor.AddShape(e.geometria);
+        escritor.AddShape(e.geometria);  // of one point for points
         escritor.Table().AddRecord({e.clase, e.nombre, e.rotacion});
     }
     return escritor;
@@ -344,12 +341,10 @@ W Rejilla(int tipo, bool cajasDanadas, bool extensionDanada) {
 // `minimo`: views of the list in which the sound layer paints something.
 void CompararPinturas(int tipo, const Pintura& pintar, const char* caso, int minimo) {
     const CExtensionMapa vistas[] = {
-        CExtensionMapa(0, 0, 1000, 1000),    CExtensionMapa(-50, -50, 1050, 1050),
-        CExtensionMapa(0, 0, 500, 500),      CExtensionMapa(480, 480, 980, 980),
-        CExtensionMapa(20, 20, 120, 120),    CExtensionMapa(10, 80, 90, 160),
-        CExtensionMapa(450, 450, 550, 550),  CExtensionMapa(300, 300, 340, 340),
-        CExtensionMapa(312, 300, 352, 340),  CExtensionMapa(324, 300, 364, 340),
-        CExtensionMapa(800, 0, 1300, 500)};
+        CExtensionMapa(0, 0, 1000, 1000),   CExtensionMapa(-50, -50, 1050, 1050), CExtensionMapa(0, 0, 500, 500),
+        CExtensionMapa(480, 480, 980, 980), CExtensionMapa(20, 20, 120, 120),     CExtensionMapa(10, 80, 90, 160),
+        CExtensionMapa(450, 450, 550, 550), CExtensionMapa(300, 300, 340, 340),   CExtensionMapa(312, 300, 352, 340),
+        CExtensionMapa(324, 300, 364, 340), CExtensionMapa(800, 0, 1300, 500)};
     CapaShpPrueba prueba;
     CCapaShp& sana = prueba.Abrir(Rejilla(tipo, false, false), "sana");
     CCapaShp& cajas = prueba.Abrir(Rejilla(tipo, true, false), "cajas");
