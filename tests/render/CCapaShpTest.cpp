@@ -66,9 +66,8 @@ wxImage Pintar(CCapaShp& capa, const Pintura& pintar = kConSimbolo, const CExten
 
 struct Pixel { int x, y; wxColour color; };
 void ExpectPixeles(const wxImage& imagen, std::initializer_list<Pixel> pixeles) {
-    int i = 0;
     for (const Pixel& p : pixeles)
-        EXPECT_EQ(LienzoPrueba::Color(imagen, p.x, p.y), p.color) << "case " << i++ << " (" << p.x << ", " << p.y << ")";
+        EXPECT_EQ(LienzoPrueba::Color(imagen, p.x, p.y), p.color) << "pixel (" << p.x << ", " << p.y << ")";
 }
 int Pintados(const wxImage& imagen, const wxRect& zona = kTodo) { return LienzoPrueba::ContarPintados(imagen, zona); }
 
