@@ -2,7 +2,7 @@
 // and gazetteer hits.
 #include <gtest/gtest.h>
 #include <cmath>
-#include <memory>
+#include <string>
 #include <vector>
 
 #include "CapaColorPrueba.h"
