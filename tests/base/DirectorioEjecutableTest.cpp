@@ -6,9 +6,7 @@
 #include <filesystem>
 #include <sys/wait.h>
 
-namespace {
-
-const char kEsperado[] = "VAQ_DIRECTORIO_ESPERADO";
+constexpr char kEsperado[] = "VAQ_DIRECTORIO_ESPERADO";
 
 // The program may be installed under any prefix, accented ones included: a
 // copy of this test program, run from such a directory, must find it (the
@@ -29,5 +27,3 @@ TEST(DirectorioAplicacion, IsTheDirectoryOfTheRunningProgramUnderAnyName) {
     const int estado = std::system(orden.c_str());
     EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0) << orden;
 }
-
-}  // namespace

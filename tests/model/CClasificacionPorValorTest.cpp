@@ -51,26 +51,21 @@ TEST(CClasificacionPorValorTest, BuscaLaPrimeraClaseQueCoincide) {
     EXPECT_EQ(c.BuscaSimboloValor(8.0), cambiada->GetSimbologia());
 }
 
-TEST(CClasificacionPorTextoTest, BuscaLaPrimeraClaseSinUsarElEstiloPorDefecto) {
-    CClasificacionPorTexto c;
-    InsertarClase(c, 3);
-    CRepresentacionTexto* primera = InsertarClase(c, 3);
-    CRepresentacionTexto* uno = InsertarClase(c, 1);
-    c.GetLista()->Append(static_cast<wxObject*>(nullptr));
-    EXPECT_EQ(c.BuscaSimboloTexto(3), primera->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloTexto(1), uno->GetSimbologia());
-    EXPECT_EQ(c.BuscaSimboloTexto(2), nullptr);
-}
-
-// Assignment copies fields and default symbols but neither the type nor
-// the classes.
-TEST(CClasificacionTest, AsignacionSinTipoNiLista) {
+// Text classes: the first that matches, never the default style. Assignment
+// copies fields and default symbols but neither the type nor the classes.
+TEST(CClasificacionPorTextoTest, BuscaLaPrimeraClaseYLaAsignacionNoCopiaTipoNiLista) {
     CClasificacionPorTexto t, otraT;
     t.SetTipo("TEXTO");
     t.SetCampo("CLASE");
     t.SetCampoRotacion("ANGULO");
     t.SetSimbologiaDefecto(*wxRED, *wxBLUE, true, false, "Serif", "s.ttf", 11);
-    InsertarClase(t, 1);
+    InsertarClase(t, 3);
+    CRepresentacionTexto* primera = InsertarClase(t, 3);
+    CRepresentacionTexto* uno = InsertarClase(t, 1);
+    t.GetLista()->Append(static_cast<wxObject*>(nullptr));
+    EXPECT_EQ(t.BuscaSimboloTexto(3), primera->GetSimbologia());
+    EXPECT_EQ(t.BuscaSimboloTexto(1), uno->GetSimbologia());
+    EXPECT_EQ(t.BuscaSimboloTexto(2), nullptr);
     otraT = t;
     EXPECT_EQ(otraT.GetTipo() + otraT.GetCampo() + otraT.GetCampoRotacion(), " CLASEANGULO");
     const CSimboloTexto& e = *otraT.GetSimbologiaDefecto();

@@ -41,39 +41,36 @@ TEST(CEscalimetro, GroundUnitAndSegmentLength) {
     EXPECT_NEAR(CEscalimetro::LongitudSegmento(150000.0, 96), 1000000.0 / 150000.0 / 2.54 * 96, 1e-9);
 }
 
-TEST(CEscalimetro, BoxesAlternateColoursFromTheFirstOneAndNothingIsDrawnWhenNoneFits) {
+// Boxes alternate colours from the first one, are outlined and have ticks
+// above and below the baseline; beyond four boxes only even ticks are
+// labelled; nothing is drawn when no box fits.
+TEST(CEscalimetro, BoxesAlternateColoursEvenTicksAreLabelledAndNothingIsDrawnWhenNoneFits) {
+    const int seg = 70;
     for (bool panel : {true, false}) {
         CEscalimetro barra;  // map panel colours: odd boxes black, even white; the default the other way
+        barra.SetUnidad(wxT("km"));
         if (panel) {
             barra.SetColorRangoImpar(wxColour(0, 0, 0));
             barra.SetColorRangoPar(wxColour(255, 255, 255));
         }
-        const wxImage imagen = Pintar(barra, EscalaParaSegmento(80.0), 250);
-        // Box i spans x0 + 1 + 80 (i - 1) .. + 79, rows y0 .. y0 + 4; ceil(250 / 80) = 4 boxes.
-        for (int caja = 0; caja < 4; ++caja)
-            EXPECT_EQ(Oscuro(imagen, kX0 + 80 * caja + 40, kY0 + 2), (caja % 2 == 0) == panel) << "case " << caja;
-        EXPECT_TRUE(Oscuro(imagen, kX0 + 240 + 40, kY0 + 4));  // outlined
-        EXPECT_FALSE(HayTinta(imagen, kX0 + 322, kY0 + 1, kX0 + 400, kY0 + 3));  // no fifth
+        const wxImage imagen = Pintar(barra, EscalaParaSegmento(seg), 6 * seg + 30);
+        // 7 boxes: box i spans x0 + 1 + seg (i - 1) .. + seg - 1, rows y0 .. y0 + 4; label i starts at
+        // x0 + seg i - 20, in rows y0 - 20 .. y0 - 8.
+        for (int i = 1; i <= 7; ++i) {
+            EXPECT_EQ(Oscuro(imagen, kX0 + seg * i - seg / 2, kY0 + 2), (i % 2 == 1) == panel) << "case " << i;
+            const int inicio = kX0 + seg * i - 20;
+            EXPECT_EQ(HayTinta(imagen, inicio + 2, kY0 - 20, inicio + 30, kY0 - 8), i % 2 == 0) << "case " << i;
+        }
+        EXPECT_TRUE(Oscuro(imagen, kX0 + 4 * seg - seg / 2, kY0 + 4));  // outlined
+        EXPECT_FALSE(HayTinta(imagen, kX0 + 7 * seg + 2, kY0 + 1, kX0 + 8 * seg, kY0 + 3));  // no eighth
+        EXPECT_TRUE(HayTinta(imagen, kX0, kY0 - 20, kX0 + 8, kY0 - 8));  // the "0"
         // Ticks at the origin and after each box, above and below the baseline.
-        EXPECT_TRUE(Oscuro(imagen, kX0 + 81, kY0 - 4));
-        EXPECT_TRUE(Oscuro(imagen, kX0 + 321, kY0 + 3));
+        EXPECT_TRUE(Oscuro(imagen, kX0 + seg + 1, kY0 - 4));
+        EXPECT_TRUE(Oscuro(imagen, kX0 + 7 * seg + 1, kY0 + 3));
     }
     // Scale zero, one box longer than allowed, an absurd scale (damaged extent).
     for (double escala : {0.0, EscalaParaSegmento(300.0), 1e15}) {
         CEscalimetro barra;
         EXPECT_FALSE(HayTinta(Pintar(barra, escala, 250), 0, kY0 - 30, kAncho - 1, kY0 + 30)) << "case " << escala;
     }
-}
-
-TEST(CEscalimetro, LabelsOnEvenTicksBeyondFourBoxesInKilometres) {
-    CEscalimetro barra;
-    barra.SetUnidad(wxT("km"));
-    const int seg = 70;
-    const wxImage imagen = Pintar(barra, EscalaParaSegmento(seg), 6 * seg + 30);
-    // 7 boxes; a label i starts at x0 + seg * i - 20, in rows y0 - 20 .. y0 - 8.
-    for (int i = 1; i <= 7; ++i) {
-        const int inicio = kX0 + seg * i - 20;
-        EXPECT_EQ(HayTinta(imagen, inicio + 2, kY0 - 20, inicio + 30, kY0 - 8), i % 2 == 0) << "case " << i;
-    }
-    EXPECT_TRUE(HayTinta(imagen, kX0, kY0 - 20, kX0 + 8, kY0 - 8));  // the "0"
 }

@@ -17,12 +17,7 @@ void Anadir(Forma& forma, std::initializer_list<CCoordenadaMapa> puntos, int vec
 }  // namespace
 
 TEST(CLineShpTest, SegmentsHitInTheWidenedBoxAndStrictlyWithinTheDistance) {
-    const struct {
-        CLineShp linea;
-        double x, y;
-        int tolerancia;
-        bool toca;
-    } casos[] = {
+    const struct { CLineShp linea; double x, y; int tolerancia; bool toca; } casos[] = {
         {Linea(0, 0, 100, 0), 50, 1, 1, true},      {Linea(0, 0, 100, 0), 50, 1.5, 1, false},  // widened box
         {Linea(0, 0, 100, 100), 50, 60, 8, true},   {Linea(0, 0, 100, 100), 50, 60, 7, false},  // 7.07 away
         {Linea(0, 100, 100, 0), 50, 40, 8, true},   {Linea(0, 100, 100, 0), 50, 40, 7, false},
@@ -47,12 +42,7 @@ TEST(CPolygonShpTest, FilledRingsCountWindingsAndOutlinesCloseImplicitly) {
     Anadir(dos, kCuadrado, 2);
     Anadir(u, {{0, 0}, {30, 0}, {30, 30}, {20, 30}, {20, 10}, {10, 10}, {10, 30}, {0, 30}});
     Anadir(borde, {{0, 0}, {10, 0}, {10, 10}, {0, 10}});
-    const struct {
-        const CPolygonShp* poligono;
-        double x, y;
-        int tolerancia;
-        bool dentro;
-    } casos[] = {
+    const struct { const CPolygonShp* poligono; double x, y; int tolerancia; bool dentro; } casos[] = {
         {&cuadrado, 5, 5, 1, true},  {&cuadrado, -0.5, 5, 1000, false}, {&cuadrado, 10, 10, 1, true},
         {&cuadrado, 3, 3, 1, true},  {&dos, 5, 5, 1, false},            {&u, 25, 25, 1, true},
         {&u, 15, 20, 1, false},      {&borde, 5, 5, 1, false},          {&borde, 0.5, 5, 1, true},  // closing side

@@ -1,23 +1,32 @@
-// The view manager: extents, aspect fit, navigation, scale and the paint loop.
+// The view manager: extents, aspect fit, navigation, scale, the paint loop
+// and gazetteer hits.
 #include <gtest/gtest.h>
 #include <cmath>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "CapaColorPrueba.h"
+#include "CapaShpPrueba.h"
 #include "CGestorVistaMapa.h"
+#include "CInfoCapa.h"
 #include "CMensajes.h"
+#include "CPointShp.h"
+#include "CPolygonShp.h"
 #include "LienzoPrueba.h"
 
 namespace {
 
+CInfoCapa Registro(const char* campo, const char* codigo) {
+    CInfoCapa registro;
+    registro.SetCampoCodigo(campo);
+    registro.SetCodigo(codigo);
+    return registro;
+}
+
 class GestorVistaMapaTest : public testing::Test {
 protected:
-    CapaColorPrueba* Anadir(const std::string& nombre, const wxColour& color,
-                            const CExtensionMapa& ext = CExtensionMapa(0, 0, 1000, 1000)) {
+    CapaColorPrueba* Anadir(const wxColour& color, const CExtensionMapa& ext = CExtensionMapa(0, 0, 1000, 1000)) {
         auto* capa = new CapaColorPrueba(color, ext, &destruidas);
-        capa->SetNombreCapa(nombre);
         gestor.AddCapa(capa);
         return capa;
     }
@@ -35,25 +44,19 @@ protected:
 
 }  // namespace
 
-TEST(GestorVistaMapaExtensiones, AjusteDeAspectoYConversionDePixeles) {
-    CGestorVistaMapa gestor;
-    const CExtensionMapa region(95000, 3950000, 625000, 4300000);
+TEST_F(GestorVistaMapaTest, AjusteDeAspectoConversionDePixelesYNavegacion) {
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 800, 0));
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());  // no view area
     // The fit centres the window's rows: rows 563 and -35.
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 800, 600));
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa(95000, 3927012.5, 625000, 4323187.5));
-    EXPECT_EQ(gestor.GetExtensionActual(), region);  // only computed
+    EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(95000, 3950000, 625000, 4300000));  // only computed
     gestor.SetExtensionActual(CExtensionMapa(0, 10, 100, 10));  // no height
     EXPECT_EQ(gestor.ReadaptarExtensionActual(), CExtensionMapa());
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 500, 400));
     gestor.SetExtensionActual(CExtensionMapa(0, 0, 1000, 2000));
     EXPECT_EQ(gestor.PixelToMapa(wxPoint(125, 250)), CCoordenadaMapa(250, 1500));
     EXPECT_EQ(gestor.PixelToMapa(wxRect(10, 20, 51, 31)), CExtensionMapa(20, 1900, 120, 1960));
-}
-
-TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
-    CGestorVistaMapa gestor;
     gestor.SetDimensionAreaVisualizacion(wxRect(0, 0, 300, 200));
     gestor.SetExtensionActual(CExtensionMapa(1000, 1000, 2500, 2000));
     gestor.Zoom(1.5);  // the width about the centre, then fitted: about 199 rows
@@ -75,8 +78,7 @@ TEST(GestorVistaMapaNavegacion, ZoomCentrarDesplazarYExtensionTotal) {
     EXPECT_DOUBLE_EQ(gestor.GetExtensionActual().GetCoordenadaSupDerX(), 625000.0);
 }
 
-TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
-    CGestorVistaMapa gestor;
+TEST_F(GestorVistaMapaTest, EscalaDesdeLaResolucionYSuInversa) {
     gestor.SetExtensionActual(CExtensionMapa(0, 0, 10000, 8000));
     gestor.SetEscalaActual(wxSize(960, 480), wxSize(96, 96), 10000.0);
     // (960 / 96) * 2.546 / 100 * 10000 wide about the same centre.
@@ -106,28 +108,41 @@ TEST(GestorVistaMapaEscala, EscalaDesdeLaResolucionYSuInversa) {
     }
 }
 
-TEST_F(GestorVistaMapaTest, ExtensionGlobalEsLaUnionDeLasCapasSinLasNulas) {
+// The global extent is the union of the layers' extents that are not null;
+// clearing (and the destructor) frees the layers, but not database ones.
+TEST_F(GestorVistaMapaTest, ExtensionGlobalYLiberacionDeLasCapas) {
     for (const CExtensionMapa& e : {CExtensionMapa(10, 20, 30, 40), CExtensionMapa(0, 0, 0, 0), CExtensionMapa(-5, 25, 20, 50)})
-        Anadir("a", *wxRED, e);
+        Anadir(*wxRED, e);
+    int destruidasBd = 0;
+    CapaColorPrueba bd(*wxBLUE, CExtensionMapa(0, 0, 0, 0), &destruidasBd, CCapa::TIPO_BD);
+    gestor.AddCapa(&bd);
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa(-5, 20, 30, 50));
     gestor.Limpiar();
-    Anadir("nula", *wxRED, CExtensionMapa(0, 0, 0, 0));  // only null layers: null
+    EXPECT_EQ(destruidas, 3);
+    EXPECT_EQ(destruidasBd, 0);
+    EXPECT_EQ(Pintar(), *wxWHITE);
+    Anadir(*wxRED, CExtensionMapa(0, 0, 0, 0));  // only null layers: null
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa());
-    Anadir("a", *wxRED, CExtensionMapa(10, 20, 30, 40));
+    Anadir(*wxRED, CExtensionMapa(10, 20, 30, 40));
     gestor.AddCapa(new CCapasEnMapa);  // an entry without a layer stops it
     gestor.SetExtensionActual(CExtensionMapa(1, 2, 3, 4));
     gestor.ReCalcularExtGlobal();
     EXPECT_EQ(gestor.GetExtensionGlobal(), CExtensionMapa());
     EXPECT_EQ(gestor.GetExtensionActual(), CExtensionMapa(1, 2, 3, 4));
+    {
+        CGestorVistaMapa otro;
+        otro.AddCapa(new CapaColorPrueba(*wxRED, CExtensionMapa(0, 0, 1, 1), &destruidas));
+    }
+    EXPECT_EQ(destruidas, 4);
 }
 
 TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
-    Anadir("roja", *wxRED);
-    Anadir("azul", *wxBLUE);
-    CapaColorPrueba* verde = Anadir("verde", *wxGREEN);
-    EXPECT_EQ(gestor.GetCapaEnMapa(0)->GetCapaEnCapa()->GetNombreCapa(), "verde");  // added on top
+    Anadir(*wxRED);
+    Anadir(*wxBLUE);
+    CapaColorPrueba* verde = Anadir(*wxGREEN);
+    EXPECT_EQ(gestor.GetCapaEnMapa(0)->GetCapaEnCapa(), verde);  // added on top
     EXPECT_EQ(Pintar(), *wxGREEN);
     for (int estado : {0, 2}) {  // hidden, or neither shown nor hidden
         verde->SetEstadoCapa(estado);
@@ -146,18 +161,13 @@ TEST_F(GestorVistaMapaTest, OrdenDePintadoYCapasOcultasOFueraDeEscala) {
 // Each layer is painted as its holder says; one classified without classification is reported.
 TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
     using P = CCapasEnMapa::Pintura;
-    const struct {
-        bool clasificada;
-        const char* tipo;
-        bool conClasificacion;
-        std::vector<P> pinturas;
-        const char* mensaje;
-    } casos[] = {{false, CClasificacion::VALOR, false, {P::Simbolo}, nullptr},
-                 {true, CClasificacion::VALOR, true, {P::PorValor}, nullptr},
-                 {true, CClasificacion::TEXTO, true, {P::PorTexto}, nullptr},
-                 {true, "otro", true, {P::PorTexto}, nullptr},
-                 {true, CClasificacion::VALOR, false, {}, "por valor es nulo"},
-                 {true, CClasificacion::TEXTO, false, {}, "por texto es nulo"}};
+    const struct { bool clasificada; const char* tipo; bool conClases; std::vector<P> pinturas; const char* aviso; } casos[] = {
+        {false, CClasificacion::VALOR, false, {P::Simbolo}, nullptr},
+        {true, CClasificacion::VALOR, true, {P::PorValor}, nullptr},
+        {true, CClasificacion::TEXTO, true, {P::PorTexto}, nullptr},
+        {true, "otro", true, {P::PorTexto}, nullptr},
+        {true, CClasificacion::VALOR, false, {}, "por valor es nulo"},
+        {true, CClasificacion::TEXTO, false, {}, "por texto es nulo"}};
     std::vector<wxString> mensajes;
     SetReceptorMensajes([&](const wxString& texto, const wxString&) { mensajes.push_back(texto); });
     for (size_t i = 0; i < std::size(casos); ++i) {
@@ -168,16 +178,16 @@ TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
         entrada->SetCapaEnMapa(capa);
         entrada->SetTieneClasificacion(casos[i].clasificada);
         entrada->SetTipoClasificacion(casos[i].tipo);
-        if (casos[i].conClasificacion) {
+        if (casos[i].conClases) {
             entrada->SetClasificacionCapa(static_cast<CClasificacionPorValor*>(nullptr));
             entrada->SetClasificacionCapa(static_cast<CClasificacionPorTexto*>(nullptr));
         }
         gestor.AddCapa(entrada);
-        Anadir("encima", *wxBLUE);
+        Anadir(*wxBLUE);
         EXPECT_EQ(Pintar(), *wxBLUE) << "case " << i;
         EXPECT_EQ(capa->pinturas, casos[i].pinturas) << "case " << i;
-        ASSERT_EQ(mensajes.size(), casos[i].mensaje ? 1u : 0u) << "case " << i;
-        if (casos[i].mensaje) EXPECT_TRUE(mensajes[0].Contains(casos[i].mensaje)) << "case " << i;
+        ASSERT_EQ(mensajes.size(), casos[i].aviso ? 1u : 0u) << "case " << i;
+        if (casos[i].aviso) EXPECT_TRUE(mensajes[0].Contains(casos[i].aviso)) << "case " << i;
     }
     SetReceptorMensajes(ReceptorMensajes());
 }
@@ -185,7 +195,7 @@ TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
 // The first paint shows the whole map and judges scale ranges at its scale; a
 // scale asked for sizes the view about its centre; the background is framed.
 TEST_F(GestorVistaMapaTest, PintarVistaMuestraElMapaALaEscalaQuePinta) {
-    CapaColorPrueba* capa = Anadir("verde", *wxGREEN);  // 1000 units wide
+    CapaColorPrueba* capa = Anadir(*wxGREEN);  // 1000 units wide
     const double escala = 1000.0 / CGestorVistaMapa::MedidaFisicaMetros(100, 96);
     capa->SetEscalaMinima(0.99 * escala);
     capa->SetEscalaMaxima(1.01 * escala);
@@ -202,21 +212,61 @@ TEST_F(GestorVistaMapaTest, PintarVistaMuestraElMapaALaEscalaQuePinta) {
     }
 }
 
-TEST_F(GestorVistaMapaTest, LimpiarYElDestructorLiberanLasCapasSalvoLasDeBaseDeDatos) {
-    Anadir("a", *wxRED);
-    Anadir("b", *wxGREEN);
-    int destruidasBd = 0;
-    auto bd = std::make_unique<CapaColorPrueba>(*wxBLUE, CExtensionMapa(0, 0, 1, 1), &destruidasBd,
-                                                CCapa::TIPO_BD);
-    gestor.AddCapa(bd.get());
-    gestor.Limpiar();
-    EXPECT_EQ(destruidas, 2);
-    EXPECT_EQ(destruidasBd, 0);
-    EXPECT_EQ(gestor.GetNumCapas(), 0);
-    EXPECT_EQ(Pintar(), *wxWHITE);
-    {
-        CGestorVistaMapa otro;
-        otro.AddCapa(new CapaColorPrueba(*wxRED, CExtensionMapa(0, 0, 1, 1), &destruidas));
+// A gazetteer hit: its geometry by the kind of its layer, and its red outline.
+TEST(CGestorVistaMapaBusqueda, AHitIsLocatedByItsLayersKindAndOutlinedOnlyWhileItsLayerShows) {
+    ShapefileWriter poligonos(5), lineas(3), puntos(1);
+    poligonos.AddShape({ShapefileWriter::Rectangle(100, 100, 300, 300)});
+    poligonos.AddShape({ShapefileWriter::Rectangle(0, 0, 50, 50), ShapefileWriter::Rectangle(600, 600, 800, 800)});
+    lineas.AddShape({{CPunto(100, 900), CPunto(300, 700)}});
+    lineas.AddShape({{CPunto(0, 0), CPunto(10, 10), CPunto(20, 0)}});
+    puntos.AddPoint(500, 500);
+    puntos.AddPoint(900, 100);
+    DirectorioPrueba directorio;
+    CGestorVistaMapa gestor;  // holders, head first: polygons, lines, points
+    for (ShapefileWriter* escritor : {&puntos, &lineas, &poligonos}) {
+        escritor->Table().AddField("COD", 'C', 4);
+        escritor->Table().AddField("NUM", 'N', 4);
+        for (const char* codigo : {"A", "B"}) escritor->Table().AddRecord({codigo, "1"});
+        CCapaShp* capa = NuevaCapaShp(*escritor, directorio / std::to_string(gestor.GetNumCapas()));
+        ASSERT_NE(capa->GetShape(), nullptr);
+        capa->SetEscalaMinima(0.0);
+        gestor.AddCapa(capa);
     }
-    EXPECT_EQ(destruidas, 3);
+    // 1000 map units on 200 pixels: 5 a pixel.
+    const wxRect rect(0, 0, 200, 200);
+    gestor.SetDimensionAreaVisualizacion(rect);
+    gestor.ReCalcularExtGlobal();
+    gestor.SetMantenerExtension(true);
+    gestor.Zoom(CExtensionMapa(0, 0, 1000, 1000));
+    // A feature of two parts is located by the second (polygons within two pixels).
+    const auto poligono = gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(0), Registro("COD", "B"));
+    const auto* anillo = dynamic_cast<const CPolygonShp*>(poligono.get());
+    ASSERT_NE(anillo, nullptr);
+    const CExtensionMapa caja = anillo->GetExtension();
+    for (double esquina : {caja.GetCoordenadaInfIzqX(), caja.GetCoordenadaInfIzqY()}) EXPECT_NEAR(esquina, 600, 10.0);
+    for (double esquina : {caja.GetCoordenadaSupDerX(), caja.GetCoordenadaSupDerY()}) EXPECT_NEAR(esquina, 800, 10.0);
+    const auto linea = gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(1), Registro("cod", "A"));
+    EXPECT_EQ(dynamic_cast<const CPolygonShp*>(linea.get()), nullptr);
+    ASSERT_NE(dynamic_cast<const CPolyLineShp*>(linea.get()), nullptr);
+    EXPECT_EQ(static_cast<const CPolyLineShp&>(*linea).GetNumPuntos(), 2u);
+    const auto punto = gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(2), Registro("COD", "A"));
+    ASSERT_NE(dynamic_cast<const CPointShp*>(punto.get()), nullptr);
+    EXPECT_NEAR(static_cast<const CPointShp&>(*punto).GetPoint().GetCoordenadaMapaX(), 500, 5.0);
+    // Nothing for a missing code, a numeric or empty code column, no layer.
+    for (const CInfoCapa& nada : {Registro("COD", "Z"), Registro("COD", "b"), Registro("NUM", "1"), Registro("", "A")})
+        EXPECT_EQ(gestor.LocalizarElementoBusqueda(rect, gestor.GetCapaEnMapa(0), nada), nullptr) << nada.GetCodigo();
+    EXPECT_EQ(gestor.LocalizarElementoBusqueda(rect, nullptr, Registro("COD", "A")), nullptr);
+    const auto rojos = [&](const char* codigo) {
+        LienzoPrueba lienzo(rect.width, rect.height);
+        gestor.PintarElementoBusqueda(lienzo.Dc(), lienzo.Rect(), gestor.GetCapaEnMapa(0), Registro("COD", codigo));
+        return LienzoPrueba::Contar(lienzo.Imagen(), lienzo.Rect(), *wxRED);
+    };
+    EXPECT_GT(rojos("A"), 200);
+    EXPECT_EQ(rojos("Z"), 0);
+    CCapa& capa = *gestor.GetCapaEnMapa(0)->GetCapaEnCapa();
+    capa.SetEstadoCapa(CCapa::ESTADO_OCULTA);
+    EXPECT_EQ(rojos("A"), 0);
+    capa.SetEstadoCapa(CCapa::ESTADO_VISIBLE);
+    capa.SetEscalaMinima(1e9);  // the current scale lies outside its range
+    EXPECT_EQ(rojos("A"), 0);
 }

@@ -7,18 +7,13 @@
 #include <gtest/gtest.h>
 #include <wx/graphics.h>
 
-#include <algorithm>
 #include <cstring>
 #include <optional>
 #include <random>
 #include <vector>
 
 namespace {
-struct Caso {
-    std::vector<wxPoint> anillo;
-    wxPen lapiz;
-    wxBrush brocha;
-};
+struct Caso { std::vector<wxPoint> anillo; wxPen lapiz; wxBrush brocha; };
 
 // Pens 1 to 4 wide in three colours, with and without fill, no pen, and one `anchoMaximo` wide.
 std::vector<std::pair<wxPen, wxBrush>> Herramientas(int anchoMaximo) {
@@ -58,11 +53,7 @@ std::vector<wxPoint> Aleatorio(std::mt19937& azar, int desde, int hasta, int pun
 }
 
 // A surface of 24 or 32 bits, clipped and with its device origin moved when asked.
-struct Preparacion {
-    int profundidad = 24;
-    const wxRect* recorte = nullptr;
-    wxPoint origen;
-};
+struct Preparacion { int profundidad = 24; const wxRect* recorte = nullptr; wxPoint origen; };
 
 // Draws the cases directly (through the cache when given) and with the toolkit.
 void Comparar(const std::vector<Caso>& casos, wxAntialiasMode suavizado, bool directa, CCacheAnillos* cache,
@@ -126,21 +117,13 @@ TEST(CTrazadoCairo, SmallRingsFromTheCacheMatchTheToolkit) {
     const auto casos = Casos(1500, CCacheAnillos::kAnchoMaximo, 3,
                              [&](int i, std::mt19937&) { return formas[i % formas.size()]; });
     const wxRect recorte(37, 21, 70, 55);
-    const Preparacion preparaciones[] = {
-        {24, nullptr, {}}, {32, nullptr, {}}, {24, &recorte, {}}, {32, &recorte, {-20, 15}}};
+    const Preparacion preparaciones[] = {{24, nullptr, {}}, {32, nullptr, {}}, {24, &recorte, {}}, {32, &recorte, {-20, 15}}};
     for (size_t i = 0; i < std::size(preparaciones); ++i) {
         CCacheAnillos cache;
         Comparar(casos, wxANTIALIAS_NONE, true, &cache, preparaciones[i]);
         EXPECT_GT(cache.NumFormas(), 0) << "case " << i;  // 42 shapes under a few dozen widths
         EXPECT_LT(cache.NumFormas(), 42 * 8) << "case " << i;
     }
-    // A hundred rings of 4 x 3 pixels with the origin moved by (40, 30).
-    const auto pequenos = Casos(100, 1, 1, [](int, std::mt19937&) {
-        return std::vector<wxPoint>{{0, 0}, {4, 0}, {4, 3}, {0, 3}};
-    });
-    CCacheAnillos cacheOrigen;
-    Comparar(pequenos, wxANTIALIAS_NONE, true, &cacheOrigen, {24, nullptr, {40, 30}});
-    EXPECT_GT(cacheOrigen.NumFormas(), 0);  // copied from the cache
     // Translucent tools are blended by cairo, never copied.
     const Caso translucido{{{10, 10}, {14, 11}, {12, 15}}, wxPen(wxColour(200, 0, 0, 100), 1),
                            wxBrush(wxColour(0, 0, 200, 128))};
