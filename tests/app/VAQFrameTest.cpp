@@ -103,7 +103,8 @@ protected:
         ProcesarEventos();
     }
     void Clic(wxWindow* ventana, const wxPoint& punto, bool doble = false) {
-        wxMilliSleep(350);  // apart from the last click: never a double click
+        // Apart from the last click: never a double click (nor, after one, a triple click).
+        wxMilliSleep(doble ? 1000 : 350);
         raton.MouseMove(ventana->ClientToScreen(punto));
         ProcesarEventos();
         doble ? raton.MouseDblClick() : raton.MouseClick();
@@ -533,6 +534,8 @@ TEST_F(VAQFrameTest, MapImageGoesToTheClipboardAndInformationListsAMunicipalityW
     EXPECT_TRUE(imagen->IsShown());
     EXPECT_EQ(imagen->GetTitle(), wxString::FromUTF8("Situación del municipio de Antequera"));
     EXPECT_EQ(imagen->GetClientSize(), wxSize(420, 320));
+    imagen->Hide();  // put away, and off the tree it would cover
+    ProcesarEventos();
     ClicEnEntrada(arbol, contenido, 10, true);
     ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
     EXPECT_EQ(panel->GetContenedorVentanas()[0], imagen.get());
