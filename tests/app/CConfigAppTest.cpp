@@ -45,8 +45,7 @@ protected:
 // configuration file is absent.
 TEST(ConfigApp, ChoosesUntilValidRemembersAndNeverWritesTheSession) {
     const struct {
-        const char* antes;
-        const char* sesion;
+        const char *antes, *sesion;
         std::vector<std::string> respuestas;
         const char* ruta;
         size_t llamadas, mensajes;
@@ -60,6 +59,7 @@ TEST(ConfigApp, ChoosesUntilValidRemembersAndNeverWritesTheSession) {
         {"PathApp=VALIDO\n", "SESION", {}, "SESION", 0, 0, "PathApp=VALIDO\n"},
     };
     for (size_t i = 0; i < std::size(casos); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
         HomePrueba home;
         DirectorioPrueba datos;
         const std::string valido = datos.Subdirectorio("valido", true), viejo = datos.Subdirectorio("viejo", false);
@@ -75,25 +75,25 @@ TEST(ConfigApp, ChoosesUntilValidRemembersAndNeverWritesTheSession) {
         CConfigApp::SetRutaSesion(W(rutas(casos[i].sesion)));
         ConfigGuionada config;
         for (const std::string& r : casos[i].respuestas) config.respuestas.push_back(rutas(r));
-        EXPECT_EQ(config.GetRutaArchivo(), W(rutas(casos[i].ruta))) << "case " << i;
+        EXPECT_EQ(config.GetRutaArchivo(), W(rutas(casos[i].ruta)));
         CConfigApp::SetRutaSesion(wxString());
         SetReceptorMensajes(ReceptorMensajes());
-        EXPECT_EQ(config.llamadas, casos[i].llamadas) << "case " << i;
-        EXPECT_EQ(mensajes, std::vector<wxString>(casos[i].mensajes, W("En la ruta especificada no se encuentran los datos.")))
-            << "case " << i;
-        if (casos[i].despues) EXPECT_EQ(home.LeerConfiguracion(), rutas(casos[i].despues)) << "case " << i;
-        else EXPECT_FALSE(home.HayConfiguracion()) << "case " << i;
-        EXPECT_EQ(CConfigApp::GetRutaFicheroConfiguracion(), W(home.Configuracion()));
+        EXPECT_EQ(config.llamadas, casos[i].llamadas);
+        EXPECT_EQ(mensajes, std::vector<wxString>(casos[i].mensajes, W("En la ruta especificada no se encuentran los datos.")));
+        if (casos[i].despues) EXPECT_EQ(home.LeerConfiguracion(), rutas(casos[i].despues));
+        else EXPECT_FALSE(home.HayConfiguracion());
     }
 }
 
-// Quiet mode never opens the real chooser; an unwritable home is reported
-// and the choice still used.
+// Quiet mode never opens the real chooser, and answers questions safely; an
+// unwritable home is reported and the choice still used.
 TEST(ConfigApp, QuietModeAndAnUnwritableHome) {
     HomePrueba home;
     DirectorioPrueba datos;
     SetModoSilencioso(true);
     EXPECT_EQ(CConfigApp().GetRutaArchivo(), wxString());
+    EXPECT_EQ(MostrarMensaje("pregunta", "t", wxYES_NO), wxNO);
+    EXPECT_EQ(MostrarMensaje("pregunta", "t", wxYES_NO | wxCANCEL), wxCANCEL);
     SetModoSilencioso(false);
     EXPECT_FALSE(home.HayConfiguracion());
     std::vector<wxString> mensajes;
@@ -116,20 +116,6 @@ struct InstalacionPrueba {
     wxString Atlas() const { return W(atlas.u8string()); }
 };
 
-TEST(ConfigApp, TheChooserStartsOnTheAtlasInstalledBesideTheProgramWhenItHoldsTheData) {
-    enum class Atlas { Ausente, SinMarcador, ConMarcador };
-    for (const Atlas caso : {Atlas::Ausente, Atlas::SinMarcador, Atlas::ConMarcador}) {
-        InstalacionPrueba instalacion;
-        std::filesystem::create_directories(instalacion.aplicacion);
-        if (caso != Atlas::Ausente) std::filesystem::create_directories(instalacion.atlas);
-        if (caso == Atlas::ConMarcador) std::ofstream(instalacion.atlas / "datos.mmm") << "";
-        const wxString esperada = caso == Atlas::ConMarcador ? instalacion.Atlas() : wxString();
-        EXPECT_EQ(CConfigApp::GetRutaInicialSelector(instalacion.Aplicacion()), esperada) << static_cast<int>(caso);
-        EXPECT_EQ(CConfigApp::GetRutaInicialSelector(instalacion.Aplicacion() + "/"), esperada);
-    }
-    EXPECT_EQ(CConfigApp::GetRutaInicialSelector(wxString()), wxString());
-}
-
 // Answers the open modal GTK dialog (the native chooser is no toolkit window); false if none.
 bool ResponderDialogoGtk(int respuesta) {
     struct Lista { void* dato; Lista* siguiente; Lista* anterior; };  // GList
@@ -149,36 +135,34 @@ bool ResponderDialogoGtk(int respuesta) {
     return dialogo != nullptr;
 }
 
-// The real chooser opens on the installed atlas: accepting it at once takes and remembers it.
-TEST(ConfigApp, AcceptingTheChooserAtOnceTakesTheInstalledAtlas) {
-    InstalacionPrueba instalacion;
-    std::filesystem::create_directories(instalacion.atlas);
-    std::ofstream(instalacion.atlas / "datos.mmm") << "";
-    HomePrueba home;
-    const int kAceptar = -3, kCancelar = -6;  // GTK_RESPONSE_ACCEPT, GTK_RESPONSE_CANCEL
-    wxTheApp->CallAfter([&] { EXPECT_TRUE(ResponderDialogoGtk(kAceptar)) << "no chooser open"; });
-    // Should the chooser refuse, the test fails instead of waiting for a click.
-    wxTimer plazo;
-    plazo.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
-        if (ResponderDialogoGtk(kCancelar)) ADD_FAILURE() << "the chooser did not accept its starting directory";
-    });
-    plazo.Start(10000);
-    CConfigApp config(instalacion.Aplicacion());
-    EXPECT_EQ(config.GetRutaArchivo(), instalacion.Atlas());
-    plazo.Stop();
-    EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + instalacion.atlas.u8string() + "\n");
-}
-
-TEST(Mensajes, QuietModeAnswersSafelyWithoutADialogAndTheReceiverGetsBoth) {
-    SetModoSilencioso(true);
-    EXPECT_EQ(MostrarMensaje("pregunta", "t", wxYES_NO), wxNO);
-    EXPECT_EQ(MostrarMensaje("pregunta", "t", wxYES_NO | wxCANCEL), wxCANCEL);
-    SetModoSilencioso(false);
-    std::vector<wxString> recibidos;
-    SetReceptorMensajes([&](const wxString& t, const wxString& c) { recibidos = {t, c}; });
-    EXPECT_EQ(MostrarMensaje(W("Capa no está"), W("Información Error")), wxOK);
-    SetReceptorMensajes(ReceptorMensajes());
-    EXPECT_EQ(recibidos, std::vector<wxString>({W("Capa no está"), W("Información Error")}));
+// The chooser starts on the atlas installed beside the program when it holds
+// the data; the real chooser, accepted at once, takes and remembers it.
+TEST(ConfigApp, TheChooserStartsOnTheAtlasInstalledBesideTheProgramWhenItHoldsTheData) {
+    enum class Atlas { Ausente, SinMarcador, ConMarcador };
+    for (const Atlas caso : {Atlas::Ausente, Atlas::SinMarcador, Atlas::ConMarcador}) {
+        InstalacionPrueba instalacion;
+        std::filesystem::create_directories(instalacion.aplicacion);
+        if (caso != Atlas::Ausente) std::filesystem::create_directories(instalacion.atlas);
+        if (caso == Atlas::ConMarcador) std::ofstream(instalacion.atlas / "datos.mmm") << "";
+        const wxString esperada = caso == Atlas::ConMarcador ? instalacion.Atlas() : wxString();
+        EXPECT_EQ(CConfigApp::GetRutaInicialSelector(instalacion.Aplicacion()), esperada) << static_cast<int>(caso);
+        EXPECT_EQ(CConfigApp::GetRutaInicialSelector(instalacion.Aplicacion() + "/"), esperada);
+        if (caso != Atlas::ConMarcador) continue;
+        HomePrueba home;
+        const int kAceptar = -3, kCancelar = -6;  // GTK_RESPONSE_ACCEPT, GTK_RESPONSE_CANCEL
+        wxTheApp->CallAfter([&] { EXPECT_TRUE(ResponderDialogoGtk(kAceptar)) << "no chooser open"; });
+        // Should the chooser refuse, the test fails instead of waiting for a click.
+        wxTimer plazo;
+        plazo.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+            if (ResponderDialogoGtk(kCancelar)) ADD_FAILURE() << "the chooser did not accept its starting directory";
+        });
+        plazo.Start(10000);
+        CConfigApp config(instalacion.Aplicacion());
+        EXPECT_EQ(config.GetRutaArchivo(), instalacion.Atlas());
+        plazo.Stop();
+        EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + instalacion.atlas.u8string() + "\n");
+    }
+    EXPECT_EQ(CConfigApp::GetRutaInicialSelector(wxString()), wxString());
 }
 
 }  // namespace

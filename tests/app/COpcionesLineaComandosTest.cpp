@@ -5,19 +5,12 @@
 
 namespace {
 
-struct Resultado {
-    bool correcto;
-    wxString error;
-    COpcionesLineaComandos opciones;
-};
-
-Resultado Analizar(const std::vector<const char*>& argumentos) {
+// Whether the command line is taken; `error` explains a refusal.
+bool Analizar(const std::vector<const char*>& argumentos, wxString& error) {
     wxArrayString args;
     args.Add("vaq");
     for (const char* a : argumentos) args.Add(wxString::FromUTF8(a));
-    Resultado r;
-    r.correcto = r.opciones.Analizar(args, r.error);
-    return r;
+    return COpcionesLineaComandos().Analizar(args, error);
 }
 
 // Sound options are checked by the runs of the viewer (ArranqueTest,
@@ -28,16 +21,18 @@ TEST(OpcionesLineaComandos, WrongCommandLinesAreExplained) {
         {{"--datos"}, "--datos"}, {{"--datos="}, ""}, {{"--dato", "x"}, "--dato"}, {{"atlas"}, ""},
         {{"--mapa", "fisico", "--escala", "100000"}, "--salida"}};
     for (const auto& [argumentos, mencion] : casos) {
-        const Resultado r = Analizar(argumentos);
-        EXPECT_FALSE(r.correcto) << argumentos.front();
-        EXPECT_TRUE(r.error.Contains(mencion)) << r.error;
+        wxString error;
+        EXPECT_FALSE(Analizar(argumentos, error)) << argumentos.front();
+        EXPECT_TRUE(error.Contains(mencion)) << error;
     }
-    for (const char* tamano : {"800", "0x600", "800x-1", "axb", "800x600x2", "30000x10"})
-        EXPECT_FALSE(Analizar({"--salida", "m.png", "--tamano", tamano}).correcto) << tamano;
-    for (const char* escala : {"0", "-5", "uno", "nan", "inf"})
-        EXPECT_FALSE(Analizar({"--salida", "m.png", "--escala", escala}).correcto) << escala;
-    for (const char* extension : {"1,2,3", "1,2,3,4,5", "3,2,1,4", "1,4,3,2", "1,2,x,4", "1,1,1,1"})
-        EXPECT_FALSE(Analizar({"--salida", "m.png", "--extension", extension}).correcto) << extension;
+    const std::pair<const char*, std::vector<const char*>> valores[] = {
+        {"--tamano", {"800", "0x600", "800x-1", "axb", "800x600x2", "30000x10"}},
+        {"--escala", {"0", "-5", "uno", "nan", "inf"}},
+        {"--extension", {"1,2,3", "1,2,3,4,5", "3,2,1,4", "1,4,3,2", "1,2,x,4", "1,1,1,1"}}};
+    wxString error;
+    for (const auto& [opcion, malos] : valores)
+        for (const char* valor : malos)
+            EXPECT_FALSE(Analizar({"--salida", "m.png", opcion, valor}, error)) << opcion << " " << valor;
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "CPropiedadesPoligonosPanel.h"
 #include "CSelectorColor.h"
 #include "CGestionCapasPanel.h"
-#include "CGestionPanelDlg.h"
 #include "CImagenDlg.h"
 #include "CImagenMenu.h"
 #include "CInfoCapasPanel.h"
@@ -103,12 +102,19 @@ protected:
         Mapa()->Refresh(true);
         ProcesarEventos();
     }
-    void Clic(wxWindow* ventana, const wxPoint& punto) {
-        wxMilliSleep(350);  // apart from the last click: never a double click
+    void Clic(wxWindow* ventana, const wxPoint& punto, bool doble = false) {
+        // Apart from the last click: never a double click (nor, after one, a triple click).
+        wxMilliSleep(doble ? 1000 : 350);
         raton.MouseMove(ventana->ClientToScreen(punto));
         ProcesarEventos();
-        raton.MouseClick();
+        doble ? raton.MouseDblClick() : raton.MouseClick();
         ProcesarEventos();
+    }
+    // A click (or double click) on the text of a tree entry, `dx` pixels in.
+    void ClicEnEntrada(wxTreeCtrl* arbol, const wxTreeItemId& entrada, int dx, bool doble = false) {
+        wxRect rect;
+        ASSERT_TRUE(arbol->GetBoundingRect(entrada, rect, true));
+        Clic(arbol, rect.GetPosition() + wxPoint(dx, rect.height / 2), doble);
     }
     void Pulsar(int id) { Clic(marco->GetBoton(id), wxPoint(20, 20)); }
     void Tecla(int tecla, int modificadores = wxMOD_NONE) {
@@ -164,17 +170,44 @@ bool MuestraImagen(wxButton* boton, const std::string& nombre) {
 }
 
 // The physical theme opens first (its button pressed and focused); the design
-// stays centred in any client area.
-TEST_F(VAQFrameTest, OpensThePhysicalThemeCentredAndThemeSwitchesKeepOrWidenTheView) {
+// stays centred in any client area. Physical and human keep the view, my
+// locality shows the whole previous map; the legend follows the themes. Layer
+// properties applied from the legend last for the run, per theme, and never
+// reach the theme file.
+TEST_F(VAQFrameTest, ThemeSwitchesKeepOrWidenTheViewTheLegendFollowsAndRestyledLayersLastForTheRun) {
+    const fs::file_time_type escrito = fs::last_write_time(kAtlas + "/MapasVel/MedioFisico.vel");
+    const auto embalses = [this] { return CapaPorNombre(*Gestor(), "Embalses y lagos"); };
     Abrir();
     EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_FISICO);
-    EXPECT_GT(Gestor()->GetNumCapas(), 0);
-    EXPECT_GT(marco->GetPanelReferencia()->GetGestorVista()->GetNumCapas(), 0);
     EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_FISICO), "b_medioFisicoPul"));
     EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO), "b_medioHumano"));
     EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
     EXPECT_TRUE(marco->GetCajaEscala()->GetValue().StartsWith("1:")) << marco->GetCajaEscala()->GetValue();
-    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
+    // The legend has no backdrop, grid or coordinates.
+    wxTreeCtrl* arbol = marco->GetPanelGestionCapas()->GetArbol();
+    EXPECT_EQ(LineasArbol(*arbol, true),
+              std::vector<std::string>({"Toponimia relieve [0]:", "Toponimia sierras [0]:", "Toponimia picos [0]:",
+                                        "Toponimia ríos [0]:", "Toponimia embalses [0]:", "Picos [-1]: ,",
+                                        "Embalses y lagos [-1]: ,", "Ríos [-1]: Otros ríos, Río secundario, Río principal,"}));
+    // The lakes restyled through the legend's dialog: magenta, from 1:1000 to 1:1500000.
+    ASSERT_NE(embalses(), nullptr);
+    const wxColour relleno = embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno();
+    const wxColour magenta(255, 0, 255);
+    CSelectorColor::SetSelector([&](wxWindow*, wxColourData& datos) {
+        datos.SetColour(magenta);
+        return true;
+    });
+    enDialogo = [](wxDialog& dialogo) {
+        auto& propiedades = static_cast<CPropiedadesCapaDlg&>(dialogo);
+        wxWindow* boton = static_cast<CPaginaSimbolo*>(propiedades.GetPanel(0))
+                              ->GetEditor()->FindWindow(CPropiedadesPoligonosPanel::ID_COLOR_RELLENO);
+        wxCommandEvent pulsado(wxEVT_BUTTON, boton->GetId());
+        boton->GetEventHandler()->ProcessEvent(pulsado);
+        static_cast<CEscalaMinMaxPanel*>(propiedades.GetPanel(1))->SetEscalaMinMax(1000, 1500000);
+        if (propiedades.AplicarPaginas()) propiedades.EndModal(wxID_OK);
+    };
+    ASSERT_TRUE(marco->GetPanelGestionCapas()->ShowModificarPropiedadesDlg(*embalses()));
+    CSelectorColor::SetSelector(nullptr);
     marco->SetClientSize(1224, 868);
     ProcesarEventos();
     const wxPoint origen(100, 50);
@@ -182,7 +215,6 @@ TEST_F(VAQFrameTest, OpensThePhysicalThemeCentredAndThemeSwitchesKeepOrWidenTheV
     EXPECT_EQ(marco->GetPanelReferencia()->GetRect(), wxRect(origen + wxPoint(27, 647), wxSize(176, 107)));
     EXPECT_EQ(marco->GetPanelCoordenadas()->GetRect(), wxRect(origen + wxPoint(224, 650), wxSize(790, 17)));
     EXPECT_EQ(marco->GetBoton(VAQFrame::ID_BUSCAR)->GetRect(), wxRect(origen + wxPoint(934, 675), wxSize(87, 92)));
-    // Physical and human keep the view; my locality shows the whole previous map.
     Pulsar(VAQFrame::ID_ACERCAR);
     Pulsar(VAQFrame::ID_ACERCAR);
     const CExtensionMapa vista = Extension();
@@ -201,22 +233,83 @@ TEST_F(VAQFrameTest, OpensThePhysicalThemeCentredAndThemeSwitchesKeepOrWidenTheV
     EXPECT_NEAR(Extension().GetCoordenadaSupDerX(), global.GetCoordenadaSupDerX(), 1);
     EXPECT_NEAR(Centro().GetCoordenadaMapaY(), (global.GetCoordenadaInfIzqY() + global.GetCoordenadaSupDerY()) / 2, 1000);
     EXPECT_TRUE(MuestraImagen(marco->GetBoton(VAQFrame::ID_MI_LOCALIDAD), "b_miLocalidadPul"));
-    EXPECT_EQ(dialogos, std::vector<wxString>{wxString::FromUTF8("Búsqueda de mi localidad")});
+    EXPECT_EQ(dialogos, std::vector<wxString>({wxString::FromUTF8("Propiedades de la capa «Embalses y lagos»"),
+                                               wxString::FromUTF8("Búsqueda de mi localidad")}));
+    const std::vector<std::string> localidad = LineasArbol(*arbol, true);
+    ASSERT_EQ(localidad.size(), 12u);
+    EXPECT_EQ(localidad.back(), "Municipios [-1]: 8, 7, 6, 5, 4, 3, 2, 1,");
+    EXPECT_EQ(embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno(), relleno);
     Pulsar(VAQFrame::ID_ACERCAR);
     const CExtensionMapa local = Extension();
     Pulsar(VAQFrame::ID_MEDIO_FISICO);
     EXPECT_TRUE(Igual(Extension(), local));
+    CCapa* capa = embalses()->GetCapaEnCapa();
+    EXPECT_EQ(capa->GetSimbolo()->GetColorRelleno(), magenta);
+    EXPECT_EQ(capa->GetEscalaMinima(), 1000);
+    EXPECT_EQ(capa->GetEscalaMaxima(), 1500000);
+    EXPECT_EQ(fs::last_write_time(kAtlas + "/MapasVel/MedioFisico.vel"), escrito);
+    // On the whole human map, a swatch per class in its colour; a click on a
+    // place-name box hides the names.
+    Pulsar(VAQFrame::ID_EXTENSION);
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    ASSERT_EQ(LineasArbol(*arbol, true),
+              std::vector<std::string>(
+                  {"Toponimia capitales [0]:", "Toponimia núcleos principales [0]:", "Toponimia núcleos [0]:",
+                   "Capitales de provincia [-1]: ,", "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
+                   "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
+                   "Municipios [-1]: ,",
+                   "Provincias [-1]: Sevilla, Málaga, Jaén, Huelva, Granada, Córdoba, Cádiz, Almería,"}));
+    const wxTreeItemId provincias = HijoArbol(*arbol, arbol->GetRootItem(), "Provincias");
+    const auto* datos = dynamic_cast<CCapaItemData*>(arbol->GetItemData(provincias));
+    ASSERT_NE(datos, nullptr);
+    const wxImage leyenda = CapturarPantalla(arbol);
+    for (const wxTreeItemId& l : HijosArbol(*arbol, provincias)) {
+        wxRect linea;
+        if (!arbol->GetBoundingRect(l, linea) || linea.y + 14 > leyenda.GetHeight()) continue;  // scrolled out
+        const wxColour color = datos->GetRepresentacion(arbol->GetItemText(l).Mid(7))->GetColorRelleno();
+        EXPECT_EQ(LienzoPrueba::Contar(leyenda, wxRect(CTreeCtrlCapas::kXMuestra + 3, linea.y + 3, 29, 8), color), 29 * 8)
+            << arbol->GetItemText(l);
+    }
+    const wxImage antes = CapturarPantalla(Mapa());
+    const wxTreeItemId capitales = HijoArbol(*arbol, arbol->GetRootItem(), "Toponimia capitales");
+    ClicEnEntrada(arbol, capitales, 4);
+    EXPECT_EQ(arbol->GetItemImage(capitales), CTreeCtrlCapas::IMAGEN_OCULTA);
+    const wxImage despues = CapturarPantalla(Mapa());
+    int cambiados = 0;
+    for (int y = 0; y < antes.GetHeight(); ++y)
+        for (int x = 0; x < antes.GetWidth(); ++x) cambiados += ColorEn(antes, x, y) != ColorEn(despues, x, y);
+    EXPECT_GT(cambiados, 200);  // the eight capitals' names are gone
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
-// Each tool button toggles its tool (focus back on the theme's button); a
-// measuring tool shows its bar until any other command.
-TEST_F(VAQFrameTest, ToolButtonsToggleTheirTools) {
-    Abrir();
-    const struct {
-        int boton, accion;
-        const char* medicion;
-    } herramientas[] = {
+// A theme that cannot be read leaves its map empty with a message: no overview
+// rectangle (no division by zero), no active theme, a search with no layers;
+// the next theme button works, and so do the others.
+TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndEveryButtonStillWorks) {
+    DirectorioPrueba datos;
+    Abrir(AtlasCon(datos, {{"MedioHumano.vel", "<PROYECTO_VELMOR version=\"1.0.0\"><CAPAS>"}, {"Referencia.vel", ""}}));
+    ASSERT_EQ(mensajes.size(), 1u);
+    Pulsar(VAQFrame::ID_ACERCAR);
+    Clic(marco->GetPanelReferencia(), wxPoint(70, 60));
+    EXPECT_EQ(marco->GetPanelReferencia()->GetAccion(), PanelMapa::ACCION_NINGUNA);
+    EXPECT_TRUE(Recuadro().IsEmpty());
+    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
+    ASSERT_EQ(mensajes.size(), 2u);
+    EXPECT_TRUE(mensajes[1].StartsWith("Error Carga Proyecto: No se pudo cargar correctamente el proyecto.")) << mensajes[1];
+    EXPECT_EQ(Gestor()->GetNumCapas(), 0);
+    EXPECT_FALSE(marco->GetPanelGestionCapas()->GetArbol()->GetRootItem().IsOk());  // an empty legend
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_NINGUNO);
+    Pulsar(VAQFrame::ID_BUSCAR);
+    ASSERT_EQ(mensajes.size(), 3u);
+    EXPECT_EQ(mensajes[2], "Informacion Error: No existen capas cargadas.");
+    EXPECT_TRUE(dialogos.empty());
+    Pulsar(VAQFrame::ID_MEDIO_FISICO);
+    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_FISICO);
+    EXPECT_GT(Gestor()->GetNumCapas(), 0);
+    const CExtensionMapa total = Extension();
+    // Each tool button toggles its tool (focus back on the theme's button); a
+    // measuring tool shows its bar until any other command.
+    const struct { int boton, accion; const char* medicion; } herramientas[] = {
         {VAQFrame::ID_ZOOM_VENTANA, PanelMapa::ACCION_ZOOM_VENTANA, nullptr},
         {VAQFrame::ID_DESPLAZAR, PanelMapa::ACCION_DESPLAZAR, nullptr},
         {VAQFrame::ID_INFO, PanelMapa::ACCION_INFORMACION, nullptr},
@@ -242,19 +335,9 @@ TEST_F(VAQFrameTest, ToolButtonsToggleTheirTools) {
     EXPECT_EQ(marco->GetPanelMediciones(), nullptr);
     EXPECT_EQ(Mapa()->GetAccion(), PanelMapa::ACCION_NINGUNA);
     EXPECT_NEAR(Escala(), antes / 1.5, antes * 1e-3);
-}
-
-// Zoom within 1:69000 to 1:2000000; in my locality within its band, where full
-// extent brings a closer map back to 1:200000.
-TEST_F(VAQFrameTest, ZoomButtonsKeepTheScaleLimits) {
-    Abrir();
-    const CExtensionMapa total = Extension();
-    const struct {
-        bool localidad;
-        double escala;
-        int boton;
-        double esperada;  // 0: unchanged
-    } casos[] = {
+    // Zoom within 1:69000 to 1:2000000; in my locality within its band, where
+    // full extent brings a closer map back to 1:200000.
+    const struct { bool localidad; double escala; int boton; double esperada; } casos[] = {  // esperada 0: unchanged
         {false, 69100, VAQFrame::ID_ACERCAR, 69100 / 1.5},  {false, 68900, VAQFrame::ID_ACERCAR, 0},
         {false, 1990000, VAQFrame::ID_ALEJAR, 2985000},     {false, 2010000, VAQFrame::ID_ALEJAR, 0},
         {true, 70000, VAQFrame::ID_ALEJAR, 105000},         {true, 200000, VAQFrame::ID_ALEJAR, 0},
@@ -273,17 +356,62 @@ TEST_F(VAQFrameTest, ZoomButtonsKeepTheScaleLimits) {
     PonerEscala(500000);
     Pulsar(VAQFrame::ID_EXTENSION);
     EXPECT_TRUE(Igual(Extension(), total));
+    // Help opens in the browser or says where the page should be; close ends the window.
+    Pulsar(VAQFrame::ID_AYUDA);
+    ASSERT_EQ(urls.size(), 1u);
+    EXPECT_TRUE(urls[0].StartsWith("file://") && urls[0].EndsWith("/Ayuda/index.html")) << urls[0];
+    EXPECT_EQ(mensajes.size(), 3u);
+    navegador = false;
+    Pulsar(VAQFrame::ID_AYUDA);
+    ASSERT_EQ(mensajes.size(), 4u);
+    EXPECT_EQ(mensajes[3], wxString::FromUTF8("Ayuda: ERROR: No se pudo mostrar el archivo de ayuda.\nAsegúrese de que se "
+                                              "encuentra en la carpeta Ayuda dentro de la ruta de la aplicación."));
+    Pulsar(VAQFrame::ID_CERRAR);
+    EXPECT_TRUE(EsperarHasta([this] { return !marco; }));
 }
 
-// The scale box takes "1:N" and Spanish numbers within the limits, and refuses the rest.
-TEST_F(VAQFrameTest, ScaleBoxAcceptsItsOwnTextAndSpanishNumbers) {
+// With a theme button focused the arrows pan a quarter, "+" and "-" zoom, Home
+// shows the whole map; in the scale box they edit the text. The overview's
+// green rectangle follows zoom, pan, its own click and a search hit.
+TEST_F(VAQFrameTest, KeysTheScaleBoxAndTheOverviewMoveTheMapAndTheRectangleFollows) {
     Abrir();
+    PanelReferenciaMapa* referencia = marco->GetPanelReferencia();
+    const CExtensionMapa total = Extension();
+    marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO)->SetFocus();
+    Tecla('+', wxMOD_SHIFT);
+    Tecla(WXK_NUMPAD_ADD);
+    EXPECT_NEAR(Extension().GetAncho(), total.GetAncho() / 2.25, 1);
+    const CExtensionMapa vistaRef = referencia->GetGestorVista()->ReadaptarExtensionActual();
+    const double metrosPorPixel = vistaRef.GetAncho() / referencia->GetClientSize().x;
+    const wxRect recuadro = Recuadro();
+    // As wide as the map's extent (plus the line's width, 3), about its centre.
+    EXPECT_NEAR(recuadro.width - 3, Extension().GetAncho() / metrosPorPixel, 2);
+    EXPECT_NEAR(recuadro.x + recuadro.width / 2.0, (Centro().GetCoordenadaMapaX() - vistaRef.GetCoordenadaInfIzqX()) / metrosPorPixel, 2);
+    const CCoordenadaMapa centro = Centro();
+    const double ancho = Extension().GetAncho(), alto = Extension().GetAlto();
+    Tecla(WXK_LEFT);
+    EXPECT_NEAR(recuadro.x - Recuadro().x, ancho / 4 / metrosPorPixel, 2);
+    EXPECT_EQ(Recuadro().y, recuadro.y);
+    Tecla(WXK_UP);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaX(), centro.GetCoordenadaMapaX() - ancho / 4, ancho / 500);
+    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), centro.GetCoordenadaMapaY() + alto / 4, alto / 500);
+    Tecla('-');
+    EXPECT_NEAR(Extension().GetAncho(), ancho * 1.5, 1);
+    EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
+    Tecla(WXK_HOME);
+    EXPECT_TRUE(Igual(Extension(), total));
+    wxTextCtrl* caja = marco->GetCajaEscala();
+    caja->SetFocus();
+    caja->Clear();
+    for (int tecla : {int('7'), int(WXK_LEFT), int('+')}) Tecla(tecla);
+    EXPECT_EQ(caja->GetValue(), "7");
+    EXPECT_TRUE(Igual(Extension(), total));
+    // The scale box takes "1:N" and Spanish numbers within the limits, and refuses the rest.
     const std::pair<const char*, double> casos[] = {  // 0: refused
         {"70000", 70000},     {"1:70.000", 70000}, {"70 000", 70000},      {"1: 1.500.000", 1500000},
         {"1:143188.23", 143188.23}, {"80.000,5", 80000.5}, {"69000", 0}, {"2000000.01", 0},
         {"70000x", 0},        {"7.0000", 0},       {"1:", 0},              {"abc", 0},
     };
-    wxTextCtrl* caja = marco->GetCajaEscala();
     for (const auto& [texto, escala] : casos) {
         PonerEscala(300000);
         caja->SetFocus();
@@ -300,59 +428,16 @@ TEST_F(VAQFrameTest, ScaleBoxAcceptsItsOwnTextAndSpanishNumbers) {
     EXPECT_NEAR(Escala(), 90000, 10);
     Tecla(WXK_RETURN);
     EXPECT_NEAR(Escala(), 90000, 20) << caja->GetValue();
-}
-
-// A theme that cannot be read leaves its map empty with a message: no overview
-// rectangle (no division by zero), no active theme, a search with no layers,
-// and the next theme button works.
-TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndTheNextButtonWorks) {
-    DirectorioPrueba datos;
-    Abrir(AtlasCon(datos, {{"MedioHumano.vel", "<PROYECTO_VELMOR version=\"1.0.0\"><CAPAS>"}, {"Referencia.vel", ""}}));
-    ASSERT_EQ(mensajes.size(), 1u);
-    Pulsar(VAQFrame::ID_ACERCAR);
-    Clic(marco->GetPanelReferencia(), wxPoint(70, 60));
-    EXPECT_EQ(marco->GetPanelReferencia()->GetAccion(), PanelMapa::ACCION_NINGUNA);
-    EXPECT_TRUE(Recuadro().IsEmpty());
-    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
-    ASSERT_EQ(mensajes.size(), 2u);
-    EXPECT_TRUE(mensajes[1].StartsWith("Error Carga Proyecto: No se pudo cargar correctamente el proyecto.")) << mensajes[1];
-    EXPECT_EQ(Gestor()->GetNumCapas(), 0);
-    EXPECT_FALSE(marco->GetPanelGestionCapas()->GetArbol()->GetRootItem().IsOk());  // an empty legend
-    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_NINGUNO);
-    Pulsar(VAQFrame::ID_BUSCAR);
-    ASSERT_EQ(mensajes.size(), 3u);
-    EXPECT_EQ(mensajes[2], "Informacion Error: No existen capas cargadas.");
-    EXPECT_TRUE(dialogos.empty());
-    Pulsar(VAQFrame::ID_MEDIO_FISICO);
-    EXPECT_EQ(marco->GetTemaActivo(), VAQFrame::TEMA_MEDIO_FISICO);
-    EXPECT_GT(Gestor()->GetNumCapas(), 0);
-    EXPECT_EQ(mensajes.size(), 3u);
-}
-
-// The overview's green rectangle follows zoom, pan, its own click and a search hit.
-TEST_F(VAQFrameTest, OverviewRectangleFollowsTheMapAClickAndASearchHit) {
-    Abrir();
-    PanelReferenciaMapa* referencia = marco->GetPanelReferencia();
-    Pulsar(VAQFrame::ID_ACERCAR);
-    Pulsar(VAQFrame::ID_ACERCAR);
-    const CExtensionMapa vistaRef = referencia->GetGestorVista()->ReadaptarExtensionActual();
-    const double metrosPorPixel = vistaRef.GetAncho() / referencia->GetClientSize().x;
-    const wxRect recuadro = Recuadro();
-    // As wide as the map's extent (plus the line's width, 3), about its centre.
-    EXPECT_NEAR(recuadro.width - 3, Extension().GetAncho() / metrosPorPixel, 2);
-    EXPECT_NEAR(recuadro.x + recuadro.width / 2.0, (Centro().GetCoordenadaMapaX() - vistaRef.GetCoordenadaInfIzqX()) / metrosPorPixel, 2);
-    Tecla(WXK_RIGHT);
-    EXPECT_NEAR(Recuadro().x - recuadro.x, Extension().GetAncho() / 4 / metrosPorPixel, 2);
-    EXPECT_EQ(Recuadro().y, recuadro.y);
+    // A click on the overview centres the map there.
     const wxPoint clic(70, 60);
     CCoordenadaMapa esperado;
     ASSERT_TRUE(referencia->PixelAMapa(clic, esperado));
     Clic(referencia, clic);
     EXPECT_NEAR(Centro().GetCoordenadaMapaX(), esperado.GetCoordenadaMapaX(), metrosPorPixel);
     EXPECT_NEAR(Centro().GetCoordenadaMapaY(), esperado.GetCoordenadaMapaY(), metrosPorPixel);
-    const wxPoint centro = Recuadro().GetPosition() + Recuadro().GetSize() / 2;
-    EXPECT_NEAR(centro.x, clic.x, 2);
-    EXPECT_NEAR(centro.y, clic.y, 2);
+    const wxPoint medio = Recuadro().GetPosition() + Recuadro().GetSize() / 2;
+    EXPECT_NEAR(medio.x, clic.x, 2);
+    EXPECT_NEAR(medio.y, clic.y, 2);
     // A hit double-clicked in the place-name search centres the map on it.
     const wxRect antes = Recuadro();
     enDialogo = [](wxDialog& dialogo) {
@@ -372,165 +457,26 @@ TEST_F(VAQFrameTest, OverviewRectangleFollowsTheMapAClickAndASearchHit) {
     EXPECT_NEAR(Centro().GetCoordenadaMapaY(), 4100800.0, 5000.0);
     ProcesarEventos();
     EXPECT_NE(Recuadro(), antes);
-    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
-}
-
-// With a theme button focused the arrows pan a quarter, "+" and "-" zoom, Home
-// shows the whole map; in the scale box they edit the text.
-TEST_F(VAQFrameTest, KeysPanAndZoomTheMapAndTheReadoutFollowsThePointer) {
-    Abrir();
-    const CExtensionMapa total = Extension();
-    marco->GetBoton(VAQFrame::ID_MEDIO_HUMANO)->SetFocus();
-    Tecla('+', wxMOD_SHIFT);
-    Tecla(WXK_NUMPAD_ADD);
-    EXPECT_NEAR(Extension().GetAncho(), total.GetAncho() / 2.25, 1);
-    const CCoordenadaMapa centro = Centro();
-    const double ancho = Extension().GetAncho(), alto = Extension().GetAlto();
-    Tecla(WXK_LEFT);
-    Tecla(WXK_UP);
-    EXPECT_NEAR(Centro().GetCoordenadaMapaX(), centro.GetCoordenadaMapaX() - ancho / 4, ancho / 500);
-    EXPECT_NEAR(Centro().GetCoordenadaMapaY(), centro.GetCoordenadaMapaY() + alto / 4, alto / 500);
-    Tecla('-');
-    EXPECT_NEAR(Extension().GetAncho(), ancho * 1.5, 1);
-    EXPECT_TRUE(TieneFoco(VAQFrame::ID_MEDIO_FISICO));
-    Tecla(WXK_HOME);
-    EXPECT_TRUE(Igual(Extension(), total));
-    marco->GetCajaEscala()->SetFocus();
-    marco->GetCajaEscala()->Clear();
-    for (int tecla : {int('7'), int(WXK_LEFT), int('+')}) Tecla(tecla);
-    EXPECT_EQ(marco->GetCajaEscala()->GetValue(), "7");
-    EXPECT_TRUE(Igual(Extension(), total));
     // The readout shows the pointer's latitude and longitude over the main map only.
     CCoordenadasPanel* coordenadas = marco->GetPanelCoordenadas();
     wxMapEvent evento(wxEVT_MAP_XY_POS, Mapa()->GetId());
     evento.SetCoordenadas(830000, 4250000);  // east of Greenwich
     Mapa()->GetEventHandler()->ProcessEvent(evento);
     EXPECT_TRUE(coordenadas->GetValorLatitud().StartsWith("38" + kGrado + " 20' 12.33")) << coordenadas->GetValorLatitud();
-    EXPECT_TRUE(coordenadas->GetValorLongitud().Matches("0" + kGrado + " 46' 30.66??\"  E")) << coordenadas->GetValorLongitud();
     raton.MouseMove(Mapa()->ClientToScreen(wxPoint(400, 300)));
     ASSERT_TRUE(EsperarHasta([&] { return coordenadas->GetValorLongitud().EndsWith(" O"); }));
-    const wxString antes = coordenadas->GetValorLatitud();
-    raton.MouseMove(marco->GetPanelReferencia()->ClientToScreen(wxPoint(20, 20)));
+    const wxString latitud = coordenadas->GetValorLatitud();
+    raton.MouseMove(referencia->ClientToScreen(wxPoint(20, 20)));
     ProcesarEventos();
-    EXPECT_EQ(coordenadas->GetValorLatitud(), antes);
-}
-
-// Help opens in the browser or says where the page should be; close ends the window.
-TEST_F(VAQFrameTest, HelpOpensInTheBrowserAndCloseEndsTheWindow) {
-    Abrir();
-    Pulsar(VAQFrame::ID_AYUDA);
-    ASSERT_EQ(urls.size(), 1u);
-    EXPECT_TRUE(urls[0].StartsWith("file://") && urls[0].EndsWith("/Ayuda/index.html")) << urls[0];
-    EXPECT_TRUE(mensajes.empty());
-    navegador = false;
-    Pulsar(VAQFrame::ID_AYUDA);
-    ASSERT_EQ(mensajes.size(), 1u);
-    EXPECT_EQ(mensajes[0], wxString::FromUTF8("Ayuda: ERROR: No se pudo mostrar el archivo de ayuda.\nAsegúrese de que se "
-                                              "encuentra en la carpeta Ayuda dentro de la ruta de la aplicación."));
-    Pulsar(VAQFrame::ID_CERRAR);
-    EXPECT_TRUE(EsperarHasta([this] { return !marco; }));
-}
-
-}  // namespace
-
-// The legend follows the themes (no backdrop, grid or coordinates), with a
-// swatch per class in its colour; a click on a place-name box hides the names.
-TEST_F(VAQFrameTest, LegendFollowsTheThemesAndItsBoxHidesPlaceNames) {
-    Abrir();
-    wxTreeCtrl* arbol = marco->GetPanelGestionCapas()->GetArbol();
-    const std::vector<std::string> fisico(
-        {"Toponimia relieve [0]:", "Toponimia sierras [0]:", "Toponimia picos [0]:", "Toponimia ríos [0]:",
-         "Toponimia embalses [0]:", "Picos [-1]: ,", "Embalses y lagos [-1]: ,",
-         "Ríos [-1]: Otros ríos, Río secundario, Río principal,"});
-    const std::vector<std::string> humano(
-        {"Toponimia capitales [0]:", "Toponimia núcleos principales [0]:", "Toponimia núcleos [0]:",
-         "Capitales de provincia [-1]: ,", "Núcleos principales [-1]: De 20.000 a 50.000 hab., Más de 50.000 hab.,",
-         "Núcleos de población [-1]: Menos de 5.000 hab., De 5.000 a 10.000 hab., De 10.000 a 20.000 hab.,",
-         "Municipios [-1]: ,", "Provincias [-1]: Sevilla, Málaga, Jaén, Huelva, Granada, Córdoba, Cádiz, Almería,"});
-    EXPECT_EQ(LineasArbol(*arbol, true), fisico);
-    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
-    const std::vector<std::string> localidad = LineasArbol(*arbol, true);
-    ASSERT_EQ(localidad.size(), 12u);
-    EXPECT_EQ(localidad.back(), "Municipios [-1]: 8, 7, 6, 5, 4, 3, 2, 1,");
-    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
-    ASSERT_EQ(LineasArbol(*arbol, true), humano);
-    const wxTreeItemId provincias = HijoArbol(*arbol, arbol->GetRootItem(), "Provincias");
-    const auto* datos = dynamic_cast<CCapaItemData*>(arbol->GetItemData(provincias));
-    ASSERT_NE(datos, nullptr);
-    const wxImage leyenda = CapturarPantalla(arbol);
-    for (const wxTreeItemId& l : HijosArbol(*arbol, provincias)) {
-        wxRect linea;
-        if (!arbol->GetBoundingRect(l, linea) || linea.y + 14 > leyenda.GetHeight()) continue;  // scrolled out
-        const wxColour color = datos->GetRepresentacion(arbol->GetItemText(l).Mid(7))->GetColorRelleno();
-        EXPECT_EQ(LienzoPrueba::Contar(leyenda, wxRect(CTreeCtrlCapas::kXMuestra + 3, linea.y + 3, 29, 8), color), 29 * 8)
-            << arbol->GetItemText(l);
-    }
-    const wxImage antes = CapturarPantalla(Mapa());
-    const wxTreeItemId capitales = HijoArbol(*arbol, arbol->GetRootItem(), "Toponimia capitales");
-    wxRect rect;
-    ASSERT_TRUE(arbol->GetBoundingRect(capitales, rect, true));
-    Clic(arbol, rect.GetPosition() + wxPoint(4, rect.height / 2));
-    EXPECT_EQ(arbol->GetItemImage(capitales), CTreeCtrlCapas::IMAGEN_OCULTA);
-    const wxImage despues = CapturarPantalla(Mapa());
-    int cambiados = 0;
-    for (int y = 0; y < antes.GetHeight(); ++y)
-        for (int x = 0; x < antes.GetWidth(); ++x) cambiados += ColorEn(antes, x, y) != ColorEn(despues, x, y);
-    EXPECT_GT(cambiados, 200);  // the eight capitals' names are gone
+    EXPECT_EQ(coordenadas->GetValorLatitud(), latitud);
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
 
-// An information click on a municipality lists its fields and the gazetteer's
+// The right-click menu's first entry puts the map image on the clipboard. An
+// information click on a municipality lists its fields and the gazetteer's
 // pictures of it and of its province; a double click opens the picture, a
 // second brings the same window forward.
-TEST_F(VAQFrameTest, InformationListsAMunicipalityWithItsPicture) {
-    Abrir();
-    Pulsar(VAQFrame::ID_MEDIO_HUMANO);
-    Pulsar(VAQFrame::ID_INFO);
-    Clic(Mapa(), wxPoint(400, 300));  // Antequera
-    CGestionPanelDlg* ventana = marco->GetPanelMapa()->GetVentanaInformacion();
-    ASSERT_NE(ventana, nullptr);
-    EXPECT_TRUE(ventana->IsShown());
-    CInfoCapasPanel* panel = marco->GetPanelMapa()->GetInfoCapasPanel();
-    wxTreeCtrl* arbol = panel->GetArbol();
-    const std::vector<std::string> antequera(
-        {"Capitales de provincia:", "Núcleos principales:", "Núcleos de población:",
-         "Municipios: NOMBRE = Antequera, PROVINCIA = Málaga, SUPERF_KM2 = 751, COLOR = 1, "
-         "Situación del municipio de Antequera,",
-         "Provincias: COD_PROV = 29, NOMBRE = Málaga, CAPITAL = Málaga, SUPERF_KM2 = 7311, "
-         "Datos de la provincia de Málaga, Situación de la provincia de Málaga,",
-         "Otras regiones o países:", "Lámina de agua:"});
-    EXPECT_EQ(LineasArbol(*arbol, false), antequera);
-    const wxTreeItemId contenido = HijoArbol(*arbol, HijoArbol(*arbol, arbol->GetRootItem(), "Municipios"),
-                                        wxString::FromUTF8("Situación del municipio de Antequera"));
-    ASSERT_TRUE(contenido.IsOk());
-    const auto dobleClic = [&] {
-        wxRect rect;
-        arbol->GetBoundingRect(contenido, rect, true);
-        wxMilliSleep(500);
-        raton.MouseMove(arbol->ClientToScreen(rect.GetPosition() + wxPoint(10, rect.height / 2)));
-        ProcesarEventos();
-        raton.MouseDblClick();
-        ProcesarEventos();
-    };
-    dobleClic();
-    ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
-    wxWeakRef<CImagenDlg> imagen(panel->GetContenedorVentanas()[0]);
-    EXPECT_TRUE(imagen->IsShown());
-    EXPECT_EQ(imagen->GetTitle(), wxString::FromUTF8("Situación del municipio de Antequera"));
-    EXPECT_EQ(imagen->GetClientSize(), wxSize(420, 320));
-    dobleClic();
-    ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
-    EXPECT_EQ(panel->GetContenedorVentanas()[0], imagen.get());
-    EXPECT_TRUE(imagen->IsShown());
-    imagen->Close();
-    ProcesarEventos();
-    EXPECT_FALSE(imagen);
-    EXPECT_TRUE(panel->GetContenedorVentanas().empty());
-    EXPECT_TRUE(mensajes.empty()) << mensajes.front();
-}
-
-// The right-click menu's first entry puts the map image on the clipboard.
-TEST_F(VAQFrameTest, RightClickMenuCopiesTheMapToTheClipboard) {
+TEST_F(VAQFrameTest, MapImageGoesToTheClipboardAndInformationListsAMunicipalityWithItsPicture) {
     Abrir();
     if (wxTheClipboard->Open()) {
         wxTheClipboard->Clear();
@@ -565,43 +511,40 @@ TEST_F(VAQFrameTest, RightClickMenuCopiesTheMapToTheClipboard) {
     const wxImage copia = leido.GetBitmap().ConvertToImage();
     ASSERT_EQ(copia.GetSize(), mapa.GetSize());
     EXPECT_TRUE(std::equal(mapa.GetData(), mapa.GetData() + mapa.GetWidth() * mapa.GetHeight() * 3, copia.GetData()));
-}
-
-// Properties applied from the legend last for the run, per theme, and never reach the theme file.
-TEST_F(VAQFrameTest, LayerPropertiesLastForTheRunAndStayOutOfTheThemeFiles) {
-    const auto contenido = [](const std::string& ruta) {
-        std::ifstream f(ruta, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    };
-    const std::string tema = contenido(kAtlas + "/MapasVel/MedioFisico.vel");
-    const auto embalses = [this] { return CapaPorNombre(*Gestor(), "Embalses y lagos"); };
-    Abrir();
-    ASSERT_NE(embalses(), nullptr);
-    const wxColour relleno = embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno();
-    const wxColour magenta(255, 0, 255);
-    CSelectorColor::SetSelector([&](wxWindow*, wxColourData& datos) {
-        datos.SetColour(magenta);
-        return true;
-    });
-    enDialogo = [](wxDialog& dialogo) {
-        auto& propiedades = static_cast<CPropiedadesCapaDlg&>(dialogo);
-        wxWindow* boton = static_cast<CPaginaSimbolo*>(propiedades.GetPanel(0))
-                              ->GetEditor()->FindWindow(CPropiedadesPoligonosPanel::ID_COLOR_RELLENO);
-        wxCommandEvent pulsado(wxEVT_BUTTON, boton->GetId());
-        boton->GetEventHandler()->ProcessEvent(pulsado);
-        static_cast<CEscalaMinMaxPanel*>(propiedades.GetPanel(1))->SetEscalaMinMax(1000, 1500000);
-        if (propiedades.AplicarPaginas()) propiedades.EndModal(wxID_OK);
-    };
-    ASSERT_TRUE(marco->GetPanelGestionCapas()->ShowModificarPropiedadesDlg(*embalses()));
-    CSelectorColor::SetSelector(nullptr);
     Pulsar(VAQFrame::ID_MEDIO_HUMANO);
-    Pulsar(VAQFrame::ID_MEDIO_FISICO);
-    CCapa* capa = embalses()->GetCapaEnCapa();
-    EXPECT_EQ(capa->GetSimbolo()->GetColorRelleno(), magenta);
-    EXPECT_EQ(capa->GetEscalaMinima(), 1000);
-    EXPECT_EQ(capa->GetEscalaMaxima(), 1500000);
-    Pulsar(VAQFrame::ID_MI_LOCALIDAD);
-    EXPECT_EQ(embalses()->GetCapaEnCapa()->GetSimbolo()->GetColorRelleno(), relleno);
-    EXPECT_EQ(contenido(kAtlas + "/MapasVel/MedioFisico.vel"), tema);
+    Pulsar(VAQFrame::ID_INFO);
+    Clic(Mapa(), wxPoint(400, 300));  // Antequera
+    CInfoCapasPanel* panel = marco->GetPanelMapa()->GetInfoCapasPanel();
+    ASSERT_NE(panel, nullptr);
+    wxTreeCtrl* arbol = panel->GetArbol();
+    const std::vector<std::string> antequera(
+        {"Capitales de provincia:", "Núcleos principales:", "Núcleos de población:",
+         "Municipios: NOMBRE = Antequera, PROVINCIA = Málaga, SUPERF_KM2 = 751, COLOR = 1, "
+         "Situación del municipio de Antequera,",
+         "Provincias: COD_PROV = 29, NOMBRE = Málaga, CAPITAL = Málaga, SUPERF_KM2 = 7311, "
+         "Datos de la provincia de Málaga, Situación de la provincia de Málaga,",
+         "Otras regiones o países:", "Lámina de agua:"});
+    EXPECT_EQ(LineasArbol(*arbol, false), antequera);
+    const wxTreeItemId contenido = HijoArbol(*arbol, HijoArbol(*arbol, arbol->GetRootItem(), "Municipios"),
+                                        wxString::FromUTF8("Situación del municipio de Antequera"));
+    ASSERT_TRUE(contenido.IsOk());
+    ClicEnEntrada(arbol, contenido, 10, true);
+    ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
+    wxWeakRef<CImagenDlg> imagen(panel->GetContenedorVentanas()[0]);
+    EXPECT_TRUE(imagen->IsShown());
+    EXPECT_EQ(imagen->GetTitle(), wxString::FromUTF8("Situación del municipio de Antequera"));
+    EXPECT_EQ(imagen->GetClientSize(), wxSize(420, 320));
+    imagen->Hide();  // put away, and off the tree it would cover
+    ProcesarEventos();
+    ClicEnEntrada(arbol, contenido, 10, true);
+    ASSERT_EQ(panel->GetContenedorVentanas().size(), 1u);
+    EXPECT_EQ(panel->GetContenedorVentanas()[0], imagen.get());
+    EXPECT_TRUE(imagen->IsShown());
+    imagen->Close();
+    ProcesarEventos();
+    EXPECT_FALSE(imagen);
+    EXPECT_TRUE(panel->GetContenedorVentanas().empty());
     EXPECT_TRUE(mensajes.empty()) << mensajes.front();
 }
+
+}  // namespace
