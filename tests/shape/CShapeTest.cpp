@@ -1,12 +1,17 @@
-// Records of every shape type, and damaged or hostile ones: a bad record is
-// refused with "ErrorOutOfLimits" (or null from the non-throwing forms) and
-// every other record stays readable.
+// The shapefile reader: files that do not open are named, records of every
+// shape type give their points, and a damaged or hostile record is refused
+// with "ErrorOutOfLimits" (or null from the non-throwing forms) while every
+// other record stays readable; then point-in-record tests and the polygon
+// search (not yet used by the viewer).
+#include "CFichero.h"
 #include "CShape.h"
 #include "IBig.h"
 #include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -69,24 +74,132 @@ Registros Pintables(const CShape& shape) {
     return pintables;
 }
 
+// The name the reader throws while opening, or "" when it opens.
+std::string ErrorAlAbrir(const std::string& base) {
+    return Error([&] { CShape shape(base.c_str()); });
+}
+
+// Kilobytes of the line `clave` of /proc/self/status.
+long EstadoKb(const std::string& clave) {
+    std::ifstream estado("/proc/self/status");
+    for (std::string linea; std::getline(estado, linea);)
+        if (linea.rfind(clave + ":", 0) == 0) return std::stol(linea.substr(clave.size() + 1));
+    return -1;
+}
+
+// The bytes in a sparse file `tamano` bytes long, its stored length saying so.
+void EscribeDisperso(const std::string& ruta, std::vector<unsigned char> bytes, std::uint64_t tamano) {
+    const std::uint32_t palabras = static_cast<std::uint32_t>(tamano / 2);
+    for (int i = 0; i < 4; ++i) bytes[24 + i] = static_cast<unsigned char>(palabras >> (24 - 8 * i));
+    std::ofstream(ruta, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    ASSERT_EQ(::truncate(ruta.c_str(), static_cast<off_t>(tamano)), 0);
+}
+
+// The record holding the point searched from `desde`, or -1 when not found.
+int Busca(const CShape& shape, double x, double y, int desde, double tolerancia = 0) {
+    try {
+        return tolerancia ? shape.PoligonoAlQuePertenece(CPunto(x, y), desde, tolerancia)
+                          : shape.PoligonoAlQuePertenece(CPunto(x, y), desde);
+    } catch (const char* error) {
+        EXPECT_STREQ(error, "Poligono no encontrado");
+        return -1;
+    }
+}
 }  // namespace
 
-// Z and M values lie after the XY points: a reader straying into them reads wrong points.
-TEST(CShapeRegistros, EveryVariantGivesItsXYPoints) {
+// Long paths map and empty files do not; a directory named like a data file
+// is refused with the reason (FIFOs and missing files: CCapaShpTest).
+TEST(CFicheroLectura, MapsAtPathsLongerThan256CharactersAndRefusesEmptyFilesAndDirectories) {
+    DirectorioPrueba dir;
+    std::string ruta = dir.Ruta();
+    for (int i = 0; i < 6; ++i) {
+        ruta += "/" + std::string(60, static_cast<char>('a' + i));
+        std::filesystem::create_directory(ruta);
+    }
+    std::ofstream(ruta + "/datos", std::ios::binary) << "0123456789";
+    std::ofstream(ruta + "/vacio", std::ios::binary);
+    CFichero f;
+    ASSERT_TRUE(f.Abre((ruta + "/datos").c_str(), CFichero::SoloLectura));
+    EXPECT_EQ(f.Escribe("x", 1, 0), 0u);  // read-only
+    const char* mapa = static_cast<const char*>(f.Map());
+    ASSERT_NE(static_cast<const void*>(mapa), CFichero::MapaFallido());
+    ASSERT_NE(mapa, nullptr);
+    EXPECT_EQ(std::string(mapa, 10), "0123456789");
+    EXPECT_TRUE(f.Cierra());
+    EXPECT_EQ(f.Map(), nullptr);
+    ASSERT_TRUE(f.Abre((ruta + "/vacio").c_str(), CFichero::SoloLectura));
+    EXPECT_EQ(f.Map(), CFichero::MapaFallido());
+    EXPECT_FALSE(f.Abre(ruta.c_str(), CFichero::SoloLectura));
+    EXPECT_EQ(f.ErrorApertura(), CFichero::kNoEsArchivoRegular);
+}
+
+TEST(CShapeApertura, DamagedHeadersAndUnknownTypesAreNamed) {
+    const struct {
+        std::function<void(W&)> dano;
+        const char* error;
+    } casos[] = {
+        {[](W& e) { e.Truncate(W::Shp, 60, true); }, "ErrorLeyendoShp/Shx"},
+        {[](W& e) { e.SetFileCode(W::Shx, 9995); }, "ErrorEnNumeroSerieShp/Shx"},
+        {[](W& e) { e.SetFileLengthWords(W::Shx, static_cast<std::uint32_t>(e.ShxBytes().size() / 2 + 4)); },
+         "ErrorEnTamanosShp/Shx"},
+        {[](W& e) { e.SetFileLengthWords(W::Shp, static_cast<std::uint32_t>(e.ShpBytes().size() / 2 - 1)); },
+         "ErrorEnTamanosShp/Shx"},
+        {[](W& e) { e.Truncate(W::Shp, 150, false); }, "ErrorEnTamanosShp/Shx"},
+        {[](W& e) { e.SetVersion(W::Shx, 999); }, "ErrorEnVersionShp/Shx"},
+        {[](W& e) { e.SetVersion(W::Shp, 1000); }, ""}, {[](W& e) { e.SetVersion(W::Shx, 0x80000000u); }, ""},  // read as unsigned
+    };
+    DirectorioPrueba dir;
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        W escritor = TresRegistros();
+        casos[i].dano(escritor);
+        ASSERT_TRUE(escritor.Write(dir / "capa"));
+        EXPECT_EQ(ErrorAlAbrir(dir / "capa"), casos[i].error) << "case " << i;
+    }
+    for (int tipo : {0, 2, 31, -1}) {  // no shape type the viewer knows
+        ASSERT_TRUE(W(tipo).Write(dir / "capa"));
+        EXPECT_EQ(ErrorAlAbrir(dir / "capa"), "ErrorEnTipoDeDato") << "case " << tipo;
+    }
+}
+
+// A 2 GB .shp of three records, or a 2 GB index: reading every record takes
+// little memory, and an index longer than the .shp is not walked past it.
+TEST(CShapeApertura, HugeSparseFilesAreOpenedAndReadInLittleMemory) {
+    DirectorioPrueba dir;
+    const std::uint64_t k2GB = 2ull << 30;
+    const W escritor = TresRegistros();
+    ASSERT_TRUE(escritor.Write(dir / "shp"));
+    EscribeDisperso(dir / "shp.shp", escritor.ShpBytes(), k2GB);
+    ASSERT_TRUE(escritor.Write(dir / "shx"));
+    EscribeDisperso(dir / "shx.shx", escritor.ShxBytes(), k2GB);
+    for (const char* nombre : {"shp", "shx"}) {
+        std::ofstream("/proc/self/clear_refs") << "5";  // the peak starts again from here
+        const long antes = EstadoKb("VmRSS");
+        CShape shape((dir / nombre).c_str());
+        EXPECT_EQ(Pintables(shape), (Registros{0, 1, 2})) << nombre;
+        EXPECT_LT(shape.NumElementos(), 50u) << nombre;
+        EXPECT_LT(EstadoKb("VmHWM") - antes, 32 * 1024) << nombre;
+    }
+}
+
+// Z and M values lie after the XY points: a reader straying into them reads
+// wrong points. Indices and pointers outside the records are refused.
+TEST(CShapeRegistros, EveryVariantGivesItsXYPointsAndNothingOutsideTheRecords) {
     const struct {
         int tipos[3];
         std::vector<std::vector<Parte>> registros;
     } familias[] = {{{3, 13, 23}, {{kLinea1, kLinea2}, {kLinea3}}},
+                    {{5, 15, 25},
+                     {{W::Rectangle(0, 0, 10, 10), W::Rectangle(2, 2, 4, 4, false)}, {W::Rectangle(20, 5, 30, 40)}}},
                     {{1, 11, 21}, {{{{100.5, 200.25}}}, {{{-3, 4}}}}},
                     {{8, 18, 28}, {{kLinea3}, {Parte()}}}};
     DirectorioPrueba dir;
     for (const auto& familia : familias)
         for (int tipo : familia.tipos) {
-            ShapefileWriter escritor(tipo);
+            W escritor(tipo);
             for (const auto& partes : familia.registros) {
-                if (tipo % 10 == 3) escritor.AddShape(partes);
-                else if (tipo % 10 == 1) escritor.AddPoint(partes[0][0].x, partes[0][0].y, 7, 8);
-                else escritor.AddMultiPoint(partes[0]);
+                if (tipo % 10 == 1) escritor.AddPoint(partes[0][0].x, partes[0][0].y, 7, 8);
+                else if (tipo % 10 == 8) escritor.AddMultiPoint(partes[0]);
+                else escritor.AddShape(partes);
             }
             ASSERT_TRUE(escritor.Write(dir / "capa"));
             CShape shape((dir / "capa").c_str());
@@ -100,24 +213,13 @@ TEST(CShapeRegistros, EveryVariantGivesItsXYPoints) {
             const unsigned int partes = static_cast<unsigned int>(familia.registros[0].size());
             EXPECT_EQ(Error([&] { shape.Puntos(shape.Elemento(0), partes, nullptr); }), "ErrorOutOfLimits");
         }
-    ShapefileWriter escritor(15);  // polygon Z
-    escritor.AddShape({ShapefileWriter::Rectangle(0, 0, 10, 10), ShapefileWriter::Rectangle(2, 2, 4, 4, false)});
-    ASSERT_TRUE(escritor.Write(dir / "poligonos"));
-    CShape shape((dir / "poligonos").c_str());
-    EXPECT_EQ(shape.Tipo(), 5);
-    EXPECT_EQ(PuntosDe(shape, 0, 1), ShapefileWriter::Rectangle(2, 2, 4, 4, false));
-}
-
-TEST(CShapeRegistros, IndicesAndPointersOutsideTheRecordsAreRefused) {
-    DirectorioPrueba dir;
-    ShapefileWriter escritor(3);
+    W escritor(3);
     escritor.AddShape({kLinea1, kLinea2});
     ASSERT_TRUE(escritor.Write(dir / "lineas"));
     CShape shape((dir / "lineas").c_str());
     EXPECT_EQ(Error([&] { shape.Elemento(1); }), "ErrorOutOfLimits");
     EXPECT_EQ(shape.BuscaElemento(1), nullptr);
     const unsigned int* registro = shape.Elemento(0);
-    EXPECT_EQ(Error([&] { shape.Puntos(registro, 2, nullptr); }), "ErrorOutOfLimits");
     const unsigned int ajeno[16] = {};
     EXPECT_EQ(shape.NumPartes(ajeno), 0u);
     EXPECT_EQ(shape.NumPartes(registro - 25), 0u);  // inside the file header
@@ -188,7 +290,6 @@ TEST(CShapeDanado, DamageInTheIndexAndTheTableIsSeenAtOpen) {
         {[](W& e) { e.SetRecordContentLength(2, 1000); }, S::IndiceFueraDelShp},
         {[](W& e) { e.Truncate(W::Shp, 100 + 20, true); }, S::IndiceFueraDelShp | S::IndiceDemasiadoLargo},
         {[](W& e) { e.Table().SetHeaderLength(0); }, S::TablaDanada},
-        {[](W& e) { e.Table().SetRecordLength(0); }, S::TablaDanada},
         {[](W& e) { e.Table().Truncate(e.Table().HeaderLength() + 2 * e.Table().RecordLength()); }, S::TablaDanada},
         {[](W& e) { e.Table().SetRecordCount(2); }, S::TablaDeOtroTamano},
     };
@@ -257,4 +358,49 @@ TEST(CShapeDanado, RandomCorruptionNeverLeadsOutsideTheFile) {
             }
         }
     }
+}
+
+TEST(CShapePoligonos, HolesIslandsHalfOpenEdgesToleranceAndSearchWrappingAround) {
+    DirectorioPrueba dir;
+    W poligonos(5), lineas(3);
+    // 0: square with a hole and an island inside the hole; 1: two squares;
+    // 2: covers square 0 entirely.
+    poligonos.AddShape({W::Rectangle(0, 0, 10, 10), W::Rectangle(2, 2, 8, 8, false), W::Rectangle(4, 4, 6, 6)});
+    poligonos.AddShape({W::Rectangle(20, 0, 30, 10), W::Rectangle(40, 0, 50, 10)});
+    poligonos.AddShape({W::Rectangle(-1, -1, 11, 11)});
+    lineas.AddShape({{{0, 50}, {50, 50}}, {{0, 0}, {100, 100}}});
+    ASSERT_TRUE(poligonos.Write(dir / "poligonos") && lineas.Write(dir / "lineas"));
+    const CShape shape((dir / "poligonos").c_str()), shapeLineas((dir / "lineas").c_str());
+    // Bottom and left edges inside, top and right outside; the tolerance is
+    // rounded and (50, 60) is 7.07 from the lines' second part.
+    const struct {
+        const CShape* capa;
+        unsigned int registro;
+        double x, y, tolerancia;
+        bool dentro;
+    } casos[] = {{&shape, 0, 1, 1, 0, true},      {&shape, 0, 3, 3, 0, false},  {&shape, 0, 5, 5, 0, true},
+                 {&shape, 1, 45, 5, 0, true},     {&shape, 1, 35, 5, 0, false}, {&shape, 0, 3, 3, 1, true},  // no holes
+                 {&shape, 1, 35, 5, 1, false},
+                 {&shape, 1, 25, 0, 0, true},     {&shape, 1, 25, 10, 0, false}, {&shape, 1, 20, 5, 0, true},
+                 {&shape, 1, 30, 5, 0, false},    {&shapeLineas, 0, 50, 60, 8, true}, {&shapeLineas, 0, 50, 60, 7, false},
+                 {&shapeLineas, 0, 25, 50.9, 1, true}, {&shapeLineas, 0, 25, 51.5, 1, false}};
+    for (size_t i = 0; i < std::size(casos); ++i) {
+        const CPunto p(casos[i].x, casos[i].y);
+        EXPECT_EQ(casos[i].tolerancia ? casos[i].capa->EsPuntoEnPoligono(casos[i].registro, p, casos[i].tolerancia)
+                                      : casos[i].capa->EsPuntoEnPoligono(casos[i].registro, p),
+                  casos[i].dentro) << "case " << i;
+    }
+    EXPECT_EQ(Busca(shape, 3, 3, 0), 2);  // hole of 0, inside 2
+    EXPECT_EQ(Busca(shape, 1, 1, 1), 2);
+    EXPECT_EQ(Busca(shape, 45, 5, 2), 1);  // wraps to 0, then 1
+    EXPECT_EQ(Busca(shape, 3, 3, 0, 1.0), 0);
+    EXPECT_EQ(Busca(shape, 35, 5, 0), -1);
+    EXPECT_EQ(Busca(shape, 5, 11.5, 0, 5.0), -1);  // outside the file's box
+    EXPECT_EQ(Busca(shape, 1, 1, 3, 1.0), -1);
+    EXPECT_EQ(Busca(shapeLineas, 100, 99.5, 0, 1.0), 0);
+    // Orientation: three lowest vertices in a row, the ring starting at the
+    // middle one; the right-most decides.
+    const W::Parte antihorario = {{5, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}, {5, 0}};
+    EXPECT_TRUE(CShape::EsUnHueco(antihorario.data(), 6));
+    EXPECT_FALSE(CShape::EsUnHueco(W::Parte(antihorario.rbegin(), antihorario.rend()).data(), 6));
 }
