@@ -1,22 +1,33 @@
 // The spatial index of a layer's records: a query gives exactly the records a
 // scan of every box gives, boxes are taken from the records' points whatever
 // box the file stores, and the hit tests that go through it find what a test
-// of every record finds.
+// of every record finds. Indices kept between runs: a layer opened again
+// answers from the kept index, a changed file never does, and a damaged kept
+// index is ignored (the layer builds its own and answers as without a cache).
+#include "CCacheIndices.h"
 #include "CIndiceEspacial.h"
 #include "CShape.h"
 #include "DirectorioPrueba.h"
 #include "ShapefileWriter.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <limits>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
 using W = ShapefileWriter;
+using Nodo = CIndiceEspacial::Nodo;
 const double kNan = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
@@ -81,6 +92,59 @@ int BuscarSinIndice(const CShape& shape, const CPunto& p, unsigned int desde, do
     }
     return -1;
 }
+// Kept indices go to a folder of the test's own, and nowhere after it.
+struct CacheEnPrueba : DirectorioPrueba {
+    CacheEnPrueba() { CCacheIndices::SetDirectorio(Ruta("cache")); }
+    ~CacheEnPrueba() { CCacheIndices::SetDirectorio(""); }
+};
+
+// 400 small squares scattered over 1000 x 1000.
+void EscribeCuadros(const std::string& ruta, unsigned int semilla) {
+    std::mt19937 azar(semilla);
+    std::uniform_real_distribution<double> esquina(0.0, 1000.0);
+    W escritor(5);
+    for (int i = 0; i < 400; ++i) {
+        const double x = esquina(azar), y = esquina(azar);
+        escritor.AddShape({W::Rectangle(x, y, x + 4, y + 4)});
+    }
+    ASSERT_TRUE(escritor.Write(ruta));
+}
+
+// What the layer finds in 40 views of 120 x 90 over it.
+std::vector<std::vector<unsigned int>> Respuestas(const std::string& ruta) {
+    const CShape shape(ruta.c_str());
+    std::mt19937 azar(7);
+    std::uniform_real_distribution<double> esquina(-50.0, 1000.0);
+    std::vector<std::vector<unsigned int>> respuestas;
+    for (int v = 0; v < 40; ++v) {
+        const double x = esquina(azar), y = esquina(azar);
+        respuestas.push_back(Consulta(shape, CRectangulo(x, y, x + 120, y + 90)));
+    }
+    return respuestas;
+}
+
+CCacheIndices::Clave ClaveDe(const std::string& ruta, unsigned int registros) {
+    const int shp = ::open((ruta + ".shp").c_str(), O_RDONLY), shx = ::open((ruta + ".shx").c_str(), O_RDONLY);
+    CCacheIndices::Clave clave{};
+    EXPECT_TRUE(CCacheIndices::ClaveDe(shp, shx, registros, clave));
+    ::close(shp);
+    ::close(shx);
+    return clave;
+}
+
+// An index whose every leaf lies at one far corner (a layer that answers as
+// it does took its index from the cache), its records numbered from `primero`.
+CIndiceEspacial IndiceEnUnaEsquina(unsigned int registros, unsigned int primero = 0) {
+    std::vector<Nodo> hojas;
+    for (unsigned int i = 0; i < registros; ++i) hojas.push_back({5000, 5000, 5001, 5001, primero + i});
+    return CIndiceEspacial(hojas);
+}
+
+void CambiaBytes(const std::string& ruta, std::streamoff desde, const std::string& bytes) {
+    std::fstream f(ruta, std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(desde, desde < 0 ? std::ios::end : std::ios::beg);
+    f.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 }  // namespace
 
 TEST(CIndiceEspacial, QueriesFindExactlyTheBoxesAScanFindsAtEverySizeOfTree) {
@@ -90,11 +154,11 @@ TEST(CIndiceEspacial, QueriesFindExactlyTheBoxesAScanFindsAtEverySizeOfTree) {
     for (const unsigned int n : {0u, 1u, 2u, 15u, 16u, 17u, 255u, 256u, 257u, 4097u}) {
         std::vector<CRectangulo> cajas;
         std::vector<bool> indexada;
-        std::vector<CIndiceEspacial::Nodo> hojas;
+        std::vector<Nodo> hojas;
         for (unsigned int i = 0; i < n; ++i) {
             cajas.push_back(CajaAlAzar(azar, i % 7 == 0 ? 900 : 30));
             if (i % 11 == 3) cajas.back().x2 = cajas.back().x1;
-            CIndiceEspacial::Nodo hoja;
+            Nodo hoja;
             const bool dentro = i % 13 != 5 && CIndiceEspacial::Hoja(i, cajas.back(), hoja);
             if (dentro) hojas.push_back(hoja);
             indexada.push_back(dentro);
@@ -117,11 +181,11 @@ TEST(CIndiceEspacial, QueriesFindExactlyTheBoxesAScanFindsAtEverySizeOfTree) {
 // inward, so views touching a box by a hair where floats are coarse (half
 // a unit apart here) still meet it.
 TEST(CIndiceEspacial, BoxesAreRoundedOutwardAndEmptyOnesRefused) {
-    CIndiceEspacial::Nodo hoja;
+    Nodo hoja;
     EXPECT_FALSE(CIndiceEspacial::Hoja(0, CRectangulo(kNan, 0, 1, 1), hoja));
     EXPECT_FALSE(CIndiceEspacial::Hoja(0, CRectangulo(2, 0, 1, 1), hoja));
     const double x1 = 4123456.4, y1 = 4000000.4, x2 = 4123457.1, y2 = 4000001.1;
-    std::vector<CIndiceEspacial::Nodo> hojas(2);
+    std::vector<Nodo> hojas(2);
     ASSERT_TRUE(CIndiceEspacial::Hoja(0, CRectangulo(x1, y1, x2, y2), hojas[0]));
     ASSERT_TRUE(CIndiceEspacial::Hoja(1, CRectangulo(-1e300, -1e300, 1e300, kInf), hojas[1]));
     const CIndiceEspacial indice(hojas);
@@ -253,4 +317,70 @@ TEST(CIndiceEspacial, HitTestsFindTheSameRecordAsATestOfEveryRecord) {
         }
         EXPECT_GT(hallados, 20) << "layer " << c;  // the points do hit records
     }
+}
+
+// A layer opened again answers from the index kept for its files; a kept
+// index that is damaged is ignored; files written anew get an index of
+// their own.
+TEST(CCacheIndices, ALayerAnswersFromItsKeptIndexUnlessDamagedOrItsFilesChanged) {
+    DirectorioPrueba datos;
+    const std::string capa = datos / "cuadros";
+    EscribeCuadros(capa, 1);
+    const auto sinCache = Respuestas(capa);
+    const CacheEnPrueba cache;
+    EXPECT_EQ(Respuestas(capa), sinCache);  // built and kept
+    const CCacheIndices::Clave clave = ClaveDe(capa, 400);
+    const std::string kept = CCacheIndices::Ruta(clave);
+    const std::vector<std::filesystem::path> archivos{std::filesystem::directory_iterator(cache / "cache"), {}};
+    ASSERT_EQ(archivos, std::vector<std::filesystem::path>{kept});
+    EXPECT_EQ(Respuestas(capa), sinCache);  // read back
+
+    // What is kept is what the layer answers with.
+    CCacheIndices::Escribe(clave, IndiceEnUnaEsquina(400));
+    {
+        const CShape shape(capa.c_str());
+        std::vector<unsigned int> registros;
+        shape.RegistrosEn(CRectangulo(4999, 4999, 5002, 5002), registros);
+        EXPECT_EQ(registros.size(), 400u);
+    }
+
+    const std::streamoff kNumHojas = 8 + sizeof clave;  // after the signature and the key
+    const struct {
+        const char* nombre;
+        std::function<void()> dana;
+    } casos[] = {
+        {"truncated", [&] { std::filesystem::resize_file(kept, std::filesystem::file_size(kept) - 3); }},
+        {"a node's byte changed", [&] { CambiaBytes(kept, -7, "\x55"); }},
+        {"another number of leaves", [&] { CambiaBytes(kept, kNumHojas, std::string("\x11\x01\0\0", 4)); }},
+        {"a number of leaves whose size wraps around",
+         [&] { CambiaBytes(kept, kNumHojas, std::string("\0\0\0\0\0\0\0\xF0\0\0\0\0\0\0\0\xF0", 16)); }},
+        {"not an index", [&] { CambiaBytes(kept, 0, "VAQIDX99"); }},
+        {"a leaf past the last record", [&] { CCacheIndices::Escribe(clave, IndiceEnUnaEsquina(400, 1)); }},
+        {"a directory in its place", [&] {
+             std::filesystem::remove(kept);
+             std::filesystem::create_directory(kept);
+         }},
+    };
+    for (const auto& caso : casos) {
+        std::filesystem::remove_all(kept);
+        CCacheIndices::Escribe(clave, IndiceEnUnaEsquina(400));
+        caso.dana();
+        EXPECT_EQ(CCacheIndices::Lee(clave), nullptr) << caso.nombre;
+        EXPECT_EQ(Respuestas(capa), sinCache) << caso.nombre;
+    }
+    // A tree whose parent does not hold its children is refused as read.
+    std::vector<Nodo> nodos = IndiceEnUnaEsquina(400).Nodos();
+    nodos.back().x2 = 5000.5f;
+    EXPECT_EQ(CIndiceEspacial::DeNodos(400, nodos, 400), nullptr);
+    nodos.back().x2 = 5001;
+    EXPECT_NE(CIndiceEspacial::DeNodos(400, nodos, 400), nullptr);
+
+    // Another layer written over the same files is never answered for by the
+    // index kept for the old one.
+    CCacheIndices::Escribe(clave, IndiceEnUnaEsquina(400));
+    EscribeCuadros(capa, 2);
+    const auto otra = Respuestas(capa);
+    EXPECT_NE(otra, sinCache);
+    CCacheIndices::SetDirectorio("");
+    EXPECT_EQ(Respuestas(capa), otra);
 }
