@@ -74,11 +74,6 @@ Registros Pintables(const CShape& shape) {
     return pintables;
 }
 
-// The name the reader throws while opening, or "" when it opens.
-std::string ErrorAlAbrir(const std::string& base) {
-    return Error([&] { CShape shape(base.c_str()); });
-}
-
 // Kilobytes of the line `clave` of /proc/self/status.
 long EstadoKb(const std::string& clave) {
     std::ifstream estado("/proc/self/status");
@@ -133,32 +128,51 @@ TEST(CFicheroLectura, MapsAtPathsLongerThan256CharactersAndRefusesEmptyFilesAndD
     EXPECT_EQ(f.ErrorApertura(), CFichero::kNoEsArchivoRegular);
 }
 
-TEST(CShapeApertura, DamagedHeadersAndUnknownTypesAreNamed) {
+// A header that lies or a shape type the viewer does not know is named at
+// open; damage in the index's ends and the table's header is reported by a
+// layer that opens.
+TEST(CShapeApertura, DamagedHeadersAreNamedAndDamagedIndexOrTableReported) {
+    using S = CShape;
     const struct {
         std::function<void(W&)> dano;
-        const char* error;
+        const char* error;  // "" when it opens
+        unsigned int danos;
     } casos[] = {
-        {[](W& e) { e.Truncate(W::Shp, 60, true); }, "ErrorLeyendoShp/Shx"},
-        {[](W& e) { e.SetFileCode(W::Shx, 9995); }, "ErrorEnNumeroSerieShp/Shx"},
+        {[](W& e) { e.Truncate(W::Shp, 60, true); }, "ErrorLeyendoShp/Shx", 0},
+        {[](W& e) { e.SetFileCode(W::Shx, 9995); }, "ErrorEnNumeroSerieShp/Shx", 0},
         {[](W& e) { e.SetFileLengthWords(W::Shx, static_cast<std::uint32_t>(e.ShxBytes().size() / 2 + 4)); },
-         "ErrorEnTamanosShp/Shx"},
+         "ErrorEnTamanosShp/Shx", 0},
         {[](W& e) { e.SetFileLengthWords(W::Shp, static_cast<std::uint32_t>(e.ShpBytes().size() / 2 - 1)); },
-         "ErrorEnTamanosShp/Shx"},
-        {[](W& e) { e.Truncate(W::Shp, 150, false); }, "ErrorEnTamanosShp/Shx"},
-        {[](W& e) { e.SetVersion(W::Shx, 999); }, "ErrorEnVersionShp/Shx"},
-        {[](W& e) { e.SetVersion(W::Shp, 1000); }, ""}, {[](W& e) { e.SetVersion(W::Shx, 0x80000000u); }, ""},  // read as unsigned
+         "ErrorEnTamanosShp/Shx", 0},
+        {[](W& e) { e.Truncate(W::Shp, 150, false); }, "ErrorEnTamanosShp/Shx", 0},
+        {[](W& e) { e.SetVersion(W::Shx, 999); }, "ErrorEnVersionShp/Shx", 0},
+        {[](W&) {}, "", 0},
+        {[](W& e) { e.SetVersion(W::Shx, 0x80000000u); }, "", 0},  // read as unsigned
+        {[](W& e) { e.SetRecordOffset(2, 0x7FFFFFFF); }, "", S::IndiceFueraDelShp},
+        {[](W& e) { e.SetRecordOffset(0, 10); }, "", S::IndiceFueraDelShp},  // into the header
+        {[](W& e) { e.SetRecordContentLength(2, 1000); }, "", S::IndiceFueraDelShp},
+        {[](W& e) { e.Truncate(W::Shp, 100 + 20, true); }, "", S::IndiceFueraDelShp | S::IndiceDemasiadoLargo},
+        {[](W& e) { e.Table().SetHeaderLength(0); }, "", S::TablaDanada},
+        {[](W& e) { e.Table().Truncate(e.Table().HeaderLength() + 2 * e.Table().RecordLength()); }, "", S::TablaDanada},
+        {[](W& e) { e.Table().SetRecordCount(2); }, "", S::TablaDeOtroTamano},
     };
     DirectorioPrueba dir;
     for (size_t i = 0; i < std::size(casos); ++i) {
         W escritor = TresRegistros();
+        escritor.Table().AddField("N", 'N', 4);
+        for (const char* n : {"1", "2", "3"}) escritor.Table().AddRecord({n});
         casos[i].dano(escritor);
         ASSERT_TRUE(escritor.Write(dir / "capa"));
-        EXPECT_EQ(ErrorAlAbrir(dir / "capa"), casos[i].error) << "case " << i;
+        unsigned int danos = 0;
+        EXPECT_EQ(Error([&] { danos = CShape((dir / "capa").c_str()).GetDanos(); }), casos[i].error) << "case " << i;
+        EXPECT_EQ(danos, casos[i].danos) << "case " << i;
     }
     for (int tipo : {0, 2, 31, -1}) {  // no shape type the viewer knows
-        ASSERT_TRUE(W(tipo).Write(dir / "capa"));
-        EXPECT_EQ(ErrorAlAbrir(dir / "capa"), "ErrorEnTipoDeDato") << "case " << tipo;
+        ASSERT_TRUE(W(tipo).Write(dir / "tipo"));
+        EXPECT_EQ(Error([&] { CShape shape((dir / "tipo").c_str()); }), "ErrorEnTipoDeDato") << "case " << tipo;
     }
+    ASSERT_TRUE(TresRegistros().Write(dir / "sintabla"));  // no table at all: nothing to say
+    EXPECT_EQ(CShape((dir / "sintabla").c_str()).GetDanos(), 0u);
 }
 
 // A 2 GB .shp of three records, or a 2 GB index: reading every record takes
@@ -210,28 +224,24 @@ TEST(CShapeRegistros, EveryVariantGivesItsXYPointsAndNothingOutsideTheRecords) {
                 EXPECT_EQ(shape.NumPartes(shape.Elemento(r)), partes.size()) << "case " << tipo;
                 for (unsigned int p = 0; p < partes.size(); ++p) EXPECT_EQ(PuntosDe(shape, r, p), partes[p]) << "case " << tipo;
             }
+            const unsigned int* registro = shape.Elemento(0);
             const unsigned int partes = static_cast<unsigned int>(familia.registros[0].size());
-            EXPECT_EQ(Error([&] { shape.Puntos(shape.Elemento(0), partes, nullptr); }), "ErrorOutOfLimits");
+            EXPECT_EQ(Error([&] { shape.Puntos(registro, partes, nullptr); }), "ErrorOutOfLimits");
+            EXPECT_EQ(Error([&] { shape.Elemento(2); }), "ErrorOutOfLimits");
+            EXPECT_EQ(shape.BuscaElemento(2), nullptr);
+            const unsigned int ajeno[16] = {};
+            EXPECT_EQ(shape.NumPartes(ajeno), 0u);
+            EXPECT_EQ(shape.NumPartes(registro - 25), 0u);  // inside the file header
+            EXPECT_EQ(shape.NumPartes(registro + 1), 0u);   // not a record start
+            // Record numbers start at 1: one stored below that is no number.
+            EXPECT_EQ(shape.NumElemento(registro), 0);
+            std::vector<unsigned char> bytes = escritor.ShpBytes();
+            bytes[escritor.RecordPosition(0)] = 0x80;  // 0x80000000, the lowest 32-bit number
+            bytes[escritor.RecordPosition(0) + 3] = 0;
+            std::ofstream(dir / "capa.shp", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+            CShape numerada((dir / "capa").c_str());
+            EXPECT_EQ(numerada.NumElemento(numerada.Elemento(0)), -1) << "case " << tipo;
         }
-    W escritor(3);
-    escritor.AddShape({kLinea1, kLinea2});
-    ASSERT_TRUE(escritor.Write(dir / "lineas"));
-    CShape shape((dir / "lineas").c_str());
-    EXPECT_EQ(Error([&] { shape.Elemento(1); }), "ErrorOutOfLimits");
-    EXPECT_EQ(shape.BuscaElemento(1), nullptr);
-    const unsigned int* registro = shape.Elemento(0);
-    const unsigned int ajeno[16] = {};
-    EXPECT_EQ(shape.NumPartes(ajeno), 0u);
-    EXPECT_EQ(shape.NumPartes(registro - 25), 0u);  // inside the file header
-    EXPECT_EQ(shape.NumPartes(registro + 1), 0u);   // not a record start
-    // Record numbers start at 1: one stored below that is no number.
-    EXPECT_EQ(shape.NumElemento(registro), 0);
-    std::vector<unsigned char> bytes = escritor.ShpBytes();
-    bytes[escritor.RecordPosition(0)] = 0x80;  // 0x80000000, the lowest 32-bit number
-    bytes[escritor.RecordPosition(0) + 3] = 0;
-    std::ofstream(dir / "lineas.shp", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    CShape numerada((dir / "lineas").c_str());
-    EXPECT_EQ(numerada.NumElemento(numerada.Elemento(0)), -1);
 }
 
 TEST(CShapeDanado, DamagedRecordsAreRefusedAndTheOthersRead) {
@@ -275,35 +285,6 @@ TEST(CShapeDanado, DamagedRecordsAreRefusedAndTheOthersRead) {
         const CPunto* p = shape.Puntos(shape.Elemento(2), 0, &n);
         EXPECT_EQ(Parte(p, p + n), kC) << "case " << i;
     }
-}
-
-// Damage in the index's ends and the table's header is named at open.
-TEST(CShapeDanado, DamageInTheIndexAndTheTableIsSeenAtOpen) {
-    using S = CShape;
-    const struct {
-        std::function<void(W&)> dano;
-        unsigned int danos;
-    } casos[] = {
-        {[](W&) {}, 0},
-        {[](W& e) { e.SetRecordOffset(2, 0x7FFFFFFF); }, S::IndiceFueraDelShp},
-        {[](W& e) { e.SetRecordOffset(0, 10); }, S::IndiceFueraDelShp},  // into the header
-        {[](W& e) { e.SetRecordContentLength(2, 1000); }, S::IndiceFueraDelShp},
-        {[](W& e) { e.Truncate(W::Shp, 100 + 20, true); }, S::IndiceFueraDelShp | S::IndiceDemasiadoLargo},
-        {[](W& e) { e.Table().SetHeaderLength(0); }, S::TablaDanada},
-        {[](W& e) { e.Table().Truncate(e.Table().HeaderLength() + 2 * e.Table().RecordLength()); }, S::TablaDanada},
-        {[](W& e) { e.Table().SetRecordCount(2); }, S::TablaDeOtroTamano},
-    };
-    DirectorioPrueba dir;
-    for (size_t i = 0; i < std::size(casos); ++i) {
-        W escritor = TresRegistros();
-        escritor.Table().AddField("N", 'N', 4);
-        for (const char* n : {"1", "2", "3"}) escritor.Table().AddRecord({n});
-        casos[i].dano(escritor);
-        ASSERT_TRUE(escritor.Write(dir / "capa"));
-        EXPECT_EQ(CShape((dir / "capa").c_str()).GetDanos(), casos[i].danos) << "case " << i;
-    }
-    ASSERT_TRUE(TresRegistros().Write(dir / "sintabla"));  // no table at all: nothing to say
-    EXPECT_EQ(CShape((dir / "sintabla").c_str()).GetDanos(), 0u);
 }
 
 // Random bytes over records and index: whatever the reader accepts lies
