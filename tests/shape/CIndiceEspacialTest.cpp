@@ -92,6 +92,7 @@ int BuscarSinIndice(const CShape& shape, const CPunto& p, unsigned int desde, do
     }
     return -1;
 }
+
 // Kept indices go to a folder of the test's own, and nowhere after it.
 struct CacheEnPrueba : DirectorioPrueba {
     CacheEnPrueba() { CCacheIndices::SetDirectorio(Ruta("cache")); }
@@ -203,119 +204,88 @@ TEST(CIndiceEspacial, BoxesAreRoundedOutwardAndEmptyOnesRefused) {
     }
 }
 
-// A random layer whose stored boxes are partly damaged (zero, NaN, inverted,
-// far away, too small), with a null record, a record read from another's
-// place, one past the end and one larger than the pieces the file is read
-// in: the index finds each sound record by where its
-// points are, never by the box it stores.
-TEST(CIndiceEspacial, LayerQueriesFollowThePointsNotTheStoredBoxes) {
+// Random layers whose stored boxes are partly damaged (zero, NaN, inverted,
+// far away, too small): queries find each sound record by where its points
+// are, never by the box it stores, and the information click's lookups
+// (polygons by containment, lines and points within a tolerance) find
+// through the index the same record as a test of every record in turn, from
+// any start. The first layer also has a null record, a record read from
+// another's place, one past the end and one larger than the pieces the file
+// is read in; the lines, two records with a coordinate that is no number,
+// candidates everywhere (where they show is for their own tests to say).
+TEST(CIndiceEspacial, QueriesAndHitTestsFollowThePointsNotTheStoredBoxes) {
     std::mt19937 azar(1414);
     std::uniform_real_distribution<double> centro(0.0, 1000.0);
-    W escritor(5);
-    std::vector<CRectangulo> cajas;  // of each record's points
-    std::vector<CPunto> centros;     // of each record's first ring
-    for (int i = 0; i < 1500; ++i) {
-        centros.push_back(CPunto(centro(azar), centro(azar)));
-        std::vector<W::Parte> partes = {AnilloAlAzar(azar, centros.back().x, centros.back().y, 12.0)};
-        if (i % 5 == 0) partes.push_back(AnilloAlAzar(azar, centro(azar), centro(azar), 6.0));
-        if (i == 700)  // larger than the pieces the file is read in: read in place
-            for (int v = 0; v < 70000; ++v) partes[0].insert(partes[0].end() - 1, partes[0][v % 5]);
-        escritor.AddShape(partes);
-        cajas.push_back(Caja(partes));
-    }
-    const std::size_t nulo = escritor.AddNull();
-    cajas.push_back(CRectangulo(kNan, kNan, kNan, kNan));
-    const CRectangulo danadas[] = {{0, 0, 0, 0}, {kNan, kNan, kNan, kNan}, {900, 900, 100, 100},
-                                   {-5000, -5000, -4990, -4990}};
-    for (std::size_t i = 0; i < 200; ++i)
-        escritor.SetRecordBox(7 * i + 1, danadas[i % std::size(danadas)]);
-    escritor.SetRecordBox(700, CRectangulo(0, 0, 0, 0));
-    escritor.SetRecordBox(3, CRectangulo(cajas[3].x1, cajas[3].y1, cajas[3].x1 + 1, cajas[3].y1 + 1));
-    escritor.SetRecordOffset(1000, static_cast<std::uint32_t>(escritor.RecordPosition(5) / 2));
-    cajas[1000] = cajas[5];
-    escritor.SetRecordOffset(1001, 0x7FFFFFF0u);
-    DirectorioPrueba dir;
-    ASSERT_TRUE(escritor.Write(dir / "azar"));
-    const CShape shape((dir / "azar").c_str());
-    ASSERT_EQ(shape.NumElementos(), cajas.size());
-
-    for (int v = 0; v < 300; ++v) {
-        const double x = centro(azar) - 100, y = centro(azar) - 100;
-        const double ancho = v % 10 == 0 ? 1200 : 5 + std::fmod(x + 100, 120);
-        const CRectangulo vista(x, y, x + ancho, y + ancho * 0.75);
-        std::vector<unsigned int> esperados;
-        for (unsigned int i = 0; i < cajas.size(); ++i)
-            if (i != 1001 && i != nulo && Cortan(cajas[i], vista)) esperados.push_back(i);
-        // Single precision may add a record that comes within its rounding
-        // of the view, never leave one out: here none is that close.
-        ASSERT_EQ(Consulta(shape, vista), esperados) << "view " << v;
-    }
-    // The zeroed box (record 1) and the too small one (record 3) hid their
-    // polygons from a click on their centre; they are found now.
-    for (const unsigned int i : {1u, 3u})
-        EXPECT_EQ(Buscar(shape, centros[i], i, 0.0), static_cast<int>(i)) << "case " << i;
-}
-
-// A record with a coordinate that is no number is a candidate everywhere
-// (where it shows is for its own tests to say); point layers are indexed by
-// their points.
-TEST(CIndiceEspacial, RecordsWithCoordinatesThatAreNoNumbersAreFoundEverywhere) {
-    DirectorioPrueba dir;
-    W lineas(3);
-    lineas.AddShape({{CPunto(0, 0), CPunto(10, 10)}});
-    lineas.AddShape({{CPunto(100, 100), CPunto(kNan, 110), CPunto(120, 120)}});
-    lineas.AddShape({{CPunto(200, 200), CPunto(210, kInf)}});
-    ASSERT_TRUE(lineas.Write(dir / "lineas"));
-    const CShape shapeLineas((dir / "lineas").c_str());
-    EXPECT_EQ(Consulta(shapeLineas, CRectangulo(5, 5, 6, 6)), (std::vector<unsigned int>{0, 1, 2}));
-    EXPECT_EQ(Consulta(shapeLineas, CRectangulo(500, 500, 600, 600)), (std::vector<unsigned int>{1, 2}));
-
-    W puntos(1);
-    for (int i = 0; i < 40; ++i) puntos.AddPoint(10.0 * i, 5.0 * i);
-    ASSERT_TRUE(puntos.Write(dir / "puntos"));
-    const CShape shapePuntos((dir / "puntos").c_str());
-    EXPECT_EQ(Consulta(shapePuntos, CRectangulo(95, 0, 120, 55)), (std::vector<unsigned int>{10, 11}));
-    EXPECT_EQ(Consulta(shapePuntos, CRectangulo(95, 0, 120, 54.9)), (std::vector<unsigned int>{10}));
-}
-
-// The information click's lookups (polygons by containment, lines and points
-// within a tolerance) find through the index the same record as a test of
-// every record in turn, from any starting record, also where records
-// overlap and their stored boxes are wrong.
-TEST(CIndiceEspacial, HitTestsFindTheSameRecordAsATestOfEveryRecord) {
-    std::mt19937 azar(7);
-    std::uniform_real_distribution<double> centro(0.0, 300.0);
     DirectorioPrueba dir;
     const struct {
         int tipo;
         double tolerancia;
     } capas[] = {{5, 0.0}, {5, 2.0}, {3, 3.0}, {3, 0.4}, {1, 4.0}};
     for (size_t c = 0; c < std::size(capas); ++c) {
-        W escritor(capas[c].tipo);
-        for (int i = 0; i < 400; ++i) {
-            const double x = centro(azar), y = centro(azar);
-            if (capas[c].tipo == 1) {
-                escritor.AddPoint(x, y);
-                continue;
-            }
-            W::Parte anillo = AnilloAlAzar(azar, x, y, 15.0);
-            if (capas[c].tipo == 3) anillo.pop_back();  // a line, not closed
-            escritor.AddShape({anillo});
-            if (i % 4 == 0) escritor.SetRecordBox(i, CRectangulo(0, 0, 0, 0));
+        const int tipo = capas[c].tipo;
+        W escritor(tipo);
+        std::vector<CRectangulo> cajas;  // of each record's points
+        std::vector<CPunto> centros;     // of each record's first ring
+        for (int i = 0; i < 1500; ++i) {
+            const CPunto p(centro(azar), centro(azar));
+            centros.push_back(p);
+            std::vector<W::Parte> partes = {tipo == 1 ? W::Parte{p} : AnilloAlAzar(azar, p.x, p.y, 12.0)};
+            if (tipo == 3) partes[0].pop_back();  // a line, not closed
+            if (tipo == 5 && i % 5 == 0) partes.push_back(AnilloAlAzar(azar, centro(azar), centro(azar), 6.0));
+            if (c == 0 && i == 700)  // larger than the pieces the file is read in: read in place
+                for (int v = 0; v < 70000; ++v) partes[0].insert(partes[0].end() - 1, partes[0][v % 5]);
+            if (tipo == 1) escritor.AddPoint(p.x, p.y);
+            else escritor.AddShape(partes);
+            cajas.push_back(Caja(partes));
+        }
+        if (tipo == 3) {
+            escritor.AddShape({{CPunto(100, 100), CPunto(kNan, 110), CPunto(120, 120)}});
+            escritor.AddShape({{CPunto(200, 200), CPunto(210, kInf)}});
+            cajas.insert(cajas.end(), 2, CRectangulo(-kInf, -kInf, kInf, kInf));
+        }
+        const CRectangulo danadas[] = {{0, 0, 0, 0}, {kNan, kNan, kNan, kNan}, {900, 900, 100, 100},
+                                       {-5000, -5000, -4990, -4990}};
+        for (std::size_t i = 0; tipo != 1 && i < 200; ++i)
+            escritor.SetRecordBox(7 * i + 1, danadas[i % std::size(danadas)]);
+        std::size_t nulo = cajas.size(), fuera = cajas.size();  // none
+        if (c == 0) {
+            nulo = escritor.AddNull();
+            cajas.push_back(CRectangulo(kNan, kNan, kNan, kNan));
+            escritor.SetRecordBox(700, CRectangulo(0, 0, 0, 0));
+            escritor.SetRecordBox(3, CRectangulo(cajas[3].x1, cajas[3].y1, cajas[3].x1 + 1, cajas[3].y1 + 1));
+            escritor.SetRecordOffset(1000, static_cast<std::uint32_t>(escritor.RecordPosition(5) / 2));
+            cajas[1000] = cajas[5];
+            fuera = 1001;
+            escritor.SetRecordOffset(fuera, 0x7FFFFFF0u);
         }
         const std::string nombre = dir / ("capa" + std::to_string(c));
         ASSERT_TRUE(escritor.Write(nombre));
         const CShape shape(nombre.c_str());
+        ASSERT_EQ(shape.NumElementos(), cajas.size());
+        for (int v = 0; v < 300; ++v) {
+            const double x = centro(azar) - 100, y = centro(azar) - 100;
+            const double ancho = v % 10 == 0 ? 1200 : 5 + std::fmod(x + 100, 120);
+            const CRectangulo vista(x, y, x + ancho, y + ancho * 0.75);
+            std::vector<unsigned int> esperados;
+            for (unsigned int i = 0; i < cajas.size(); ++i)
+                if (i != fuera && i != nulo && Cortan(cajas[i], vista)) esperados.push_back(i);
+            // Single precision may add a record that comes within its rounding
+            // of the view, never leave one out: here none is that close.
+            ASSERT_EQ(Consulta(shape, vista), esperados) << "layer " << c << ", view " << v;
+        }
         int hallados = 0;
         for (int k = 0; k < 400; ++k) {
             const CPunto p(centro(azar), centro(azar));
-            const unsigned int desde = static_cast<unsigned int>(k % 400);
+            const unsigned int desde = static_cast<unsigned int>(k * 3);
             const int esperado = BuscarSinIndice(shape, p, desde, capas[c].tolerancia);
-            ASSERT_EQ(Buscar(shape, p, desde, capas[c].tolerancia), esperado)
-                << "layer " << c << ", point " << k;
+            ASSERT_EQ(Buscar(shape, p, desde, capas[c].tolerancia), esperado) << "layer " << c << ", point " << k;
             hallados += esperado >= 0;
         }
         EXPECT_GT(hallados, 20) << "layer " << c;  // the points do hit records
+        // The zeroed box (record 1) and the too small one (record 3) hid their
+        // polygons from a click on their centre; they are found now.
+        for (const unsigned int i : {1u, 3u})
+            if (c == 0) EXPECT_EQ(Buscar(shape, centros[i], i, 0.0), static_cast<int>(i)) << "case " << i;
     }
 }
 
