@@ -102,28 +102,23 @@ struct CacheEnPrueba : DirectorioPrueba {
     ~CacheEnPrueba() { CCacheIndices::SetDirectorio(""); }
 };
 
-// 400 small squares scattered over 1000 x 1000.
-void EscribeCuadros(const std::string& ruta, unsigned int semilla) {
+// 400 small boxes scattered over 2000 x 2000, as polygons.
+void EscribeCajas(const std::string& ruta, unsigned int semilla) {
     std::mt19937 azar(semilla);
-    std::uniform_real_distribution<double> esquina(0.0, 1000.0);
     W escritor(5);
     for (int i = 0; i < 400; ++i) {
-        const double x = esquina(azar), y = esquina(azar);
-        escritor.AddShape({W::Rectangle(x, y, x + 4, y + 4)});
+        const CRectangulo c = CajaAlAzar(azar, 8);
+        escritor.AddShape({W::Rectangle(c.x1, c.y1, c.x2, c.y2)});
     }
     ASSERT_TRUE(escritor.Write(ruta));
 }
 
-// What the layer finds in 40 views of 120 x 90 over it.
+// What the layer finds in 40 views over it.
 std::vector<std::vector<unsigned int>> Respuestas(const std::string& ruta) {
     const CShape shape(ruta.c_str());
     std::mt19937 azar(7);
-    std::uniform_real_distribution<double> esquina(-50.0, 1000.0);
     std::vector<std::vector<unsigned int>> respuestas;
-    for (int v = 0; v < 40; ++v) {
-        const double x = esquina(azar), y = esquina(azar);
-        respuestas.push_back(Consulta(shape, CRectangulo(x, y, x + 120, y + 90)));
-    }
+    for (int v = 0; v < 40; ++v) respuestas.push_back(Consulta(shape, CajaAlAzar(azar, 400)));
     return respuestas;
 }
 
@@ -297,8 +292,8 @@ TEST(CIndiceEspacial, QueriesAndHitTestsFollowThePointsNotTheStoredBoxes) {
 // their own.
 TEST(CCacheIndices, ALayerAnswersFromItsKeptIndexUnlessDamagedOrItsFilesChanged) {
     DirectorioPrueba datos;
-    const std::string capa = datos / "cuadros";
-    EscribeCuadros(capa, 1);
+    const std::string capa = datos / "cajas";
+    EscribeCajas(capa, 1);
     const auto sinCache = Respuestas(capa);
     const CacheEnPrueba cache;
     EXPECT_EQ(Respuestas(capa), sinCache);  // built and kept
@@ -346,7 +341,7 @@ TEST(CCacheIndices, ALayerAnswersFromItsKeptIndexUnlessDamagedOrItsFilesChanged)
     // Another layer written over the same files is never answered for by the
     // index kept for the old one.
     CCacheIndices::Escribe(clave, IndiceEnUnaEsquina(400));
-    EscribeCuadros(capa, 2);
+    EscribeCajas(capa, 2);
     const auto otra = Respuestas(capa);
     EXPECT_NE(otra, sinCache);
     CCacheIndices::SetDirectorio("");

@@ -269,9 +269,7 @@ TEST(CShapeDanado, DamagedRecordsAreRefusedAndTheOthersRead) {
         if (casos[i].pintables != Registros{0, 2}) continue;
         ASSERT_EQ(shape.NumElementos(), 3u) << "case " << i;
         EXPECT_EQ(Error([&] { shape.Elemento(1); }), "ErrorOutOfLimits") << "case " << i;
-        unsigned int n = 0;
-        const CPunto* p = shape.Puntos(shape.Elemento(2), 0, &n);
-        EXPECT_EQ(Parte(p, p + n), kC) << "case " << i;
+        EXPECT_EQ(PuntosDe(shape, 2, 0), kC) << "case " << i;
     }
 }
 
