@@ -340,7 +340,9 @@ TEST(CCacheIndices, ALayerAnswersFromItsKeptIndexUnlessDamagedOrItsFilesChanged)
 
     // Another layer written over the same files is never answered for by the
     // index kept for the old one.
+    std::filesystem::remove_all(kept);  // the directory the last case left
     CCacheIndices::Escribe(clave, IndiceEnUnaEsquina(400));
+    ASSERT_NE(CCacheIndices::Lee(clave), nullptr);
     EscribeCajas(capa, 2);
     const auto otra = Respuestas(capa);
     EXPECT_NE(otra, sinCache);
