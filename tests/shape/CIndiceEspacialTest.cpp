@@ -280,10 +280,11 @@ TEST(CIndiceEspacial, QueriesAndHitTestsFollowThePointsNotTheStoredBoxes) {
             hallados += esperado >= 0;
         }
         EXPECT_GT(hallados, 20) << "layer " << c;  // the points do hit records
+        if (c != 0) continue;
         // The zeroed box (record 1) and the too small one (record 3) hid their
         // polygons from a click on their centre; they are found now.
         for (const unsigned int i : {1u, 3u})
-            if (c == 0) EXPECT_EQ(Buscar(shape, centros[i], i, 0.0), static_cast<int>(i)) << "case " << i;
+            EXPECT_EQ(Buscar(shape, centros[i], i, 0.0), static_cast<int>(i)) << "case " << i;
     }
 }
 

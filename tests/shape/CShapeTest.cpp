@@ -178,6 +178,7 @@ TEST(CShapeApertura, HugeSparseFilesAreOpenedAndReadInLittleMemory) {
         const long antes = EstadoKb("VmRSS");
         CShape shape((dir / nombre).c_str());
         EXPECT_EQ(Pintables(shape), (Registros{0, 1, 2})) << nombre;
+        EXPECT_EQ(PuntosDe(shape, 2, 0), kC) << nombre;
         EXPECT_LT(shape.NumElementos(), 50u) << nombre;
         EXPECT_LT(EstadoKb("VmHWM") - antes, 32 * 1024) << nombre;
     }
