@@ -12,12 +12,9 @@
 #include "wxTextUtil.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
 #include <string>
 
 namespace {
-
 // At most this many hits are followed up, so that a large table does not
 // turn one input into thousands of queries.
 constexpr std::size_t kMaxSeguidos = 8;
@@ -31,7 +28,6 @@ void SeguirResultados(CGestorBD& gestor, int mapa) {
         gestor.CapaTieneContenido(capa.GetRutaCapa(), registro.GetCodigo(), mapa);
     }
 }
-
 }  // namespace
 
 int FuzzBusqueda(const std::uint8_t* datos, std::size_t tamano) {
@@ -41,10 +37,7 @@ int FuzzBusqueda(const std::uint8_t* datos, std::size_t tamano) {
     const std::size_t largoTexto = std::min<std::size_t>({datos[0], 40, tamano - 1});
     const wxString texto = wxTextUtil::std2wx(std::string(reinterpret_cast<const char*>(datos) + 1, largoTexto));
     const std::string ruta = directorio / "BDbusqueda.db";
-    std::remove(ruta.c_str());
-    std::ofstream(ruta, std::ios::binary)
-        .write(reinterpret_cast<const char*>(datos) + 1 + largoTexto,
-               static_cast<std::streamsize>(tamano - 1 - largoTexto));
+    EscribirNuevo(ruta, datos + 1 + largoTexto, tamano - 1 - largoTexto);
 
     CGestorBD gestor;
     gestor.SetRutaDatosAplicacion(wxString::FromUTF8(directorio.Ruta().c_str()));

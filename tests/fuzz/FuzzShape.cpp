@@ -12,9 +12,6 @@
 #include "DirectorioPrueba.h"
 #include "RecorrerTabla.h"
 
-#include <cstdio>
-#include <fstream>
-#include <string>
 #include <vector>
 
 namespace {
@@ -39,14 +36,6 @@ Bytes Tomar(const std::uint8_t*& p, std::size_t& quedan, std::size_t cuantos) {
     p += cuantos;
     quedan -= cuantos;
     return b;
-}
-
-// A new file each time: rewriting one in place makes some file systems
-// (ext4) write it out to disk at once, which would slow fuzzing a hundredfold.
-void Escribir(const std::string& ruta, const Bytes& b) {
-    std::remove(ruta.c_str());
-    std::ofstream(ruta, std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
 // What painting, labels, hit tests and the search read of every record.
@@ -108,9 +97,9 @@ int FuzzShape(const std::uint8_t* datos, std::size_t tamano) {
 
     static const DirectorioPrueba directorio;
     const std::string base = directorio / "capa";
-    Escribir(base + ".shx", shx);
-    Escribir(base + ".dbf", dbf);
-    Escribir(base + ".shp", shp);
+    EscribirNuevo(base + ".shx", shx.data(), shx.size());
+    EscribirNuevo(base + ".dbf", dbf.data(), dbf.size());
+    EscribirNuevo(base + ".shp", shp.data(), shp.size());
     try {
         CShape shape(base.c_str());
         RecorrerRegistros(shape);

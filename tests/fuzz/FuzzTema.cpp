@@ -18,24 +18,19 @@
 #include "ProfundidadArbol.h"
 #include "ShapefileWriter.h"
 
-#include <tinyxml.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/app.h>
 #include <wx/init.h>
 
-#include <algorithm>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 using W = ShapefileWriter;
 
-void Tabla(W& escritor, int filas) {
+// The layer with a table of that many rows, as `ruta`.
+void Escribir(W& escritor, int filas, const std::string& ruta) {
     DbfWriter& tabla = escritor.Table();
     tabla.AddField("TIPO", 'N', 4);
     tabla.AddField("NOMBRE", 'C', 20);
@@ -45,6 +40,7 @@ void Tabla(W& escritor, int filas) {
     for (int i = 0; i < filas; ++i)
         tabla.AddRecord({std::to_string(i + 1), "Lugar " + std::to_string(i), std::to_string(i * 1.5),
                          std::to_string(i % 3), std::to_string(i * 30)});
+    escritor.Write(ruta);
 }
 
 std::string EscribirDatos(const DirectorioPrueba& directorio) {
@@ -55,25 +51,20 @@ std::string EscribirDatos(const DirectorioPrueba& directorio) {
                         W::Rectangle(150, 0, 200, 50)});
     poligonos.AddShape({W::Rectangle(300, 300, 301, 301)});
     poligonos.AddNull();
-    Tabla(poligonos, 3);
-    poligonos.Write(capas + "/poligonos");
+    Escribir(poligonos, 3, capas + "/poligonos");
     W lineas(3);
     lineas.AddShape({{{0, 0}, {50, 80}, {100, 0}}, {{10, 90}, {90, 90}}});
     lineas.AddShape({{{-50, -50}, {-40, -40}}});
-    Tabla(lineas, 2);
-    lineas.Write(capas + "/lineas");
+    Escribir(lineas, 2, capas + "/lineas");
     W puntos(1);
     for (int i = 0; i < 4; ++i) puntos.AddPoint(i * 40.0, i * 25.0);
-    Tabla(puntos, 4);
-    puntos.Write(capas + "/puntos");
+    Escribir(puntos, 4, capas + "/puntos");
     W multipuntos(8);
     multipuntos.AddMultiPoint({{5, 5}, {60, 70}});
-    Tabla(multipuntos, 1);
-    multipuntos.Write(capas + "/multipuntos");
+    Escribir(multipuntos, 1, capas + "/multipuntos");
     W puntosZ(11);
     puntosZ.AddPoint(70, 30, 5);
-    Tabla(puntosZ, 1);
-    puntosZ.Write(capas + "/puntosz");
+    Escribir(puntosZ, 1, capas + "/puntosz");
     return directorio.Ruta("datos");
 }
 
@@ -120,8 +111,7 @@ int FuzzTema(const std::uint8_t* datos, std::size_t tamano) {
     const std::string texto(reinterpret_cast<const char*>(datos), tamano);
     ComprobarProfundidad(texto);
     const std::string tema = rutaDatos + "/MapasVel/Tema.vel";
-    std::remove(tema.c_str());  // a new file: see FuzzShape.cpp
-    std::ofstream(tema, std::ios::binary) << texto;
+    EscribirNuevo(tema, texto.data(), texto.size());
 
     const bool pintar = Toolkit();
     SetReceptorMensajes([](const wxString&, const wxString&) {});

@@ -1,7 +1,8 @@
 #pragma once
-// Replays, in the normal test suite, the committed inputs of a fuzz target:
-// its seed corpus and the reproducers of the faults fuzzing found, so that a
-// fault once found stays mended.
+// Replays, in the normal test suite, the committed inputs of a fuzz target
+// (e.g. "Shape"): every file of tests/fuzz/corpus/<objetivo>, its seeds, and
+// of tests/fuzz/reproductores/<objetivo>, the faults fuzzing found, so that a
+// fault once found stays mended. Returns how many inputs it ran.
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -9,10 +10,7 @@
 #include <string>
 #include <vector>
 
-// Runs `objetivo` (e.g. "Shape") over every file of tests/fuzz/corpus/<objetivo>
-// and tests/fuzz/reproductores/<objetivo>; returns how many it ran.
-inline int ReproducirFuzz(const std::string& objetivo,
-                          int (*funcion)(const std::uint8_t*, std::size_t)) {
+inline int ReproducirFuzz(const std::string& objetivo, int (*funcion)(const std::uint8_t*, std::size_t)) {
     namespace fs = std::filesystem;
     int ejecutadas = 0;
     for (const char* carpeta : {"corpus", "reproductores"}) {
