@@ -131,8 +131,12 @@ TEST(Arranque, TheViewerFindsItsDataShowsBothMapsAndEndsAsAsked) {
             desde = texto.find(mensaje, desde);
             EXPECT_NE(desde, std::string::npos) << mensaje << "\n" << texto;
         }
-        if (caso.mensajes.empty()) EXPECT_EQ(texto, "");
-        if (caso.incompleto) EXPECT_EQ(static_cast<size_t>(std::count(texto.begin(), texto.end(), '\n')), 2u) << texto;
+        if (caso.mensajes.empty()) {
+            EXPECT_EQ(texto, "");
+        }
+        if (caso.incompleto) {
+            EXPECT_EQ(static_cast<size_t>(std::count(texto.begin(), texto.end(), '\n')), 2u) << texto;
+        }
         if (caso.recordado) EXPECT_EQ(home.LeerConfiguracion(), "PathApp=" + atlas + "\n");
         else EXPECT_FALSE(home.HayConfiguracion());
     }

@@ -99,7 +99,9 @@ TEST(RenderLineaComandos, PaintsTheThemeIntoAPngOrEndsWithACodeAndAMessage) {
         const std::string error((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
         ASSERT_EQ(WIFEXITED(estado) ? WEXITSTATUS(estado) : -1, casos[i].codigo) << error;
         for (const std::string& mensaje : casos[i].mensajes) EXPECT_NE(error.find(mensaje), std::string::npos) << error;
-        if (casos[i].mensajes.empty()) EXPECT_EQ(error, "");
+        if (casos[i].mensajes.empty()) {
+            EXPECT_EQ(error, "");
+        }
         wxImage imagen;
         if (casos[i].codigo != 0) EXPECT_FALSE(fs::exists(salida));
         else ASSERT_TRUE(imagen.LoadFile(salida, wxBITMAP_TYPE_PNG));

@@ -320,7 +320,9 @@ TEST_F(VAQFrameTest, AThemeThatFailsLeavesItsMapEmptyAndEveryButtonStillWorks) {
         Pulsar(h.boton);
         EXPECT_EQ(Mapa()->GetAccion(), h.accion) << h.boton;
         ASSERT_EQ(marco->GetPanelMediciones() != nullptr, h.medicion != nullptr) << h.boton;
-        if (h.medicion) EXPECT_EQ(marco->GetPanelMediciones()->GetTextoMedicion(), h.medicion);
+        if (h.medicion) {
+            EXPECT_EQ(marco->GetPanelMediciones()->GetTextoMedicion(), h.medicion);
+        }
         Pulsar(h.boton);
         EXPECT_EQ(Mapa()->GetAccion(), PanelMapa::ACCION_NINGUNA) << h.boton;
         EXPECT_EQ(marco->GetPanelMediciones(), nullptr) << h.boton;

@@ -146,7 +146,9 @@ TEST_F(CBuscarDlgTest, EachModeShowsItsPictureAndADoubleClickedMunicipalityIsCen
             if (dialogo.IsModal()) dialogo.EndModal(wxID_CANCEL);
         });
         EXPECT_EQ(dialogo.ShowModal(), modo ? wxID_OK : wxID_CANCEL);
-        if (modo) EXPECT_EQ(dialogo.GetTitle(), wxString::FromUTF8("Búsqueda de mi localidad"));
+        if (modo) {
+            EXPECT_EQ(dialogo.GetTitle(), wxString::FromUTF8("Búsqueda de mi localidad"));
+        }
     }
     EXPECT_NE(std::find(primera.begin(), primera.end(), "Córdoba"), primera.end());
     EXPECT_NE(std::find(segunda.begin(), segunda.end(), "Sevilla"), segunda.end());

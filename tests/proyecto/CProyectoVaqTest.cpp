@@ -217,7 +217,9 @@ TEST_F(ProyectoVaqTest, RaizVersionOArchivoErroneosNoCarganNada) {
         temas[i]->Capas().Add(CapaVisible("A", "a.shp"));
         EXPECT_FALSE(Abrir(*temas[i], "T" + std::to_string(i))) << "case " << i;
         EXPECT_EQ(Gestor().GetNumCapas(), 0) << "case " << i;
-        if (i == 0) EXPECT_TRUE(proyecto.GetErrorCarga().Contains("PROYECTO_VELMOR"));
+        if (i == 0) {
+            EXPECT_TRUE(proyecto.GetErrorCarga().Contains("PROYECTO_VELMOR"));
+        }
     }
     EXPECT_FALSE(proyecto.AbrirProyecto(nullptr, "MapasVel/NoExiste.vel"));
     EXPECT_TRUE(proyecto.GetErrorCarga().StartsWith(wxString::FromUTF8("No se pudo cargar correctamente el proyecto.")));

@@ -345,8 +345,9 @@ TEST(CCapaShpPintura, RingFallenOnOnePixelIsDrawnAsTheWholeRing) {
             toolkit.Dc()->SetBrush(wxBrush(kRojo));
             toolkit.Dc()->DrawPolygon(5, anillo.data(), 0, 0, wxODDEVEN_RULE);
             const wxImage& imagen = capaPintada.Imagen();
-            if (ancho == 3)  // hard-edged, thinner dots cover no pixel centre
+            if (ancho == 3) {  // hard-edged, thinner dots cover no pixel centre
                 EXPECT_GT(LienzoPrueba::Contar(imagen, wxRect(146, 196, 8, 8), kAzul), 0);
+            }
             EXPECT_EQ(0, std::memcmp(imagen.GetData(), toolkit.Imagen().GetData(), 3 * 500 * 500))
                 << "case width " << ancho << ", smoothing " << suavizado;
             EXPECT_EQ(Pintados(imagen, wxRect(340, 140, 20, 20)), 0);  // the one-point ring

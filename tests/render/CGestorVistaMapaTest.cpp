@@ -187,7 +187,9 @@ TEST_F(GestorVistaMapaTest, CadaCapaSePintaComoDiceSuEntrada) {
         EXPECT_EQ(Pintar(), *wxBLUE) << "case " << i;
         EXPECT_EQ(capa->pinturas, casos[i].pinturas) << "case " << i;
         ASSERT_EQ(mensajes.size(), casos[i].aviso ? 1u : 0u) << "case " << i;
-        if (casos[i].aviso) EXPECT_TRUE(mensajes[0].Contains(casos[i].aviso)) << "case " << i;
+        if (casos[i].aviso) {
+            EXPECT_TRUE(mensajes[0].Contains(casos[i].aviso)) << "case " << i;
+        }
     }
     SetReceptorMensajes(ReceptorMensajes());
 }
@@ -208,7 +210,9 @@ TEST_F(GestorVistaMapaTest, PintarVistaMuestraElMapaALaEscalaQuePinta) {
         EXPECT_NEAR(gestor.GetEscalaActual(), pedida ? pedida : escala, 1e-6 * escala) << "case " << pedida;
         const wxImage& imagen = lienzo.Imagen();
         EXPECT_EQ(LienzoPrueba::Color(imagen, 50, 40), pedida ? *wxBLUE : *wxGREEN) << "case " << pedida;
-        if (pedida) EXPECT_EQ(LienzoPrueba::Color(imagen, 0, 0), *wxBLACK);
+        if (pedida) {
+            EXPECT_EQ(LienzoPrueba::Color(imagen, 0, 0), *wxBLACK);
+        }
     }
 }
 

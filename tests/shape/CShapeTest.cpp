@@ -266,7 +266,9 @@ TEST(CShapeDanado, DamagedRecordsAreRefusedAndTheOthersRead) {
         ASSERT_TRUE(escritor.Write(dir / "capa"));
         CShape shape((dir / "capa").c_str());
         EXPECT_EQ(Pintables(shape), casos[i].pintables) << "case " << i;
-        if (casos[i].pintables.size() == 1) EXPECT_EQ(Error([&] { shape.Elemento(2); }), "ErrorOutOfLimits") << "case " << i;
+        if (casos[i].pintables.size() == 1) {
+            EXPECT_EQ(Error([&] { shape.Elemento(2); }), "ErrorOutOfLimits") << "case " << i;
+        }
         if (casos[i].pintables != Registros{0, 2}) continue;
         ASSERT_EQ(shape.NumElementos(), 3u) << "case " << i;
         EXPECT_EQ(Error([&] { shape.Elemento(1); }), "ErrorOutOfLimits") << "case " << i;

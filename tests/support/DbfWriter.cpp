@@ -14,7 +14,7 @@ bool EsNumerico(char tipo) { return tipo == 'N' || tipo == 'F' || tipo == 'D'; }
 }  // namespace
 
 void DbfWriter::AddField(const std::string& nombre, char tipo, int ancho, int decimales) {
-    campos.push_back(Campo{nombre.substr(0, 11), tipo, ancho, decimales});
+    campos.push_back(Campo{nombre.substr(0, 11), tipo, ancho, decimales, std::nullopt});
 }
 
 std::size_t DbfWriter::RecordLength() const {
