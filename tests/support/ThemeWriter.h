@@ -21,7 +21,6 @@ public:
     XmlElemento& With(XmlElemento hijo) { return Add(std::move(hijo)), *this; }
     // The first child of that name; null when there is none.
     XmlElemento* Hijo(const std::string& nombre);
-    const std::string& Nombre() const { return nombre; }
     std::string Xml(int sangria = 0) const;
 
 private:
