@@ -298,6 +298,7 @@ TEST_F(ProyectoVaqTest, CienCargasSinFugasDemasiadasCapasYDanadasEnUnMensajeCort
     ciclo();
     const auto antes = Recursos();
     for (int i = 0; i < 100; ++i) {
+        mensaje.clear();  // a text growing a hundred times would take mappings of its own
         ASSERT_TRUE(proyecto.AbrirProyecto(nullptr, "MapasVel/Prueba.vel"));
         ASSERT_EQ(Gestor().GetNumCapas(), 3);
         ciclo();
