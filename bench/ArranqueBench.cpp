@@ -11,6 +11,7 @@
 // both maps), median of 20.
 #include "CConfigApp.h"
 #include "CMensajes.h"
+#include "IniciarWx.h"
 #include "PanelMapaPrincipal.h"
 #include "PanelReferenciaMapa.h"
 #include "VAQFrame.h"
@@ -142,11 +143,7 @@ void Pulsar(VAQFrame* marco, int id) {
 }
 
 bool MedirCambioTema(int argc, char** argv) {
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "No se ha podido iniciar wxWidgets\n");
-        return false;
-    }
+    if (!IniciarWx(argc, argv)) return false;
     wxInitAllImageHandlers();
     SetModoSilencioso(true);
     CConfigApp::SetRutaSesion(kAtlas);

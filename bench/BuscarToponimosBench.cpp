@@ -8,6 +8,7 @@
 #include "CBuscarDlg.h"
 #include "CConexionSQLite.h"
 #include "CGestorBD.h"
+#include "IniciarWx.h"
 #include "wxTextUtil.h"
 
 #include <sqlite3.h>
@@ -164,11 +165,7 @@ int Medir(const std::string& directorio) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");
-        return 1;
-    }
+    if (!IniciarWx(argc, argv)) return 1;
     std::string plantilla = (std::filesystem::temp_directory_path() / "vaqbuscarXXXXXX").string();
     const std::string directorio = ::mkdtemp(plantilla.data()) ? plantilla : std::string();
     const int resultado = directorio.empty() ? 1 : Medir(directorio);

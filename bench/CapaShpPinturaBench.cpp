@@ -5,6 +5,7 @@
 // between 21 drawings and 1 drawing in one run (its -c option), so start-up
 // and the writing of the image are left out. Prints both times and the ratio.
 #include "CCapaShp.h"
+#include "IniciarWx.h"
 
 #include <benchmark/benchmark.h>
 #include <wx/dcmemory.h>
@@ -148,11 +149,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "Hace falta shapelib (libshp-dev) para escribir la capa de prueba\n");
     return 1;
 #else
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");
-        return 1;
-    }
+    if (!IniciarWx(argc, argv)) return 1;
     std::string plantilla = (std::filesystem::temp_directory_path() / "vaqbenchXXXXXX").string();
     if (!::mkdtemp(plantilla.data())) return 1;
     g_directorio = plantilla;

@@ -17,6 +17,7 @@
 #include "CMyPrintout.h"
 #include "CProyectoVaq.h"
 #include "ImpresionPrueba.h"
+#include "IniciarWx.h"
 #include "PanelMapaPrincipal.h"
 
 #include <wx/dcmemory.h>
@@ -188,11 +189,7 @@ void AsercionImpresa(const wxString& fichero, int linea, const wxString& funcion
 
 int main(int argc, char** argv) {
     wxSetAssertHandler(AsercionImpresa);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");
-        return 1;
-    }
+    if (!IniciarWx(argc, argv)) return 1;
     wxInitAllImageHandlers();
     const int resultado = Medir();
     wxEntryCleanup();

@@ -6,6 +6,7 @@
 #include "CMediciones.h"
 #include "CMedicionesPanel.h"
 #include "CProyectoVaq.h"
+#include "IniciarWx.h"
 #include "PanelMapa.h"
 
 #include <benchmark/benchmark.h>
@@ -115,11 +116,7 @@ void AsercionImpresa(const wxString& fichero, int linea, const wxString& funcion
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     wxSetAssertHandler(AsercionImpresa);
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "No se ha podido iniciar wxWidgets (falta DISPLAY?)\n");
-        return 1;
-    }
+    if (!IniciarWx(argc, argv)) return 1;
     wxTheApp->CallOnInit();
     wxInitAllImageHandlers();
     Escena escena;

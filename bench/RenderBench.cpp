@@ -32,6 +32,7 @@
 #include "CMensajes.h"
 #include "CProyectoVaq.h"
 #include "CRenderLineaComandos.h"
+#include "IniciarWx.h"
 
 namespace fs = std::filesystem;
 
@@ -321,11 +322,7 @@ void PintarSolo(benchmark::State& estado, bool clasificado, bool ampliado) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "wxWidgets could not start (no DISPLAY?)\n");
-        return 1;
-    }
+    if (!IniciarWx(argc, argv)) return 1;
     SetModoSilencioso(true);
 
     Datos datos;

@@ -32,6 +32,7 @@
 #include "CProyectoVaq.h"
 #include "CRenderLineaComandos.h"
 #include "CShape.h"
+#include "IniciarWx.h"
 
 namespace fs = std::filesystem;
 
@@ -311,11 +312,7 @@ void ConstruccionIndice(const std::string& d, const int* factores, int numero) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    wxApp::SetInstance(new wxApp);
-    if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "wxWidgets could not start (no DISPLAY?)\n");
-        return 1;
-    }
+    if (!IniciarWx(argc, argv)) return 1;
     SetModoSilencioso(true);
     const std::string d = (fs::temp_directory_path() / ("vaq_vistabench_" + std::to_string(getpid()))).string();
     // The viewer keeps layers' indices in the user's cache folder: here, a
