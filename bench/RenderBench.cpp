@@ -28,6 +28,7 @@
 #include <string>
 #include <vector>
 
+#include "CapaPoligonosBench.h"
 #include "CGestorVistaMapa.h"
 #include "CMensajes.h"
 #include "CProyectoVaq.h"
@@ -56,85 +57,11 @@ constexpr int kBorde[3] = {60, 60, 60};
 int ColorClase(int clase, int componente) { return (clase * 37 + componente * 91) % 256; }
 long long ColorTema(int r, int g, int b) { return r + 256LL * g + 65536LL * b; }
 
-void EscribirBE32(std::ofstream& f, uint32_t v) {
-    const unsigned char b[4] = {static_cast<unsigned char>(v >> 24), static_cast<unsigned char>(v >> 16),
-                                static_cast<unsigned char>(v >> 8), static_cast<unsigned char>(v)};
-    f.write(reinterpret_cast<const char*>(b), 4);
-}
-template <typename T>
-void EscribirLE(std::ofstream& f, T v) {
-    f.write(reinterpret_cast<const char*>(&v), sizeof v);  // the machine is little-endian
-}
-
-void EscribirCabecera(std::ofstream& f, uint32_t palabras, const double caja[4]) {
-    EscribirBE32(f, 9994);
-    for (int i = 0; i < 5; ++i) EscribirBE32(f, 0);
-    EscribirBE32(f, palabras);
-    EscribirLE<int32_t>(f, 1000);
-    EscribirLE<int32_t>(f, 5);
-    for (int i = 0; i < 4; ++i) EscribirLE(f, caja[i]);
-    for (int i = 0; i < 4; ++i) EscribirLE(f, 0.0);
-}
-
-// base.shp, base.shx and base.dbf.
+// base.shp, base.shx and base.dbf: the grid's polygons, CLASE spread over the classes.
 void EscribirShapefile(const std::string& base) {
-    const int numero = kColumnas * kFilas;
-    const uint32_t contenido = 4 + 32 + 4 + 4 + 4 + 16 * kVertices;  // bytes
-    const uint32_t registro = 8 + contenido;
-    const double caja[4] = {kOrigenX, kOrigenY, kOrigenX + kColumnas * kCelda,
-                            kOrigenY + kFilas * kCelda};
-    std::ofstream shp(base + ".shp", std::ios::binary), shx(base + ".shx", std::ios::binary);
-    EscribirCabecera(shp, (100 + registro * numero) / 2, caja);
-    EscribirCabecera(shx, (100 + 8 * numero) / 2, caja);
-    std::vector<double> puntos(2 * kVertices);
-    for (int i = 0; i < numero; ++i) {
-        const double cx = kOrigenX + (i % kColumnas + 0.5) * kCelda;
-        const double cy = kOrigenY + (i / kColumnas + 0.5) * kCelda;
-        double xmin = 1e300, ymin = 1e300, xmax = -1e300, ymax = -1e300;
-        for (int v = 0; v < kVertices - 1; ++v) {
-            // Clockwise (an outer ring), radius wobbling so edges are not regular.
-            const double t = -2.0 * M_PI * v / (kVertices - 1);
-            const double r = kCelda * (0.35 + 0.1 * std::sin(7.0 * t + i));
-            puntos[2 * v] = cx + r * std::cos(t);
-            puntos[2 * v + 1] = cy + r * std::sin(t);
-            xmin = std::min(xmin, puntos[2 * v]);
-            xmax = std::max(xmax, puntos[2 * v]);
-            ymin = std::min(ymin, puntos[2 * v + 1]);
-            ymax = std::max(ymax, puntos[2 * v + 1]);
-        }
-        puntos[2 * (kVertices - 1)] = puntos[0];
-        puntos[2 * (kVertices - 1) + 1] = puntos[1];
-        EscribirBE32(shx, (100 + registro * i) / 2);
-        EscribirBE32(shx, contenido / 2);
-        EscribirBE32(shp, i + 1);
-        EscribirBE32(shp, contenido / 2);
-        EscribirLE<int32_t>(shp, 5);
-        for (double v : {xmin, ymin, xmax, ymax}) EscribirLE(shp, v);
-        EscribirLE<int32_t>(shp, 1);
-        EscribirLE<int32_t>(shp, kVertices);
-        EscribirLE<int32_t>(shp, 0);
-        shp.write(reinterpret_cast<const char*>(puntos.data()), puntos.size() * sizeof(double));
-    }
-
-    std::ofstream dbf(base + ".dbf", std::ios::binary);
-    const unsigned char cabecera[12] = {0x03, 126, 1, 1};
-    dbf.write(reinterpret_cast<const char*>(cabecera), 4);
-    EscribirLE<uint32_t>(dbf, numero);
-    EscribirLE<uint16_t>(dbf, 32 + 32 + 1);
-    EscribirLE<uint16_t>(dbf, 1 + 2);
-    const char ceros[20] = {};
-    dbf.write(ceros, 20);
-    char campo[32] = "CLASE";
-    campo[11] = 'N';
-    campo[16] = 2;  // width
-    dbf.write(campo, 32);
-    dbf.put(0x0D);
-    for (int i = 0; i < numero; ++i) {
-        char valor[4];
-        std::snprintf(valor, sizeof valor, " %2d", (i * 7) % kClases);
-        dbf.write(valor, 3);
-    }
-    dbf.put(0x1A);
+    const CapaPoligonosBench capa{kOrigenX, kOrigenY, kColumnas * kCelda, kFilas * kCelda,
+                                  kColumnas, kFilas, kVertices, kCelda, 0.35, 0.1};
+    EscribirCapaPoligonos(base, capa, [](int i) { return (i * 7) % kClases; });
 }
 
 std::string Simbologia(long long borde, long long relleno) {

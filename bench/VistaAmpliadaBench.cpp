@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "CapaPoligonosBench.h"
 #include "CGestorVistaMapa.h"
 #include "CMensajes.h"
 #include "CProyectoVaq.h"
@@ -48,85 +49,12 @@ constexpr int kAncho = 790, kAlto = 584;
 constexpr int kRepeticiones = 5;
 constexpr double kAnchoAmpliada = 15000.0, kAltoAmpliada = 11000.0;
 
-void BE32(std::vector<char>& b, std::uint32_t v) {
-    for (int s = 24; s >= 0; s -= 8) b.push_back(static_cast<char>(v >> s));
-}
-template <typename T>
-void LE(std::vector<char>& b, T v) {
-    const char* p = reinterpret_cast<const char*>(&v);  // the machine is little-endian
-    b.insert(b.end(), p, p + sizeof v);
-}
-
-std::vector<char> Cabecera(std::uint32_t palabras) {
-    std::vector<char> b;
-    BE32(b, 9994);
-    for (int i = 0; i < 5; ++i) BE32(b, 0);
-    BE32(b, palabras);
-    LE<std::int32_t>(b, 1000);
-    LE<std::int32_t>(b, 5);
-    for (double v : {kOrigenX, kOrigenY, kOrigenX + kAnchoCapa, kOrigenY + kAltoCapa}) LE(b, v);
-    for (int i = 0; i < 4; ++i) LE(b, 0.0);
-    return b;
-}
-
-// base.shp, .shx and .dbf: columnas x filas wobbly round polygons.
+// base.shp, .shx and .dbf: columnas x filas wobbly round polygons, CLASE 1.
 void EscribirCapa(const std::string& base, int columnas, int filas) {
-    const int numero = columnas * filas;
-    const double celdaX = kAnchoCapa / columnas, celdaY = kAltoCapa / filas;
-    const double radio = 0.45 * std::min(celdaX, celdaY);
-    const std::uint32_t contenido = 4 + 32 + 4 + 4 + 4 + 16 * kVertices;
-    const std::uint32_t registro = 8 + contenido;
-    std::ofstream shp(base + ".shp", std::ios::binary), shx(base + ".shx", std::ios::binary);
-    std::vector<char> b = Cabecera(static_cast<std::uint32_t>((100 + std::uint64_t(registro) * numero) / 2));
-    shp.write(b.data(), b.size());
-    b = Cabecera((100 + 8 * numero) / 2);
-    shx.write(b.data(), b.size());
-    std::vector<double> puntos(2 * kVertices);
-    for (int i = 0; i < numero; ++i) {
-        const double cx = kOrigenX + (i % columnas + 0.5) * celdaX;
-        const double cy = kOrigenY + (i / columnas + 0.5) * celdaY;
-        double x1 = 1e300, y1 = 1e300, x2 = -1e300, y2 = -1e300;
-        for (int v = 0; v < kVertices - 1; ++v) {
-            const double t = -2.0 * M_PI * v / (kVertices - 1);  // clockwise: an outer ring
-            const double r = radio * (0.8 + 0.2 * std::sin(7.0 * t + i));
-            puntos[2 * v] = cx + r * std::cos(t);
-            puntos[2 * v + 1] = cy + r * std::sin(t);
-            x1 = std::min(x1, puntos[2 * v]), x2 = std::max(x2, puntos[2 * v]);
-            y1 = std::min(y1, puntos[2 * v + 1]), y2 = std::max(y2, puntos[2 * v + 1]);
-        }
-        puntos[2 * (kVertices - 1)] = puntos[0];
-        puntos[2 * (kVertices - 1) + 1] = puntos[1];
-        b.clear();
-        BE32(b, static_cast<std::uint32_t>((100 + std::uint64_t(registro) * i) / 2));
-        BE32(b, contenido / 2);
-        shx.write(b.data(), b.size());
-        b.clear();
-        BE32(b, i + 1);
-        BE32(b, contenido / 2);
-        LE<std::int32_t>(b, 5);
-        for (double v : {x1, y1, x2, y2}) LE(b, v);
-        LE<std::int32_t>(b, 1);
-        LE<std::int32_t>(b, kVertices);
-        LE<std::int32_t>(b, 0);
-        shp.write(b.data(), b.size());
-        shp.write(reinterpret_cast<const char*>(puntos.data()), puntos.size() * sizeof(double));
-    }
-    // A table of one numeric column (map2img wants one).
-    std::ofstream dbf(base + ".dbf", std::ios::binary);
-    b.clear();
-    b.push_back(0x03), b.push_back(126), b.push_back(1), b.push_back(1);
-    LE<std::uint32_t>(b, numero);
-    LE<std::uint16_t>(b, 32 + 32 + 1);
-    LE<std::uint16_t>(b, 1 + 2);
-    b.resize(b.size() + 20, 0);
-    char campo[32] = "CLASE";
-    campo[11] = 'N';
-    campo[16] = 2;
-    b.insert(b.end(), campo, campo + 32);
-    b.push_back(0x0D);
-    for (int i = 0; i < numero; ++i) b.push_back(' '), b.push_back(' '), b.push_back('1');
-    b.push_back(0x1A);
-    dbf.write(b.data(), b.size());
+    const double radio = 0.45 * std::min(kAnchoCapa / columnas, kAltoCapa / filas);
+    const CapaPoligonosBench capa{kOrigenX, kOrigenY, kAnchoCapa, kAltoCapa,
+                                  columnas, filas, kVertices, radio, 0.8, 0.2};
+    EscribirCapaPoligonos(base, capa, [](int) { return 1; });
 }
 
 void EscribirTema(const std::string& ruta, const std::string& archivo) {
