@@ -1,8 +1,8 @@
 #include "CCacheIndices.h"
 
+#include "CFichero.h"
 #include "CIndiceEspacial.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -48,36 +49,6 @@ void Identidad(const struct stat& st, std::uint64_t (&destino)[5]) {
     destino[4] = static_cast<std::uint64_t>(st.st_mtim.tv_nsec);
 }
 
-bool LeeTodo(int fd, void* destino, std::size_t tamano) {
-    auto* p = static_cast<char*>(destino);
-    while (tamano > 0) {
-        const ssize_t leidos = ::read(fd, p, tamano);
-        if (leidos <= 0) return false;
-        p += leidos;
-        tamano -= static_cast<std::size_t>(leidos);
-    }
-    return true;
-}
-
-bool EscribeTodo(int fd, const void* origen, std::size_t tamano) {
-    const auto* p = static_cast<const char*>(origen);
-    while (tamano > 0) {
-        const ssize_t escritos = ::write(fd, p, tamano);
-        if (escritos <= 0) return false;
-        p += escritos;
-        tamano -= static_cast<std::size_t>(escritos);
-    }
-    return true;
-}
-
-// Closes a descriptor when it goes.
-struct Descriptor {
-    int fd;
-    ~Descriptor() {
-        if (fd >= 0) ::close(fd);
-    }
-};
-
 }  // namespace
 
 void CCacheIndices::SetDirectorio(const std::string& directorio) { DirectorioActual() = directorio; }
@@ -113,20 +84,22 @@ std::string CCacheIndices::Ruta(const Clave& clave) {
 std::unique_ptr<CIndiceEspacial> CCacheIndices::Lee(const Clave& clave) {
     const std::string ruta = Ruta(clave);
     if (ruta.empty()) return nullptr;
-    const Descriptor archivo{::open(ruta.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW)};
-    struct stat st {};
-    if (archivo.fd < 0 || ::fstat(archivo.fd, &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+    CFichero archivo;  // regular files only
+    if (!archivo.Abre(ruta.c_str(), CFichero::SoloLectura)) return nullptr;
     Cabecera cabecera;
-    if (!LeeTodo(archivo.fd, &cabecera, sizeof cabecera)) return nullptr;
+    if (archivo.Lee(&cabecera, sizeof cabecera) != sizeof cabecera) return nullptr;
     if (std::memcmp(cabecera.firma, kFirma, sizeof kFirma) != 0 ||
         std::memcmp(&cabecera.clave, &clave, sizeof clave) != 0 ||
         cabecera.numHojas > clave.numRegistros ||  // (before any size is computed from it)
         cabecera.numNodos != CIndiceEspacial::NodosPara(cabecera.numHojas) ||
-        static_cast<std::uint64_t>(st.st_size) != sizeof cabecera + cabecera.numNodos * sizeof(Nodo))
+        archivo.Tamano() != sizeof cabecera + cabecera.numNodos * sizeof(Nodo))
         return nullptr;
+    // Reads take 32-bit lengths: an index past 4 GB is built anew each time.
+    const std::uint64_t bytes = cabecera.numNodos * sizeof(Nodo);
+    if (bytes > std::numeric_limits<unsigned int>::max()) return nullptr;
     std::vector<Nodo> nodos(cabecera.numNodos);
-    if (!LeeTodo(archivo.fd, nodos.data(), nodos.size() * sizeof(Nodo)) ||
-        Suma(nodos.data(), nodos.size() * sizeof(Nodo)) != cabecera.suma)
+    if (archivo.Lee(nodos.data(), static_cast<unsigned int>(bytes)) != bytes ||
+        Suma(nodos.data(), bytes) != cabecera.suma)
         return nullptr;
     return CIndiceEspacial::DeNodos(cabecera.numHojas, std::move(nodos),
                                     static_cast<unsigned int>(clave.numRegistros));
@@ -138,18 +111,24 @@ void CCacheIndices::Escribe(const Clave& clave, const CIndiceEspacial& indice) {
     std::error_code error;
     std::filesystem::create_directories(Directorio(), error);
     if (error) return;
-    std::string temporal = ruta + ".XXXXXX";
-    const Descriptor archivo{::mkstemp(temporal.data())};
-    if (archivo.fd < 0) return;
     const std::vector<Nodo>& nodos = indice.Nodos();
+    const std::uint64_t bytes = nodos.size() * sizeof(Nodo);
+    if (bytes > std::numeric_limits<unsigned int>::max()) return;  // (as Lee)
     Cabecera cabecera{};
     std::memcpy(cabecera.firma, kFirma, sizeof kFirma);
     cabecera.clave = clave;
     cabecera.numHojas = indice.NumHojas();
     cabecera.numNodos = nodos.size();
-    cabecera.suma = Suma(nodos.data(), nodos.size() * sizeof(Nodo));
-    if (EscribeTodo(archivo.fd, &cabecera, sizeof cabecera) &&
-        EscribeTodo(archivo.fd, nodos.data(), nodos.size() * sizeof(Nodo)) &&
+    cabecera.suma = Suma(nodos.data(), bytes);
+    // Written under a name of its own, then renamed: a reader never sees half an index.
+    std::string temporal = ruta + ".XXXXXX";
+    const int creado = ::mkstemp(temporal.data());
+    if (creado < 0) return;
+    ::close(creado);
+    CFichero archivo;
+    if (archivo.Abre(temporal.c_str(), CFichero::SoloEscritura) &&
+        archivo.Escribe(&cabecera, sizeof cabecera) == sizeof cabecera &&
+        archivo.Escribe(nodos.data(), static_cast<unsigned int>(bytes)) == bytes && archivo.Cierra() &&
         std::rename(temporal.c_str(), ruta.c_str()) == 0)
         return;
     ::unlink(temporal.c_str());
